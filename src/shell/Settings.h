@@ -1,0 +1,26 @@
+// The settings record and the configuration file "inet.conf" (section Vantoril).
+#pragma once
+
+#include <cstdint>
+
+class ProgramFolder;
+
+struct Settings {
+    int32_t Type_tar = 0;      // 0: price per MB, 1: price per hour
+    int16_t Transparent = 0;   // indicator opacity 0..255
+    int16_t auto_show = 0;     // flags count as on only when exactly 1
+    int16_t hide_start = 0;
+    int16_t full = 0;
+    int32_t back_color = 0;    // read, unused
+    int32_t fore_color = 0;    // read, unused
+};
+
+inline constexpr char kSettingsFile[] = "inet.conf";
+inline constexpr char kSettingsSection[] = "Vantoril";
+
+Settings LoadSettings(const ProgramFolder& folder);
+
+// Writes Type_tar and Transparent as handed in (the settings window's controls) and
+// auto_show, hide_start, full from the record.
+void SaveSettings(const ProgramFolder& folder, const Settings& settings, int tariffTypeIndex,
+                  int opacity);
