@@ -1,0 +1,29 @@
+// The program's only contact with the connection: is it up, its figures, its name, hang up.
+#pragma once
+
+#include "link/LinkStats.h"
+
+#include <QString>
+
+// The caption and statistics file name used when there is no connection at all.
+inline const QString kNoLinkName = QStringLiteral("Не найдено!");
+
+// One backend watches one connection; every operation acts on that connection. Calls come
+// from the user-interface thread and must return quickly (no waiting on the network).
+class LinkSource {
+public:
+    virtual ~LinkSource() = default;
+
+    // True only while the watched connection is fully connected (not while dialling).
+    virtual bool IsLinkConnected() = 0;
+    // The figures of the watched connection; all zero when there is none.
+    virtual LinkStats GetLinkStats() = 0;
+    // The connection's name as the user knows it, also while dialling; kNoLinkName when
+    // there is no connection at all.
+    virtual QString GetLinkName() = 0;
+    // Asks for the connection to end and returns at once; the change shows at the next poll.
+    virtual void HangUpLink() = 0;
+    // The network interface that carries the connection's data (e.g. "ppp0"); empty when
+    // there is none or the backend has no interface. Used to find the link's own address.
+    virtual QString GetLinkInterface() = 0;
+};

@@ -1,0 +1,36 @@
+// Chooses the link backend from the key link_source of "inet.conf".
+#pragma once
+
+#include "link/LinkSource.h"
+
+#include <QString>
+
+#include <memory>
+
+class MonotonicClock;
+class ProgramFolder;
+
+struct LinkSourceChoice {
+    // Never null: when the choice fails, a source that reports no connection.
+    std::unique_ptr<LinkSource> source;
+    // Empty on success; otherwise what went wrong, in plain words, for the user to see.
+    QString error;
+};
+
+// Where the kernel backend looks; tests point these at a tree of their own.
+struct KernelPaths {
+    QString sysClassNet = QStringLiteral("/sys/class/net");
+    QString runFolder = QStringLiteral("/run");  // pppd's pid files
+    QString procFolder = QStringLiteral("/proc");
+};
+
+// The text of key link_source, section Vantoril, of "inet.conf" (empty when missing).
+QString ReadLinkSourceSpec(const ProgramFolder& folder);
+
+// spec: empty or "auto" (NetworkManager when it answers on the system bus, else kernel
+// interfaces), "networkmanager", "networkmanager:ID", "kernel", "kernel:IFACE",
+// "scenario:PATH" (relative to the program folder, or absolute). The clock must outlive
+// the source.
+LinkSourceChoice CreateLinkSource(const QString& spec, const ProgramFolder& folder,
+                                  const MonotonicClock& clock,
+                                  const KernelPaths& kernelPaths = KernelPaths());

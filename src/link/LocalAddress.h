@@ -1,0 +1,46 @@
+// The local IPv4 address shown by the indicator, looked up off the user-interface thread.
+#pragma once
+
+#include "link/AddressQueries.h"
+
+#include <QString>
+
+#include <memory>
+#include <optional>
+
+class LinkSource;
+class MonotonicClock;
+
+// GetLocalIP never waits on name resolution for more than a few milliseconds: lookups run
+// on a worker thread and the last answer is shown until a newer one arrives.
+class LocalAddress {
+public:
+    // `link` and `clock` must outlive this object; `queries` defaults to the system's.
+    LocalAddress(LinkSource& link, const MonotonicClock& clock,
+                 std::shared_ptr<AddressQueries> queries = nullptr);
+    ~LocalAddress();
+    LocalAddress(const LocalAddress&) = delete;
+    LocalAddress& operator=(const LocalAddress&) = delete;
+
+    // Dotted decimal without leading zeros ("10.0.0.5"), the empty text when none is known.
+    QString GetLocalIP();
+
+    // A failure to announce to the user (title "Vantoril"), given once per failure period:
+    // nothing more is announced until an address has been found again.
+    std::optional<QString> TakeFailureMessage();
+
+private:
+    struct Shared;
+    void StartLookup();
+    void TakeFinishedLookup();
+
+    LinkSource& link_;
+    const MonotonicClock& clock_;
+    std::shared_ptr<AddressQueries> queries_;
+    std::shared_ptr<Shared> shared_;
+    QString address_;
+    int64_t lastStartMs_ = 0;
+    bool started_ = false;
+    bool failureAnnounced_ = false;
+    std::optional<QString> pendingFailure_;
+};
