@@ -1,0 +1,73 @@
+// The notification-area icon over QSystemTrayIcon.
+#include "tray/AfTIcon.h"
+
+namespace {
+constexpr int kTipShown = 127;  // the tip field held 128 characters with its terminator
+
+QSystemTrayIcon::MessageIcon BalloonIcon(int iconType) {
+    switch (iconType) {
+    case 1: return QSystemTrayIcon::Information;
+    case 2: return QSystemTrayIcon::Warning;
+    case 3: return QSystemTrayIcon::Critical;
+    default: return QSystemTrayIcon::NoIcon;
+    }
+}
+}  // namespace
+
+AfTIcon::AfTIcon(QObject* parent) : QObject(parent), platformIcon_(new QSystemTrayIcon(this)) {
+    connect(platformIcon_, &QSystemTrayIcon::activated, this, &AfTIcon::OnActivated);
+}
+
+AfTIcon::~AfTIcon() { Hide(); }
+
+void AfTIcon::SetToolTip(const QString& text) {
+    toolTip_ = QString(text + QLatin1Char(' ')).left(kTipShown);
+    platformIcon_->setToolTip(toolTip_);
+}
+
+void AfTIcon::SetIcon(const QIcon& icon) {
+    if (icon.isNull()) Hide();
+    icon_ = icon;
+    platformIcon_->setIcon(icon_);
+}
+
+void AfTIcon::Show() {
+    if (icon_.isNull() || iconShown_) return;
+    platformIcon_->show();
+    iconShown_ = true;
+}
+
+void AfTIcon::Hide() {
+    if (!iconShown_) return;
+    platformIcon_->hide();
+    iconShown_ = false;
+}
+
+bool AfTIcon::ShowBalloonToolTip(int timeout, const QString& text, const QString& title,
+                                 int iconType, QString* error) {
+    if (timeout > 32 || timeout < -32) {
+        if (error) *error = QStringLiteral("Overflow");
+        return false;
+    }
+    if (iconShown_)
+        platformIcon_->showMessage(title, text, BalloonIcon(iconType), qMax(0, timeout) * 1000);
+    return true;
+}
+
+void AfTIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
+    switch (reason) {
+    case QSystemTrayIcon::Trigger: Raise(&AfTIcon::Click, Left); break;
+    case QSystemTrayIcon::DoubleClick: Raise(&AfTIcon::DblClick, Left); break;
+    case QSystemTrayIcon::Context: Raise(&AfTIcon::Click, Right); break;
+    default: break;  // the middle button and anything else raise nothing
+    }
+}
+
+// A press that arrives while the handler of an earlier one still runs (its menu is
+// open, say) is dropped, not queued.
+void AfTIcon::Raise(void (AfTIcon::*event)(int), int button) {
+    if (inHandler_) return;
+    inHandler_ = true;
+    (this->*event)(button);
+    inHandler_ = false;
+}

@@ -1,0 +1,113 @@
+// The tray icon control: tooltip, picture, showing and the click events.
+#include "tray/AfTIcon.h"
+
+#include <QPixmap>
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+QIcon SomeIcon() {
+    QPixmap pixmap(16, 16);
+    pixmap.fill(Qt::red);
+    return QIcon(pixmap);
+}
+
+QSystemTrayIcon& PlatformIcon(AfTIcon& tray) { return *tray.findChild<QSystemTrayIcon*>(); }
+
+struct Event {
+    bool dbl;
+    int button;
+    bool operator==(const Event& other) const { return dbl == other.dbl && button == other.button; }
+};
+
+}  // namespace
+
+TEST(AfTIconToolTip, textIsFollowedByOneSpace) {
+    AfTIcon tray;
+    tray.SetToolTip(QStringLiteral("Vantoril v2.1"));
+    EXPECT_EQ(tray.ToolTip(), QStringLiteral("Vantoril v2.1 "));
+    EXPECT_EQ(PlatformIcon(tray).toolTip(), QStringLiteral("Vantoril v2.1 "));
+    tray.SetToolTip(QString());
+    EXPECT_EQ(tray.ToolTip(), QStringLiteral(" "));
+}
+
+TEST(AfTIconToolTip, longTextIsCutTo127Characters) {
+    AfTIcon tray;
+    tray.SetToolTip(QString(200, QLatin1Char('x')));
+    EXPECT_EQ(tray.ToolTip(), QString(127, QLatin1Char('x')));
+}
+
+TEST(AfTIconShow, needsAPictureAndHideRemovesIt) {
+    AfTIcon tray;
+    tray.Show();
+    EXPECT_FALSE(tray.IconShown());
+    tray.SetIcon(SomeIcon());
+    tray.Show();
+    tray.Show();
+    EXPECT_TRUE(tray.IconShown());
+    EXPECT_TRUE(PlatformIcon(tray).isVisible());
+    tray.Hide();
+    EXPECT_FALSE(tray.IconShown());
+    EXPECT_FALSE(PlatformIcon(tray).isVisible());
+}
+
+TEST(AfTIconShow, nullPictureHidesAndANewOneWaitsForShow) {
+    AfTIcon tray;
+    tray.SetIcon(SomeIcon());
+    tray.Show();
+    tray.SetIcon(QIcon());
+    EXPECT_FALSE(tray.IconShown());
+    tray.SetIcon(SomeIcon());
+    EXPECT_FALSE(tray.IconShown());
+    tray.Show();
+    EXPECT_TRUE(tray.IconShown());
+}
+
+TEST(AfTIconBalloon, timeoutAbove32SecondsOverflows) {
+    AfTIcon tray;
+    QString error;
+    EXPECT_TRUE(tray.ShowBalloonToolTip(10, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_TRUE(tray.ShowBalloonToolTip(32, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_TRUE(error.isEmpty());
+    EXPECT_FALSE(tray.ShowBalloonToolTip(33, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_EQ(error, QStringLiteral("Overflow"));
+    EXPECT_FALSE(tray.ShowBalloonToolTip(-33, QString(), QString(), 0));
+}
+
+class AfTIconEvents : public ::testing::Test {
+protected:
+    void SetUp() override {
+        QObject::connect(&tray, &AfTIcon::Click, [this](int button) { events.push_back({false, button}); });
+        QObject::connect(&tray, &AfTIcon::DblClick, [this](int button) { events.push_back({true, button}); });
+    }
+    void Press(QSystemTrayIcon::ActivationReason reason) { Q_EMIT PlatformIcon(tray).activated(reason); }
+
+    AfTIcon tray;
+    std::vector<Event> events;
+};
+
+TEST_F(AfTIconEvents, pressesBecomeClickAndDblClickWithTheirButton) {
+    Press(QSystemTrayIcon::Context);
+    Press(QSystemTrayIcon::Trigger);
+    Press(QSystemTrayIcon::DoubleClick);
+    Press(QSystemTrayIcon::MiddleClick);
+    const std::vector<Event> expected{{false, 2}, {false, 1}, {true, 1}};
+    EXPECT_EQ(events, expected);
+    EXPECT_FALSE(tray.InHandler());
+}
+
+TEST_F(AfTIconEvents, pressDuringAHandlerIsDropped) {
+    bool sawInHandler = false;
+    QObject::connect(&tray, &AfTIcon::Click, [&](int button) {
+        sawInHandler = tray.InHandler();
+        if (button == 2) Press(QSystemTrayIcon::Context);  // the menu is still open
+    });
+    Press(QSystemTrayIcon::Context);
+    EXPECT_TRUE(sawInHandler);
+    ASSERT_EQ(events.size(), 1u);
+    EXPECT_FALSE(tray.InHandler());
+    Press(QSystemTrayIcon::Trigger);
+    EXPECT_EQ(events.size(), 2u);
+}
