@@ -95,7 +95,7 @@ QString FormatNumber(double value, int significant, const QLocale& locale) {
         text += digits.left(1);
         if (digits.size() > 1) text += separator + digits.mid(1);
         text += QStringLiteral("E%1%2")
-                    .arg(d.exponent < 0 ? u'-' : u'+')
+                    .arg(QChar(d.exponent < 0 ? u'-' : u'+'))
                     .arg(std::abs(d.exponent), 2, 10, QLatin1Char('0'));
     } else if (d.exponent < 0) {
         text += u'0' + separator + QString(-d.exponent - 1, u'0') + digits;

@@ -1,0 +1,12 @@
+// Text files in UTF-8, with or without a byte-order mark, and in Windows-1251.
+#include "shell/TextDecoding.h"
+
+#include <gtest/gtest.h>
+
+TEST(DecodeText, readsUtf8AndDropsAByteOrderMark) {
+    EXPECT_EQ(DecodeText("\xEF\xBB\xBFmessage('\xD0\x9F')"), QString::fromUtf8("message('П')"));
+}
+
+TEST(DecodeText, readsNonUtf8AsWindows1251) {
+    EXPECT_EQ(DecodeText("\xCF\xF0\xE8\xE2\xE5\xF2 \xA8\xB8 \xB9"), QString::fromUtf8("Привет Ёё №"));
+}
