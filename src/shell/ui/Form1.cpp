@@ -1,0 +1,194 @@
+// The settings window: loads the controls from the settings file on activation and
+// stores them on "ОК".
+#include "shell/ui/Form1.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWindow>
+
+#include "shell/Settings.h"
+#include "shell/ui/Twips.h"
+#include "shell/ui/WindowLook.h"
+
+namespace {
+
+QGroupBox* AddGroup(QWidget* window, const QString& caption, const QRect& geometry) {
+    auto* group = new QGroupBox(caption, window);
+    group->setGeometry(geometry);
+    return group;
+}
+
+QCheckBox* AddCheck(QWidget* group, const char* name, const QString& caption, int top) {
+    auto* check = new QCheckBox(caption, group);
+    check->setObjectName(name);
+    check->setGeometry(TwipsRect(120, top, 2415, 255));
+    return check;
+}
+
+QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
+                       const QRect& geometry) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setGeometry(geometry);
+    return button;
+}
+
+QLabel* AddLabel(QWidget* group, const QString& text, const QRect& geometry) {
+    auto* label = new QLabel(text, group);
+    label->setGeometry(geometry);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    return label;
+}
+
+// A flag shows as ticked only when it is exactly 1, the value that switches it on.
+bool IsOn(int16_t flag) { return flag == 1; }
+
+}  // namespace
+
+Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      settings_(settings),
+      folder_(std::move(folder)),
+      autostart_(std::move(autostart)) {
+    setObjectName("Form1");
+    setWindowTitle(QStringLiteral("Настройки программы"));
+    setWindowIcon(ProgramIcon());
+    setFixedSize(Twips(5640), Twips(2925));
+    BuildIndicatorGroup();
+    BuildNotificationGroup();
+    BuildTariffGroup();
+    BuildMiscGroup();
+    BuildButtons();
+    CentreOnScreen(*this);
+    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Form1::FocusWindowChanged);
+}
+
+void Form1::BuildIndicatorGroup() {
+    QGroupBox* group =
+        AddGroup(this, QStringLiteral("Настройка индикатора"), TwipsRect(120, 0, 2655, 1395));
+    AddLabel(group, QStringLiteral("Прозрачность:"), TwipsRect(120, 240, 2415, 240));
+    HS_ = new QScrollBar(Qt::Horizontal, group);
+    HS_->setObjectName("HS");
+    HS_->setRange(0, 255);
+    HS_->setGeometry(TwipsRect(120, 480, 2415, 255));
+    Check1_ = AddCheck(group, "Check1", QStringLiteral("Показывать автоматически"), 730);
+    Check4_ = AddCheck(group, "Check4", QStringLiteral("Монитор активности"), 1080);
+}
+
+void Form1::BuildNotificationGroup() {
+    QGroupBox* group =
+        AddGroup(this, QStringLiteral("Настройка оповещений"), TwipsRect(2880, 0, 2655, 1395));
+    AddLabel(group, QStringLiteral("Для создания оповещений используются скрипты."),
+             TwipsRect(120, 240, 2415, 480));
+    QPushButton* edit = AddButton(group, "Command1", QStringLiteral("Редактировать скрипт"),
+                                  TwipsRect(120, 840, 2415, 375));
+    connect(edit, &QPushButton::clicked, this, &Form1::EditScript);
+}
+
+void Form1::BuildTariffGroup() {
+    QGroupBox* group =
+        AddGroup(this, QStringLiteral("Настройка тарифа"), TwipsRect(120, 1440, 2655, 1395));
+    AddLabel(group, QStringLiteral("Тип тарификации:"), TwipsRect(120, 240, 2415, 240));
+    Combo1_ = new QComboBox(group);
+    Combo1_->setObjectName("Combo1");
+    Combo1_->addItem(QStringLiteral("Траффик, оплата за 1 Мб"));
+    Combo1_->addItem(QStringLiteral("Время, оплата за 1 час"));
+    Combo1_->setGeometry(TwipsRect(120, 480, 2415, 315));
+    QPushButton* edit = AddButton(group, "Command2", QStringLiteral("Редактировать тариф"),
+                                  TwipsRect(120, 840, 2415, 375));
+    connect(edit, &QPushButton::clicked, this, &Form1::EditTariff);
+}
+
+void Form1::BuildMiscGroup() {
+    QGroupBox* group = AddGroup(this, QStringLiteral("Разное"), TwipsRect(2880, 1440, 2655, 915));
+    Check2_ = AddCheck(group, "Check2", QStringLiteral("Скрывать при запуске"), 240);
+    Check3_ = AddCheck(group, "Check3", QStringLiteral("Автозагрузка"), 570);
+}
+
+void Form1::BuildButtons() {
+    QPushButton* ok =
+        AddButton(this, "Command4", QStringLiteral("ОК"), TwipsRect(3240, 2430, 1095, 375));
+    QPushButton* cancel =
+        AddButton(this, "Command3", QStringLiteral("Отмена"), TwipsRect(4440, 2430, 1095, 375));
+    connect(ok, &QPushButton::clicked, this, &Form1::AcceptSettings);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+}
+
+void Form1::ShowSettings() {
+    if (isVisible()) Reload();  // a hidden window reloads as it is shown
+    show();
+    raise();
+    activateWindow();
+}
+
+void Form1::AllowClose() { closeAllowed_ = true; }
+
+void Form1::showEvent(QShowEvent* event) {
+    Reload();
+    QWidget::showEvent(event);
+}
+
+void Form1::closeEvent(QCloseEvent* event) {
+    if (closeAllowed_) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    hide();
+}
+
+void Form1::Reload() {
+    settings_ = LoadSettings(folder_);
+    Check1_->setChecked(IsOn(settings_.auto_show));
+    Check2_->setChecked(IsOn(settings_.hide_start));
+    Check4_->setChecked(IsOn(settings_.full));
+    Check3_->setChecked(autostart_.IsAutostartEnabled());
+    // A hand-edited type the list does not have shows as no selection.
+    const bool listed = settings_.Type_tar == 0 || settings_.Type_tar == 1;
+    Combo1_->setCurrentIndex(listed ? settings_.Type_tar : -1);
+    HS_->setValue(settings_.Transparent);  // already within 0..255
+}
+
+void Form1::SaveControls() {
+    SaveSettings(folder_, settings_, Combo1_->currentIndex(), HS_->value());
+}
+
+void Form1::AcceptSettings() {
+    settings_.auto_show = Check1_->isChecked() ? 1 : 0;
+    settings_.hide_start = Check2_->isChecked() ? 1 : 0;
+    settings_.full = Check4_->isChecked() ? 1 : 0;
+    // A failure shows as an unticked box at the next activation.
+    if (Check3_->isChecked())
+        autostart_.EnableAutostart();
+    else
+        autostart_.DisableAutostart();
+    SaveControls();
+    hide();
+}
+
+void Form1::EditTariff() {
+    SaveControls();  // the editor chooses its captions by the stored tariff type
+    Q_EMIT tariffEditorRequested();
+    Reload();
+}
+
+void Form1::EditScript() {
+    Q_EMIT scriptEditorRequested();
+    Reload();
+}
+
+void Form1::FocusWindowChanged(QWindow* focusWindow) {
+    // Only a return from another window of the program counts as an activation; coming
+    // back from another application (no focus window in between) does not.
+    const bool ownWindow = focusWindow && focusWindow == windowHandle();
+    if (ownWindow && otherWindowHadFocus_) Reload();
+    otherWindowHadFocus_ = focusWindow && !ownWindow;
+}

@@ -1,0 +1,70 @@
+// The settings window "Настройки программы": indicator, notifications, tariff and
+// miscellaneous settings, and the way to the tariff and script editors.
+#pragma once
+
+#include <QWidget>
+
+#include "shell/Autostart.h"
+#include "shell/ProgramFolder.h"
+
+class QCheckBox;
+class QComboBox;
+class QScrollBar;
+class QWindow;
+struct Settings;
+
+// The window is never closed while the program runs: a close request hides it. Every
+// activation (being shown, or getting the focus back from another window of the
+// program) reloads the controls from "inet.conf", so unsaved changes are dropped.
+class Form1 : public QWidget {
+    Q_OBJECT
+
+public:
+    // `settings` is the program's settings record: it is refilled at each activation and
+    // its flags are taken from the check boxes on "ОК".
+    Form1(Settings& settings, ProgramFolder folder, Autostart autostart,
+          QWidget* parent = nullptr);
+
+    // Shows the window with the stored values, raised and active (tray menu, double click
+    // on the tray icon, start-up).
+    void ShowSettings();
+    // Lets the next close request really close the window (program exit, session end).
+    void AllowClose();
+
+Q_SIGNALS:
+    // Both are handled by opening the editor modally, owned by this window, and returning
+    // once it has closed; the window then reloads its controls.
+    void tariffEditorRequested();
+    void scriptEditorRequested();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void BuildIndicatorGroup();
+    void BuildNotificationGroup();
+    void BuildTariffGroup();
+    void BuildMiscGroup();
+    void BuildButtons();
+
+    void Reload();
+    void SaveControls();
+    void AcceptSettings();
+    void EditTariff();
+    void EditScript();
+    void FocusWindowChanged(QWindow* focusWindow);
+
+    Settings& settings_;
+    ProgramFolder folder_;
+    Autostart autostart_;
+    bool closeAllowed_ = false;
+    bool otherWindowHadFocus_ = false;  // the focus is in another window of the program
+
+    QScrollBar* HS_ = nullptr;
+    QCheckBox* Check1_ = nullptr;
+    QCheckBox* Check2_ = nullptr;
+    QCheckBox* Check3_ = nullptr;
+    QCheckBox* Check4_ = nullptr;
+    QComboBox* Combo1_ = nullptr;
+};

@@ -1,0 +1,22 @@
+// The program icon from the resources and the centring of windows.
+#include "shell/ui/WindowLook.h"
+
+#include <QGuiApplication>
+#include <QIcon>
+#include <QScreen>
+#include <QWidget>
+
+QIcon ProgramIcon() {
+    QIcon icon(QStringLiteral(":/vantoril.png"));
+    icon.addFile(QStringLiteral(":/vantoril.svg"));
+    return icon;
+}
+
+void CentreOnScreen(QWidget& window) {
+    const QScreen* screen =
+        window.isVisible() ? window.screen() : QGuiApplication::primaryScreen();
+    if (!screen) return;
+    QRect frame = window.frameGeometry();
+    frame.moveCenter(screen->availableGeometry().center());
+    window.move(frame.topLeft());
+}

@@ -1,0 +1,11 @@
+// What every window of the program shares: the program icon and the place on the screen.
+#pragma once
+
+class QIcon;
+class QWidget;
+
+// The program icon (a 48x48 image and a scalable drawing).
+QIcon ProgramIcon();
+
+// Moves a window to the centre of the screen it is on (the primary one before it is shown).
+void CentreOnScreen(QWidget& window);

@@ -1,0 +1,27 @@
+// The About window "О программе": product and version, author, e-mail and web links,
+// and the people thanked.
+#pragma once
+
+#include <QWidget>
+
+class QLabel;
+
+class Form6 : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit Form6(QWidget* parent = nullptr);
+
+    // Shows the one About window: the open one raised, or a new one (deleted on close).
+    static Form6* ShowSingle();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    QLabel* AddLabel(const char* name, const QString& text, const QRect& geometry);
+    QLabel* AddLink(const char* name, const QString& text, const QRect& geometry);
+
+    QLabel* Label3_ = nullptr;
+    QLabel* Label4_ = nullptr;
+};
