@@ -1,0 +1,69 @@
+// Booking a connection's cost into the month's total of its statistics file.
+#include "AddStatistic.h"
+
+#include "shell/IniFile.h"
+#include "shell/Numbers.h"
+#include "stats/ConnectionFileName.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <cmath>
+#include <optional>
+
+namespace {
+
+const QString kNotBooked = QStringLiteral(" Стоимость соединения не записана.");
+
+QString NotANumber(const QString& stored, const QString& key, const QString& path) {
+    return QStringLiteral("Сумма за %1 в файле «%2» — «%3» — не является числом. "
+                          "Исправьте или удалите её.")
+               .arg(key, path, stored) +
+           kNotBooked;
+}
+
+QString Overflow(const QString& key, const QString& path) {
+    return QStringLiteral("Сумма за %1 в файле «%2» слишком велика.").arg(key, path) + kNotBooked;
+}
+
+// The month's new total; nothing when the stored value is not a single-precision number.
+std::optional<float> NewTotal(const QString& stored, float amount, const QLocale& locale) {
+    if (stored.isEmpty()) return amount;
+    const std::optional<float> old = ReadLocaleSingle(stored, locale);
+    if (!old) return std::nullopt;
+    return *old + amount;
+}
+
+}  // namespace
+
+QString AddStatistic(const QString& key, float amount, const QString& file,
+                     const QLocale& locale) {
+    QString path = file;
+    if (!path.endsWith(QLatin1String(kStatisticExtension))) path += kStatisticExtension;
+
+    // An existing file that cannot be read would load as empty, and saving that would
+    // throw away every month it holds.
+    const QFileInfo info(path);
+    if (info.exists() && !(info.isFile() && info.isReadable()))
+        return QStringLiteral("Файл «%1» нельзя прочитать.").arg(path) + kNotBooked;
+
+    IniFile ini = IniFile::Load(path);
+    const QString stored = ini.Value(kStatisticSection, key);
+    const std::optional<float> total = NewTotal(stored, amount, locale);
+    if (!total) {
+        if (ReadLocaleNumber(stored, locale)) return Overflow(key, path);
+        return NotANumber(stored, key, path);
+    }
+    if (!std::isfinite(*total)) return Overflow(key, path);
+
+    ini.SetValue(kStatisticSection, key, NumberText(*total, locale));
+    if (!QDir().mkpath(info.absolutePath()))
+        return QStringLiteral("Не удалось создать папку «%1».").arg(info.absolutePath()) +
+               kNotBooked;
+    QString error;
+    if (!ini.Save(path, &error)) {
+        if (error.isEmpty()) error = QStringLiteral("Не удалось записать файл «%1»").arg(path);
+        return error + u'.' + kNotBooked;
+    }
+    return {};
+}

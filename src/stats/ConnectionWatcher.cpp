@@ -1,0 +1,45 @@
+// The connection watcher's decisions, free of windows and timers.
+#include "ConnectionWatcher.h"
+
+#include "shell/Clock.h"
+#include "shell/Settings.h"
+#include "stats/AddStatistic.h"
+#include "stats/ConnectionFileName.h"
+
+namespace {
+
+// "MM.YYYY": the calendar month a booking goes to.
+QString MonthKey(const QDate& date) {
+    return QStringLiteral("%1.%2")
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}
+
+}  // namespace
+
+ConnectionWatcher::ConnectionWatcher(ProgramFolder folder, const Clock& clock, QLocale locale)
+    : folder_(std::move(folder)), clock_(clock), locale_(std::move(locale)) {}
+
+WatcherStep ConnectionWatcher::Tick(const LinkSighting& link, const Settings& settings) {
+    const bool autoShow = settings.auto_show == 1;
+    WatcherStep step;
+    if (link.connected) {
+        connectionName_ = link.name;
+        linkUp_ = true;
+        step.indicator = autoShow ? IndicatorAction::Show : IndicatorAction::EnsureLoaded;
+    } else if (linkUp_) {
+        // Cleared before booking: whatever happens next, this connection is done.
+        linkUp_ = false;
+        if (autoShow) step.indicator = IndicatorAction::Hide;
+        step.error = Book(link, settings);
+    }
+    return step;
+}
+
+QString ConnectionWatcher::Book(const LinkSighting& link, const Settings& settings) const {
+    // The price per hour books the time online, the price per MB the traffic.
+    const float amount = settings.Type_tar != 0 ? link.timeCost : link.totalCost;
+    const QString file = folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' +
+                                             EncodeConnectionName(connectionName_));
+    return AddStatistic(MonthKey(clock_.Now().date()), amount, file, locale_);
+}

@@ -1,0 +1,41 @@
+// The statistics viewer "Просмотр статистики": a connection, a month, what it cost.
+#pragma once
+
+#include "stats/StatisticsFolder.h"
+
+#include <QDialog>
+
+#include <functional>
+
+class QComboBox;
+class QLabel;
+
+// Not modal; every opening builds a new window, which deletes itself when closed.
+// A connection or date chosen (also again, or by scrolling its open list) re-reads the
+// file, so bookings made while the window is open show up then.
+class Form7 : public QDialog {
+    Q_OBJECT
+
+public:
+    // Shows an error text to the user; by default a critical box titled "Vantoril Error".
+    using ErrorBox = std::function<void(QWidget* window, const QString& text)>;
+
+    explicit Form7(ProgramFolder folder, QWidget* parent = nullptr,
+                   ErrorBox errorBox = ShowVantorilError);
+
+    static void ShowVantorilError(QWidget* window, const QString& text);
+
+private:
+    void BuildControls();
+    void ConnectRefreshes();
+    void LoadConnections();
+    void RefreshConnection();
+    void RefreshDate();
+    void ClearStatistics();
+
+    StatisticsFolder statistics_;
+    ErrorBox errorBox_;
+    QComboBox* Combo1_ = nullptr;
+    QComboBox* Combo2_ = nullptr;
+    QLabel* Label3_ = nullptr;
+};

@@ -1,0 +1,173 @@
+// The statistics viewer driven through its controls on the offscreen platform.
+#include "stats/ui/Form7.h"
+
+#include "TempFolder.h"
+
+#include "stats/ConnectionFileName.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QPointer>
+#include <QPushButton>
+#include <QScrollBar>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QStringList Items(const QComboBox* list) {
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i) items << list->itemText(i);
+    return items;
+}
+
+class Form7Test : public ::testing::Test {
+protected:
+    void WriteStatistics(const QString& fileName, const QByteArray& bytes) const {
+        folder.Write(QStringLiteral("connections/") + fileName, bytes);
+    }
+    // The window as the tray menu opens it; error boxes are collected instead of shown.
+    Form7* Open() {
+        window = new Form7(ProgramFolder(folder.Path()), nullptr,
+                           [this](QWidget*, const QString& text) { errors << text; });
+        window->show();
+        return window;
+    }
+    QComboBox* Combo(const char* name) const { return window->findChild<QComboBox*>(name); }
+    QString Amount() const { return window->findChild<QLabel*>("Label3")->text(); }
+    void Choose(QComboBox* list, int index) const {
+        list->setCurrentIndex(index);
+        Q_EMIT list->activated(index);
+    }
+
+    void TearDown() override { delete window.data(); }
+
+    TempFolder folder;
+    QPointer<Form7> window;
+    QStringList errors;
+};
+
+const QString kAmountLine = QStringLiteral("Потрачено за выбранную дату: ");
+
+}  // namespace
+
+TEST_F(Form7Test, showsTheFirstConnectionItsFirstMonthAndThatAmount) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=31,4\r\n03.2008=15,75\r\n");
+    WriteStatistics(QStringLiteral("Work.vlg"), "[Statistic]\r\n03.2008=7\r\n");
+    Open();
+    EXPECT_EQ(window->windowTitle(), QStringLiteral("Просмотр статистики"));
+    QStringList names = Items(Combo("Combo1"));
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("MyISP"), QStringLiteral("Work")}));
+    EXPECT_EQ(Combo("Combo1")->currentIndex(), 0);
+
+    Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("MyISP")));
+    EXPECT_EQ(Items(Combo("Combo2")), (QStringList{QStringLiteral("02.2008"), QStringLiteral("03.2008")}));
+    EXPECT_EQ(Combo("Combo2")->currentText(), QStringLiteral("02.2008"));
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("31,4"));
+
+    Choose(Combo("Combo2"), 1);
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("15,75"));
+
+    Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("Work")));
+    EXPECT_EQ(Items(Combo("Combo2")), QStringList{QStringLiteral("03.2008")});
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("7"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Form7Test, choosingAgainOrScrollingRereadsBookingsMadeMeanwhile) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=1\r\n");
+    Open();
+    Choose(Combo("Combo2"), 0);
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=2\r\n03.2008=5\r\n");
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("1"));  // not shown until asked for
+
+    Choose(Combo("Combo2"), 0);
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("2"));
+    EXPECT_EQ(Items(Combo("Combo2")).size(), 1);
+
+    Choose(Combo("Combo1"), 0);
+    EXPECT_EQ(Items(Combo("Combo2")), (QStringList{QStringLiteral("02.2008"), QStringLiteral("03.2008")}));
+
+    Choose(Combo("Combo2"), 1);
+    // Scrolling the open connection list reloads the dates and selects the first again.
+    for (int i = 0; i < 40; ++i) WriteStatistics(QStringLiteral("C%1.vlg").arg(i), "[Statistic]\r\n");
+    delete window.data();
+    Open();
+    errors.clear();
+    Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("MyISP")));
+    Choose(Combo("Combo2"), 1);
+    Combo("Combo1")->showPopup();
+    QScrollBar* scroll = Combo("Combo1")->view()->verticalScrollBar();
+    ASSERT_GT(scroll->maximum(), 0) << "the open list should need a scroll bar";
+    scroll->setValue(scroll->value() == 0 ? 1 : 0);
+    Combo("Combo1")->hidePopup();
+    EXPECT_EQ(Combo("Combo2")->currentIndex(), 0);
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("2"));
+}
+
+TEST_F(Form7Test, emptyOrMissingFolderLeavesListsEmptyWithoutMessage) {
+    Open();
+    EXPECT_EQ(Combo("Combo1")->count(), 0);
+    EXPECT_EQ(Combo("Combo2")->count(), 0);
+    EXPECT_EQ(Amount(), QStringLiteral("Потрачено за выбранную дату:"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Form7Test, fileWithoutMonthsOrVanishedIsReported) {
+    WriteStatistics(QStringLiteral("A.vlg"), "[Statistic]\r\n");
+    WriteStatistics(QStringLiteral("B.vlg"), "[Statistic]\r\n03.2008=2\r\n");
+    Open();
+    const int empty = Items(Combo("Combo1")).indexOf(QStringLiteral("A"));
+    const int other = Items(Combo("Combo1")).indexOf(QStringLiteral("B"));
+    errors.clear();
+
+    Choose(Combo("Combo1"), other);
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("2"));
+    Choose(Combo("Combo1"), empty);
+    ASSERT_EQ(errors.size(), 1);
+    EXPECT_TRUE(errors[0].contains(QStringLiteral("A.vlg")));
+    EXPECT_EQ(Combo("Combo2")->count(), 0);
+    EXPECT_EQ(Amount(), QStringLiteral("Потрачено за выбранную дату:"));
+
+    QFile::remove(folder.File(QStringLiteral("connections/B.vlg")));
+    Choose(Combo("Combo1"), other);
+    ASSERT_EQ(errors.size(), 2);
+    EXPECT_TRUE(errors[1].contains(QStringLiteral("B.vlg")));
+}
+
+TEST_F(Form7Test, clearingDeletesEverythingAndClosesAndANewOpeningIsEmpty) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("readme.txt"), "x");
+    Open();
+    window->findChild<QPushButton*>("Command1")->click();
+    EXPECT_TRUE(errors.isEmpty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(window.isNull());  // closed and gone
+    EXPECT_EQ(QDir(folder.File(QStringLiteral("connections"))).entryList(QDir::Files), QStringList());
+
+    Open();
+    EXPECT_EQ(Combo("Combo1")->count(), 0);
+    EXPECT_EQ(Combo("Combo2")->count(), 0);
+}
+
+TEST_F(Form7Test, unsafeConnectionNameIsShownByItsRealNameWithItsAmount) {
+    const QString name = QStringLiteral("../Мой ISP/2");
+    WriteStatistics(EncodeConnectionName(name) + QStringLiteral(".vlg"), "[Statistic]\r\n03.2008=4,5\r\n");
+    Open();
+    EXPECT_EQ(Items(Combo("Combo1")), QStringList{name});
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("4,5"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
+TEST_F(Form7Test, layoutFollowsTheTwipsOfTheDesign) {
+    Open();
+    EXPECT_EQ(window->size(), QSize(312, 152));
+    EXPECT_EQ(Combo("Combo1")->geometry(), QRect(128, 6, 177, 21));
+    EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(),
+              QStringLiteral("Очистить статистику по всем соединениям"));
+    for (const char* name : {"Label1", "Label2", "Frame1", "Label3", "Image1", "Combo2"})
+        EXPECT_NE(window->findChild<QWidget*>(name), nullptr) << name;
+}

@@ -1,0 +1,103 @@
+// The statistics folder as the viewer reads it: connections, months, amounts, clearing.
+#include "stats/StatisticsFolder.h"
+
+#include "TempFolder.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+namespace {
+
+class StatisticsFolderTest : public ::testing::Test {
+protected:
+    void WriteStatistics(const QString& fileName, const QByteArray& bytes) const {
+        folder.Write(QStringLiteral("connections/") + fileName, bytes);
+    }
+    QStringList Names() const {
+        QStringList names;
+        for (const StatisticConnection& c : statistics.Connections()) names << c.name;
+        return names;
+    }
+
+    TempFolder folder;
+    StatisticsFolder statistics{ProgramFolder(folder.Path())};
+};
+
+}  // namespace
+
+TEST_F(StatisticsFolderTest, missingFolderGivesNoConnections) {
+    EXPECT_TRUE(statistics.Connections().isEmpty());
+}
+
+TEST_F(StatisticsFolderTest, connectionsAreTheOrdinaryVlgFilesWithoutTheLastExtension) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=31,4\r\n");
+    WriteStatistics(QStringLiteral("My.ISP.vlg"), "");
+    WriteStatistics(QStringLiteral("notes.txt"), "");
+    WriteStatistics(QStringLiteral(".hidden.vlg"), "");
+    WriteStatistics(QStringLiteral("MyISP.vlg.Xy12Ab"), "");  // left by a crash mid-save
+    QDir(folder.File(QStringLiteral("connections"))).mkdir(QStringLiteral("folder.vlg"));
+
+    QStringList names = Names();
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("My.ISP"), QStringLiteral("MyISP")}));
+    for (const StatisticConnection& c : statistics.Connections())
+        EXPECT_EQ(c.fileName, c.name + QStringLiteral(".vlg"));
+}
+
+TEST_F(StatisticsFolderTest, monthsInRecordedOrderAndAmountsAsStored) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"),
+                    "[Statistic]\r\n03.2008=15,75\r\n02.2008=31,4\r\n");
+    const StatisticMonths months = statistics.Months(QStringLiteral("MyISP.vlg"));
+    EXPECT_EQ(months.error, QString());
+    EXPECT_EQ(months.dates, (QStringList{QStringLiteral("03.2008"), QStringLiteral("02.2008")}));
+    EXPECT_EQ(statistics.Amount(QStringLiteral("MyISP.vlg"), QStringLiteral("03.2008")),
+              QStringLiteral("15,75"));
+    EXPECT_EQ(statistics.Amount(QStringLiteral("MyISP.vlg"), QStringLiteral("01.1999")), QString());
+}
+
+TEST_F(StatisticsFolderTest, windowsFileInCodePage1251StillReads) {
+    WriteStatistics(QStringLiteral("\u0420\u0430\u0431\u043e\u0442\u0430.vlg"),
+                    "[Statistic]\r\n03.2008=1\r\n; \xcf\xf0\xe8\xec\xe5\xf0\r\n");
+    EXPECT_EQ(Names(), QStringList{QStringLiteral("Работа")});
+    EXPECT_EQ(statistics.Months(QStringLiteral("Работа.vlg")).dates,
+              QStringList{QStringLiteral("03.2008")});
+}
+
+TEST_F(StatisticsFolderTest, fileWithoutMonthsOrVanishedIsAnError) {
+    WriteStatistics(QStringLiteral("Empty.vlg"), "[Statistic]\r\n");
+    const StatisticMonths empty = statistics.Months(QStringLiteral("Empty.vlg"));
+    EXPECT_TRUE(empty.dates.isEmpty());
+    EXPECT_TRUE(empty.error.contains(QStringLiteral("Empty.vlg"))) << empty.error.toStdString();
+
+    const StatisticMonths gone = statistics.Months(QStringLiteral("Gone.vlg"));
+    EXPECT_TRUE(gone.dates.isEmpty());
+    EXPECT_TRUE(gone.error.contains(QStringLiteral("Gone.vlg"))) << gone.error.toStdString();
+}
+
+TEST_F(StatisticsFolderTest, clearingDeletesEveryOrdinaryFileAndKeepsFolders) {
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("notes.txt"), "x");
+    WriteStatistics(QStringLiteral("no-extension"), "x");
+    WriteStatistics(QStringLiteral("sub/inner.vlg"), "x");
+
+    EXPECT_EQ(statistics.ClearAll(), QString());
+    EXPECT_EQ(QDir(folder.File(QStringLiteral("connections"))).entryList(QDir::Files),
+              QStringList());
+    EXPECT_TRUE(folder.Exists(QStringLiteral("connections/sub/inner.vlg")));
+    EXPECT_TRUE(statistics.Connections().isEmpty());
+    EXPECT_EQ(statistics.ClearAll(), QString());  // nothing left, nothing to complain about
+}
+
+TEST_F(StatisticsFolderTest, fileThatCannotBeDeletedIsReported) {
+    if (geteuid() == 0) GTEST_SKIP() << "root may delete from a read-only folder";
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    const QString connections = folder.File(QStringLiteral("connections"));
+    QFile::setPermissions(connections, QFile::ReadOwner | QFile::ExeOwner);
+    const QString error = statistics.ClearAll();
+    QFile::setPermissions(connections, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    EXPECT_TRUE(error.contains(QStringLiteral("MyISP.vlg"))) << error.toStdString();
+    EXPECT_TRUE(folder.Exists(QStringLiteral("connections/MyISP.vlg")));
+}
