@@ -39,10 +39,13 @@ QString OneLine(QString value) {
 }  // namespace
 
 IniFile IniFile::Load(const QString& path) {
-    IniFile ini;
     QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return ini;
-    const QString text = DecodeText(file.readAll());
+    return file.open(QIODevice::ReadOnly) ? Parse(file.readAll()) : IniFile();
+}
+
+IniFile IniFile::Parse(const QByteArray& bytes) {
+    IniFile ini;
+    const QString text = DecodeText(bytes);
     if (text.isEmpty()) return ini;
     ini.lines_ = text.split(u'\n');
     if (ini.lines_.back().isEmpty()) ini.lines_.removeLast();  // the final line end
@@ -111,10 +114,14 @@ void IniFile::SetValue(const QString& section, const QString& key, const QString
     lines_.insert(last + 1, line);
 }
 
-bool IniFile::Save(const QString& path, QString* error) const {
+QByteArray IniFile::Serialized() const {
     QByteArray bytes;
     for (const QString& line : lines_) bytes += line.toUtf8() + "\r\n";
-    return ReplaceFileAtomically(path, bytes, error);
+    return bytes;
+}
+
+bool IniFile::Save(const QString& path, QString* error) const {
+    return ReplaceFileAtomically(path, Serialized(), error);
 }
 
 QString ReadIni(const QString& section, const QString& key, const QString& file) {

@@ -9,6 +9,8 @@ class IniFile {
 public:
     // A missing or unreadable file (or a folder in its place) loads as empty.
     static IniFile Load(const QString& path);
+    // The file's bytes: UTF-8 (else Windows-1251), CR LF or LF line ends.
+    static IniFile Parse(const QByteArray& bytes);
 
     // The value, trimmed, without one pair of enclosing quotes, cut to 254 characters;
     // the empty text for a missing section or key. The first of duplicates counts.
@@ -20,7 +22,9 @@ public:
     // or appends the section at the end of the file.
     void SetValue(const QString& section, const QString& key, const QString& value);
 
-    // Writes every line with CR LF, replacing the file atomically.
+    // Every line with CR LF, in UTF-8.
+    QByteArray Serialized() const;
+    // Writes Serialized(), replacing the file atomically.
     bool Save(const QString& path, QString* error = nullptr) const;
 
 private:
