@@ -1,0 +1,187 @@
+// The settings window on the offscreen platform: reloading, storing and hiding.
+#include "shell/ui/Form1.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QWindow>
+
+#include "shell/IniFile.h"
+#include "shell/Settings.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+constexpr char kProgram[] = "/opt/vantoril/vantoril";
+
+struct Form1Test : ::testing::Test {
+    TempFolder programFolder;
+    TempFolder config;
+    Settings settings;
+    Autostart autostart{kProgram, config.Path()};
+    Form1 form{settings, ProgramFolder(programFolder.Path()), autostart};
+
+    template <typename Control>
+    Control* Find(const char* name) {
+        auto* control = form.findChild<Control*>(name);
+        if (!control) ADD_FAILURE() << "no control " << name;
+        return control;
+    }
+    QCheckBox* Check(const char* name) { return Find<QCheckBox>(name); }
+    void Click(const char* button) { Find<QPushButton>(button)->click(); }
+
+    void WriteSettings(const QByteArray& keys) {
+        programFolder.Write("inet.conf", "[Vantoril]\r\n" + keys);
+    }
+    QString Stored(const char* key) const {
+        return ReadIni("Vantoril", key, programFolder.File("inet.conf"));
+    }
+};
+
+}  // namespace
+
+TEST_F(Form1Test, showingLoadsTheStoredValues) {
+    WriteSettings("Type_tar=1\r\nTransparent=300\r\nauto_show=1\r\nhide_start=1\r\nfull=1\r\n");
+    ASSERT_TRUE(autostart.EnableAutostart());
+    form.ShowSettings();
+    EXPECT_TRUE(form.isVisible());
+    EXPECT_EQ(form.windowTitle(), QStringLiteral("Настройки программы"));
+    EXPECT_TRUE(Check("Check1")->isChecked());
+    EXPECT_TRUE(Check("Check2")->isChecked());
+    EXPECT_TRUE(Check("Check3")->isChecked());
+    EXPECT_TRUE(Check("Check4")->isChecked());
+    EXPECT_EQ(Find<QComboBox>("Combo1")->currentIndex(), 1);
+    EXPECT_EQ(Find<QScrollBar>("HS")->value(), 255) << "300 is out of range";
+    EXPECT_EQ(settings.Type_tar, 1) << "the program's record is refilled";
+}
+
+TEST_F(Form1Test, valuesTheControlsCannotShowLeaveThemEmpty) {
+    WriteSettings("Type_tar=7\r\nTransparent=-5\r\nauto_show=2\r\nhide_start=1.5\r\n"
+                  "full=99999999999\r\n");
+    form.ShowSettings();
+    EXPECT_EQ(Find<QComboBox>("Combo1")->currentIndex(), -1);
+    EXPECT_EQ(Find<QScrollBar>("HS")->value(), 255);
+    EXPECT_FALSE(Check("Check1")->isChecked()) << "only 1 switches a flag on";
+    EXPECT_FALSE(Check("Check2")->isChecked());
+    EXPECT_FALSE(Check("Check4")->isChecked());
+}
+
+TEST_F(Form1Test, okStoresEveryControlAndHides) {
+    form.ShowSettings();
+    Check("Check1")->setChecked(true);
+    Check("Check4")->setChecked(true);
+    Check("Check3")->setChecked(true);
+    Find<QComboBox>("Combo1")->setCurrentIndex(1);
+    Find<QScrollBar>("HS")->setValue(200);
+    Click("Command4");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(Stored("Type_tar"), "1");
+    EXPECT_EQ(Stored("Transparent"), "200");
+    EXPECT_EQ(Stored("auto_show"), "1");
+    EXPECT_EQ(Stored("hide_start"), "0");
+    EXPECT_EQ(Stored("full"), "1");
+    EXPECT_TRUE(autostart.IsAutostartEnabled());
+    EXPECT_EQ(settings.auto_show, 1);
+
+    form.ShowSettings();
+    Check("Check3")->setChecked(false);
+    Click("Command4");
+    EXPECT_FALSE(config.Exists("autostart/Vantoril.desktop")) << "unticked removes the entry";
+}
+
+TEST_F(Form1Test, okWithNothingSelectedStoresMinusOne) {
+    form.ShowSettings();
+    Find<QComboBox>("Combo1")->setCurrentIndex(-1);
+    Click("Command4");
+    EXPECT_EQ(Stored("Type_tar"), "-1");
+}
+
+TEST_F(Form1Test, okKeepsTheOtherKeysOfTheFile) {
+    WriteSettings("i_left=1500\r\nType_tar=0\r\n[Other]\r\nkey=value\r\n");
+    form.ShowSettings();
+    Click("Command4");
+    EXPECT_EQ(Stored("i_left"), "1500");
+    EXPECT_EQ(ReadIni("Other", "key", programFolder.File("inet.conf")), "value");
+}
+
+TEST_F(Form1Test, cancelStoresNothing) {
+    WriteSettings("Type_tar=0\r\nauto_show=0\r\n");
+    const QByteArray before = programFolder.Read("inet.conf");
+    form.ShowSettings();
+    Check("Check1")->setChecked(true);
+    Check("Check3")->setChecked(true);
+    Find<QComboBox>("Combo1")->setCurrentIndex(1);
+    Click("Command3");
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_EQ(programFolder.Read("inet.conf"), before);
+    EXPECT_FALSE(config.Exists("autostart/Vantoril.desktop"));
+}
+
+TEST_F(Form1Test, showingAgainDropsUnsavedChanges) {
+    form.ShowSettings();
+    Check("Check1")->setChecked(true);
+    Click("Command3");
+    form.ShowSettings();
+    EXPECT_FALSE(Check("Check1")->isChecked());
+}
+
+TEST_F(Form1Test, editTariffStoresTheListAndScrollBarBeforeTheEditorOpens) {
+    form.ShowSettings();
+    Find<QComboBox>("Combo1")->setCurrentIndex(1);
+    Find<QScrollBar>("HS")->setValue(77);
+    Check("Check1")->setChecked(true);
+    Settings seenByEditor;
+    QObject::connect(&form, &Form1::tariffEditorRequested, [&] {
+        seenByEditor = LoadSettings(ProgramFolder(programFolder.Path()));
+    });
+    Click("Command2");
+    EXPECT_EQ(seenByEditor.Type_tar, 1);
+    EXPECT_EQ(seenByEditor.Transparent, 77);
+    EXPECT_EQ(seenByEditor.auto_show, 0) << "the check boxes are not taken over";
+    EXPECT_FALSE(Check("Check1")->isChecked()) << "reloaded after the editor closed";
+    EXPECT_EQ(Find<QComboBox>("Combo1")->currentIndex(), 1);
+    EXPECT_TRUE(form.isVisible());
+}
+
+TEST_F(Form1Test, editScriptSavesNothingAndReloadsAfterwards) {
+    WriteSettings("Type_tar=0\r\nTransparent=10\r\n");
+    const QByteArray before = programFolder.Read("inet.conf");
+    form.ShowSettings();
+    Check("Check1")->setChecked(true);
+    Find<QComboBox>("Combo1")->setCurrentIndex(1);
+    int requests = 0;
+    QObject::connect(&form, &Form1::scriptEditorRequested, [&] { ++requests; });
+    Click("Command1");
+    EXPECT_EQ(requests, 1);
+    EXPECT_EQ(programFolder.Read("inet.conf"), before);
+    EXPECT_FALSE(Check("Check1")->isChecked());
+    EXPECT_EQ(Find<QComboBox>("Combo1")->currentIndex(), 0);
+}
+
+TEST_F(Form1Test, focusComingBackFromAnotherWindowOfTheProgramReloads) {
+    form.ShowSettings();
+    QWidget other;
+    other.show();
+    other.activateWindow();
+    QApplication::processEvents();
+    if (QGuiApplication::focusWindow() != other.windowHandle())
+        GTEST_SKIP() << "this platform plugin does not move the focus between windows";
+    Check("Check1")->setChecked(true);
+    form.activateWindow();
+    QApplication::processEvents();
+    ASSERT_EQ(QGuiApplication::focusWindow(), form.windowHandle());
+    EXPECT_FALSE(Check("Check1")->isChecked());
+}
+
+TEST_F(Form1Test, closingHidesUntilTheProgramAllowsIt) {
+    form.ShowSettings();
+    EXPECT_FALSE(form.close());
+    EXPECT_FALSE(form.isVisible());
+    form.ShowSettings();
+    form.AllowClose();
+    EXPECT_TRUE(form.close());
+}
