@@ -1,0 +1,64 @@
+// Reads link_source and builds the backend it names.
+#include "link/LinkSourceFactory.h"
+
+#include "link/KernelLink.h"
+#include "link/NetworkManagerLink.h"
+#include "link/ScenarioLink.h"
+#include "shell/IniFile.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+
+#include <QDir>
+
+namespace {
+
+LinkSourceChoice Failed(const MonotonicClock& clock, const QString& error) {
+    // An empty scenario is a link that is never there.
+    auto none = std::make_unique<ScenarioLink>(*ScenarioScript::Parse(QString(), nullptr), clock);
+    return {std::move(none), error};
+}
+
+LinkSourceChoice Scenario(const QString& path, const ProgramFolder& folder, const MonotonicClock& clock) {
+    if (path.isEmpty()) return Failed(clock, QStringLiteral("link_source: после «scenario:» нужен путь к файлу сценария"));
+    const QString full = QDir::isAbsolutePath(path) ? path : folder.AppFilePath(path);
+    QString error;
+    std::optional<ScenarioScript> script = ScenarioLink::LoadFile(full, &error);
+    if (!script) return Failed(clock, error);
+    return {std::make_unique<ScenarioLink>(std::move(*script), clock), {}};
+}
+
+LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock, const KernelPaths& paths) {
+    const QDBusConnection bus = QDBusConnection::systemBus();
+    // Kept even when NetworkManager is not (yet) running: it shows the connection once it is.
+    auto source = std::make_unique<NetworkManagerLink>(bus, clock, id, paths.sysClassNet);
+    const QString error = NetworkManagerLink::IsAvailable(bus)
+                              ? QString()
+                              : QStringLiteral("link_source: NetworkManager не отвечает на системной шине D-Bus");
+    return {std::move(source), error};
+}
+
+}  // namespace
+
+QString ReadLinkSourceSpec(const ProgramFolder& folder) {
+    return ReadIni(QString::fromLatin1(kSettingsSection), QStringLiteral("link_source"),
+                   folder.AppFilePath(QString::fromLatin1(kSettingsFile)));
+}
+
+LinkSourceChoice CreateLinkSource(const QString& spec, const ProgramFolder& folder,
+                                  const MonotonicClock& clock, const KernelPaths& kernelPaths) {
+    const QString text = spec.trimmed();
+    const int colon = text.indexOf(u':');
+    const QString kind = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
+    const QString argument = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
+
+    if (kind.isEmpty() || kind == u"auto") {
+        if (NetworkManagerLink::IsAvailable(QDBusConnection::systemBus())) return NetworkManager({}, clock, kernelPaths);
+        return {std::make_unique<KernelLink>(kernelPaths, clock), {}};
+    }
+    if (kind == u"networkmanager") return NetworkManager(argument, clock, kernelPaths);
+    if (kind == u"kernel") return {std::make_unique<KernelLink>(kernelPaths, clock, argument), {}};
+    if (kind == u"scenario") return Scenario(argument, folder, clock);
+    return Failed(clock, QStringLiteral("link_source: неизвестный источник «%1»; допустимы auto, "
+                                        "networkmanager[:имя], kernel[:интерфейс], scenario:файл")
+                             .arg(text));
+}

@@ -1,0 +1,44 @@
+// Replays a scenario script against a monotonic clock.
+#include "link/ScenarioLink.h"
+
+#include "link/MonotonicClock.h"
+#include "shell/TextDecoding.h"
+
+#include <QFile>
+
+ScenarioLink::ScenarioLink(ScenarioScript script, const MonotonicClock& clock)
+    : script_(std::move(script)), clock_(clock), startMs_(clock.ElapsedMs()) {}
+
+std::optional<ScenarioScript> ScenarioLink::LoadFile(const QString& path, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        if (error) *error = QStringLiteral("не удалось прочитать файл сценария «%1»: %2")
+                                .arg(path, file.errorString());
+        return std::nullopt;
+    }
+    QString why;
+    std::optional<ScenarioScript> script = ScenarioScript::Parse(DecodeText(file.readAll()), &why);
+    if (!script && error) *error = QStringLiteral("файл сценария «%1», %2").arg(path, why);
+    return script;
+}
+
+ScenarioScript::Moment ScenarioLink::Now() const {
+    ScenarioScript::Moment moment = script_.At(clock_.ElapsedMs() - startMs_);
+    if (moment.connection >= 0 && moment.connection == hungUpConnection_)
+        return ScenarioScript::Moment();
+    return moment;
+}
+
+bool ScenarioLink::IsLinkConnected() { return Now().state == ScenarioScript::State::Connected; }
+
+LinkStats ScenarioLink::GetLinkStats() { return Now().stats; }
+
+QString ScenarioLink::GetLinkName() {
+    const ScenarioScript::Moment moment = Now();
+    return moment.state == ScenarioScript::State::Down ? kNoLinkName : moment.name;
+}
+
+void ScenarioLink::HangUpLink() {
+    const ScenarioScript::Moment moment = Now();
+    if (moment.connection >= 0) hungUpConnection_ = moment.connection;
+}
