@@ -3,18 +3,41 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QStandardPaths>
 
 ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 
+namespace {
+
+// The files an installation ships with sensible contents.
+const char* const kShippedFiles[] = {"inet.conf", "tar.dat", "tar.money.dat", "script.vsc"};
+
+}  // namespace
+
 ProgramFolder ProgramFolder::Choose() {
     const QString beside = QCoreApplication::applicationDirPath();
-    if (QFileInfo(beside).isWritable()) return ProgramFolder(beside);
-    const QString data =
-        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/Vantoril";
-    QDir().mkpath(data);
-    return ProgramFolder(data);
+    return Choose(beside,
+                  QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+                      "/Vantoril",
+                  beside + "/../share/vantoril");
+}
+
+ProgramFolder ProgramFolder::Choose(const QString& executableFolder, const QString& userFolder,
+                                    const QString& defaultsFolder) {
+    const QFileInfo beside(executableFolder);
+    if (beside.isDir() && beside.isWritable()) return ProgramFolder(executableFolder);
+    QDir().mkpath(userFolder);
+    const ProgramFolder folder(userFolder);
+    for (const char* name : kShippedFiles) {
+        // QFile::copy never overwrites, so a user's own file always stays.
+        QFile::copy(defaultsFolder + '/' + name, folder.AppFilePath(name));
+        QFile(folder.AppFilePath(name))
+            .setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                            QFile::ReadOther);
+    }
+    return folder;
 }
 
 QString ProgramFolder::AppFilePath(const QString& name) const {
