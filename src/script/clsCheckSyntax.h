@@ -1,0 +1,21 @@
+// The syntax checker: a fast line-by-line test of a script for the faults the script
+// editor points out. It evaluates nothing and returns at most one message.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class clsCheckSyntax {
+public:
+    // The text the next check looks at; nothing is checked here.
+    void SetCode(const QString& code);
+    // The empty text when no fault is found, else one message such as
+    // "Ошибка на линии 3: нет закрывающей кавычки". The first stopping fault wins; an
+    // unknown function is reported only when no stopping fault follows it, and then the
+    // last line with one is named. A text beyond the size limits is refused first.
+    QString CheckSyntax();
+
+private:
+    QString code_;
+    QStringList lines_;  // rebuilt by every check
+};
