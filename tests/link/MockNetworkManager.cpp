@@ -1,0 +1,125 @@
+// Starts dbus-daemon and the dbusmock NetworkManager template, and drives the mock.
+#include "MockNetworkManager.h"
+
+#include <QCoreApplication>
+#include <QDBusArgument>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
+#include <QDBusMetaType>
+#include <QDBusObjectPath>
+#include <QDBusVariant>
+#include <QStandardPaths>
+#include <QThread>
+#include <QUuid>
+
+namespace {
+const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
+const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
+const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
+using Settings = QMap<QString, QVariantMap>;
+}  // namespace
+
+MockNetworkManager::MockNetworkManager() {
+    qDBusRegisterMetaType<Settings>();
+    if (QStandardPaths::findExecutable("dbus-daemon").isEmpty()) {
+        unavailable_ = "dbus-daemon is not installed";
+        return;
+    }
+    QProcess probe;
+    probe.start("/usr/bin/python3", {"-c", "import dbusmock"});
+    if (!probe.waitForFinished(10000) || probe.exitCode() != 0) {
+        unavailable_ = "python3-dbusmock is not installed";
+        return;
+    }
+    daemon_.start("dbus-daemon", {"--session", "--nofork", "--print-address"});
+    if (!daemon_.waitForReadyRead(10000)) {
+        unavailable_ = "dbus-daemon did not start";
+        return;
+    }
+    const QString address = QString::fromLatin1(daemon_.readLine()).trimmed();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address);
+    mock_.setProcessEnvironment(environment);
+    mock_.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "networkmanager"});
+
+    connectionName_ = "vantoril-mock-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
+    bus_ = QDBusConnection::connectToBus(address, connectionName_);
+    for (int i = 0; i < 500 && bus_.isConnected(); ++i) {
+        if (bus_.interface()->isServiceRegistered(kService).value()) return;
+        QThread::msleep(20);
+    }
+    unavailable_ = "the NetworkManager mock did not appear on the private bus";
+}
+
+MockNetworkManager::~MockNetworkManager() {
+    QDBusConnection::disconnectFromBus(connectionName_);
+    for (QProcess* process : {&mock_, &daemon_}) {
+        if (process->state() == QProcess::NotRunning) continue;
+        process->terminate();
+        if (!process->waitForFinished(3000)) process->kill();
+        process->waitForFinished();
+    }
+}
+
+QVariantList MockNetworkManager::Call(const QString& path, const QString& interface,
+                                      const QString& method, const QVariantList& arguments) {
+    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, interface, method);
+    call.setArguments(arguments);
+    const QDBusMessage reply = bus_.call(call, QDBus::Block, 10000);
+    if (reply.type() != QDBusMessage::ReplyMessage)
+        qFatal("mock call %s failed: %s", qPrintable(method), qPrintable(reply.errorMessage()));
+    return reply.arguments();
+}
+
+QString MockNetworkManager::AddDevice(const QString& name, const QString& ipInterface, uint deviceType) {
+    const QString path = Call(kManagerPath, kMock, "AddEthernetDevice", {name, QString("tty" + name), 100})
+                             .value(0).toString();
+    const QString device = "org.freedesktop.NetworkManager.Device";
+    UpdateProperties(path, device, {{"IpInterface", ipInterface}, {"DeviceType", deviceType}});
+    return path;
+}
+
+QString MockNetworkManager::AddProfile(const QString& id, const QString& type, int metered) {
+    QVariantMap connection{{"id", id}, {"type", type}, {"uuid", QUuid::createUuid().toString(QUuid::WithoutBraces)}};
+    if (metered) connection.insert("metered", metered);
+    const Settings settings{{"connection", connection}};
+    const QVariantList reply = Call("/org/freedesktop/NetworkManager/Settings",
+                                    "org.freedesktop.NetworkManager.Settings", "AddConnection",
+                                    {QVariant::fromValue(settings)});
+    return qdbus_cast<QDBusObjectPath>(reply.value(0)).path();
+}
+
+QString MockNetworkManager::Activate(const QString& device, const QString& profile, const QString& name,
+                                     uint state) {
+    return Call(kManagerPath, kMock, "AddActiveConnection",
+                {QStringList{device}, profile, QStringLiteral("/"), name, state})
+        .value(0)
+        .toString();
+}
+
+void MockNetworkManager::AddProperties(const QString& path, const QString& interface,
+                                       const QVariantMap& properties) {
+    Call(path, kMock, "AddProperties", {interface, properties});
+}
+
+void MockNetworkManager::UpdateProperties(const QString& path, const QString& interface,
+                                          const QVariantMap& properties) {
+    Call(path, kMock, "UpdateProperties", {interface, properties});
+}
+
+QList<QVariantList> MockNetworkManager::ManagerCalls(const QString& method) {
+    const QVariantList reply = Call(kManagerPath, kMock, "GetMethodCalls", {method});
+    QList<QVariantList> calls;
+    const QDBusArgument list = reply.value(0).value<QDBusArgument>();
+    list.beginArray();
+    while (!list.atEnd()) {
+        qulonglong when = 0;
+        QVariantList arguments;
+        list.beginStructure();
+        list >> when >> arguments;
+        list.endStructure();
+        calls.push_back(arguments);
+    }
+    list.endArray();
+    return calls;
+}

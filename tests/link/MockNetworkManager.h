@@ -1,0 +1,44 @@
+// NetworkManager as python3-dbusmock plays it, on a private bus started for one test.
+#pragma once
+
+#include <QDBusConnection>
+#include <QProcess>
+#include <QString>
+#include <QVariantMap>
+
+#include <memory>
+
+class MockNetworkManager {
+public:
+    MockNetworkManager();
+    ~MockNetworkManager();
+
+    // Empty when the mock runs; otherwise why it could not be started (the test skips).
+    const QString& Unavailable() const { return unavailable_; }
+    QDBusConnection Bus() const { return bus_; }
+
+    // An Ethernet-like device of the template; returns its object path.
+    QString AddDevice(const QString& name, const QString& ipInterface, uint deviceType = 1);
+    // A connection profile; `metered` is connection.metered (0 unknown, 1 yes, 2 no).
+    QString AddProfile(const QString& id, const QString& type, int metered = 0);
+    // An active connection of the profile on the device; returns its object path.
+    QString Activate(const QString& device, const QString& profile, const QString& name, uint state = 2);
+
+    // Adds properties the template lacks (Statistics, Metered...), or changes them with
+    // a PropertiesChanged signal as NetworkManager sends.
+    void AddProperties(const QString& path, const QString& interface, const QVariantMap& properties);
+    void UpdateProperties(const QString& path, const QString& interface, const QVariantMap& properties);
+
+    // The argument lists of every call of a manager method so far.
+    QList<QVariantList> ManagerCalls(const QString& method);
+
+private:
+    QVariantList Call(const QString& path, const QString& interface, const QString& method,
+                      const QVariantList& arguments);
+
+    QProcess daemon_;
+    QProcess mock_;
+    QString unavailable_;
+    QString connectionName_;
+    QDBusConnection bus_{QString()};
+};
