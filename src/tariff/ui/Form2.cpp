@@ -1,0 +1,202 @@
+// The tariff editor window and its handling of clicks, prices and saving.
+#include "tariff/ui/Form2.h"
+
+#include "shell/Numbers.h"
+#include "tariff/PriceText.h"
+#include "tariff/TariffTables.h"
+#include "tariff/ui/Form3.h"
+
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kNoClass = -1;  // a white cell: the file held a value outside 0..3
+
+QColor ClassColour(int tariffClass) {
+    switch (tariffClass) {
+        case 0:
+            return QColor(255, 0, 0);
+        case 1:
+            return QColor(0, 0, 255);
+        case 2:
+            return QColor(255, 255, 0);
+        case 3:
+            return QColor(0, 255, 255);
+        default:
+            return QColor(255, 255, 255);
+    }
+}
+
+void FillWith(QWidget* widget, const QColor& colour) {
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::Button, colour);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+// Geometry in pixels (twips / 15).
+constexpr int kCellLeft = 24;  // hour 0 and 12
+constexpr int kCellStep = 24;  // from one hour to the next
+constexpr int kUpperRowTop = 24;
+constexpr int kLowerRowTop = 40;
+
+}  // namespace
+
+Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      folder_(std::move(folder)),
+      locale_(std::move(locale)) {
+    setWindowTitle(QStringLiteral("Редактирование тарифа"));
+    setFixedSize(314, 128);
+    setFont(QFont(QStringLiteral("Arial"), 9));
+    BuildCells();
+    BuildClassButtons();
+    BuildCommands();
+    Load();
+}
+
+void Form2::BuildCells() {
+    for (int h = 0; h < 24; ++h) {
+        auto* cell = new QWidget(this);
+        cell->setObjectName(QStringLiteral("tar1_%1").arg(h));
+        const int top = h < 12 ? kUpperRowTop : kLowerRowTop;
+        cell->setGeometry(kCellLeft + kCellStep * (h % 12), top, 17, 9);
+        cell->installEventFilter(this);
+        tar1_[h] = cell;
+        PaintCell(h, kNoClass);
+    }
+}
+
+void Form2::BuildClassButtons() {
+    for (int c = 0; c < 4; ++c) {
+        auto* button = new QRadioButton(QStringLiteral("0"), this);
+        button->setObjectName(QStringLiteral("Option1_%1").arg(c));
+        button->setGeometry(8 + 48 * c, 56, 41, 25);
+        FillWith(button, ClassColour(c));
+        button->installEventFilter(this);
+        option1_[c] = button;
+    }
+    option1_[0]->setChecked(true);
+}
+
+void Form2::BuildCommands() {
+    auto* save = new QPushButton(QStringLiteral("Сохранить"), this);
+    save->setObjectName(QStringLiteral("Command2"));
+    save->setGeometry(152, 96, 73, 25);
+    connect(save, &QPushButton::clicked, this, &Form2::Save);
+
+    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("Command1"));
+    cancel->setGeometry(232, 96, 73, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+void Form2::Load() {
+    TariffTables tables;
+    ReadTariffTables(folder_, &tables, &loadError_);
+    for (int h = 0; h < 24; ++h) {
+        const int tariffClass = tables.hourClasses[h];
+        PaintCell(h, tariffClass >= 0 && tariffClass <= 3 ? tariffClass : kNoClass);
+    }
+    for (int c = 0; c < 4; ++c) option1_[c]->setText(NumberText(tables.prices[c], locale_));
+}
+
+void Form2::PaintCell(int hour, int tariffClass) {
+    cellClasses_[hour] = tariffClass;
+    FillWith(tar1_[hour], ClassColour(tariffClass));
+}
+
+void Form2::PaintSelectedClass(int hour) {
+    for (int c = 0; c < 4; ++c) {
+        if (option1_[c]->isChecked()) {
+            PaintCell(hour, c);
+            return;
+        }
+    }
+}
+
+void Form2::AskPrice(int tariffClass) {
+    Form3 dialog(folder_, locale_, this);
+    const QString price = dialog.InputMsg(option1_[tariffClass]->text());
+    if (!price.isEmpty()) option1_[tariffClass]->setText(price);
+}
+
+void Form2::Save() {
+    TariffTables tables;
+    QStringList priceTexts;
+    for (QRadioButton* button : option1_) priceTexts << button->text();
+    QString error;
+    if (!ReadPriceTexts(priceTexts, locale_, &tables.prices, &error)) {
+        QMessageBox::warning(this, QStringLiteral("Vantoril"),
+                             error + QStringLiteral("\nТариф не сохранён."));
+        return;
+    }
+    // A white cell is stored as class 0, so that every hour keeps its record.
+    for (int h = 0; h < 24; ++h) tables.hourClasses[h] = int16_t(qMax(cellClasses_[h], 0));
+    if (!WriteTariffTables(folder_, tables, &error)) {
+        QMessageBox::warning(this, QStringLiteral("Vantoril"),
+                             error + QStringLiteral("\nТариф не сохранён."));
+        return;
+    }
+    accept();
+}
+
+bool Form2::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
+        return QDialog::eventFilter(watched, event);
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const auto cell = std::find(tar1_.begin(), tar1_.end(), watched);
+    if (cell != tar1_.end()) {
+        if (mouse->button() != Qt::LeftButton) return false;
+        // A click is a left press and a release on the same cell; taking the press makes
+        // the cell receive the release.
+        if (event->type() == QEvent::MouseButtonRelease &&
+            (*cell)->rect().contains(mouse->position().toPoint()))
+            PaintSelectedClass(int(cell - tar1_.begin()));
+        return true;
+    }
+    const auto button = std::find(option1_.begin(), option1_.end(), watched);
+    if (button != option1_.end() && event->type() == QEvent::MouseButtonPress &&
+        mouse->button() == Qt::RightButton) {
+        AskPrice(int(button - option1_.begin()));
+        return true;  // the selected class stays as it was
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void Form2::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    if (loadError_.isEmpty()) return;
+    // Reported once the window is up, so the user sees which window it concerns.
+    const QString message = loadError_ + QStringLiteral("\nНечитаемые записи показаны нулями.");
+    loadError_.clear();
+    QTimer::singleShot(0, this, [this, message] {
+        QMessageBox::warning(this, QStringLiteral("Vantoril"), message);
+    });
+}
+
+void Form2::paintEvent(QPaintEvent* event) {
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (int column = 0; column < 12; ++column) {
+        const QRect heading(kCellLeft + kCellStep * column - 2, 6, 21, 16);
+        painter.drawText(heading, Qt::AlignCenter,
+                         QStringLiteral("%1").arg(column, 2, 10, QLatin1Char('0')));
+    }
+    painter.drawText(QRect(0, kUpperRowTop - 4, 23, 16), Qt::AlignCenter, QStringLiteral("AM"));
+    painter.drawText(QRect(0, kLowerRowTop - 4, 23, 16), Qt::AlignCenter, QStringLiteral("PM"));
+    // Two thin lines: under the hour table and above the commands.
+    painter.setPen(palette().color(QPalette::Mid));
+    painter.drawLine(8, 52, width() - 8, 52);
+    painter.drawLine(8, 88, width() - 8, 88);
+}

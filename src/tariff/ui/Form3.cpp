@@ -1,0 +1,82 @@
+// The price dialog: a field that takes only digits and the decimal separator.
+#include "tariff/ui/Form3.h"
+
+#include "shell/Settings.h"
+#include "tariff/PriceText.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
+
+namespace {
+
+// Keys that edit, move or close the dialog rather than type a character, though some
+// platforms attach a control character to them.
+bool IsNonCharacterKey(int key) {
+    return key == Qt::Key_Delete || key == Qt::Key_Return || key == Qt::Key_Enter ||
+           key == Qt::Key_Escape || key == Qt::Key_Tab || key == Qt::Key_Backtab;
+}
+
+}  // namespace
+
+Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      folder_(std::move(folder)),
+      locale_(std::move(locale)),
+      text1_(new QLineEdit(this)) {
+    setWindowTitle(QStringLiteral("Введите данные"));
+    setFixedSize(196, 65);
+
+    text1_->setObjectName(QStringLiteral("Text1"));
+    text1_->setGeometry(8, 8, 177, 19);
+    text1_->installEventFilter(this);
+
+    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
+    ok->setObjectName(QStringLiteral("Command2"));
+    ok->setGeometry(64, 32, 57, 25);
+    ok->setDefault(true);
+    connect(ok, &QPushButton::clicked, this, &Form3::Confirm);
+
+    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    cancel->setObjectName(QStringLiteral("Command1"));
+    cancel->setGeometry(128, 32, 57, 25);
+    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+}
+
+QString Form3::InputMsg(const QString& text) {
+    text1_->setText(text);
+    text1_->selectAll();
+    // The type is read afresh: the settings window stores it just before the editor opens.
+    const bool perHour = LoadSettings(folder_).Type_tar == 1;
+    // Both captions begin with the Latin capital C.
+    setWindowTitle(perHour ? QStringLiteral("Cтоимость часа") : QStringLiteral("Cтоимость МБ"));
+    if (const QScreen* screen = this->screen())
+        move(screen->availableGeometry().center() - rect().center());
+    return exec() == QDialog::Accepted ? text1_->text() : QString();
+}
+
+void Form3::Confirm() {
+    const QString text = text1_->text();
+    const QString problem = text.isEmpty() ? QString() : PriceTextError(text, locale_);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, QStringLiteral("Vantoril"), problem);
+        text1_->setFocus();
+        return;
+    }
+    accept();
+}
+
+bool Form3::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        // Every typed character but a digit and the separator is dropped, Backspace and
+        // control shortcuts included; Delete and the arrows work as usual.
+        if (!typed.isEmpty() && !IsNonCharacterKey(key->key()))
+            return !(typed.size() == 1 && IsPriceCharacter(typed.front(), locale_));
+    }
+    return QDialog::eventFilter(watched, event);
+}
