@@ -33,6 +33,10 @@ public:
 struct AddressLookup {
     QString address;  // dotted decimal, empty when none was found
     QString failure;  // the message for the user when a query failed and nothing was found
+
+    bool operator==(const AddressLookup& other) const {
+        return address == other.address && failure == other.failure;
+    }
 };
 
 // "192.168.100.200": each byte as an unsigned decimal without leading zeros.

@@ -23,37 +23,42 @@ struct LocalAddress::Shared {
 };
 
 LocalAddress::LocalAddress(LinkSource& link, const MonotonicClock& clock,
-                           std::shared_ptr<AddressQueries> queries)
+                           std::shared_ptr<AddressQueries> queries, LookupRunner runner)
     : link_(link),
       clock_(clock),
       queries_(queries ? std::move(queries) : std::make_shared<SystemAddressQueries>()),
+      runner_(runner ? std::move(runner)
+                     : [](std::function<void()> lookup) { std::thread(std::move(lookup)).detach(); }),
       shared_(std::make_shared<Shared>()) {}
 
 LocalAddress::~LocalAddress() = default;
 
 void LocalAddress::StartLookup() {
-    shared_->running = true;
-    std::thread([shared = shared_, queries = queries_, interface = link_.GetLinkInterface()] {
+    runner_([shared = shared_, queries = queries_, interface = link_.GetLinkInterface()] {
         AddressLookup lookup = LookUpLocalAddress(*queries, interface);
         const std::lock_guard<std::mutex> lock(shared->mutex);
         shared->result = std::move(lookup);
         shared->running = false;
         shared->finished.notify_all();
-    }).detach();
+    });
 }
 
 QString LocalAddress::GetLocalIP() {
     const int64_t now = clock_.ElapsedMs();
+    bool start = false;
     {
-        std::unique_lock<std::mutex> lock(shared_->mutex);
+        const std::lock_guard<std::mutex> lock(shared_->mutex);
         if (!shared_->running && (!started_ || now - lastStartMs_ >= kLookupEveryMs)) {
             started_ = true;
             lastStartMs_ = now;
-            StartLookup();
+            shared_->running = start = true;
         }
+    }
+    if (start) StartLookup();
+    {
         // A lookup in /etc/hosts answers within the budget; a slow resolver is not waited for.
-        if (shared_->running)
-            shared_->finished.wait_for(lock, kWaitBudget, [this] { return !shared_->running; });
+        std::unique_lock<std::mutex> lock(shared_->mutex);
+        shared_->finished.wait_for(lock, kWaitBudget, [this] { return !shared_->running; });
     }
     TakeFinishedLookup();
     return address_;

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -15,9 +16,12 @@ class MonotonicClock;
 // on a worker thread and the last answer is shown until a newer one arrives.
 class LocalAddress {
 public:
+    // Runs one lookup; by default on a detached worker thread. Tests may run it in place.
+    using LookupRunner = std::function<void(std::function<void()>)>;
+
     // `link` and `clock` must outlive this object; `queries` defaults to the system's.
     LocalAddress(LinkSource& link, const MonotonicClock& clock,
-                 std::shared_ptr<AddressQueries> queries = nullptr);
+                 std::shared_ptr<AddressQueries> queries = nullptr, LookupRunner runner = nullptr);
     ~LocalAddress();
     LocalAddress(const LocalAddress&) = delete;
     LocalAddress& operator=(const LocalAddress&) = delete;
@@ -37,6 +41,7 @@ private:
     LinkSource& link_;
     const MonotonicClock& clock_;
     std::shared_ptr<AddressQueries> queries_;
+    LookupRunner runner_;
     std::shared_ptr<Shared> shared_;
     QString address_;
     int64_t lastStartMs_ = 0;

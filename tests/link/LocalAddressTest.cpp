@@ -1,0 +1,176 @@
+// The local address: its text form, the loopback rule, failures announced once, no waiting.
+#include "link/LocalAddress.h"
+
+#include "SteppingClock.h"
+
+#include <QElapsedTimer>
+#include <QMap>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <future>
+
+namespace {
+
+constexpr IPv4 Address(unsigned a, unsigned b, unsigned c, unsigned d) { return a << 24 | b << 16 | c << 8 | d; }
+
+// Host name, resolver and interfaces as the test sets them.
+class FakeQueries : public AddressQueries {
+public:
+    std::optional<QString> HostName(int* error) override {
+        ++lookups;
+        if (hostNameError) *error = hostNameError;
+        return hostNameError ? std::nullopt : std::optional<QString>(QStringLiteral("workstation"));
+    }
+    std::optional<std::vector<IPv4>> ResolveHost(const QString&) override { return resolved; }
+    std::vector<IPv4> InterfaceAddresses(const QString& name) override {
+        return interfaces.value(name);
+    }
+
+    std::atomic<int> lookups{0};
+    int hostNameError = 0;
+    std::optional<std::vector<IPv4>> resolved = std::vector<IPv4>{Address(10, 0, 0, 5)};
+    QMap<QString, std::vector<IPv4>> interfaces;  // "" holds every interface of the machine
+};
+
+const QString kUnresolved =
+    QStringLiteral("Windows Sockets are not responding. Unable to successfully get Host Name.");
+
+// A link that is connected over ppp0, for the fall-back to the link's own address.
+class PppLink final : public LinkSource {
+public:
+    bool IsLinkConnected() override { return true; }
+    LinkStats GetLinkStats() override { return {}; }
+    QString GetLinkName() override { return QStringLiteral("ISP"); }
+    void HangUpLink() override {}
+    QString GetLinkInterface() override { return QStringLiteral("ppp0"); }
+};
+
+void InPlace(std::function<void()> lookup) { lookup(); }
+
+}  // namespace
+
+TEST(IPv4Text, bytesAreWrittenWithoutLeadingZeros) {
+    EXPECT_EQ(IPv4Text(Address(10, 0, 0, 5)), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(IPv4Text(Address(192, 168, 100, 200)), QStringLiteral("192.168.100.200"));
+    EXPECT_EQ(IPv4Text(Address(255, 255, 255, 255)), QStringLiteral("255.255.255.255"));
+    EXPECT_EQ(IPv4Text(0), QStringLiteral("0.0.0.0"));
+}
+
+TEST(LookUpLocalAddress, firstAddressOfTheHostNameSkippingLoopback) {
+    FakeQueries queries;
+    queries.resolved = std::vector<IPv4>{Address(127, 0, 1, 1), Address(192, 168, 0, 7), Address(10, 0, 0, 5)};
+    queries.interfaces[{}] = {Address(172, 16, 0, 1)};
+    const AddressLookup lookup = LookUpLocalAddress(queries, {});
+    EXPECT_EQ(lookup.address, QStringLiteral("192.168.0.7"));
+    EXPECT_EQ(lookup.failure, QString());
+}
+
+TEST(LookUpLocalAddress, onlyLoopbackFallsBackToTheLinkThenTheMachine) {
+    FakeQueries queries;
+    queries.resolved = std::vector<IPv4>{Address(127, 0, 1, 1)};
+    queries.interfaces[{}] = {Address(127, 0, 0, 1), Address(192, 168, 1, 10), Address(100, 64, 3, 4)};
+    queries.interfaces["ppp0"] = {Address(100, 64, 3, 4)};
+    EXPECT_EQ(LookUpLocalAddress(queries, "ppp0").address, QStringLiteral("100.64.3.4"));
+    EXPECT_EQ(LookUpLocalAddress(queries, {}).address, QStringLiteral("192.168.1.10"));
+    queries.interfaces.clear();
+    const AddressLookup nothing = LookUpLocalAddress(queries, "ppp0");
+    EXPECT_EQ(nothing.address, QString());
+    EXPECT_EQ(nothing.failure, QString());  // an offline machine is not a failure
+}
+
+TEST(LookUpLocalAddress, failuresKeepTheirMessages) {
+    FakeQueries queries;
+    queries.hostNameError = 11;
+    EXPECT_EQ(LookUpLocalAddress(queries, {}).failure,
+              QStringLiteral("Windows Sockets error  11 has occurred. Unable to successfully get Host Name."));
+    queries.hostNameError = 0;
+    queries.resolved.reset();
+    const AddressLookup lookup = LookUpLocalAddress(queries, {});
+    EXPECT_EQ(lookup.address, QString());
+    EXPECT_EQ(lookup.failure, kUnresolved);
+    queries.interfaces[{}] = {Address(192, 168, 1, 10)};
+    EXPECT_EQ(LookUpLocalAddress(queries, {}), (AddressLookup{QStringLiteral("192.168.1.10"), {}}));
+}
+
+TEST(LocalAddress, aFailureIsAnnouncedOnceUntilAnAddressIsFoundAgain) {
+    auto queries = std::make_shared<FakeQueries>();
+    queries->resolved.reset();
+    PppLink link;
+    SteppingClock clock;
+    LocalAddress address(link, clock, queries, InPlace);
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    EXPECT_EQ(address.TakeFailureMessage(), kUnresolved);
+    for (int i = 0; i < 5; ++i) {
+        clock.Step(2000);
+        EXPECT_EQ(address.GetLocalIP(), QString());
+        EXPECT_EQ(address.TakeFailureMessage(), std::nullopt);
+    }
+    EXPECT_EQ(queries->lookups, 6);
+
+    queries->resolved = std::vector<IPv4>{Address(10, 0, 0, 5)};
+    clock.Step(2000);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.5"));
+    queries->resolved.reset();
+    clock.Step(2000);
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    EXPECT_EQ(address.TakeFailureMessage(), kUnresolved);
+}
+
+TEST(LocalAddress, looksUpAgainOnlyEveryTwoSeconds) {
+    auto queries = std::make_shared<FakeQueries>();
+    PppLink link;
+    SteppingClock clock;
+    LocalAddress address(link, clock, queries, InPlace);
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.5"));
+        clock.Step(500);
+    }
+    EXPECT_EQ(queries->lookups, 1);
+    queries->resolved = std::vector<IPv4>{Address(10, 0, 0, 6)};  // a new call, a new address
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.6"));
+    EXPECT_EQ(queries->lookups, 2);
+}
+
+// A resolver that hangs until the test lets it go.
+class HangingQueries final : public FakeQueries {
+public:
+    std::optional<std::vector<IPv4>> ResolveHost(const QString& host) override {
+        release.wait();
+        return FakeQueries::ResolveHost(host);
+    }
+    std::promise<void> go;
+    std::shared_future<void> release = go.get_future().share();
+};
+
+TEST(LocalAddress, aHangingResolverDoesNotHoldTheCaller) {
+    auto queries = std::make_shared<HangingQueries>();
+    PppLink link;
+    SteppingClock clock;
+    LocalAddress address(link, clock, queries);  // on a worker thread, as in the program
+    EXPECT_EQ(address.GetLocalIP(), QString());  // returned although the resolver hangs
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    queries->go.set_value();
+    QElapsedTimer timer;
+    timer.start();
+    QString shown;
+    while ((shown = address.GetLocalIP()).isEmpty() && timer.elapsed() < 5000) QThread::msleep(5);
+    EXPECT_EQ(shown, QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(queries->lookups, 1);
+}
+
+TEST(SystemAddressQueries, answersWithoutFailingOnThisMachine) {
+    SystemAddressQueries queries;
+    int error = 0;
+    const std::optional<QString> host = queries.HostName(&error);
+    ASSERT_TRUE(host) << "gethostname failed with " << error;
+    EXPECT_FALSE(host->isEmpty());
+    const std::vector<IPv4> loopback = queries.InterfaceAddresses(QStringLiteral("lo"));
+    ASSERT_FALSE(loopback.empty()) << "the loopback interface has no IPv4 address here";
+    EXPECT_TRUE(IsLoopback(loopback.front()));
+    const auto resolved = queries.ResolveHost(QStringLiteral("localhost"));
+    ASSERT_TRUE(resolved);
+    EXPECT_EQ(resolved->front(), Address(127, 0, 0, 1));
+}
