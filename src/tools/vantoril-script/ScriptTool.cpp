@@ -1,0 +1,67 @@
+// The commands of vantoril-script: check a script file, or run it once and list what
+// it did.
+#include "tools/vantoril-script/ScriptTool.h"
+
+#include "script/RecordingHost.h"
+#include "script/clsCheckSyntax.h"
+#include "script/clsRun.h"
+#include "shell/ProgramFolder.h"
+#include "shell/TextDecoding.h"
+#include "tools/vantoril-script/PinnedClock.h"
+#include "tools/vantoril-script/ScriptToolOptions.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+#include <memory>
+#include <optional>
+
+namespace {
+
+enum ExitStatus { kDone = 0, kFaultFound = 1, kUnusable = 2 };
+
+std::optional<QString> ReadScript(const QString& path, QTextStream& err) {
+    QFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
+        err << "vantoril-script: cannot read " << path << ": "
+            << (QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString())
+            << Qt::endl;
+        return std::nullopt;
+    }
+    return DecodeText(file.readAll());
+}
+
+int Check(const QString& code, QTextStream& out) {
+    clsCheckSyntax checker;
+    checker.SetCode(code);
+    const QString report = checker.CheckSyntax();
+    out << (report.isEmpty() ? QStringLiteral("Ошибок не обнаружено") : report) << Qt::endl;
+    return report.isEmpty() ? kDone : kFaultFound;
+}
+
+int Run(const ScriptToolOptions& options, const QString& code, QTextStream& out) {
+    std::unique_ptr<Clock> clock;
+    if (options.time) clock = std::make_unique<PinnedClock>(*options.time);
+    else clock = std::make_unique<SystemClock>();
+    const QString folder = options.folder ? *options.folder : ProgramFolder::Choose().Path();
+    RecordingHost host(options.counters, folder, *clock, options.locale);
+    clsRun engine(host);
+    engine.SetCode(code);
+    engine.run();
+    for (const QString& operation : host.Operations()) out << operation << Qt::endl;
+    return kDone;
+}
+
+}  // namespace
+
+int RunScriptTool(const QStringList& arguments, QTextStream& out, QTextStream& err) {
+    const ParsedOptions parsed = ParseScriptToolOptions(arguments);
+    if (!parsed.options) {
+        err << "vantoril-script: " << parsed.error << '\n' << ScriptToolUsage() << Qt::flush;
+        return kUnusable;
+    }
+    const std::optional<QString> code = ReadScript(parsed.options->file, err);
+    if (!code) return kUnusable;
+    if (parsed.options->command == ScriptToolOptions::Command::Check) return Check(*code, out);
+    return Run(*parsed.options, *code, out);
+}

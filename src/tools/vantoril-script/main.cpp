@@ -1,0 +1,11 @@
+// vantoril-script: checks and runs Vantoril scripts from the command line.
+#include "tools/vantoril-script/ScriptTool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return RunScriptTool(app.arguments().mid(1), out, err);
+}

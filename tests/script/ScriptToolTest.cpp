@@ -1,0 +1,113 @@
+// The vantoril-script tool: its commands, outputs and exit statuses.
+#include "tools/vantoril-script/ScriptTool.h"
+
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QString kFixtures = QStringLiteral(VANTORIL_SCRIPT_FIXTURES);
+
+struct ToolResult {
+    int status;
+    QString out;
+    QString err;
+};
+
+ToolResult Tool(const QStringList& arguments) {
+    QString out;
+    QString err;
+    QTextStream outStream(&out);
+    QTextStream errStream(&err);
+    const int status = RunScriptTool(arguments, outStream, errStream);
+    return ToolResult{status, out, err};
+}
+
+QString Fixture(const char* name) { return kFixtures + u'/' + QString::fromUtf8(name); }
+
+}  // namespace
+
+TEST(ScriptToolCheck, reportsNoFaultOrTheFirstFault) {
+    const ToolResult clean = Tool({QStringLiteral("check"), Fixture("limit.vsc")});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_EQ(clean.out, QStringLiteral("Ошибок не обнаружено\n"));
+    const ToolResult broken = Tool({QStringLiteral("check"), Fixture("broken.vsc")});
+    EXPECT_EQ(broken.status, 1);
+    EXPECT_EQ(broken.out, QStringLiteral("Ошибка на линии 2: ожидается выражение\n"));
+}
+
+TEST(ScriptToolRun, listsTheHostOperationsInOrder) {
+    const ToolResult result =
+        Tool({QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("ru_RU"),
+              QStringLiteral("--time"), QStringLiteral("09:05:03"), QStringLiteral("--folder"),
+              QStringLiteral("/opt/v"), Fixture("limit.vsc"), QStringLiteral("MAL=95.5"),
+              QStringLiteral("TC=3600")});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, QStringLiteral("message: Осталось мало\ndisconn\ntimer_script: 60000\n"));
+    EXPECT_TRUE(result.err.isEmpty());
+}
+
+TEST(ScriptToolRun, honoursLocaleTimeAndFolder) {
+    TempFolder folder;
+    folder.Write(QStringLiteral("s.vsc"),
+                 "var t\r\nt = time()\r\nmessage(t)\r\nmessage(DL)\r\nmessage(AppPath)\r\n"
+                 "timer_refresh(70000)\r\n");
+    const QString script = folder.File(QStringLiteral("s.vsc"));
+    const ToolResult russian =
+        Tool({QStringLiteral("run"), QStringLiteral("--time"), QStringLiteral("9:05:03"),
+              QStringLiteral("--locale"), QStringLiteral("ru_RU"), QStringLiteral("--folder"),
+              QStringLiteral("/opt/v"), script, QStringLiteral("DL=12.5")});
+    EXPECT_EQ(russian.status, 0);
+    EXPECT_TRUE(russian.out.startsWith(
+        QStringLiteral("message: 9:05:03\nmessage: 12,5\nmessage: /opt/v/\nerror 380: ")))
+        << russian.out.toStdString();
+    const ToolResult point =
+        Tool({QStringLiteral("run"), script, QStringLiteral("--locale"), QStringLiteral("C"),
+              QStringLiteral("--folder"), QStringLiteral("/"), QStringLiteral("DL=12.5")});
+    EXPECT_TRUE(point.out.contains(QStringLiteral("message: 12.5\nmessage: /\n")))
+        << point.out.toStdString();
+}
+
+TEST(ScriptToolRun, readsWindows1251Scripts) {
+    const ToolResult result = Tool({QStringLiteral("run"), QStringLiteral("--folder"),
+                                    QStringLiteral("/opt"), Fixture("cp1251.vsc")});
+    EXPECT_EQ(result.out, QStringLiteral("message: Привет\n"));
+}
+
+TEST(ScriptTool, refusesUnreadableFilesWithStatus2) {
+    TempFolder folder;
+    for (const QString& command : {QStringLiteral("check"), QStringLiteral("run")}) {
+        const ToolResult missing = Tool({command, folder.File(QStringLiteral("none.vsc"))});
+        EXPECT_EQ(missing.status, 2);
+        EXPECT_TRUE(missing.out.isEmpty());
+        EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read"))) << missing.err.toStdString();
+        EXPECT_EQ(Tool({command, folder.Path()}).status, 2);
+    }
+}
+
+TEST(ScriptTool, refusesWrongArgumentsWithStatus2AndSaysWhy) {
+    const QString file = Fixture("limit.vsc");
+    const QList<QStringList> wrong = {
+        {},
+        {QStringLiteral("lint"), file},
+        {QStringLiteral("check")},
+        {QStringLiteral("check"), file, file},
+        {QStringLiteral("run")},
+        {QStringLiteral("run"), file, QStringLiteral("XX=1")},
+        {QStringLiteral("run"), file, QStringLiteral("DL=1,5")},
+        {QStringLiteral("run"), file, QStringLiteral("TC=1.5")},
+        {QStringLiteral("run"), file, QStringLiteral("DL")},
+        {QStringLiteral("run"), file, QStringLiteral("DL=1e40")},
+        {QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("xx_nowhere"), file},
+        {QStringLiteral("run"), QStringLiteral("--time"), QStringLiteral("25:00:00"), file},
+        {QStringLiteral("run"), QStringLiteral("--colour"), QStringLiteral("red"), file},
+        {QStringLiteral("run"), file, QStringLiteral("--folder")},
+    };
+    for (const QStringList& arguments : wrong) {
+        const ToolResult result = Tool(arguments);
+        EXPECT_EQ(result.status, 2) << arguments.join(u' ').toStdString();
+        EXPECT_TRUE(result.err.contains(QStringLiteral("usage:"))) << result.err.toStdString();
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+}
