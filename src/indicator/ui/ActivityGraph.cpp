@@ -1,0 +1,65 @@
+// The activity graph's picture and tick.
+#include "indicator/ui/ActivityGraph.h"
+
+#include "indicator/TrafficCounters.h"
+#include "indicator/ui/IndicatorColors.h"
+#include "link/LinkSource.h"
+
+#include <QPainter>
+#include <QPainterPath>
+
+// Resources of a static library must be registered by hand, outside any namespace.
+static void LoadGraphResources() { Q_INIT_RESOURCE(graph); }
+
+namespace {
+constexpr int kEndPieceWidth = 28;
+}  // namespace
+
+const QImage& ActivityGraph::Background() {
+    static const QImage background = [] {
+        LoadGraphResources();
+        return QImage(QStringLiteral(":/graph/graph101.bmp")).convertToFormat(QImage::Format_RGB32);
+    }();
+    return background;
+}
+
+QImage ActivityGraph::EndPiece(bool left) {
+    QImage piece(kEndPieceWidth, kGraphHeight, QImage::Format_RGB32);
+    piece.fill(kIndicatorBackground);
+    QPainter painter(&piece);
+    painter.setRenderHint(QPainter::Antialiasing);
+    // A rounded bar whose flat side runs on under the chart.
+    const qreal radius = 9;
+    const QRectF bar = left ? QRectF(1, 0, kEndPieceWidth + radius, kGraphHeight)
+                            : QRectF(-radius, 0, kEndPieceWidth + radius - 1, kGraphHeight);
+    QPainterPath path;
+    path.addRoundedRect(bar, radius, radius);
+    painter.setClipPath(path);
+    painter.drawImage(QRect(0, 0, kEndPieceWidth, kGraphHeight), Background(),
+                      QRect(0, 0, kEndPieceWidth, kGraphHeight));
+    return piece;
+}
+
+ActivityGraph::ActivityGraph() : chart_(Background().copy()) {}
+
+bool ActivityGraph::Tick(LinkSource& link, TrafficCounters& counters) {
+    if (!link.IsLinkConnected()) return false;
+    counters.Stats = link.GetLinkStats();
+    AddColumn(NextGraphSample(state_, counters.Stats.dwBytesRcved, counters.Stats.dwBps));
+    counters.Stats = link.GetLinkStats();
+    state_.PrevRecvBytes = counters.Stats.dwBytesRcved;
+    state_.HavePrev = true;
+    return true;
+}
+
+void ActivityGraph::AddColumn(int sample) {
+    QImage next = Background().copy();
+    QPainter painter(&next);
+    painter.drawImage(QPoint(-1, 0), chart_);
+    if (sample > 0) {
+        const int top = qMax(0, kGraphHeight - sample);
+        painter.fillRect(QRect(kGraphWidth - 1, top, 1, kGraphHeight - top), kGraphColumn);
+    }
+    painter.end();
+    chart_ = std::move(next);
+}

@@ -1,0 +1,34 @@
+// The scrolling chart of received traffic: one column a second on the gradient background.
+#pragma once
+
+#include "indicator/ui/GraphState.h"
+
+#include <QImage>
+
+class LinkSource;
+struct TrafficCounters;
+
+class ActivityGraph {
+public:
+    ActivityGraph();  // the plain background, all state zero
+
+    // One graph tick: while the link is connected, scroll the chart one pixel to the
+    // left and draw the new column at the right edge. Both statistics reads are copied
+    // into the counters' Stats. Returns whether the chart changed.
+    bool Tick(LinkSource& link, TrafficCounters& counters);
+
+    // Scrolls by one pixel and draws a red column of `sample` pixels at the right edge.
+    void AddColumn(int sample);
+
+    const QImage& Chart() const { return chart_; }
+    const GraphState& State() const { return state_; }
+
+    // The 217 x 30 gradient every column starts from.
+    static const QImage& Background();
+    // The rounded caps at both ends of the strip, drawn on the window's colour.
+    static QImage EndPiece(bool left);
+
+private:
+    QImage chart_;
+    GraphState state_;
+};

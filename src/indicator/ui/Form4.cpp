@@ -1,0 +1,229 @@
+// The indicator window.
+#include "indicator/ui/Form4.h"
+
+#include "indicator/SampleTick.h"
+#include "indicator/TrafficCounters.h"
+#include "indicator/ui/IndicatorColors.h"
+#include "indicator/ui/IndicatorText.h"
+#include "indicator/ui/TickGuard.h"
+#include "link/LinkSource.h"
+#include "link/LocalAddress.h"
+#include "shell/IniFile.h"
+#include "shell/Numbers.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+#include "shell/ui/Twips.h"
+
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QTimer>
+
+namespace {
+constexpr int kClientWidthTwips = 4095;
+// The outer heights counted the title bar and frame, 360 twips; the window system adds
+// its own frame to the client area here.
+constexpr int kFrameTwips = 360;
+constexpr int kMaxInterval = 65535;
+
+const QString kLeftKey = QStringLiteral("i_left");
+const QString kTopKey = QStringLiteral("i_top");
+
+// A stored coordinate in twips as pixels; missing or non-numeric texts read as 0.
+int SavedPixels(const QString& text) { return RoundToInt32(ReadNumber(text) / 15.0); }
+
+void SetInterval(QTimer& timer, int milliseconds) {
+    if (milliseconds < 0 || milliseconds > kMaxInterval) return;
+    if (milliseconds == 0) {
+        timer.stop();
+        return;
+    }
+    timer.start(milliseconds);
+}
+}  // namespace
+
+Form4::Form4(IndicatorServices services, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      services_(std::move(services)) {
+    setObjectName(QStringLiteral("Form4"));
+    setAttribute(Qt::WA_QuitOnClose, false);
+    setFixedSize(Twips(kClientWidthTwips), Twips(kIndicatorShortHeightTwips - kFrameTwips));
+
+    labels_ = {AddLabel("Label2", QStringLiteral("Получено:"), QRect(30, 0, 2055, 210)),
+               AddLabel("Label3", QStringLiteral("Передано:"), QRect(15, 240, 2055, 210)),
+               AddLabel("Label4", QStringLiteral("Всего:"), QRect(15, 480, 2055, 210)),
+               AddLabel("Label5", QStringLiteral("Скорость:"), QRect(2160, 0, 1935, 210)),
+               AddLabel("Label6", QStringLiteral("IP:"), QRect(2160, 240, 1935, 210)),
+               AddLabel("Label7", QStringLiteral("Время:"), QRect(2160, 480, 1935, 210)),
+               AddLabel("Label8", QString(), QRect(15, 720, 4065, 210))};
+    Label8_ = labels_.last();
+    Image2_ = AddPicture("Image2", QRect(0, 960, 420, 450));
+    Picture1_ = AddPicture("Picture1", QRect(420, 960, 3255, 450));
+    Image1_ = AddPicture("Image1", QRect(3675, 960, 420, 450));
+
+    Timer1_ = AddTimer("Timer1", &Form4::RunSamplingTick);
+    Timer2_ = AddTimer("Timer2", &Form4::RunScriptTick);
+    Timer3_ = AddTimer("Timer3", &Form4::RunGraphTick);
+}
+
+QLabel* Form4::AddLabel(const char* name, const QString& text, const QRect& twips) {
+    auto* label = new QLabel(text, this);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8.25);
+    label->setFont(font);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    label->setAutoFillBackground(true);
+    label->installEventFilter(this);
+    return label;
+}
+
+QLabel* Form4::AddPicture(const char* name, const QRect& twips) {
+    auto* picture = new QLabel(this);
+    picture->setObjectName(QLatin1String(name));
+    picture->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    return picture;
+}
+
+QTimer* Form4::AddTimer(const char* name, void (Form4::*tick)()) {
+    auto* timer = new QTimer(this);
+    timer->setObjectName(QLatin1String(name));
+    connect(timer, &QTimer::timeout, this, tick);
+    return timer;
+}
+
+void Form4::Load() {
+    // Intervals first, so that a script that sets one at every run keeps it.
+    Timer1_->start(kRefreshIntervalMs);
+    Timer2_->start(kScriptIntervalMs);
+    Timer3_->start(kGraphIntervalMs);
+    RunSamplingTick();
+    RunScriptTick();
+    MoveToSavedPosition();
+    ApplyColours();
+    graph_ = ActivityGraph();
+    Image2_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(true)));
+    Image1_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(false)));
+    ShowGraph();
+}
+
+void Form4::Unload() {
+    const QString file = services_.folder.AppFilePath(QString::fromLatin1(kSettingsFile));
+    const QString section = QString::fromLatin1(kSettingsSection);
+    WriteIni(section, kTopKey, NumberText(float(pos().y()) * 15.0f, services_.locale), file);
+    WriteIni(section, kLeftKey, NumberText(float(pos().x()) * 15.0f, services_.locale), file);
+    Timer1_->stop();
+    Timer2_->stop();
+    Timer3_->stop();
+}
+
+void Form4::MoveToSavedPosition() {
+    const QString file = services_.folder.AppFilePath(QString::fromLatin1(kSettingsFile));
+    const QString section = QString::fromLatin1(kSettingsSection);
+    move(SavedPixels(ReadIni(section, kLeftKey, file)), SavedPixels(ReadIni(section, kTopKey, file)));
+}
+
+void Form4::ApplyColours() {
+    QPalette windowPalette = palette();
+    windowPalette.setColor(QPalette::Window, kIndicatorBackground);
+    setPalette(windowPalette);
+    setAutoFillBackground(true);
+    for (QLabel* label : labels_) {
+        QPalette labelPalette = label->palette();
+        labelPalette.setColor(QPalette::Window, kIndicatorBackground);
+        labelPalette.setColor(QPalette::WindowText, label == Label8_ ? kMessageText : Qt::black);
+        label->setPalette(labelPalette);
+    }
+}
+
+void Form4::ShowGraph() { Picture1_->setPixmap(QPixmap::fromImage(graph_.Chart())); }
+
+void Form4::SetMessageText(const QString& text) { Label8_->setText(text); }
+
+void Form4::SetRefreshInterval(int milliseconds) { SetInterval(*Timer1_, milliseconds); }
+
+void Form4::SetScriptInterval(int milliseconds) { SetInterval(*Timer2_, milliseconds); }
+
+void Form4::SetStayOnTop(bool onTop) {
+    const bool wasVisible = isVisible();
+    const QPoint position = pos();
+    setWindowFlag(Qt::WindowStaysOnTopHint, onTop);  // hides the window
+    move(position);
+    if (wasVisible) show();
+}
+
+void Form4::RunSamplingTick() {
+    {
+        const TickGuard guard(sampling_);
+        if (guard.Entered()) services_.sampling.Run(*this);
+    }
+    TellIfIdle();
+}
+
+void Form4::RunScriptTick() {
+    {
+        const TickGuard guard(scripting_);
+        if (guard.Entered()) services_.runScript();
+    }
+    TellIfIdle();
+}
+
+void Form4::RunGraphTick() {
+    {
+        const TickGuard guard(graphing_);
+        if (guard.Entered() && graph_.Tick(services_.link, services_.counters)) ShowGraph();
+    }
+    TellIfIdle();
+}
+
+bool Form4::InTick() const { return sampling_ || scripting_ || graphing_; }
+
+void Form4::TellIfIdle() {
+    if (!InTick()) Q_EMIT idle();
+}
+
+void Form4::SetWindowOpacity(int opacity) {
+    if (opacity == opacity_) return;
+    opacity_ = opacity;
+    setWindowOpacity(opacity / 255.0);
+}
+
+void Form4::RefreshIndicator() {
+    setWindowTitle(services_.link.GetLinkName());
+    const IndicatorLines lines =
+        ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
+                              services_.address.GetLocalIP(), services_.locale);
+    const QString texts[] = {lines.Label2, lines.Label3, lines.Label4,
+                             lines.Label5, lines.Label6, lines.Label7};
+    for (int i = 0; i < 6; ++i) labels_[i]->setText(texts[i]);
+    AnnounceAddressFailure();
+}
+
+// A failed address lookup is told once per failure period, in English like the system's
+// own sockets messages; the sampling tick waits while the box is open.
+void Form4::AnnounceAddressFailure() {
+    if (const std::optional<QString> failure = services_.address.TakeFailureMessage())
+        QMessageBox::critical(nullptr, QStringLiteral("Vantoril"), *failure);
+}
+
+void Form4::SetWindowHeightTwips(int twips) {
+    const int height = Twips(twips - kFrameTwips);
+    if (height != this->height()) setFixedHeight(height);
+}
+
+bool Form4::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        const auto* press = static_cast<QMouseEvent*>(event);
+        if (press->button() == Qt::RightButton) Q_EMIT menuRequested(press->globalPosition().toPoint());
+        return true;  // a label press does nothing else
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void Form4::closeEvent(QCloseEvent* event) {
+    event->ignore();
+    Q_EMIT closeRequested();
+}

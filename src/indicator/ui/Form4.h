@@ -1,0 +1,104 @@
+// The indicator window: counters, message line, activity graph and the indicator's timers.
+#pragma once
+
+#include "indicator/IndicatorWindowSteps.h"
+#include "indicator/ui/ActivityGraph.h"
+
+#include <QLocale>
+#include <QWidget>
+
+#include <functional>
+
+class LinkSource;
+class LocalAddress;
+class ProgramFolder;
+class QLabel;
+class QTimer;
+class SampleTick;
+struct Settings;
+struct TrafficCounters;
+
+// What the indicator reads and drives; everything belongs to the caller and outlives it.
+struct IndicatorServices {
+    const ProgramFolder& folder;
+    const Settings& settings;       // as the last sampling tick loaded it
+    TrafficCounters& counters;      // the graph tick copies its statistics into Stats
+    LinkSource& link;
+    LocalAddress& address;
+    SampleTick& sampling;
+    std::function<void()> runScript;  // one script tick
+    QLocale locale;
+};
+
+inline constexpr int kRefreshIntervalMs = 500;  // Timer1 at load
+inline constexpr int kScriptIntervalMs = 5000;  // Timer2 at load
+inline constexpr int kGraphIntervalMs = 1000;   // Timer3, never changed
+
+class Form4 : public QWidget, public IndicatorWindowSteps {
+    Q_OBJECT
+public:
+    explicit Form4(IndicatorServices services, QWidget* parent = nullptr);
+
+    // The load sequence: start the timers, run one sampling tick and one script tick,
+    // move to the saved position, then fresh colours and graph. The window stays hidden.
+    void Load();
+    // Stores the position (i_top, then i_left) and stops the timers; the caller then
+    // deletes the window.
+    void Unload();
+
+    void SetMessageText(const QString& text);
+    // 0 stops the timer; other values up to 65535 restart it at that period.
+    void SetRefreshInterval(int milliseconds);
+    void SetScriptInterval(int milliseconds);
+    void SetStayOnTop(bool onTop);
+
+    // The timers' work, each skipped while an earlier run of its own is still going
+    // (a message box opened inside a tick keeps the timers firing).
+    void RunSamplingTick();
+    void RunScriptTick();
+    void RunGraphTick();
+
+    // Some tick of this window is under way (perhaps waiting on a message box), so the
+    // window must not be deleted yet: wait for idle().
+    bool InTick() const;
+
+    const ActivityGraph& Graph() const { return graph_; }
+
+    void SetWindowOpacity(int opacity) override;
+    void RefreshIndicator() override;
+    void SetWindowHeightTwips(int twips) override;
+
+Q_SIGNALS:
+    void menuRequested(const QPoint& globalPosition);  // right press on a label
+    void closeRequested();                             // the window's own close box
+    void idle();                                       // the last running tick has ended
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QLabel* AddLabel(const char* name, const QString& text, const QRect& twips);
+    QLabel* AddPicture(const char* name, const QRect& twips);
+    QTimer* AddTimer(const char* name, void (Form4::*tick)());
+    void MoveToSavedPosition();
+    void ApplyColours();
+    void ShowGraph();
+    void AnnounceAddressFailure();
+    void TellIfIdle();
+
+    IndicatorServices services_;
+    ActivityGraph graph_;
+    QList<QLabel*> labels_;  // Label2 .. Label8
+    QLabel* Label8_;
+    QLabel* Picture1_;
+    QLabel* Image1_;
+    QLabel* Image2_;
+    QTimer* Timer1_;
+    QTimer* Timer2_;
+    QTimer* Timer3_;
+    bool sampling_ = false;
+    bool scripting_ = false;
+    bool graphing_ = false;
+    int opacity_ = -1;
+};

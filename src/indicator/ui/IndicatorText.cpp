@@ -1,0 +1,53 @@
+// The indicator's line texts.
+#include "indicator/ui/IndicatorText.h"
+
+#include "indicator/TrafficCounters.h"
+#include "shell/Numbers.h"
+
+#include <QRegularExpression>
+#include <QTime>
+
+namespace {
+constexpr int64_t kSecondsPerDay = 86400;
+
+QString WithCost(const QString& figure, bool withCost, float cost, const QLocale& locale) {
+    return withCost ? figure + QStringLiteral(" / ") + NumberText(cost, locale) : figure;
+}
+
+// The long time format without its time zone, the hour without a leading zero.
+QString TimeFormat(const QLocale& locale) {
+    QString format = locale.timeFormat(QLocale::LongFormat);
+    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
+    format.replace(QStringLiteral("HH"), QStringLiteral("H"));
+    format.replace(QStringLiteral("hh"), QStringLiteral("h"));
+    return format.trimmed();
+}
+}  // namespace
+
+QString OnlineTimeText(int64_t seconds, const QLocale& locale) {
+    const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
+    const uint64_t magnitude = seconds < 0 ? uint64_t(0) - uint64_t(seconds) : uint64_t(seconds);
+    const uint64_t days = magnitude / kSecondsPerDay;
+    const QString time =
+        locale.toString(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)), TimeFormat(locale));
+    const QString dayCount = days > 0 ? QString::number(days) + QStringLiteral(" дн. ") : QString();
+    return sign + dayCount + time;
+}
+
+IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t tariffType,
+                                     const QString& localAddress, const QLocale& locale) {
+    const bool byTraffic = tariffType == 0;
+    const bool byTime = tariffType == 1;
+    IndicatorLines lines;
+    lines.Label2 = WithCost(QStringLiteral("Получено: ") + NumberText(counters.RecvMB, locale),
+                            byTraffic, counters.RecvCost, locale);
+    lines.Label3 = WithCost(QStringLiteral("Передано: ") + NumberText(counters.SentMB, locale),
+                            byTraffic, counters.SentCost, locale);
+    lines.Label4 = WithCost(QStringLiteral("Всего: ") + NumberText(counters.TotalMB, locale),
+                            byTraffic, counters.TotalCost, locale);
+    lines.Label5 = QStringLiteral("Скорость: ") + QString::number(counters.LinkBps);
+    lines.Label6 = QStringLiteral("IP: ") + localAddress;
+    lines.Label7 = WithCost(QStringLiteral("Время: ") + OnlineTimeText(counters.OnlineSeconds, locale),
+                            byTime, counters.TimeCost, locale);
+    return lines;
+}

@@ -1,0 +1,66 @@
+// Everything an indicator window needs, over a fake link in a temporary program folder.
+#pragma once
+
+#include "indicator/SampleTick.h"
+#include "indicator/TrafficCounters.h"
+#include "indicator/ui/Form4.h"
+#include "link/LocalAddress.h"
+#include "link/MonotonicClock.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+
+#include "FakeLink.h"
+#include "FixedClock.h"
+#include "Locales.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+
+class FixedAddress final : public AddressQueries {
+public:
+    std::optional<QString> HostName(int*) override { return QStringLiteral("host"); }
+    std::optional<std::vector<IPv4>> ResolveHost(const QString&) override {
+        return std::vector<IPv4>{0x0A000005};
+    }
+    std::vector<IPv4> InterfaceAddresses(const QString&) override { return {}; }
+};
+
+class IndicatorFixture : public ::testing::Test {
+protected:
+    IndicatorFixture()
+        : folder(temp.Path()),
+          address(link, steady, std::make_shared<FixedAddress>()),
+          sampling(folder, clock, link, settings, counters) {}
+
+    void WriteSettings(const QByteArray& lines) { temp.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\n" + lines); }
+
+    std::unique_ptr<Form4> LoadIndicator() {
+        auto form = std::make_unique<Form4>(IndicatorServices{
+            folder, settings, counters, link, address, sampling, [this] { ScriptRan(); },
+            RussianLocale()});
+        current = form.get();
+        form->Load();
+        return form;
+    }
+
+    void ScriptRan() {
+        ++scriptRuns;
+        if (onScript) onScript(*current);
+    }
+
+    TempFolder temp;
+    ProgramFolder folder;
+    FixedClock clock;
+    SteadyClock steady;
+    FakeLink link;
+    Settings settings;
+    TrafficCounters counters;
+    LocalAddress address;
+    SampleTick sampling;
+    Form4* current = nullptr;
+    int scriptRuns = 0;
+    std::function<void(Form4&)> onScript;
+};

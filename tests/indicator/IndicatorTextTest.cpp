@@ -1,0 +1,63 @@
+// The indicator's line texts under each tariff type and locale.
+#include "indicator/TrafficCounters.h"
+#include "indicator/ui/IndicatorText.h"
+
+#include "Locales.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+TrafficCounters Sample() {
+    TrafficCounters counters;
+    counters.RecvMB = 1.5f;
+    counters.SentMB = 0.25f;
+    counters.TotalMB = 1.75f;
+    counters.LinkBps = 48000;
+    counters.OnlineSeconds = 3725;
+    counters.RecvCost = 3;
+    counters.SentCost = 0.5f;
+    counters.TotalCost = 3.5f;
+    counters.TimeCost = 0.75f;
+    return counters;
+}
+}  // namespace
+
+TEST(IndicatorLines, byTrafficShowsTheThreeTrafficCosts) {
+    const IndicatorLines lines = ComposeIndicatorLines(Sample(), 0, QStringLiteral("10.0.0.5"), RussianLocale());
+    EXPECT_EQ(lines.Label2, QStringLiteral("Получено: 1,5 / 3"));
+    EXPECT_EQ(lines.Label3, QStringLiteral("Передано: 0,25 / 0,5"));
+    EXPECT_EQ(lines.Label4, QStringLiteral("Всего: 1,75 / 3,5"));
+    EXPECT_EQ(lines.Label5, QStringLiteral("Скорость: 48000"));
+    EXPECT_EQ(lines.Label6, QStringLiteral("IP: 10.0.0.5"));
+    EXPECT_EQ(lines.Label7, QStringLiteral("Время: 1:02:05"));
+}
+
+TEST(IndicatorLines, byTimeShowsOnlyTheTimeCost) {
+    const IndicatorLines lines = ComposeIndicatorLines(Sample(), 1, QString(), PointLocale());
+    EXPECT_EQ(lines.Label2, QStringLiteral("Получено: 1.5"));
+    EXPECT_EQ(lines.Label4, QStringLiteral("Всего: 1.75"));
+    EXPECT_EQ(lines.Label6, QStringLiteral("IP: "));
+    EXPECT_EQ(lines.Label7, QStringLiteral("Время: 1:02:05 / 0.75"));
+}
+
+TEST(IndicatorLines, otherTariffTypesShowNoCost) {
+    for (int32_t type : {2, -1}) {
+        const IndicatorLines lines = ComposeIndicatorLines(Sample(), type, QString(), RussianLocale());
+        for (const QString& text : {lines.Label2, lines.Label3, lines.Label4, lines.Label7})
+            EXPECT_FALSE(text.contains(QStringLiteral(" / "))) << text.toStdString();
+    }
+}
+
+TEST(OnlineTime, timeOfDayWithoutLeadingZeroInEveryLocale) {
+    EXPECT_EQ(OnlineTimeText(0, RussianLocale()), QStringLiteral("0:00:00"));
+    EXPECT_EQ(OnlineTimeText(3725, RussianLocale()), QStringLiteral("1:02:05"));
+    EXPECT_EQ(OnlineTimeText(86399, PointLocale()), QStringLiteral("23:59:59"));
+}
+
+TEST(OnlineTime, aDayOrMoreCarriesTheDayCount) {
+    EXPECT_EQ(OnlineTimeText(86400, RussianLocale()), QStringLiteral("1 дн. 0:00:00"));
+    EXPECT_EQ(OnlineTimeText(3 * 86400 + 3725, RussianLocale()), QStringLiteral("3 дн. 1:02:05"));
+    EXPECT_EQ(OnlineTimeText(INT32_MAX, RussianLocale()), QStringLiteral("24855 дн. 3:14:07"));
+    EXPECT_EQ(OnlineTimeText(INT32_MIN, RussianLocale()), QStringLiteral("-24855 дн. 3:14:08"));
+    EXPECT_EQ(OnlineTimeText(INT64_MIN, RussianLocale()).left(1), QStringLiteral("-"));
+}
