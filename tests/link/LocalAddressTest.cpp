@@ -1,6 +1,8 @@
 // The local address: its text form, the loopback rule, failures announced once, no waiting.
 #include "link/LocalAddress.h"
 
+#include "link/LinkSource.h"
+
 #include "SteppingClock.h"
 
 #include <QElapsedTimer>
