@@ -1,0 +1,132 @@
+// The sampling tick's order of steps and what it leaves in the counters.
+#include "indicator/SampleTick.h"
+
+#include "indicator/IndicatorWindowSteps.h"
+#include "indicator/TrafficCounters.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+
+#include "FakeLink.h"
+#include "FixedClock.h"
+#include "TempFolder.h"
+
+#include <QDataStream>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Records the window steps and what the counters were when the window was refreshed.
+class RecordingWindow final : public IndicatorWindowSteps {
+public:
+    explicit RecordingWindow(const TrafficCounters& counters) : counters_(counters) {}
+    void SetWindowOpacity(int opacity) override { steps.push_back("opacity " + std::to_string(opacity)); }
+    void RefreshIndicator() override {
+        steps.push_back("refresh");
+        shownRecvMB.push_back(counters_.RecvMB);
+    }
+    void SetWindowHeightTwips(int twips) override { steps.push_back("height " + std::to_string(twips)); }
+
+    std::vector<std::string> steps;
+    std::vector<float> shownRecvMB;
+
+private:
+    const TrafficCounters& counters_;
+};
+
+class SampleTickTest : public ::testing::Test {
+protected:
+    SampleTickTest() : folder(temp.Path()), tick(folder, clock, link, settings, counters), window(counters) {}
+
+    void WriteSettings(const QByteArray& lines) { temp.Write("inet.conf", "[Vantoril]\r\n" + lines); }
+
+    // Hour classes (24 little-endian int16) and class prices (4 little-endian floats).
+    void WriteTariff(int16_t classAtEveryHour, float price) {
+        QByteArray hours, prices;
+        QDataStream h(&hours, QIODevice::WriteOnly), p(&prices, QIODevice::WriteOnly);
+        h.setByteOrder(QDataStream::LittleEndian);
+        p.setByteOrder(QDataStream::LittleEndian);
+        p.setFloatingPointPrecision(QDataStream::SinglePrecision);
+        for (int i = 0; i < 24; ++i) h << classAtEveryHour;
+        for (int i = 0; i < 4; ++i) p << (i == classAtEveryHour ? price : 0.0f);
+        temp.Write("tar.dat", hours);
+        temp.Write("tar.money.dat", prices);
+    }
+
+    void Connect(uint64_t received, uint64_t milliseconds) {
+        link.connected = true;
+        link.stats.dwBytesRcved = received;
+        link.stats.dwConnectDuration = milliseconds;
+    }
+
+    TempFolder temp;
+    ProgramFolder folder;
+    FixedClock clock;
+    FakeLink link;
+    Settings settings;
+    TrafficCounters counters;
+    SampleTick tick;
+    RecordingWindow window;
+};
+
+}  // namespace
+
+TEST_F(SampleTickTest, windowStepsComeFirstAndShowThePreviousTick) {
+    WriteSettings("Transparent=200\r\nfull=1\r\n");
+    Connect(1572864, 1000);
+    tick.Run(window);
+    tick.Run(window);
+    const std::vector<std::string> once = {"opacity 200", "refresh", "height 1770"};
+    ASSERT_EQ(window.steps.size(), 6u);
+    EXPECT_EQ(std::vector<std::string>(window.steps.begin(), window.steps.begin() + 3), once);
+    EXPECT_EQ(window.shownRecvMB, (std::vector<float>{0.0f, 1.5f}));
+}
+
+TEST_F(SampleTickTest, settingsAreReadAgainAtEveryTick) {
+    WriteSettings("Transparent=300\r\nfull=2\r\n");
+    tick.Run(window);
+    EXPECT_EQ(window.steps[0], "opacity 255");  // out of range reads as opaque
+    EXPECT_EQ(window.steps[2], "height 1305");
+    WriteSettings("Transparent=10\r\nfull=1\r\n");
+    tick.Run(window);
+    EXPECT_EQ(window.steps[3], "opacity 10");
+    EXPECT_EQ(window.steps[5], "height 1770");
+    EXPECT_EQ(settings.full, 1);
+}
+
+TEST_F(SampleTickTest, countersFreezeWhileTheLinkIsDown) {
+    WriteTariff(1, 2.0f);
+    Connect(1572864, 90000);
+    tick.Run(window);
+    EXPECT_EQ(counters.RecvMB, 1.5f);
+    EXPECT_EQ(counters.RecvCost, 3.0f);
+    link.connected = false;
+    link.stats = LinkStats();
+    for (int i = 0; i < 3; ++i) tick.Run(window);
+    EXPECT_EQ(counters.RecvMB, 1.5f);
+    EXPECT_EQ(counters.OnlineSeconds, 90);
+    EXPECT_EQ(counters.RecvCost, 3.0f);
+    EXPECT_EQ(counters.Stats.dwBytesRcved, 1572864u);
+}
+
+TEST_F(SampleTickTest, missingTariffFilesLeaveCostsAtZeroWhileTrafficMoves) {
+    Connect(1048576, 60000);
+    tick.Run(window);
+    Connect(2097152, 120000);
+    tick.Run(window);
+    EXPECT_EQ(counters.RecvMB, 2.0f);
+    EXPECT_EQ(counters.OnlineSeconds, 120);
+    EXPECT_EQ(counters.RecvCost, 0.0f);
+    EXPECT_EQ(counters.TotalCost, 0.0f);
+    EXPECT_EQ(counters.TimeCost, 0.0f);
+}
+
+TEST_F(SampleTickTest, rateOfTheCurrentHourPricesTheWholeConnection) {
+    WriteTariff(2, 30.0f);
+    Connect(0, 90000);
+    tick.Run(window);
+    EXPECT_EQ(counters.TimeCost, 0.75f);
+    WriteTariff(3, 60.0f);  // the dear hour has come
+    tick.Run(window);
+    EXPECT_EQ(counters.TimeCost, 1.5f);
+}
