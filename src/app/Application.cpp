@@ -1,0 +1,215 @@
+// The running program: start-up, tray icon and menus, the indicator's life and the
+// connection watcher.
+#include "app/Application.h"
+
+#include "app/ProgramScriptHost.h"
+#include "app/SingleInstance.h"
+#include "indicator/SampleTick.h"
+#include "indicator/ui/Form4.h"
+#include "indicator/ui/TickGuard.h"
+#include "link/LinkSource.h"
+#include "link/LocalAddress.h"
+#include "script/clsRun.h"
+#include "shell/Autostart.h"
+#include "shell/TextDecoding.h"
+#include "shell/ui/Form1.h"
+#include "shell/ui/WindowLook.h"
+#include "stats/ui/Form7.h"
+#include "windows/ui/Form6.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCursor>
+#include <QDesktopServices>
+#include <QFile>
+#include <QFileInfo>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+const QString kTitle = QStringLiteral("Vantoril");
+}  // namespace
+
+Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
+                         const Clock& clock, const MonotonicClock& steady, QLocale locale,
+                         TrayHost tray)
+    : folder_(std::move(folder)),
+      link_(std::move(link)),
+      clock_(clock),
+      locale_(std::move(locale)),
+      trayHost_(tray),
+      address_(std::make_unique<LocalAddress>(*link_, steady)),
+      sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
+      scriptHost_(std::make_unique<ProgramScriptHost>(counters_, folder_, clock_, locale_, *link_,
+                                                      [this]() -> Form4& { return Indicator(); })),
+      watcher_(folder_, clock_, locale_),
+      form1_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
+      menus_(std::make_unique<ProgramMenus>(form1_.get())),
+      Timer1_(new QTimer(form1_.get())),
+      tray_(this) {
+    Timer1_->setObjectName(QStringLiteral("Timer1"));
+    Timer1_->setInterval(kWatcherIntervalMs);
+    connect(Timer1_, &QTimer::timeout, this, &Application::WatcherTick);
+    connect(&tray_, &AfTIcon::Click, this, &Application::OnTrayClick);
+    connect(&tray_, &AfTIcon::DblClick, this, &Application::OnTrayDblClick);
+    WireMenus();
+    form1_->installEventFilter(this);
+    qApp->installEventFilter(this);
+}
+
+Application::~Application() {
+    qApp->removeEventFilter(this);
+    delete indicator_.data();  // nothing is stored: the program simply ends
+}
+
+void Application::WireMenus() {
+    const ProgramMenus& m = *menus_;
+    connect(m.mnuSettings, &QAction::triggered, this, &Application::ShowSettings);
+    connect(m.mnuIndikator, &QAction::triggered, this, &Application::ShowIndicator);
+    connect(m.mnuStatistic, &QAction::triggered, this, &Application::ShowStatistics);
+    connect(m.mnuHelp, &QAction::triggered, this, &Application::OpenHelp);
+    connect(m.mnuAbout, &QAction::triggered, this, [] { Form6::ShowSingle(); });
+    connect(m.mnuExit, &QAction::triggered, this, &Application::Exit);
+    connect(m.mnuStayOnTop, &QAction::triggered, this, &Application::ToggleStayOnTop);
+    connect(m.mnuClose, &QAction::triggered, this, &Application::CloseIndicator);
+    if (!trayHost_.available) {
+        // Without a notification area the settings window is the way to every item.
+        form1_->addActions(m.mnuSysTray->actions());
+        form1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    }
+}
+
+bool Application::Start(SingleInstance& instance) {
+    settings_ = LoadSettings(folder_);
+    if (!instance.Acquire()) {
+        QMessageBox::warning(nullptr, kTitle, QStringLiteral("Программа уже запущена!"));
+        return false;
+    }
+    tray_.SetIcon(ProgramIcon());
+    tray_.SetToolTip(QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
+    tray_.Show();
+    if (settings_.hide_start == 1 && trayHost_.available)
+        form1_->hide();
+    else
+        ShowSettings();
+    Timer1_->start();
+    Indicator().RunSamplingTick();
+    return true;
+}
+
+Form4& Application::Indicator() {
+    if (indicator_) return *indicator_;
+    auto* form = new Form4(IndicatorServices{folder_, settings_, counters_, *link_, *address_,
+                                             *sampling_, [this] { ScriptTick(); }, locale_});
+    indicator_ = form;
+    connect(form, &Form4::menuRequested, this,
+            [this](const QPoint& position) { menus_->mnuInd->popup(position); });
+    connect(form, &Form4::closeRequested, this, &Application::CloseIndicator);
+    form->Load();
+    // The check mark outlives the window: a window loaded again follows it.
+    if (menus_->mnuStayOnTop->isChecked()) form->SetStayOnTop(true);
+    return *form;
+}
+
+void Application::CloseIndicator() {
+    Form4* form = indicator_.data();
+    if (!form) return;
+    indicator_.clear();
+    form->Unload();
+    form->hide();
+    // A tick waiting on a message box still runs inside the window: delete it after.
+    if (form->InTick())
+        connect(form, &Form4::idle, form, &QObject::deleteLater);
+    else
+        form->deleteLater();
+}
+
+void Application::ScriptTick() {
+    QFile file(folder_.AppFilePath(QStringLiteral("script.vsc")));
+    // A missing or unreadable file runs as the empty script.
+    const QString code = file.open(QIODevice::ReadOnly) ? DecodeText(file.readAll()) : QString();
+    if (!ScriptRunner) ScriptRunner = std::make_unique<clsRun>(*scriptHost_);
+    ScriptRunner->SetCode(code);
+    ScriptRunner->run();
+}
+
+void Application::WatcherTick() {
+    const TickGuard guard(watching_);
+    if (!guard.Entered()) return;
+    LinkSighting sighting;
+    sighting.connected = link_->IsLinkConnected();
+    if (sighting.connected) sighting.name = link_->GetLinkName();
+    sighting.totalCost = counters_.TotalCost;
+    sighting.timeCost = counters_.TimeCost;
+    const WatcherStep step = watcher_.Tick(sighting, settings_);
+    switch (step.indicator) {
+    case IndicatorAction::Keep: break;
+    case IndicatorAction::EnsureLoaded: Indicator(); break;
+    case IndicatorAction::Show:
+        if (!Indicator().isVisible()) Indicator().show();
+        break;
+    case IndicatorAction::Hide: Indicator().hide(); break;
+    }
+    if (!step.error.isEmpty())
+        QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+void Application::OnTrayClick(int button) {
+    if (button == AfTIcon::Right) {
+        menus_->mnuSysTray->exec(QCursor::pos());
+    } else if (button == AfTIcon::Left && !trayHost_.reportsDoubleClicks) {
+        ShowSettings();  // such hosts never report the double click that would
+    }
+}
+
+void Application::OnTrayDblClick(int button) {
+    if (button == AfTIcon::Left) ShowSettings();
+}
+
+void Application::ShowSettings() { form1_->ShowSettings(); }
+
+void Application::ShowIndicator() {
+    Form4& form = Indicator();
+    form.show();
+    form.raise();
+}
+
+void Application::ShowStatistics() { (new Form7(folder_))->show(); }
+
+void Application::OpenHelp() {
+    const QString help = folder_.AppFilePath(QStringLiteral("help.chm"));
+    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+}
+
+void Application::ToggleStayOnTop() {
+    Indicator().SetStayOnTop(menus_->mnuStayOnTop->isChecked());
+}
+
+void Application::Exit() {
+    tray_.Hide();
+    ending_ = true;
+    Q_EMIT exitRequested();
+}
+
+void Application::EndSession() {
+    if (ending_) return;
+    ending_ = true;
+    form1_->AllowClose();
+    CloseIndicator();
+}
+
+bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == qApp && event->type() == QEvent::Quit) {
+        EndSession();  // the session manager or a signal asks: let every window close
+    } else if (watched == form1_.get() && event->type() == QEvent::Close && !ending_ &&
+               !trayHost_.available) {
+        // With no tray icon to bring it back, the settings window stays in the taskbar.
+        event->ignore();
+        form1_->showMinimized();
+        return true;
+    }
+    return QObject::eventFilter(watched, event);
+}

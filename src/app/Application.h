@@ -1,0 +1,96 @@
+// The running program: settings, counters, link, windows, tray icon, menus and timers.
+#pragma once
+
+#include "app/ProgramMenus.h"
+#include "app/TrayHost.h"
+#include "indicator/TrafficCounters.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+#include "stats/ConnectionWatcher.h"
+#include "tray/AfTIcon.h"
+
+#include <QLocale>
+#include <QObject>
+#include <QPointer>
+
+#include <memory>
+
+class Clock;
+class Form1;
+class Form4;
+class LinkSource;
+class LocalAddress;
+class MonotonicClock;
+class ProgramScriptHost;
+class QTimer;
+class SampleTick;
+class SingleInstance;
+class clsRun;
+
+inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
+
+class Application : public QObject {
+    Q_OBJECT
+public:
+    // The clocks must outlive the application; the link belongs to it from now on.
+    Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
+                const MonotonicClock& steady, QLocale locale, TrayHost tray);
+    ~Application() override;
+
+    // The start-up sequence. False when another instance runs: the user has been told
+    // and the program ends without having shown anything else.
+    bool Start(SingleInstance& instance);
+
+    // The indicator window, loaded (hidden) first when it is not loaded.
+    Form4& Indicator();
+    bool IndicatorLoaded() const { return !indicator_.isNull(); }
+    Form1& SettingsWindow() { return *form1_; }
+    AfTIcon& Tray() { return tray_; }
+    const ProgramMenus& Menus() const { return *menus_; }
+
+    void ScriptTick();   // reads "script.vsc" afresh and runs it once
+    void WatcherTick();  // the connection watcher of Timer1
+
+    // The orderly end (desktop session over, termination signal): the indicator is
+    // unloaded, so its position is stored, and no window refuses to close.
+    void EndSession();
+
+Q_SIGNALS:
+    // "Выход": the tray icon is gone and nothing was saved; the program ends now.
+    void exitRequested();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void WireMenus();
+    void OnTrayClick(int button);
+    void OnTrayDblClick(int button);
+    void ShowSettings();
+    void ShowIndicator();
+    void ShowStatistics();
+    void OpenHelp();
+    void CloseIndicator();
+    void ToggleStayOnTop();
+    void Exit();
+
+    ProgramFolder folder_;
+    std::unique_ptr<LinkSource> link_;
+    const Clock& clock_;
+    QLocale locale_;
+    TrayHost trayHost_;
+    Settings settings_;
+    TrafficCounters counters_;
+    std::unique_ptr<LocalAddress> address_;
+    std::unique_ptr<SampleTick> sampling_;
+    std::unique_ptr<ProgramScriptHost> scriptHost_;
+    std::unique_ptr<clsRun> ScriptRunner;  // created at the first script tick
+    ConnectionWatcher watcher_;
+    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<ProgramMenus> menus_;
+    QTimer* Timer1_;
+    AfTIcon tray_;
+    QPointer<Form4> indicator_;
+    bool watching_ = false;
+    bool ending_ = false;  // exit or session end under way: nothing refuses to close
+};

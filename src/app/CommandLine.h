@@ -1,0 +1,25 @@
+// What the command line asks for, and the window-system platform the program prefers.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+struct CommandLine {
+    enum class Mode { Run, Demo, Help, Version, Invalid };
+    Mode mode = Mode::Run;
+    QString error;  // for Invalid: what was not understood
+};
+
+// `arguments` without the program name. The program takes --demo, --help, --version.
+CommandLine ParseCommandLine(const QStringList& arguments);
+
+QString HelpText();     // one line per option
+QString VersionText();  // "Vantoril 2.1.0.1"
+
+// The Qt platform to ask for before the application object exists, or the empty text
+// to leave Qt's choice. On Wayland with XWayland present the X11 platform is preferred:
+// Wayland lets no window place itself, stay on top or fade, and the indicator needs all
+// three. A platform the user chose (QT_QPA_PLATFORM) is kept.
+QByteArray PreferredPlatform(const QByteArray& qpaPlatform, const QByteArray& waylandDisplay,
+                             const QByteArray& x11Display);

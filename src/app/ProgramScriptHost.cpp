@@ -1,0 +1,51 @@
+// The script engine's host: counters in, message line, timers and hang-up out.
+#include "app/ProgramScriptHost.h"
+
+#include "indicator/TrafficCounters.h"
+#include "indicator/ui/Form4.h"
+#include "link/LinkSource.h"
+#include "shell/Numbers.h"
+#include "shell/ProgramFolder.h"
+
+#include <QMessageBox>
+
+ProgramScriptHost::ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
+                                     const Clock& clock, QLocale locale, LinkSource& link,
+                                     std::function<Form4&()> indicator)
+    : counters_(counters),
+      folder_(folder),
+      clock_(clock),
+      locale_(std::move(locale)),
+      link_(link),
+      indicator_(std::move(indicator)) {}
+
+ScriptCounters ProgramScriptHost::Counters() const {
+    ScriptCounters script;
+    script.DL = counters_.RecvMB;
+    script.UL = counters_.SentMB;
+    script.AL = counters_.TotalMB;
+    script.TC = counters_.OnlineSeconds;
+    script.BPS = RoundToInt32(double(counters_.LinkBps));  // saturates beyond 2 Gbit/s
+    script.MDL = counters_.RecvCost;
+    script.MUL = counters_.SentCost;
+    script.MAL = counters_.TotalCost;
+    return script;
+}
+
+QString ProgramScriptHost::ProgramFolderPath() const { return folder_.Path(); }
+
+void ProgramScriptHost::SetMessageText(const QString& text) { indicator_().SetMessageText(text); }
+
+void ProgramScriptHost::SetRefreshInterval(int milliseconds) {
+    indicator_().SetRefreshInterval(milliseconds);
+}
+
+void ProgramScriptHost::SetScriptInterval(int milliseconds) {
+    indicator_().SetScriptInterval(milliseconds);
+}
+
+void ProgramScriptHost::HangUpLink() { link_.HangUpLink(); }
+
+void ProgramScriptHost::ShowError(const ScriptFault& fault) {
+    QMessageBox::critical(nullptr, fault.Title(), fault.description);
+}

@@ -1,0 +1,38 @@
+// The script engine's host over the live counters and the indicator window.
+#pragma once
+
+#include "script/ScriptHost.h"
+
+#include <functional>
+
+class Form4;
+class LinkSource;
+class ProgramFolder;
+struct TrafficCounters;
+
+class ProgramScriptHost final : public ScriptHost {
+public:
+    // `indicator` gives the indicator window, loading it when it is not loaded.
+    ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
+                      const Clock& clock, QLocale locale, LinkSource& link,
+                      std::function<Form4&()> indicator);
+
+    ScriptCounters Counters() const override;
+    QString ProgramFolderPath() const override;
+    const Clock& LocalClock() const override { return clock_; }
+    QLocale UserLocale() const override { return locale_; }
+
+    void SetMessageText(const QString& text) override;
+    void SetRefreshInterval(int milliseconds) override;
+    void SetScriptInterval(int milliseconds) override;
+    void HangUpLink() override;
+    void ShowError(const ScriptFault& fault) override;
+
+private:
+    const TrafficCounters& counters_;
+    const ProgramFolder& folder_;
+    const Clock& clock_;
+    QLocale locale_;
+    LinkSource& link_;
+    std::function<Form4&()> indicator_;
+};
