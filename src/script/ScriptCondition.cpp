@@ -32,7 +32,7 @@ std::optional<ConditionSplit> SplitCondition(QStringView text) {
 }
 
 QStringView ActionOf(QStringView rest) {
-    if (LowerCase(rest.left(4)) == u"then") return TrimBlanks(rest.mid(4));
+    if (MatchesKeyword(rest.left(4), u"then")) return TrimBlanks(rest.mid(4));
     return rest;
 }
 

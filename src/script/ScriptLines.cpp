@@ -1,20 +1,20 @@
 // A script text cut into lines, and the size limits every script must keep.
 #include "script/ScriptLines.h"
 
-QStringList SplitScriptLines(const QString& code) {
-    QStringList lines;
+QList<QStringView> SplitScriptLines(const QString& code) {
+    QList<QStringView> lines;
     if (code.isEmpty()) return lines;
     qsizetype start = 0;
     for (qsizetype feed = code.indexOf(u'\n'); feed >= 0; feed = code.indexOf(u'\n', start)) {
         const qsizetype end = (feed > start && code[feed - 1] == u'\r') ? feed - 1 : feed;
-        lines.append(code.mid(start, end - start));
+        lines.append(QStringView(code).mid(start, end - start));
         start = feed + 1;
     }
-    lines.append(code.mid(start));
+    lines.append(QStringView(code).mid(start));
     return lines;
 }
 
-std::optional<ScriptLimitBreach> FindLimitBreach(const QStringList& lines) {
+std::optional<ScriptLimitBreach> FindLimitBreach(const QList<QStringView>& lines) {
     const bool closingBreak = !lines.isEmpty() && lines.last().isEmpty();
     const qsizetype counted = lines.size() - (closingBreak ? 1 : 0);
     for (qsizetype i = 0; i < lines.size() && i < kMaxScriptLines; ++i) {

@@ -2,7 +2,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QList>
+#include <QStringView>
 
 #include <optional>
 
@@ -13,7 +14,8 @@ constexpr int kMaxScriptLineLength = 32767;
 // Cuts a script into lines at every "\r\n" and also at a lone "\n" (how scripts written
 // on Linux end their lines). A final line break gives one more, empty, line; the empty
 // text gives no lines. A lone "\r" is an ordinary character.
-QStringList SplitScriptLines(const QString& code);
+// The lines are views into `code`, which must outlive them.
+QList<QStringView> SplitScriptLines(const QString& code);
 
 // Where a script breaks the limits: the first line beyond them (numbered from 1).
 struct ScriptLimitBreach {
@@ -24,4 +26,4 @@ struct ScriptLimitBreach {
 
 // The empty line after a final line break is not counted, so a script of 32767 lines
 // saved with its closing line break still fits.
-std::optional<ScriptLimitBreach> FindLimitBreach(const QStringList& lines);
+std::optional<ScriptLimitBreach> FindLimitBreach(const QList<QStringView>& lines);

@@ -44,6 +44,7 @@ QString ScriptValue::ToText(const QLocale& locale) const {
 
 double ScriptValue::ToNumber(const QLocale& locale) const {
     if (kind_ == Kind::Text) return ReadNumber(text_);
+    if (kind_ == Kind::WholeNumber) return number_;  // its digits read back unchanged
     return ReadNumber(ToText(locale));
 }
 

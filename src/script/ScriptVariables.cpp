@@ -6,11 +6,12 @@ void ScriptVariables::AddVar(const QString& name, const ScriptValue& value) {
     values_.append(value);
 }
 
-ScriptValue ScriptVariables::GetVar(QStringView name) const {
+const ScriptValue& ScriptVariables::GetVar(QStringView name) const {
+    static const ScriptValue empty;
     for (qsizetype i = 0; i < names_.size(); ++i) {
         if (names_[i] == name) return values_[i];
     }
-    return ScriptValue();
+    return empty;
 }
 
 void ScriptVariables::SetVar(QStringView name, const ScriptValue& value) {

@@ -16,7 +16,7 @@ public:
     // Appends the pair; never looks for an existing variable of that name.
     void AddVar(const QString& name, const ScriptValue& value);
     // The value of the first variable of that name; the empty value when there is none.
-    ScriptValue GetVar(QStringView name) const;
+    const ScriptValue& GetVar(QStringView name) const;
     // Removes the last variable of that name and appends it again with the new value;
     // does nothing when there is no variable of that name.
     void SetVar(QStringView name, const ScriptValue& value);

@@ -11,13 +11,26 @@ QStringView TrimBlanks(QStringView text) {
     return text.mid(first, end - first);
 }
 
-QString LowerCase(QStringView text) {
-    QString lower(text.size(), Qt::Uninitialized);
-    for (qsizetype i = 0; i < text.size(); ++i) lower[i] = text[i].toLower();
-    return lower;
+bool MatchesKeyword(QStringView text, QStringView keyword) {
+    if (text.size() != keyword.size()) return false;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].toLower() != keyword[i]) return false;
+    }
+    return true;
 }
 
-bool IsNumberLiteral(QStringView word) {
-    if (word == u"0" || word == u"00" || word == u"000") return true;
-    return ReadNumber(word) != 0;
+qsizetype FindKeyword(QStringView text, QStringView keyword, qsizetype from) {
+    for (qsizetype at = from; at + keyword.size() <= text.size(); ++at) {
+        if (MatchesKeyword(text.mid(at, keyword.size()), keyword)) return at;
+    }
+    return -1;
+}
+
+bool IsNumberLiteral(QStringView word) { return LiteralValue(word).has_value(); }
+
+std::optional<double> LiteralValue(QStringView word) {
+    if (word == u"0" || word == u"00" || word == u"000") return 0.0;
+    const double value = ReadNumber(word);
+    if (value == 0) return std::nullopt;
+    return value;
 }

@@ -4,14 +4,22 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 // A blank is the space character only: tabs are ordinary characters in scripts.
 QStringView TrimBlanks(QStringView text);
 
-// Lower case character by character, Cyrillic included; the length never changes, so
-// positions found in the result hold for the original text too.
-QString LowerCase(QStringView text);
+// True when the text in lower case is the keyword (given in lower case). Letters are
+// lowered one by one, Cyrillic included, so positions in the text keep their meaning;
+// nothing is allocated, as this runs for every line.
+bool MatchesKeyword(QStringView text, QStringView keyword);
+// The position of the keyword (in lower case) in the text in lower case, from `from`;
+// -1 when it is not there.
+qsizetype FindKeyword(QStringView text, QStringView keyword, qsizetype from = 0);
 
 // True when the word is a number literal ("integer"): exactly "0", "00" or "000", or a
 // word whose leading number is not 0 ("5", "-2.5", "15min"). Any other word names a
 // variable ("string"): "0.0", "0000", "x", "", "'5'".
 bool IsNumberLiteral(QStringView word);
+// The number a literal stands for; nothing for a variable name.
+std::optional<double> LiteralValue(QStringView word);

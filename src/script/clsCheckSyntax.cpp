@@ -22,10 +22,9 @@ const char16_t kExpressionAfterThen[] = u": Ожидается выражени�
 // The text before a line's first "(" as a known command would have it: "if " keeps its
 // blank, and nothing is trimmed.
 bool IsKnownFunction(QStringView textBeforeBracket) {
-    const QString name = LowerCase(textBeforeBracket);
     for (const char16_t* known : {u"if ", u"message", u"timer_refresh", u"timer_script",
                                   u"time", u"hour", u"mins", u"disconn"}) {
-        if (name == QStringView(known)) return true;
+        if (MatchesKeyword(textBeforeBracket, known)) return true;
     }
     return false;
 }
@@ -50,8 +49,8 @@ const char16_t* AssignmentFault(QStringView line) {
 }
 
 const char16_t* ConditionFault(QStringView line) {
-    if (line.size() < 3 || LowerCase(line.left(3)) != u"if ") return nullptr;
-    const qsizetype then = LowerCase(line).indexOf(u"then", 3);
+    if (!MatchesKeyword(line.left(3), u"if ")) return nullptr;
+    const qsizetype then = FindKeyword(line, u"then", 3);
     if (then < 0) return kThenMissing;
     if (TrimBlanks(line.mid(then + 4)).isEmpty()) return kExpressionAfterThen;
     return nullptr;

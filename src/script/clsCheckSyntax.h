@@ -3,7 +3,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+#include <QList>
+#include <QStringView>
 
 class clsCheckSyntax {
 public:
@@ -17,5 +18,5 @@ public:
 
 private:
     QString code_;
-    QStringList lines_;  // rebuilt by every check
+    QList<QStringView> lines_;  // views into code_, rebuilt by every check
 };

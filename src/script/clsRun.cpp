@@ -42,10 +42,6 @@ ScriptFault LimitFault(const ScriptLimitBreach& breach) {
                        what + QStringLiteral("; сценарий не выполнен")};
 }
 
-bool KeywordIs(QStringView word, QStringView keyword) {
-    return word.size() == keyword.size() && LowerCase(word) == keyword;
-}
-
 }  // namespace
 
 clsRun::clsRun(ScriptHost& host) : host_(host) {}
@@ -61,13 +57,14 @@ bool clsRun::run() {
     const RunScope scope(running_, vars_);
     locale_ = host_.UserLocale();
     lineNumber_ = 0;
-    lines_ = SplitScriptLines(code_);
+    runCode_ = code_;
+    lines_ = SplitScriptLines(runCode_);
     if (const std::optional<ScriptLimitBreach> breach = FindLimitBreach(lines_)) {
         host_.ShowError(LimitFault(*breach));
         return true;
     }
     AddBuiltIns();
-    for (const QString& line : std::as_const(lines_)) {
+    for (const QStringView line : std::as_const(lines_)) {
         ++lineNumber_;
         if (DoLine(line) == Flow::Stop) break;
     }
@@ -76,38 +73,37 @@ bool clsRun::run() {
 
 void clsRun::AddBuiltIns() {
     const ScriptCounters counters = host_.Counters();
-    const auto add = [this](const char* name, const QString& text) {
-        vars_.AddVar(QString::fromLatin1(name), ScriptValue::Text(text));
+    const auto add = [this](const QString& name, const QString& text) {
+        vars_.AddVar(name, ScriptValue::Text(text));
     };
-    add("DL", NumberText(counters.DL, locale_));
-    add("UL", NumberText(counters.UL, locale_));
-    add("AL", NumberText(counters.AL, locale_));
-    add("TC", QString::number(counters.TC));
-    add("BPS", QString::number(counters.BPS));
-    add("MDL", NumberText(counters.MDL, locale_));
-    add("MUL", NumberText(counters.MUL, locale_));
-    add("MAL", NumberText(counters.MAL, locale_));
+    add(QStringLiteral("DL"), NumberText(counters.DL, locale_));
+    add(QStringLiteral("UL"), NumberText(counters.UL, locale_));
+    add(QStringLiteral("AL"), NumberText(counters.AL, locale_));
+    add(QStringLiteral("TC"), QString::number(counters.TC));
+    add(QStringLiteral("BPS"), QString::number(counters.BPS));
+    add(QStringLiteral("MDL"), NumberText(counters.MDL, locale_));
+    add(QStringLiteral("MUL"), NumberText(counters.MUL, locale_));
+    add(QStringLiteral("MAL"), NumberText(counters.MAL, locale_));
     QString folder = host_.ProgramFolderPath();
     if (!folder.endsWith(u'/')) folder.append(u'/');
-    add("AppPath", folder);
+    add(QStringLiteral("AppPath"), folder);
 }
 
-clsRun::Flow clsRun::DoLine(const QString& line) {
+clsRun::Flow clsRun::DoLine(QStringView line) {
     if (line.startsWith(u';')) return Flow::Continue;
     const qsizetype blank = line.indexOf(u' ');
     if (blank >= 0) {
-        const QStringView word = QStringView(line).left(blank);
-        if (KeywordIs(word, u"if")) return DoIf(QStringView(line).mid(blank + 1));
-        if (KeywordIs(word, u"var")) {
-            vars_.AddVar(TrimBlanks(QStringView(line).mid(blank + 1)).toString(),
-                         ScriptValue::Text(QString()));
+        const QStringView word = line.left(blank);
+        if (MatchesKeyword(word, u"if")) return DoIf(line.mid(blank + 1));
+        if (MatchesKeyword(word, u"var")) {
+            vars_.AddVar(TrimBlanks(line.mid(blank + 1)).toString(), ScriptValue::Text(QString()));
             return Flow::Continue;
         }
     }
     // A command line whose arguments hold "=" may run here and once more below.
     if (line.contains(u'=') && DoStatement(line) == Flow::Stop) return Flow::Stop;
     const qsizetype bracket = line.indexOf(u'(');
-    if (bracket >= 0 && !QStringView(line).left(bracket).contains(u' ')) CallFunction(line);
+    if (bracket >= 0 && !line.left(bracket).contains(u' ')) CallFunction(line);
     return Flow::Continue;
 }
 
@@ -190,19 +186,18 @@ QString clsRun::ArgumentText(QStringView item) const {
 }
 
 ScriptValue clsRun::RunCommand(QStringView name, const std::optional<QString>& firstItem) {
-    const QString command = LowerCase(name);
-    if (command == u"time") return ScriptValue::TimeOfDay(TimeNow());
-    if (command == u"hour") return ScriptValue::WholeNumber(TimeNow().hour());
-    if (command == u"mins") return ScriptValue::WholeNumber(TimeNow().minute());
-    if (command == u"disconn") {
+    if (MatchesKeyword(name, u"time")) return ScriptValue::TimeOfDay(TimeNow());
+    if (MatchesKeyword(name, u"hour")) return ScriptValue::WholeNumber(TimeNow().hour());
+    if (MatchesKeyword(name, u"mins")) return ScriptValue::WholeNumber(TimeNow().minute());
+    if (MatchesKeyword(name, u"disconn")) {
         host_.HangUpLink();
         return ScriptValue();
     }
     // The other commands need an argument; without one they do nothing and say nothing.
     if (!firstItem) return ScriptValue();
-    if (command == u"message") host_.SetMessageText(TrimBlanks(*firstItem).toString());
-    if (command == u"timer_refresh") RunTimerCommand(*firstItem, &ScriptHost::SetRefreshInterval);
-    if (command == u"timer_script") RunTimerCommand(*firstItem, &ScriptHost::SetScriptInterval);
+    if (MatchesKeyword(name, u"message")) host_.SetMessageText(TrimBlanks(*firstItem).toString());
+    if (MatchesKeyword(name, u"timer_refresh")) RunTimerCommand(*firstItem, &ScriptHost::SetRefreshInterval);
+    if (MatchesKeyword(name, u"timer_script")) RunTimerCommand(*firstItem, &ScriptHost::SetScriptInterval);
     return ScriptValue();
 }
 
@@ -218,7 +213,7 @@ void clsRun::RunTimerCommand(const QString& item, void (ScriptHost::*setInterval
 QTime clsRun::TimeNow() const { return host_.LocalClock().Now().time(); }
 
 double clsRun::OperandValue(QStringView word) const {
-    if (IsNumberLiteral(word)) return ReadNumber(word);
+    if (const std::optional<double> literal = LiteralValue(word)) return *literal;
     return vars_.GetVar(word).ToNumber(locale_);
 }
 

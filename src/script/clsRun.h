@@ -8,7 +8,7 @@
 
 #include <QLocale>
 #include <QString>
-#include <QStringList>
+#include <QList>
 #include <QStringView>
 #include <QTime>
 
@@ -35,7 +35,7 @@ private:
     enum class Flow { Continue, Stop };
 
     void AddBuiltIns();
-    Flow DoLine(const QString& line);
+    Flow DoLine(QStringView line);
     Flow DoStatement(QStringView statement);
     Flow DoIf(QStringView condition);
     Flow DoOperation(QStringView target, QStringView left, QStringView right, QChar op);
@@ -50,7 +50,8 @@ private:
 
     ScriptHost& host_;
     QString code_;
-    QStringList lines_;        // the lines of the run in progress, or of the last one
+    QString runCode_;            // the text of the run in progress: SetCode leaves it alone
+    QList<QStringView> lines_;   // views into runCode_
     ScriptVariables vars_;     // empty between runs
     QLocale locale_;           // the user's locale, taken at the start of each run
     int lineNumber_ = 0;       // the line being run, from 1: named in fault texts

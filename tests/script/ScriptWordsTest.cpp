@@ -19,35 +19,57 @@ TEST(TrimBlanks, removesSpacesOnlyNeverTabs) {
     EXPECT_EQ(TrimBlanks(u"   "), u"");
 }
 
-TEST(LowerCase, foldsLatinAndCyrillicAndKeepsTheLength) {
-    EXPECT_EQ(LowerCase(u"MESSAGE Если ЁЖ"), QStringLiteral("message если ёж"));
-    const QString mixed = QStringLiteral("İ\U0001D400X");  // dotted I, a letter beyond 16 bits
-    EXPECT_EQ(LowerCase(mixed).size(), mixed.size());
+TEST(MatchesKeyword, foldsLatinAndCyrillicLettersOneByOne) {
+    EXPECT_TRUE(MatchesKeyword(u"MeSsAgE", u"message"));
+    EXPECT_TRUE(MatchesKeyword(u"ЕСЛИ Ёж", u"если ёж"));
+    EXPECT_FALSE(MatchesKeyword(u"messages", u"message"));
+    EXPECT_FALSE(MatchesKeyword(u"mes\tsage", u"message"));
 }
 
+TEST(FindKeyword, findsTheKeywordInAnyCaseFromAPosition) {
+    EXPECT_EQ(FindKeyword(u"IF (x > 1) THEN y", u"then", 3), 11);
+    EXPECT_EQ(FindKeyword(u"then", u"then", 1), -1);
+    // A letter beyond 16 bits keeps its two positions.
+    EXPECT_EQ(FindKeyword(QStringLiteral("if \U0001D400 Then"), u"then", 3), 6);
+}
+
+namespace {
+
+QStringList Lines(const QString& code) {
+    QStringList lines;
+    for (const QStringView line : SplitScriptLines(code)) lines.append(line.toString());
+    return lines;
+}
+
+QList<QStringView> Views(const QStringList& lines) {
+    return QList<QStringView>(lines.begin(), lines.end());
+}
+
+}  // namespace
+
 TEST(SplitScriptLines, cutsAtLineBreaksKeepingEmptyLines) {
-    EXPECT_TRUE(SplitScriptLines(QString()).isEmpty());
-    EXPECT_EQ(SplitScriptLines(QStringLiteral("a\r\nb\r\n")),
+    EXPECT_TRUE(Lines(QString()).isEmpty());
+    EXPECT_EQ(Lines(QStringLiteral("a\r\nb\r\n")),
               QStringList({QStringLiteral("a"), QStringLiteral("b"), QString()}));
-    EXPECT_EQ(SplitScriptLines(QStringLiteral("a\n\r\nb\rc")),
+    EXPECT_EQ(Lines(QStringLiteral("a\n\r\nb\rc")),
               QStringList({QStringLiteral("a"), QString(), QStringLiteral("b\rc")}));
-    EXPECT_EQ(SplitScriptLines(QStringLiteral("\r\n")), QStringList({QString(), QString()}));
+    EXPECT_EQ(Lines(QStringLiteral("\r\n")), QStringList({QString(), QString()}));
 }
 
 TEST(FindLimitBreach, namesTheFirstLineBeyondTheLimits) {
-    EXPECT_FALSE(FindLimitBreach(QStringList(kMaxScriptLines, QStringLiteral("a"))));
+    EXPECT_FALSE(FindLimitBreach(Views(QStringList(kMaxScriptLines, QStringLiteral("a")))));
     QStringList closed(kMaxScriptLines, QStringLiteral("a"));
     closed.append(QString());
-    EXPECT_FALSE(FindLimitBreach(closed));
+    EXPECT_FALSE(FindLimitBreach(Views(closed)));
     closed.last() = QStringLiteral("a");
-    const auto tooMany = FindLimitBreach(closed);
+    const auto tooMany = FindLimitBreach(Views(closed));
     ASSERT_TRUE(tooMany);
     EXPECT_EQ(tooMany->kind, ScriptLimitBreach::Kind::TooManyLines);
     EXPECT_EQ(tooMany->lineNumber, kMaxScriptLines + 1);
 
     const QStringList wide({QStringLiteral("a"), QString(kMaxScriptLineLength, u'x'),
                             QString(kMaxScriptLineLength + 1, u'x')});
-    const auto tooLong = FindLimitBreach(wide);
+    const auto tooLong = FindLimitBreach(Views(wide));
     ASSERT_TRUE(tooLong);
     EXPECT_EQ(tooLong->kind, ScriptLimitBreach::Kind::LineTooLong);
     EXPECT_EQ(tooLong->lineNumber, 3);
