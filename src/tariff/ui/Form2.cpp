@@ -2,6 +2,7 @@
 #include "tariff/ui/Form2.h"
 
 #include "shell/Numbers.h"
+#include "shell/ui/Twips.h"
 #include "tariff/PriceText.h"
 #include "tariff/TariffTables.h"
 #include "tariff/ui/Form3.h"
@@ -42,11 +43,11 @@ void FillWith(QWidget* widget, const QColor& colour) {
     widget->setAutoFillBackground(true);
 }
 
-// Geometry in pixels (twips / 15).
-constexpr int kCellLeft = 24;  // hour 0 and 12
-constexpr int kCellStep = 24;  // from one hour to the next
-constexpr int kUpperRowTop = 24;
-constexpr int kLowerRowTop = 40;
+// The hour table, in twips.
+constexpr int kCellLeft = 360;  // hours 0 and 12
+constexpr int kCellStep = 360;  // from one hour to the next
+constexpr int kUpperRowTop = 360;
+constexpr int kLowerRowTop = 600;
 
 }  // namespace
 
@@ -56,7 +57,7 @@ Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
       folder_(std::move(folder)),
       locale_(std::move(locale)) {
     setWindowTitle(QStringLiteral("Редактирование тарифа"));
-    setFixedSize(314, 128);
+    setFixedSize(Twips(4710), Twips(1920));
     setFont(QFont(QStringLiteral("Arial"), 9));
     BuildCells();
     BuildClassButtons();
@@ -69,7 +70,7 @@ void Form2::BuildCells() {
         auto* cell = new QWidget(this);
         cell->setObjectName(QStringLiteral("tar1_%1").arg(h));
         const int top = h < 12 ? kUpperRowTop : kLowerRowTop;
-        cell->setGeometry(kCellLeft + kCellStep * (h % 12), top, 17, 9);
+        cell->setGeometry(TwipsRect(kCellLeft + kCellStep * (h % 12), top, 255, 135));
         cell->installEventFilter(this);
         tar1_[h] = cell;
         PaintCell(h, kNoClass);
@@ -80,7 +81,7 @@ void Form2::BuildClassButtons() {
     for (int c = 0; c < 4; ++c) {
         auto* button = new QRadioButton(QStringLiteral("0"), this);
         button->setObjectName(QStringLiteral("Option1_%1").arg(c));
-        button->setGeometry(8 + 48 * c, 56, 41, 25);
+        button->setGeometry(TwipsRect(120 + 720 * c, 840, 615, 375));
         FillWith(button, ClassColour(c));
         button->installEventFilter(this);
         option1_[c] = button;
@@ -91,12 +92,12 @@ void Form2::BuildClassButtons() {
 void Form2::BuildCommands() {
     auto* save = new QPushButton(QStringLiteral("Сохранить"), this);
     save->setObjectName(QStringLiteral("Command2"));
-    save->setGeometry(152, 96, 73, 25);
+    save->setGeometry(TwipsRect(2280, 1440, 1095, 375));
     connect(save, &QPushButton::clicked, this, &Form2::Save);
 
     auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setGeometry(232, 96, 73, 25);
+    cancel->setGeometry(TwipsRect(3480, 1440, 1095, 375));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -189,14 +190,15 @@ void Form2::paintEvent(QPaintEvent* event) {
     QPainter painter(this);
     painter.setPen(palette().color(QPalette::WindowText));
     for (int column = 0; column < 12; ++column) {
-        const QRect heading(kCellLeft + kCellStep * column - 2, 6, 21, 16);
+        const QRect heading = TwipsRect(kCellLeft + kCellStep * column - 60, 60, 375, 255);
         painter.drawText(heading, Qt::AlignCenter,
                          QStringLiteral("%1").arg(column, 2, 10, QLatin1Char('0')));
     }
-    painter.drawText(QRect(0, kUpperRowTop - 4, 23, 16), Qt::AlignCenter, QStringLiteral("AM"));
-    painter.drawText(QRect(0, kLowerRowTop - 4, 23, 16), Qt::AlignCenter, QStringLiteral("PM"));
+    painter.drawText(TwipsRect(0, kUpperRowTop - 60, 345, 255), Qt::AlignCenter,
+                     QStringLiteral("AM"));
+    painter.drawText(TwipsRect(0, kLowerRowTop - 60, 345, 255), Qt::AlignCenter,
+                     QStringLiteral("PM"));
     // Two thin lines: under the hour table and above the commands.
     painter.setPen(palette().color(QPalette::Mid));
-    painter.drawLine(8, 52, width() - 8, 52);
-    painter.drawLine(8, 88, width() - 8, 88);
+    for (int top : {780, 1320}) painter.drawLine(Twips(120), Twips(top), Twips(4590), Twips(top));
 }

@@ -2,13 +2,14 @@
 #include "tariff/ui/Form3.h"
 
 #include "shell/Settings.h"
+#include "shell/ui/Twips.h"
+#include "shell/ui/WindowLook.h"
 #include "tariff/PriceText.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 
 namespace {
 
@@ -28,21 +29,21 @@ Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
       locale_(std::move(locale)),
       text1_(new QLineEdit(this)) {
     setWindowTitle(QStringLiteral("Введите данные"));
-    setFixedSize(196, 65);
+    setFixedSize(Twips(2940), Twips(975));
 
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(8, 8, 177, 19);
+    text1_->setGeometry(TwipsRect(120, 120, 2655, 285));
     text1_->installEventFilter(this);
 
     auto* ok = new QPushButton(QStringLiteral("ОК"), this);
     ok->setObjectName(QStringLiteral("Command2"));
-    ok->setGeometry(64, 32, 57, 25);
+    ok->setGeometry(TwipsRect(960, 480, 855, 375));
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &Form3::Confirm);
 
     auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
     cancel->setObjectName(QStringLiteral("Command1"));
-    cancel->setGeometry(128, 32, 57, 25);
+    cancel->setGeometry(TwipsRect(1920, 480, 855, 375));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -53,8 +54,7 @@ QString Form3::InputMsg(const QString& text) {
     const bool perHour = LoadSettings(folder_).Type_tar == 1;
     // Both captions begin with the Latin capital C.
     setWindowTitle(perHour ? QStringLiteral("Cтоимость часа") : QStringLiteral("Cтоимость МБ"));
-    if (const QScreen* screen = this->screen())
-        move(screen->availableGeometry().center() - rect().center());
+    CentreOnScreen(*this);
     return exec() == QDialog::Accepted ? text1_->text() : QString();
 }
 

@@ -1,0 +1,21 @@
+// The script file "script.vsc" as the script editor reads and writes it.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class ProgramFolder;
+
+inline constexpr char kScriptFile[] = "script.vsc";
+
+// The editor's text has "\n" line ends; the file has CR LF.
+QString EditorTextFromFile(const QByteArray& bytes);
+// The file's text: every line end CR LF and a final CR LF when the text lacks one, so
+// saving a loaded text again never grows the file. The empty text stays empty.
+QString FileTextFromEditor(const QString& editorText);
+
+// Reads the script for the editor. A missing file is an empty script; a file that
+// exists but cannot be read gives false and `error`.
+bool LoadScript(const ProgramFolder& folder, QString* editorText, QString* error);
+// Replaces the script file whole (created when missing) with the editor's text as UTF-8.
+bool SaveScript(const ProgramFolder& folder, const QString& editorText, QString* error);

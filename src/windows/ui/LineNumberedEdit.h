@@ -1,0 +1,27 @@
+// A plain-text editor with the line numbers in a margin at its left.
+#pragma once
+
+#include <QPlainTextEdit>
+
+class LineNumberedEdit : public QPlainTextEdit {
+    Q_OBJECT
+
+public:
+    explicit LineNumberedEdit(QWidget* parent = nullptr);
+
+    // Puts the cursor at the start of a line (counted from 1) and scrolls it into view;
+    // a line beyond the text goes to the last line.
+    void GoToLine(int line);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    int MarginWidth() const;
+    void UpdateMarginWidth();
+    void UpdateMargin(const QRect& rect, int dy);
+    void PaintMargin(const QRect& area);
+
+    QWidget* margin_;
+};

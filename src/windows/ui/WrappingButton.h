@@ -1,0 +1,14 @@
+// A push button whose caption wraps onto a second line when it is too wide.
+#pragma once
+
+#include <QPushButton>
+
+class WrappingButton : public QPushButton {
+    Q_OBJECT
+
+public:
+    explicit WrappingButton(const QString& text, QWidget* parent = nullptr);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};

@@ -1,0 +1,142 @@
+// The script editor window, driven like a user on the offscreen platform.
+#include "windows/ui/Form5.h"
+
+#include "NextModal.h"
+#include "TempFolder.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct ScriptEditorTest : ::testing::Test {
+    TempFolder temp;
+    ProgramFolder folder{temp.Path()};
+
+    std::unique_ptr<Form5> Open() {
+        auto editor = std::make_unique<Form5>(folder);
+        editor->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
+        return editor;
+    }
+    static QPlainTextEdit* Text(Form5& editor) {
+        return editor.findChild<QPlainTextEdit*>("Text1");
+    }
+    static QString Report(Form5& editor) { return editor.findChild<QLabel*>("Label1")->text(); }
+    static void Press(Form5& editor, const char* button) {
+        QTest::mouseClick(editor.findChild<QPushButton*>(button), Qt::LeftButton);
+    }
+    static void Type(Form5& editor, const QString& text) {
+        QTest::keyClick(Text(editor), Qt::Key_End, Qt::ControlModifier);
+        const QStringList lines = text.split(u'\n');
+        for (int i = 0; i < lines.size(); ++i) {
+            if (i > 0) QTest::keyClick(Text(editor), Qt::Key_Return);
+            QTest::keyClicks(Text(editor), lines[i]);
+        }
+    }
+    static void Check(Form5& editor) { Press(editor, "Command3"); }
+    static void Save(Form5& editor) { Press(editor, "Command1"); }
+};
+
+TEST_F(ScriptEditorTest, withoutAFileTheFieldIsEmptyAndSaveCreatesIt) {
+    auto editor = Open();
+    EXPECT_EQ(editor->windowTitle(), QStringLiteral("Редактор скриптов"));
+    EXPECT_TRUE(Text(*editor)->toPlainText().isEmpty());
+    EXPECT_TRUE(Report(*editor).isEmpty());
+    Type(*editor, "var x");
+    Save(*editor);
+    EXPECT_TRUE(editor->isVisible());
+    EXPECT_EQ(temp.Read("script.vsc"), QByteArray("var x\r\n"));
+
+    auto reopened = Open();
+    EXPECT_EQ(Text(*reopened)->toPlainText(), QStringLiteral("var x\n"));
+}
+
+TEST_F(ScriptEditorTest, savingALoadedScriptAgainNeverGrowsTheFile) {
+    const QByteArray script = "; traffic\r\nif (AL > 100) then disconn()\r\n";
+    temp.Write("script.vsc", script);
+    auto editor = Open();
+    EXPECT_EQ(Text(*editor)->toPlainText(),
+              QStringLiteral("; traffic\nif (AL > 100) then disconn()\n"));
+    Save(*editor);
+    Save(*editor);
+    EXPECT_EQ(temp.Read("script.vsc"), script);
+}
+
+TEST_F(ScriptEditorTest, checkOfAFaultlessOrEmptyScriptSaysNoErrors) {
+    auto editor = Open();
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибок не обнаружено"));
+    Type(*editor, "message('hi')\n; note");
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибок не обнаружено"));
+}
+
+TEST_F(ScriptEditorTest, checkShowsTheReportAndPutsTheCursorOnItsLine) {
+    temp.Write("script.vsc", "; one\r\nmessage('ok')\r\nx = 10 / 0\r\nmessage('after')\r\n");
+    auto editor = Open();
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибка на линии 3: деление на ноль"));
+    EXPECT_EQ(Text(*editor)->textCursor().blockNumber(), 2);
+    EXPECT_EQ(Text(*editor)->textCursor().positionInBlock(), 0);
+}
+
+TEST_F(ScriptEditorTest, secondCheckLooksAtTheEditedText) {
+    temp.Write("script.vsc", "message('it's')\r\n");
+    auto editor = Open();
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибка на линии 1: нет закрывающей кавычки"));
+    Text(*editor)->setPlainText("message('fine')\nx =");
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибка на линии 2: ожидается выражение"));
+    EXPECT_EQ(Text(*editor)->textCursor().blockNumber(), 1);
+}
+
+TEST_F(ScriptEditorTest, checkAndExitLeaveTheFileAsItWas) {
+    const QByteArray script = "message('a')\r\n";
+    temp.Write("script.vsc", script);
+    auto editor = Open();
+    Type(*editor, "x = (1");
+    Check(*editor);
+    EXPECT_EQ(temp.Read("script.vsc"), script);
+    Press(*editor, "Command2");
+    EXPECT_FALSE(editor->isVisible());
+    EXPECT_EQ(editor->result(), QDialog::Rejected);
+    EXPECT_EQ(temp.Read("script.vsc"), script);
+}
+
+TEST_F(ScriptEditorTest, unreadableFileIsReportedBelowTheText) {
+    QDir(temp.Path()).mkdir("script.vsc");
+    auto editor = Open();
+    EXPECT_TRUE(Text(*editor)->toPlainText().isEmpty());
+    EXPECT_TRUE(Report(*editor).contains("script.vsc")) << Report(*editor).toStdString();
+}
+
+TEST_F(ScriptEditorTest, failedSaveIsReportedAndTheWindowStaysOpen) {
+    // A file that reads but cannot be replaced, even by root: a link into /proc.
+    ASSERT_TRUE(QFile::link("/proc/version", temp.File("script.vsc")));
+    auto editor = Open();
+    EXPECT_FALSE(Text(*editor)->toPlainText().isEmpty());
+    QString message;
+    OnNextModal(
+        [&](QWidget* box) {
+            message = static_cast<QMessageBox*>(box)->text();
+            static_cast<QDialog*>(box)->accept();
+        },
+        editor.get());
+    Save(*editor);
+    EXPECT_TRUE(message.contains(QStringLiteral("не сохранён"))) << message.toStdString();
+    EXPECT_TRUE(editor->isVisible());
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+// The script file as the script editor reads and writes it, and the checker report's line.
+#include "windows/ReportedLine.h"
+#include "windows/ScriptFile.h"
+
+#include "TempFolder.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(EditorTextFromFile, crLfLineEndsBecomeLineFeedsAndOtherCharactersStay) {
+    EXPECT_EQ(EditorTextFromFile("a\r\nb\r\n"), QStringLiteral("a\nb\n"));
+    EXPECT_EQ(EditorTextFromFile("a\nb\tc"), QStringLiteral("a\nb\tc"));
+}
+
+TEST(EditorTextFromFile, windowsCyrillicAndUtf8BothRead) {
+    EXPECT_EQ(EditorTextFromFile("message('\xcf\xf0\xe8\xe2\xe5\xf2')"),
+              QStringLiteral("message('Привет')"));
+    EXPECT_EQ(EditorTextFromFile(QStringLiteral("message('Привет')").toUtf8()),
+              QStringLiteral("message('Привет')"));
+}
+
+TEST(FileTextFromEditor, everyLineEndsWithCrLfAndOnlyOneIsAddedAtTheEnd) {
+    EXPECT_EQ(FileTextFromEditor("a\nb"), QStringLiteral("a\r\nb\r\n"));
+    EXPECT_EQ(FileTextFromEditor("a\nb\n"), QStringLiteral("a\r\nb\r\n"));
+    EXPECT_EQ(FileTextFromEditor("a\n\n"), QStringLiteral("a\r\n\r\n"));
+    EXPECT_EQ(FileTextFromEditor(""), QString());
+}
+
+TEST(FileTextFromEditor, aLoadedFileIsWrittenBackUnchanged) {
+    for (const QByteArray& file : {QByteArray("x = 1\r\n\r\n; note\r\n"), QByteArray("a\r\n")})
+        EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(file)).toUtf8(), file);
+    const QString once = FileTextFromEditor(EditorTextFromFile("no final break"));
+    EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(once.toUtf8())), once);
+}
+
+struct ScriptFileTest : ::testing::Test {
+    TempFolder temp;
+    ProgramFolder folder{temp.Path()};
+};
+
+TEST_F(ScriptFileTest, missingFileLoadsAsEmptyScriptWithoutCreatingIt) {
+    QString text = "stale";
+    QString error;
+    EXPECT_TRUE(LoadScript(folder, &text, &error));
+    EXPECT_TRUE(text.isEmpty());
+    EXPECT_FALSE(temp.Exists("script.vsc"));
+}
+
+TEST_F(ScriptFileTest, unreadableFileIsReported) {
+    QDir(temp.Path()).mkdir("script.vsc");
+    QString text;
+    QString error;
+    EXPECT_FALSE(LoadScript(folder, &text, &error));
+    EXPECT_TRUE(error.contains("script.vsc")) << error.toStdString();
+}
+
+TEST_F(ScriptFileTest, saveWritesUtf8WithCrLfAndLoadGivesTheTextBack) {
+    const QString text = QStringLiteral("message('Привет')\nif (DL > 5) then disconn()");
+    QString error;
+    ASSERT_TRUE(SaveScript(folder, text, &error)) << error.toStdString();
+    EXPECT_EQ(temp.Read("script.vsc"),
+              QStringLiteral("message('Привет')\r\nif (DL > 5) then disconn()\r\n").toUtf8());
+    QString loaded;
+    ASSERT_TRUE(LoadScript(folder, &loaded, &error));
+    EXPECT_EQ(loaded, text + u'\n');
+}
+
+TEST_F(ScriptFileTest, failedSaveIsReportedAndLeavesTheFolderAsItWas) {
+    QDir(temp.Path()).mkdir("script.vsc");
+    QString error;
+    EXPECT_FALSE(SaveScript(folder, "x", &error));
+    EXPECT_FALSE(error.isEmpty());
+    EXPECT_TRUE(QFileInfo(temp.File("script.vsc")).isDir());
+}
+
+TEST(ReportedLine, theLineNumberOfACheckerReport) {
+    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 12: нет закрывающей кавычки")), 12);
+    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 1: неизвестная функция")), 1);
+}
+
+TEST(ReportedLine, reportsWithoutALineGiveZero) {
+    EXPECT_EQ(ReportedLine(QString()), 0);
+    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибок не обнаружено")), 0);
+    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 99999999999: x")), 0);
+}
+
+}  // namespace
