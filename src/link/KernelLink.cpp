@@ -30,6 +30,14 @@ int PrefixRank(const QString& name) {
     return -1;
 }
 
+// sysfs never shows IFF_RUNNING; the kernel sets it exactly when operstate is up or
+// unknown (ppp and attached tun devices stay "unknown").
+bool UpAndRunning(const QByteArray& flagsText, const QByteArray& operstate) {
+    bool ok = false;
+    const unsigned flags = flagsText.toUInt(&ok, 0);
+    return ok && (flags & kUp) && (operstate == "up" || operstate == "unknown");
+}
+
 }  // namespace
 
 KernelLink::KernelLink(KernelPaths paths, const MonotonicClock& clock, QString interfaceName)
@@ -37,13 +45,12 @@ KernelLink::KernelLink(KernelPaths paths, const MonotonicClock& clock, QString i
 
 bool KernelLink::IsUpAndRunning(const QString& name) const {
     const QString folder = paths_.sysClassNet + u'/' + name;
-    bool ok = false;
-    const unsigned flags = ReadSmallFile(folder + QStringLiteral("/flags")).toUInt(&ok, 0);
-    if (!ok || !(flags & kUp)) return false;
-    // sysfs never shows IFF_RUNNING; the kernel sets it exactly when operstate is up or
-    // unknown (ppp and attached tun devices stay "unknown").
-    const QByteArray state = ReadSmallFile(folder + QStringLiteral("/operstate"));
-    return state == "up" || state == "unknown";
+    return UpAndRunning(ReadSmallFile(folder + QStringLiteral("/flags")),
+                        ReadSmallFile(folder + QStringLiteral("/operstate")));
+}
+
+bool KernelLink::CurrentIsUpAndRunning() const {
+    return !current_.isEmpty() && UpAndRunning(flags_.Read(), operstate_.Read());
 }
 
 QString KernelLink::FindInterface() const {
@@ -65,8 +72,12 @@ QString KernelLink::FindInterface() const {
 }
 
 bool KernelLink::Poll() {
-    if (!current_.isEmpty() && IsUpAndRunning(current_)) return true;
+    if (CurrentIsUpAndRunning()) return true;
     current_.clear();
+    flags_ = OpenSmallFile();
+    operstate_ = OpenSmallFile();
+    rx_ = OpenSmallFile();
+    tx_ = OpenSmallFile();
     const QString found = FindInterface();
     if (found.isEmpty()) return false;
     BeginConnection(found);
@@ -77,14 +88,18 @@ void KernelLink::BeginConnection(const QString& name) {
     const QString folder = paths_.sysClassNet + u'/' + name;
     const QString ifindex = QString::fromLatin1(ReadSmallFile(folder + QStringLiteral("/ifindex")));
     current_ = name;
+    flags_ = OpenSmallFile(folder + QStringLiteral("/flags"));
+    operstate_ = OpenSmallFile(folder + QStringLiteral("/operstate"));
+    rx_ = OpenSmallFile(folder + QStringLiteral("/statistics/rx_bytes"));
+    tx_ = OpenSmallFile(folder + QStringLiteral("/statistics/tx_bytes"));
     // Counters start at zero when an interface is created; an interface that comes back
     // up (a tun device reused by the next connection) counts on, so take a baseline.
     const bool reused = !lastIfindex_.isEmpty() && ifindex == lastIfindex_;
     lastIfindex_ = ifindex;
     baseline_ = LinkStats();
     if (reused) {
-        baseline_.dwBytesRcved = Counter("rx_bytes");
-        baseline_.dwBytesXmited = Counter("tx_bytes");
+        baseline_.dwBytesRcved = rx_.ReadCounter().value_or(0);
+        baseline_.dwBytesXmited = tx_.ReadCounter().value_or(0);
     }
     const PidFile pidFile = ReadPidFile(name);
     pid_ = pidFile.pid;
@@ -116,18 +131,12 @@ KernelLink::PidFile KernelLink::ReadPidFile(const QString& name) const {
     return result;
 }
 
-uint64_t KernelLink::Counter(const char* file) const {
-    const QString path =
-        paths_.sysClassNet + u'/' + current_ + QStringLiteral("/statistics/") + QLatin1String(file);
-    return ReadCounterFile(path).value_or(0);
-}
-
 bool KernelLink::IsLinkConnected() { return Poll(); }
 
 LinkStats KernelLink::GetLinkStats() {
     if (!Poll()) return {};
     LinkStats stats;
-    const uint64_t rx = Counter("rx_bytes"), tx = Counter("tx_bytes");
+    const uint64_t rx = rx_.ReadCounter().value_or(0), tx = tx_.ReadCounter().value_or(0);
     stats.dwBytesRcved = rx >= baseline_.dwBytesRcved ? rx - baseline_.dwBytesRcved : rx;
     stats.dwBytesXmited = tx >= baseline_.dwBytesXmited ? tx - baseline_.dwBytesXmited : tx;
     // ppp has no speed and tun reports a made-up one: nothing worth showing.

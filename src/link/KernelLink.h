@@ -3,6 +3,7 @@
 
 #include "link/LinkSource.h"
 #include "link/LinkSourceFactory.h"
+#include "link/SmallFile.h"
 
 #include <QString>
 
@@ -33,10 +34,10 @@ private:
     // Re-reads whether the watched interface is still up, or finds a new one.
     bool Poll();
     bool IsUpAndRunning(const QString& name) const;
+    bool CurrentIsUpAndRunning() const;
     QString FindInterface() const;
     void BeginConnection(const QString& name);
     PidFile ReadPidFile(const QString& name) const;
-    uint64_t Counter(const char* file) const;
     bool SignalPppd(int64_t pid) const;
     void TakeInterfaceDown() const;
 
@@ -49,4 +50,6 @@ private:
     int64_t pid_ = 0;          // pppd's process id, 0 without pppd
     LinkStats baseline_;       // counters at the start of a connection on a reused interface
     QString lastIfindex_;      // ifindex of the last interface watched, to notice reuse
+    // The watched interface's files, kept open while it is watched.
+    OpenSmallFile flags_, operstate_, rx_, tx_;
 };

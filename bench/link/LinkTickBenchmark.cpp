@@ -1,0 +1,73 @@
+// The link work of one sampling tick (connected?, statistics, name) for each backend.
+#include "link/KernelLink.h"
+#include "link/MonotonicClock.h"
+#include "link/NetworkManagerLink.h"
+#include "link/ScenarioLink.h"
+
+#include "MockNetworkManager.h"
+
+#include <QCoreApplication>
+#include <QDBusObjectPath>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void OneTick(benchmark::State& state, LinkSource& link, bool deliverSignals = false) {
+    for (auto _ : state) {
+        if (link.IsLinkConnected()) benchmark::DoNotOptimize(link.GetLinkStats());
+        benchmark::DoNotOptimize(link.GetLinkName());
+        // Signals reach the NetworkManager backend through the event loop between ticks.
+        if (deliverSignals) QCoreApplication::processEvents();
+    }
+}
+
+// The loopback interface stands in for a point-to-point one: the same sysfs files are read.
+void KernelTick(benchmark::State& state) {
+    SteadyClock clock;
+    KernelLink link(KernelPaths(), clock, QStringLiteral("lo"));
+    if (!link.IsLinkConnected()) state.SkipWithError("the loopback interface is not up");
+    OneTick(state, link);
+}
+BENCHMARK(KernelTick);
+
+void ScenarioTick(benchmark::State& state) {
+    QString text;
+    for (int i = 0; i < 10000; ++i)
+        text += QStringLiteral("%1 connected %2 %3 115200 Demo\n").arg(i * 1000).arg(i * 5000).arg(i * 700);
+    SteadyClock clock;
+    ScenarioLink link(*ScenarioScript::Parse(text, nullptr), clock);
+    OneTick(state, link);
+}
+BENCHMARK(ScenarioTick);
+
+// counters: "sysfs" reads the interface's files (lo stands in for ppp0), "dbus" the
+// device's Statistics properties.
+void NetworkManagerTick(benchmark::State& state, bool sysfs) {
+    MockNetworkManager mock;
+    if (!mock.Unavailable().isEmpty()) {
+        state.SkipWithError(mock.Unavailable().toUtf8().constData());
+        return;
+    }
+    const QString device = mock.AddDevice("modem0", sysfs ? "lo" : "ppp0", 8);
+    mock.AddProperties(device, "org.freedesktop.NetworkManager.Device.Statistics",
+                       {{"RxBytes", QVariant::fromValue(1000ull)}, {"TxBytes", QVariant::fromValue(2000ull)},
+                        {"RefreshRateMs", QVariant::fromValue(0u)}});
+    mock.Activate(device, mock.AddProfile("Mobile", "gsm"), "0");
+    SteadyClock clock;
+    NetworkManagerLink link(mock.Bus(), clock, {}, sysfs ? QStringLiteral("/sys/class/net") : QStringLiteral("/nonexistent"));
+    if (!link.IsLinkConnected()) state.SkipWithError("the mock's connection is not seen");
+    OneTick(state, link, true);
+}
+BENCHMARK_CAPTURE(NetworkManagerTick, sysfs, true)->MinTime(3.0);
+BENCHMARK_CAPTURE(NetworkManagerTick, dbus, false)->MinTime(3.0);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
