@@ -177,6 +177,20 @@ TEST_F(Form1Test, focusComingBackFromAnotherWindowOfTheProgramReloads) {
     EXPECT_FALSE(Check("Check1")->isChecked());
 }
 
+TEST_F(Form1Test, everyCaptionShowsWhole) {
+    for (QCheckBox* check : form.findChildren<QCheckBox*>())
+        EXPECT_LE(check->sizeHint().width(), check->width()) << check->text().toStdString();
+    for (const char* name : {"Command1", "Command2"}) {
+        auto* button = Find<QPushButton>(name);
+        EXPECT_LE(button->sizeHint().width(), button->width()) << name;
+    }
+    auto* list = Find<QComboBox>("Combo1");
+    for (int item = 0; item < list->count(); ++item) {
+        list->setCurrentIndex(item);
+        EXPECT_LE(list->minimumSizeHint().width(), list->width());
+    }
+}
+
 TEST_F(Form1Test, closingHidesUntilTheProgramAllowsIt) {
     form.ShowSettings();
     EXPECT_FALSE(form.close());

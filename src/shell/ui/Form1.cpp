@@ -10,10 +10,11 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWindow>
 
 #include "shell/Settings.h"
-#include "shell/ui/Twips.h"
+#include "shell/ui/TwipsScale.h"
 #include "shell/ui/WindowLook.h"
 
 namespace {
@@ -24,10 +25,11 @@ QGroupBox* AddGroup(QWidget* window, const QString& caption, const QRect& geomet
     return group;
 }
 
-QCheckBox* AddCheck(QWidget* group, const char* name, const QString& caption, int top) {
+QCheckBox* AddCheck(QWidget* group, const char* name, const QString& caption,
+                    const QRect& geometry) {
     auto* check = new QCheckBox(caption, group);
     check->setObjectName(name);
-    check->setGeometry(TwipsRect(120, top, 2415, 255));
+    check->setGeometry(geometry);
     return check;
 }
 
@@ -47,6 +49,15 @@ QLabel* AddLabel(QWidget* group, const QString& text, const QRect& geometry) {
     return label;
 }
 
+const QString kShowAutomatically = QStringLiteral("Показывать автоматически");
+const QString kActivityMonitor = QStringLiteral("Монитор активности");
+const QString kHideAtStart = QStringLiteral("Скрывать при запуске");
+const QString kAutostart = QStringLiteral("Автозагрузка");
+const QString kByTraffic = QStringLiteral("Траффик, оплата за 1 Мб");
+const QString kByTime = QStringLiteral("Время, оплата за 1 час");
+const QString kEditScript = QStringLiteral("Редактировать скрипт");
+const QString kEditTariff = QStringLiteral("Редактировать тариф");
+
 // A flag shows as ticked only when it is exactly 1, the value that switches it on.
 bool IsOn(int16_t flag) { return flag == 1; }
 
@@ -61,7 +72,9 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
     setObjectName("Form1");
     setWindowTitle(QStringLiteral("Настройки программы"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(Twips(5640), Twips(2925));
+    UseDialogFont(*this);
+    FitScale();
+    setFixedSize(scale_.Length(5640), scale_.Length(2925));
     BuildIndicatorGroup();
     BuildNotificationGroup();
     BuildTariffGroup();
@@ -71,53 +84,67 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
     connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Form1::FocusWindowChanged);
 }
 
+void Form1::FitScale() {
+    // Controls of the window's font, asked how wide they want to be.
+    const auto fit = [this](QWidget&& probe) {
+        probe.setFont(font());
+        scale_.Fit(probe.sizeHint().width(), 2415);
+    };
+    for (const QString& caption : {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart})
+        fit(QCheckBox(caption));
+    for (const QString& caption : {kEditScript, kEditTariff}) fit(QPushButton(caption));
+    QComboBox list;
+    list.addItems({kByTraffic, kByTime});
+    fit(std::move(list));
+}
+
 void Form1::BuildIndicatorGroup() {
     QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка индикатора"), TwipsRect(120, 0, 2655, 1395));
-    AddLabel(group, QStringLiteral("Прозрачность:"), TwipsRect(120, 240, 2415, 240));
+        AddGroup(this, QStringLiteral("Настройка индикатора"), scale_.Rect(120, 0, 2655, 1395));
+    AddLabel(group, QStringLiteral("Прозрачность:"), scale_.Rect(120, 240, 2415, 240));
     HS_ = new QScrollBar(Qt::Horizontal, group);
     HS_->setObjectName("HS");
     HS_->setRange(0, 255);
-    HS_->setGeometry(TwipsRect(120, 480, 2415, 255));
-    Check1_ = AddCheck(group, "Check1", QStringLiteral("Показывать автоматически"), 730);
-    Check4_ = AddCheck(group, "Check4", QStringLiteral("Монитор активности"), 1080);
+    HS_->setGeometry(scale_.Rect(120, 480, 2415, 255));
+    Check1_ = AddCheck(group, "Check1", kShowAutomatically, scale_.Rect(120, 730, 2415, 255));
+    Check4_ = AddCheck(group, "Check4", kActivityMonitor, scale_.Rect(120, 1080, 2415, 255));
 }
 
 void Form1::BuildNotificationGroup() {
     QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка оповещений"), TwipsRect(2880, 0, 2655, 1395));
+        AddGroup(this, QStringLiteral("Настройка оповещений"), scale_.Rect(2880, 0, 2655, 1395));
     AddLabel(group, QStringLiteral("Для создания оповещений используются скрипты."),
-             TwipsRect(120, 240, 2415, 480));
-    QPushButton* edit = AddButton(group, "Command1", QStringLiteral("Редактировать скрипт"),
-                                  TwipsRect(120, 840, 2415, 375));
+             scale_.Rect(120, 240, 2415, 480));
+    QPushButton* edit = AddButton(group, "Command1", kEditScript,
+                                  scale_.Rect(120, 840, 2415, 375));
     connect(edit, &QPushButton::clicked, this, &Form1::EditScript);
 }
 
 void Form1::BuildTariffGroup() {
     QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка тарифа"), TwipsRect(120, 1440, 2655, 1395));
-    AddLabel(group, QStringLiteral("Тип тарификации:"), TwipsRect(120, 240, 2415, 240));
+        AddGroup(this, QStringLiteral("Настройка тарифа"), scale_.Rect(120, 1440, 2655, 1395));
+    AddLabel(group, QStringLiteral("Тип тарификации:"), scale_.Rect(120, 240, 2415, 240));
     Combo1_ = new QComboBox(group);
     Combo1_->setObjectName("Combo1");
-    Combo1_->addItem(QStringLiteral("Траффик, оплата за 1 Мб"));
-    Combo1_->addItem(QStringLiteral("Время, оплата за 1 час"));
-    Combo1_->setGeometry(TwipsRect(120, 480, 2415, 315));
-    QPushButton* edit = AddButton(group, "Command2", QStringLiteral("Редактировать тариф"),
-                                  TwipsRect(120, 840, 2415, 375));
+    Combo1_->addItem(kByTraffic);
+    Combo1_->addItem(kByTime);
+    Combo1_->setGeometry(scale_.Rect(120, 480, 2415, 315));
+    QPushButton* edit = AddButton(group, "Command2", kEditTariff,
+                                  scale_.Rect(120, 840, 2415, 375));
     connect(edit, &QPushButton::clicked, this, &Form1::EditTariff);
 }
 
 void Form1::BuildMiscGroup() {
-    QGroupBox* group = AddGroup(this, QStringLiteral("Разное"), TwipsRect(2880, 1440, 2655, 915));
-    Check2_ = AddCheck(group, "Check2", QStringLiteral("Скрывать при запуске"), 240);
-    Check3_ = AddCheck(group, "Check3", QStringLiteral("Автозагрузка"), 570);
+    QGroupBox* group = AddGroup(this, QStringLiteral("Разное"), scale_.Rect(2880, 1440, 2655, 915));
+    Check2_ = AddCheck(group, "Check2", kHideAtStart, scale_.Rect(120, 240, 2415, 255));
+    Check3_ = AddCheck(group, "Check3", kAutostart, scale_.Rect(120, 570, 2415, 255));
 }
 
 void Form1::BuildButtons() {
     QPushButton* ok =
-        AddButton(this, "Command4", QStringLiteral("ОК"), TwipsRect(3240, 2430, 1095, 375));
+        AddButton(this, "Command4", QStringLiteral("ОК"), scale_.Rect(3240, 2430, 1095, 375));
     QPushButton* cancel =
-        AddButton(this, "Command3", QStringLiteral("Отмена"), TwipsRect(4440, 2430, 1095, 375));
+        AddButton(this, "Command3", QStringLiteral("Отмена"), scale_.Rect(4440, 2430, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &Form1::AcceptSettings);
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 }

@@ -6,6 +6,7 @@
 
 #include "shell/Autostart.h"
 #include "shell/ProgramFolder.h"
+#include "shell/ui/TwipsScale.h"
 
 class QCheckBox;
 class QComboBox;
@@ -42,6 +43,7 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void FitScale();
     void BuildIndicatorGroup();
     void BuildNotificationGroup();
     void BuildTariffGroup();
@@ -58,6 +60,7 @@ private:
     Settings& settings_;
     ProgramFolder folder_;
     Autostart autostart_;
+    TwipsScale scale_;
     bool closeAllowed_ = false;
     bool otherWindowHadFocus_ = false;  // the focus is in another window of the program
 

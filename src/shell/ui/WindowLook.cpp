@@ -1,6 +1,7 @@
 // The program icon from the resources and the centring of windows.
 #include "shell/ui/WindowLook.h"
 
+#include <QFont>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QScreen>
@@ -10,6 +11,12 @@ QIcon ProgramIcon() {
     QIcon icon(QStringLiteral(":/vantoril.png"));
     icon.addFile(QStringLiteral(":/vantoril.svg"));
     return icon;
+}
+
+void UseDialogFont(QWidget& window) {
+    QFont font = window.font();
+    font.setPointSize(8);
+    window.setFont(font);
 }
 
 void CentreOnScreen(QWidget& window) {

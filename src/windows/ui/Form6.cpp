@@ -3,6 +3,7 @@
 
 #include <QApplication>
 #include <QDesktopServices>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
@@ -10,13 +11,20 @@
 #include <QTextEdit>
 #include <QUrl>
 
-#include "shell/ui/Twips.h"
+#include "shell/ui/TwipsScale.h"
 #include "shell/ui/WindowLook.h"
 
 namespace {
 
 constexpr char kMailAddress[] = "vantoril@example.org";
 constexpr char kWebAddress[] = "https://vantoril.example.org";
+const QString kAuthorLine = QStringLiteral("Автор: команда Vantoril");
+const QString kMailLine = QStringLiteral("E-Mail: ") + kMailAddress;
+const QString kWebLine = QStringLiteral("Web: vantoril.example.org");
+const QString kTitle = QStringLiteral("Vantoril v 2.01.1");
+const QString kPlaceAndYear = QStringLiteral("Урал, 2026");
+// The three lines beside the logo share one width, up to the window's right margin.
+constexpr int kLineWidth = 2580;
 
 const QStringList& ThanksList() {
     static const QStringList kNames = {
@@ -36,27 +44,26 @@ Form6::Form6(QWidget* parent)
     setObjectName("Form6");
     setWindowTitle(QStringLiteral("О программе"));
     setWindowIcon(ProgramIcon());
-    setFixedSize(Twips(4815), Twips(3315));
+    UseDialogFont(*this);
+    QFont titleFont(QStringLiteral("Tahoma"));
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    FitScale(titleFont);
+    setFixedSize(scale_.Length(4815), scale_.Length(3315));
 
     auto* logo = new QLabel(this);
     logo->setObjectName("Image1");
     logo->setPixmap(QPixmap(QStringLiteral(":/about-globe.png")));
-    logo->setGeometry(TwipsRect(-120, 0, 1920, 1920));
+    logo->setGeometry(scale_.Rect(-120, 0, 1920, 1920));
 
-    QLabel* title = AddLabel("Label1", QStringLiteral("Vantoril v 2.01.1"),
-                             TwipsRect(1980, 0, 2895, 375));
-    QFont titleFont(QStringLiteral("Tahoma"));
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
+    QLabel* title = AddLabel("Label1", kTitle, scale_.Rect(1980, 0, 2895, 375));
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    AddLabel("Label2", QStringLiteral("Автор: команда Vantoril"), TwipsRect(2040, 360, 2580, 195));
-    Label3_ = AddLink("Label3", QStringLiteral("E-Mail: ") + kMailAddress,
-                      TwipsRect(2040, 600, 2580, 195));
-    Label4_ = AddLink("Label4", QStringLiteral("Web: vantoril.example.org"),
-                      TwipsRect(2040, 840, 2580, 195));
-    AddLabel("Label5", QStringLiteral("Спасибы:"), TwipsRect(2040, 1080, 2640, 195))
+    AddLabel("Label2", kAuthorLine, scale_.Rect(2040, 360, kLineWidth, 195));
+    Label3_ = AddLink("Label3", kMailLine, scale_.Rect(2040, 600, kLineWidth, 195));
+    Label4_ = AddLink("Label4", kWebLine, scale_.Rect(2040, 840, kLineWidth, 195));
+    AddLabel("Label5", QStringLiteral("Спасибы:"), scale_.Rect(2040, 1080, 2640, 195))
         ->setAlignment(Qt::AlignCenter);
 
     auto* thanks = new QTextEdit(this);
@@ -67,16 +74,24 @@ Form6::Form6(QWidget* parent)
     thanks->selectAll();
     thanks->setAlignment(Qt::AlignCenter);
     thanks->moveCursor(QTextCursor::Start);
-    thanks->setGeometry(TwipsRect(2040, 1320, 2655, 1935));
+    thanks->setGeometry(scale_.Rect(2040, 1320, 2655, 1935));
 
-    AddLabel("Label6", QStringLiteral("Тихоречье, 2026"), TwipsRect(840, 3000, 1110, 195));
+    AddLabel("Label6", kPlaceAndYear, scale_.Rect(840, 3000, 1110, 195));
 
     auto* ok = new QPushButton(QStringLiteral("ОК"), this);
     ok->setObjectName("Command1");
-    ok->setGeometry(TwipsRect(120, 2520, 1815, 375));
+    ok->setGeometry(scale_.Rect(120, 2520, 1815, 375));
     connect(ok, &QPushButton::clicked, this, &QWidget::close);
 
     CentreOnScreen(*this);
+}
+
+void Form6::FitScale(const QFont& titleFont) {
+    const QFontMetrics metrics(font());
+    for (const QString& line : {kAuthorLine, kMailLine, kWebLine})
+        scale_.Fit(metrics.horizontalAdvance(line), kLineWidth);
+    scale_.Fit(metrics.horizontalAdvance(kPlaceAndYear), 1110);
+    scale_.Fit(QFontMetrics(titleFont).horizontalAdvance(kTitle), 2895);
 }
 
 Form6* Form6::ShowSingle() {

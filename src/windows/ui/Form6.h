@@ -4,6 +4,8 @@
 
 #include <QWidget>
 
+#include "shell/ui/TwipsScale.h"
+
 class QLabel;
 
 class Form6 : public QWidget {
@@ -19,9 +21,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitScale(const QFont& titleFont);
     QLabel* AddLabel(const char* name, const QString& text, const QRect& geometry);
     QLabel* AddLink(const char* name, const QString& text, const QRect& geometry);
 
+    TwipsScale scale_;
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
 };
