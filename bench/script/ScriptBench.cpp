@@ -1,9 +1,9 @@
 // How long the script engine takes: a typical script, and maximal ones at two sizes.
 #include "FixedClock.h"
 #include "script/RecordingHost.h"
+#include "script/ScriptLines.h"
 #include "script/clsCheckSyntax.h"
 #include "script/clsRun.h"
-#include "script/ScriptLines.h"
 
 #include <benchmark/benchmark.h>
 
@@ -38,9 +38,11 @@ constexpr int kDeclarations = 5;  // the comment and the four var lines
 // up to `lines` lines.
 QString ScriptOfLines(int lines) {
     QStringList text;
-    for (int i = 0; i < kDeclarations && i < lines; ++i) text.append(QString::fromUtf8(kTypicalScript[i]));
+    for (int i = 0; i < kDeclarations && i < lines; ++i)
+        text.append(QString::fromUtf8(kTypicalScript[i]));
     for (int i = 0; text.size() < lines; ++i)
-        text.append(QString::fromUtf8(kTypicalScript[kDeclarations + i % (kTypicalLines - kDeclarations)]));
+        text.append(
+            QString::fromUtf8(kTypicalScript[kDeclarations + i % (kTypicalLines - kDeclarations)]));
     return text.join(QStringLiteral("\r\n"));
 }
 
@@ -61,7 +63,9 @@ void RunScript(benchmark::State& state, const QString& code) {
     }
 }
 
-void BM_RunTypicalScript(benchmark::State& state) { RunScript(state, ScriptOfLines(kTypicalLines)); }
+void BM_RunTypicalScript(benchmark::State& state) {
+    RunScript(state, ScriptOfLines(kTypicalLines));
+}
 
 void BM_RunLongScript(benchmark::State& state) {
     RunScript(state, ScriptOfLines(int(state.range(0))));

@@ -10,6 +10,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     checker.SetCode(DecodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size))));
     const QString report = checker.CheckSyntax();
     // A report is empty or names a line.
-    if (!report.isEmpty() && !report.startsWith(QStringLiteral("Ошибка на линии "))) __builtin_trap();
+    if (!report.isEmpty() && !report.startsWith(QStringLiteral("Ошибка на линии ")))
+        __builtin_trap();
     return 0;
 }

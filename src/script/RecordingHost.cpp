@@ -17,7 +17,9 @@ void RecordingHost::SetScriptInterval(int milliseconds) {
     operations_.append(QStringLiteral("timer_script: ") + QString::number(milliseconds));
 }
 
-void RecordingHost::HangUpLink() { operations_.append(QStringLiteral("disconn")); }
+void RecordingHost::HangUpLink() {
+    operations_.append(QStringLiteral("disconn"));
+}
 
 void RecordingHost::ShowError(const ScriptFault& fault) {
     operations_.append(QStringLiteral("error ") + QString::number(fault.number) +

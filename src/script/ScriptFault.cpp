@@ -7,8 +7,10 @@ QString Description(ScriptFaultKind kind) {
     switch (kind) {
         case ScriptFaultKind::InvalidArgument:
             return QStringLiteral("Недопустимый аргумент: отрицательное число в дробной степени");
-        case ScriptFaultKind::Overflow: return QStringLiteral("Переполнение");
-        case ScriptFaultKind::DivisionByZero: return QStringLiteral("Деление на ноль");
+        case ScriptFaultKind::Overflow:
+            return QStringLiteral("Переполнение");
+        case ScriptFaultKind::DivisionByZero:
+            return QStringLiteral("Деление на ноль");
         case ScriptFaultKind::InvalidPropertyValue:
             return QStringLiteral("Недопустимое значение интервала: нужно от 0 до 65535 мс");
     }
@@ -17,7 +19,9 @@ QString Description(ScriptFaultKind kind) {
 
 }  // namespace
 
-QString ScriptFault::Title() const { return QStringLiteral("Ошибка ") + QString::number(number); }
+QString ScriptFault::Title() const {
+    return QStringLiteral("Ошибка ") + QString::number(number);
+}
 
 ScriptFault MakeFault(ScriptFaultKind kind, int lineNumber) {
     return ScriptFault{int(kind), Description(kind) + QStringLiteral(" (строка ") +

@@ -6,8 +6,8 @@
 // Fault numbers are those a user of the scripting language knows from other
 // interpreters: 5 invalid argument, 6 overflow, 11 division by zero, 380 invalid value.
 enum class ScriptFaultKind {
-    InvalidArgument = 5,       // "^" with a negative base and a fractional power
-    Overflow = 6,              // a number beyond its range; a script beyond the size limits
+    InvalidArgument = 5,  // "^" with a negative base and a fractional power
+    Overflow = 6,         // a number beyond its range; a script beyond the size limits
     DivisionByZero = 11,
     InvalidPropertyValue = 380,  // an interval outside 0 to 65535 ms
 };

@@ -1,8 +1,8 @@
 // A script text cut into lines, and the size limits every script must keep.
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 #include <optional>

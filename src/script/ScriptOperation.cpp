@@ -7,15 +7,22 @@
 
 namespace {
 
-OperationOutcome Fault(ScriptFaultKind kind) { return OperationOutcome{ScriptValue(), kind}; }
+OperationOutcome Fault(ScriptFaultKind kind) {
+    return OperationOutcome{ScriptValue(), kind};
+}
 
 double Calculate(double left, QChar op, double right) {
     switch (op.unicode()) {
-        case u'+': return left + right;
-        case u'-': return left - right;
-        case u'*': return left * right;
-        case u'/': return left / right;
-        default: return std::pow(left, right);
+        case u'+':
+            return left + right;
+        case u'-':
+            return left - right;
+        case u'*':
+            return left * right;
+        case u'/':
+            return left / right;
+        default:
+            return std::pow(left, right);
     }
 }
 
@@ -24,9 +31,8 @@ double Calculate(double left, QChar op, double right) {
 OperationOutcome ApplyOperation(double left, QChar op, double right, const QLocale& locale) {
     if (!std::isfinite(left) || !std::isfinite(right)) return Fault(ScriptFaultKind::Overflow);
     if (op == u'&') {
-        return OperationOutcome{ScriptValue::Text(NumberText(left, locale) +
-                                                  NumberText(right, locale)),
-                                std::nullopt};
+        return OperationOutcome{
+            ScriptValue::Text(NumberText(left, locale) + NumberText(right, locale)), std::nullopt};
     }
     if (op == u'/' && right == 0) return Fault(ScriptFaultKind::DivisionByZero);
     if (op == u'^' && left < 0 && std::trunc(right) != right)

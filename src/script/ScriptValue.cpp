@@ -33,11 +33,16 @@ ScriptValue ScriptValue::WholeNumber(int number) {
 
 QString ScriptValue::ToText(const QLocale& locale) const {
     switch (kind_) {
-        case Kind::Empty: return QString();
-        case Kind::Text: return text_;
-        case Kind::Number: return NumberText(number_, locale);
-        case Kind::TimeOfDay: return locale.toString(time_, TimeOfDayFormat(locale));
-        case Kind::WholeNumber: return QString::number(qint64(number_));
+        case Kind::Empty:
+            return QString();
+        case Kind::Text:
+            return text_;
+        case Kind::Number:
+            return NumberText(number_, locale);
+        case Kind::TimeOfDay:
+            return locale.toString(time_, TimeOfDayFormat(locale));
+        case Kind::WholeNumber:
+            return QString::number(qint64(number_));
     }
     return QString();
 }

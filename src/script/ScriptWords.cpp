@@ -26,7 +26,9 @@ qsizetype FindKeyword(QStringView text, QStringView keyword, qsizetype from) {
     return -1;
 }
 
-bool IsNumberLiteral(QStringView word) { return LiteralValue(word).has_value(); }
+bool IsNumberLiteral(QStringView word) {
+    return LiteralValue(word).has_value();
+}
 
 std::optional<double> LiteralValue(QStringView word) {
     if (word == u"0" || word == u"00" || word == u"000") return 0.0;

@@ -22,8 +22,8 @@ const char16_t kExpressionAfterThen[] = u": Ожидается выражени�
 // The text before a line's first "(" as a known command would have it: "if " keeps its
 // blank, and nothing is trimmed.
 bool IsKnownFunction(QStringView textBeforeBracket) {
-    for (const char16_t* known : {u"if ", u"message", u"timer_refresh", u"timer_script",
-                                  u"time", u"hour", u"mins", u"disconn"}) {
+    for (const char16_t* known : {u"if ", u"message", u"timer_refresh", u"timer_script", u"time",
+                                  u"hour", u"mins", u"disconn"}) {
         if (MatchesKeyword(textBeforeBracket, known)) return true;
     }
     return false;
@@ -71,7 +71,9 @@ QString LimitMessage(const ScriptLimitBreach& breach) {
 
 }  // namespace
 
-void clsCheckSyntax::SetCode(const QString& code) { code_ = code; }
+void clsCheckSyntax::SetCode(const QString& code) {
+    code_ = code;
+}
 
 QString clsCheckSyntax::CheckSyntax() {
     lines_ = SplitScriptLines(code_);

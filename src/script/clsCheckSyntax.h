@@ -2,8 +2,8 @@
 // editor points out. It evaluates nothing and returns at most one message.
 #pragma once
 
-#include <QString>
 #include <QList>
+#include <QString>
 #include <QStringView>
 
 class clsCheckSyntax {

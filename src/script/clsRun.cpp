@@ -32,12 +32,11 @@ private:
 };
 
 ScriptFault LimitFault(const ScriptLimitBreach& breach) {
-    const QString what =
-        breach.kind == ScriptLimitBreach::Kind::TooManyLines
-            ? QStringLiteral("В сценарии больше %1 строк").arg(kMaxScriptLines)
-            : QStringLiteral("Строка %1 длиннее %2 символов")
-                  .arg(breach.lineNumber)
-                  .arg(kMaxScriptLineLength);
+    const QString what = breach.kind == ScriptLimitBreach::Kind::TooManyLines
+                             ? QStringLiteral("В сценарии больше %1 строк").arg(kMaxScriptLines)
+                             : QStringLiteral("Строка %1 длиннее %2 символов")
+                                   .arg(breach.lineNumber)
+                                   .arg(kMaxScriptLineLength);
     return ScriptFault{int(ScriptFaultKind::Overflow),
                        what + QStringLiteral("; сценарий не выполнен")};
 }
@@ -46,7 +45,9 @@ ScriptFault LimitFault(const ScriptLimitBreach& breach) {
 
 clsRun::clsRun(ScriptHost& host) : host_(host) {}
 
-void clsRun::SetCode(const QString& code) { code_ = code; }
+void clsRun::SetCode(const QString& code) {
+    code_ = code;
+}
 
 QString clsRun::GetTypeName(QStringView word) {
     return IsNumberLiteral(word) ? QStringLiteral("integer") : QStringLiteral("string");
@@ -196,8 +197,10 @@ ScriptValue clsRun::RunCommand(QStringView name, const std::optional<QString>& f
     // The other commands need an argument; without one they do nothing and say nothing.
     if (!firstItem) return ScriptValue();
     if (MatchesKeyword(name, u"message")) host_.SetMessageText(TrimBlanks(*firstItem).toString());
-    if (MatchesKeyword(name, u"timer_refresh")) RunTimerCommand(*firstItem, &ScriptHost::SetRefreshInterval);
-    if (MatchesKeyword(name, u"timer_script")) RunTimerCommand(*firstItem, &ScriptHost::SetScriptInterval);
+    if (MatchesKeyword(name, u"timer_refresh"))
+        RunTimerCommand(*firstItem, &ScriptHost::SetRefreshInterval);
+    if (MatchesKeyword(name, u"timer_script"))
+        RunTimerCommand(*firstItem, &ScriptHost::SetScriptInterval);
     return ScriptValue();
 }
 
@@ -210,11 +213,15 @@ void clsRun::RunTimerCommand(const QString& item, void (ScriptHost::*setInterval
     (host_.*setInterval)(interval.milliseconds);
 }
 
-QTime clsRun::TimeNow() const { return host_.LocalClock().Now().time(); }
+QTime clsRun::TimeNow() const {
+    return host_.LocalClock().Now().time();
+}
 
 double clsRun::OperandValue(QStringView word) const {
     if (const std::optional<double> literal = LiteralValue(word)) return *literal;
     return vars_.GetVar(word).ToNumber(locale_);
 }
 
-void clsRun::Report(ScriptFaultKind kind) { host_.ShowError(MakeFault(kind, lineNumber_)); }
+void clsRun::Report(ScriptFaultKind kind) {
+    host_.ShowError(MakeFault(kind, lineNumber_));
+}

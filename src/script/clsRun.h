@@ -6,9 +6,9 @@
 #include "script/ScriptValue.h"
 #include "script/ScriptVariables.h"
 
+#include <QList>
 #include <QLocale>
 #include <QString>
-#include <QList>
 #include <QStringView>
 #include <QTime>
 
@@ -50,10 +50,10 @@ private:
 
     ScriptHost& host_;
     QString code_;
-    QString runCode_;            // the text of the run in progress: SetCode leaves it alone
-    QList<QStringView> lines_;   // views into runCode_
-    ScriptVariables vars_;     // empty between runs
-    QLocale locale_;           // the user's locale, taken at the start of each run
-    int lineNumber_ = 0;       // the line being run, from 1: named in fault texts
+    QString runCode_;           // the text of the run in progress: SetCode leaves it alone
+    QList<QStringView> lines_;  // views into runCode_
+    ScriptVariables vars_;      // empty between runs
+    QLocale locale_;            // the user's locale, taken at the start of each run
+    int lineNumber_ = 0;        // the line being run, from 1: named in fault texts
     bool running_ = false;
 };

@@ -24,7 +24,9 @@ ToolResult Tool(const QStringList& arguments) {
     return ToolResult{status, out, err};
 }
 
-QString Fixture(const char* name) { return kFixtures + u'/' + QString::fromUtf8(name); }
+QString Fixture(const char* name) {
+    return kFixtures + u'/' + QString::fromUtf8(name);
+}
 
 }  // namespace
 
@@ -81,7 +83,8 @@ TEST(ScriptTool, refusesUnreadableFilesWithStatus2) {
         const ToolResult missing = Tool({command, folder.File(QStringLiteral("none.vsc"))});
         EXPECT_EQ(missing.status, 2);
         EXPECT_TRUE(missing.out.isEmpty());
-        EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read"))) << missing.err.toStdString();
+        EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read")))
+            << missing.err.toStdString();
         EXPECT_EQ(Tool({command, folder.Path()}).status, 2);
     }
 }

@@ -26,8 +26,8 @@ TEST(ScriptValue, timesOfDayHaveNoLeadingZeroAndNoTimeZone) {
     EXPECT_EQ(morning.ToText(PointLocale()), QStringLiteral("9:05:03"));
     EXPECT_EQ(ScriptValue::TimeOfDay(QTime(14, 5, 9)).ToText(RussianLocale()),
               QStringLiteral("14:05:09"));
-    EXPECT_EQ(ScriptValue::TimeOfDay(QTime(21, 0, 0)).ToText(QLocale(QLocale::English,
-                                                                     QLocale::UnitedStates)),
+    EXPECT_EQ(ScriptValue::TimeOfDay(QTime(21, 0, 0))
+                  .ToText(QLocale(QLocale::English, QLocale::UnitedStates)),
               QStringLiteral("9:00:00 PM"));
 }
 

@@ -14,7 +14,9 @@ QString Check(const QString& code) {
     return checker.CheckSyntax();
 }
 
-QString Check(std::initializer_list<const char*> lines) { return Check(Script(lines)); }
+QString Check(std::initializer_list<const char*> lines) {
+    return Check(Script(lines));
+}
 
 }  // namespace
 

@@ -38,26 +38,26 @@ TEST(ScriptCommands, anAssignedCommandActsAndStoresTheEmptyValue) {
 
 TEST(ScriptTimers, numericItemsAreNumbersAndOthersAreNames) {
     ScriptRunner runner;
-    EXPECT_EQ(runner.Run(Script({"timer_script(60000)", "timer_refresh(0)", "var x",
-                                 "x = #1000", "timer_refresh(x)", "timer_script('abc')",
-                                 "timer_script(unknown)"})),
-              Ops({"timer_script: 60000", "timer_refresh: 0", "timer_refresh: 1000",
-                   "timer_script: 0", "timer_script: 0"}));
+    EXPECT_EQ(
+        runner.Run(Script({"timer_script(60000)", "timer_refresh(0)", "var x", "x = #1000",
+                           "timer_refresh(x)", "timer_script('abc')", "timer_script(unknown)"})),
+        Ops({"timer_script: 60000", "timer_refresh: 0", "timer_refresh: 1000", "timer_script: 0",
+             "timer_script: 0"}));
 }
 
 TEST(ScriptTimers, intervalsAreRoundedHalfToEven) {
     ScriptRunner runner;
-    EXPECT_EQ(runner.Run(Script({"timer_refresh(2.5)", "timer_refresh(3.5)", "timer_script(999.6)",
-                                 "timer_script(65535.4)"})),
-              Ops({"timer_refresh: 2", "timer_refresh: 4", "timer_script: 1000",
-                   "timer_script: 65535"}));
+    EXPECT_EQ(
+        runner.Run(Script({"timer_refresh(2.5)", "timer_refresh(3.5)", "timer_script(999.6)",
+                           "timer_script(65535.4)"})),
+        Ops({"timer_refresh: 2", "timer_refresh: 4", "timer_script: 1000", "timer_script: 65535"}));
 }
 
 TEST(ScriptTimers, refuseIntervalsOutOfRangeAndTheRunGoesOn) {
     ScriptRunner runner;
-    const QStringList operations = runner.Run(
-        Script({"timer_refresh(99999)", "timer_script(-1)", "timer_refresh(1e10)",
-                "timer_script(65535.5)", "message('next')"}));
+    const QStringList operations =
+        runner.Run(Script({"timer_refresh(99999)", "timer_script(-1)", "timer_refresh(1e10)",
+                           "timer_script(65535.5)", "message('next')"}));
     ASSERT_EQ(operations.size(), 5);
     EXPECT_TRUE(operations[0].startsWith(QStringLiteral("error 380: ")));
     EXPECT_TRUE(operations[1].startsWith(QStringLiteral("error 380: ")));

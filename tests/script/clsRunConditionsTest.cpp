@@ -26,14 +26,15 @@ TEST(ScriptConditions, theSixComparisonsCompareNumbers) {
                                  "if (2 <> 2) then message('no')", "if (2 >= 2) then message('>=')",
                                  "if (2 <= 2) then message('<=')", "if (3 <= 2) then message('no')",
                                  "if (2 = 2) then message('=')", "if (2 = 3) then message('no')"})),
-              Ops({"message: <", "message: >", "message: <>", "message: >=", "message: <=",
-                   "message: ="}));
+              Ops({"message: <", "message: >", "message: <>",
+                   "message: >=", "message: <=", "message: ="}));
 }
 
 TEST(ScriptConditions, anUnknownComparisonWordNeverHolds) {
     ScriptRunner runner;
-    EXPECT_TRUE(runner.Run(Script({"if (DL => 0) then message('x')", "if (1 == 1) then message('x')",
-                                   "if (DL  > 0) then message('x')"}))
+    EXPECT_TRUE(runner
+                    .Run(Script({"if (DL => 0) then message('x')", "if (1 == 1) then message('x')",
+                                 "if (DL  > 0) then message('x')"}))
                     .isEmpty());
 }
 
@@ -97,13 +98,15 @@ TEST(ScriptConditions, doubleQuotedTextIsSkippedWhenTheBracketIsLookedFor) {
     ScriptRunner runner;
     // The ")" inside the quotes does not end the condition.
     EXPECT_TRUE(runner.Run(QStringLiteral("if (\"x)\" > 1) then message('a')")).isEmpty());
-    EXPECT_EQ(runner.Run(QStringLiteral("if (-1 < \"x)\" ) then message('b')")), Ops({"message: b"}));
+    EXPECT_EQ(runner.Run(QStringLiteral("if (-1 < \"x)\" ) then message('b')")),
+              Ops({"message: b"}));
 }
 
 TEST(ScriptConditions, anotherIfAsActionDoesNothing) {
     ScriptRunner runner;
-    EXPECT_TRUE(runner.Run(Script({"if (1 = 1) then if (1 = 1) then message('a')",
-                                   "if (1 = 1) then if (2 > 1) then message('b')",
-                                   "if (1 = 1) then var z"}))
-                    .isEmpty());
+    EXPECT_TRUE(
+        runner
+            .Run(Script({"if (1 = 1) then if (1 = 1) then message('a')",
+                         "if (1 = 1) then if (2 > 1) then message('b')", "if (1 = 1) then var z"}))
+            .isEmpty());
 }

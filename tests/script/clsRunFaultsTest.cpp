@@ -44,7 +44,8 @@ TEST(ScriptLimits, aScriptBeyondTheLimitsIsRefusedBeforeAnyLineRuns) {
     lines[0] = QStringLiteral("message('a')");
     EXPECT_EQ(runner.Run(lines.join(QStringLiteral("\r\n"))),
               Ops({"error 6: В сценарии больше 32767 строк; сценарий не выполнен"}));
-    const QString longLine = QStringLiteral("message('a')\r\n;") + QString(kMaxScriptLineLength, u'x');
+    const QString longLine =
+        QStringLiteral("message('a')\r\n;") + QString(kMaxScriptLineLength, u'x');
     EXPECT_EQ(runner.Run(longLine),
               Ops({"error 6: Строка 2 длиннее 32767 символов; сценарий не выполнен"}));
 }

@@ -49,9 +49,9 @@ TEST(ScriptOperations, operatorIsChosenByCharacterNotByPosition) {
 
 TEST(ScriptOperations, aCallCannotBeCombinedWithAnOperator) {
     ScriptRunner runner;
-    EXPECT_EQ(runner.Run(Script({"var x", "x = hour()", "message(x)", "x = hour() + 1",
-                                 "message(x)"})),
-              Ops({"message: 14", "message: 1"}));
+    EXPECT_EQ(
+        runner.Run(Script({"var x", "x = hour()", "message(x)", "x = hour() + 1", "message(x)"})),
+        Ops({"message: 14", "message: 1"}));
 }
 
 TEST(ScriptOperations, ampersandJoinsTheNumbersInTheLocalesFormat) {

@@ -41,8 +41,10 @@ int Check(const QString& code, QTextStream& out) {
 
 int Run(const ScriptToolOptions& options, const QString& code, QTextStream& out) {
     std::unique_ptr<Clock> clock;
-    if (options.time) clock = std::make_unique<PinnedClock>(*options.time);
-    else clock = std::make_unique<SystemClock>();
+    if (options.time)
+        clock = std::make_unique<PinnedClock>(*options.time);
+    else
+        clock = std::make_unique<SystemClock>();
     const QString folder = options.folder ? *options.folder : ProgramFolder::Choose().Path();
     RecordingHost host(options.counters, folder, *clock, options.locale);
     clsRun engine(host);

@@ -6,7 +6,9 @@
 
 namespace {
 
-ParsedOptions Fail(const QString& error) { return ParsedOptions{std::nullopt, error}; }
+ParsedOptions Fail(const QString& error) {
+    return ParsedOptions{std::nullopt, error};
+}
 
 std::optional<QLocale> LocaleNamed(const QString& name) {
     const QLocale locale(name);
