@@ -52,7 +52,7 @@ constexpr int kLowerRowTop = 600;
 }  // namespace
 
 Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)) {
@@ -108,7 +108,12 @@ void Form2::Load() {
         const int tariffClass = tables.hourClasses[h];
         PaintCell(h, tariffClass >= 0 && tariffClass <= 3 ? tariffClass : kNoClass);
     }
-    for (int c = 0; c < 4; ++c) option1_[c]->setText(NumberText(tables.prices[c], locale_));
+    for (int c = 0; c < 4; ++c) ShowPrice(c, NumberText(tables.prices[c], locale_));
+}
+
+void Form2::ShowPrice(int tariffClass, const QString& price) {
+    option1_[tariffClass]->setText(price);
+    option1_[tariffClass]->setToolTip(price);  // a long price does not fit on the button
 }
 
 void Form2::PaintCell(int hour, int tariffClass) {
@@ -128,7 +133,7 @@ void Form2::PaintSelectedClass(int hour) {
 void Form2::AskPrice(int tariffClass) {
     Form3 dialog(folder_, locale_, this);
     const QString price = dialog.InputMsg(option1_[tariffClass]->text());
-    if (!price.isEmpty()) option1_[tariffClass]->setText(price);
+    if (!price.isEmpty()) ShowPrice(tariffClass, price);
 }
 
 void Form2::Save() {

@@ -30,6 +30,7 @@ private:
     void BuildClassButtons();
     void BuildCommands();
     void Load();
+    void ShowPrice(int tariffClass, const QString& price);  // the class button's caption
     void PaintCell(int hour, int tariffClass);
     void PaintSelectedClass(int hour);  // left click on a cell
     void AskPrice(int tariffClass);     // right press on a class button

@@ -23,7 +23,7 @@ bool IsNonCharacterKey(int key) {
 }  // namespace
 
 Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)),

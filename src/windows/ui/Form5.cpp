@@ -51,7 +51,7 @@ QFont ScriptFont() {
 }  // namespace
 
 Form5::Form5(ProgramFolder folder, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       text1_(new LineNumberedEdit(this)),

@@ -17,6 +17,8 @@ LineNumberedEdit::LineNumberedEdit(QWidget* parent)
     margin_->installEventFilter(this);
     connect(this, &QPlainTextEdit::blockCountChanged, this, &LineNumberedEdit::UpdateMarginWidth);
     connect(this, &QPlainTextEdit::updateRequest, this, &LineNumberedEdit::UpdateMargin);
+    connect(this, &QPlainTextEdit::cursorPositionChanged, this,
+            &LineNumberedEdit::HighlightCursorLine);
     UpdateMarginWidth();
 }
 
@@ -42,6 +44,15 @@ void LineNumberedEdit::UpdateMargin(const QRect& rect, int dy) {
         margin_->scroll(0, dy);
     else
         margin_->update(0, rect.y(), margin_->width(), rect.height());
+}
+
+void LineNumberedEdit::HighlightCursorLine() {
+    QTextEdit::ExtraSelection line;
+    line.format.setBackground(palette().color(QPalette::AlternateBase).darker(105));
+    line.format.setProperty(QTextFormat::FullWidthSelection, true);
+    line.cursor = textCursor();
+    line.cursor.clearSelection();
+    setExtraSelections({line});
 }
 
 void LineNumberedEdit::resizeEvent(QResizeEvent* event) {

@@ -21,6 +21,7 @@ private:
     int MarginWidth() const;
     void UpdateMarginWidth();
     void UpdateMargin(const QRect& rect, int dy);
+    void HighlightCursorLine();  // so the line a check points at stands out
     void PaintMargin(const QRect& area);
 
     QWidget* margin_;
