@@ -321,6 +321,20 @@ TEST_F(PriceDialogTest, pointLocaleTakesThePointAndNotTheComma) {
               "2.5");
 }
 
+TEST_F(PriceDialogTest, enterConfirmsAndEscapeCancels) {
+    Form3 dialog(folder, RussianLocale());
+    OnNextModal([](QWidget* shown) {
+        QTest::keyClicks(PriceField(shown), "4,2");
+        QTest::keyClick(PriceField(shown), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.InputMsg("0"), "4,2");
+    OnNextModal([](QWidget* shown) {
+        QTest::keyClicks(PriceField(shown), "7");
+        QTest::keyClick(PriceField(shown), Qt::Key_Escape);
+    });
+    EXPECT_EQ(dialog.InputMsg("0"), QString());
+}
+
 TEST_F(PriceDialogTest, textThatIsNotANumberIsRefusedAndTheDialogStaysOpen) {
     Form3 dialog(folder, RussianLocale());
     QString message;
