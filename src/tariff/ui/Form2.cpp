@@ -20,19 +20,11 @@ namespace {
 
 constexpr int kNoClass = -1;  // a white cell: the file held a value outside 0..3
 
+// The classes 0..3 in red, blue, yellow and cyan; anything else white.
 QColor ClassColour(int tariffClass) {
-    switch (tariffClass) {
-        case 0:
-            return QColor(255, 0, 0);
-        case 1:
-            return QColor(0, 0, 255);
-        case 2:
-            return QColor(255, 255, 0);
-        case 3:
-            return QColor(0, 255, 255);
-        default:
-            return QColor(255, 255, 255);
-    }
+    constexpr QRgb kColours[4] = {0xff0000, 0x0000ff, 0xffff00, 0x00ffff};
+    if (tariffClass < 0 || tariffClass > 3) return QColor(255, 255, 255);
+    return QColor(kColours[tariffClass]);
 }
 
 void FillWith(QWidget* widget, const QColor& colour) {
@@ -138,22 +130,19 @@ void Form2::AskPrice(int tariffClass) {
 
 void Form2::Save() {
     TariffTables tables;
-    QStringList priceTexts;
-    for (QRadioButton* button : option1_) priceTexts << button->text();
-    QString error;
-    if (!ReadPriceTexts(priceTexts, locale_, &tables.prices, &error)) {
-        QMessageBox::warning(this, QStringLiteral("Vantoril"),
-                             error + QStringLiteral("\nТариф не сохранён."));
-        return;
-    }
     // A white cell is stored as class 0, so that every hour keeps its record.
     for (int h = 0; h < 24; ++h) tables.hourClasses[h] = int16_t(qMax(cellClasses_[h], 0));
-    if (!WriteTariffTables(folder_, tables, &error)) {
-        QMessageBox::warning(this, QStringLiteral("Vantoril"),
-                             error + QStringLiteral("\nТариф не сохранён."));
+    QStringList priceTexts;
+    for (QRadioButton* button : option1_) priceTexts << button->text();
+    // Every price is read before anything is written.
+    QString error;
+    if (ReadPriceTexts(priceTexts, locale_, &tables.prices, &error) &&
+        WriteTariffTables(folder_, tables, &error)) {
+        accept();
         return;
     }
-    accept();
+    QMessageBox::warning(this, QStringLiteral("Vantoril"),
+                         error + QStringLiteral("\nТариф не сохранён."));
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
