@@ -17,10 +17,11 @@ QString ReadItem(const QString& text, int& pos) {
     while (pos < text.size() && (text.at(pos) == u' ' || text.at(pos) == u'\t')) ++pos;
     QString item;
     if (pos < text.size() && text.at(pos) == u'"') {
-        const int close = text.indexOf(u'"', pos + 1);
-        const int end = close < 0 ? text.size() : close;
+        // A quote left open ends with its line: a month key never spans lines.
+        int end = pos + 1;
+        while (end < text.size() && text.at(end) != u'"' && !IsLineEnd(text.at(end))) ++end;
         item = text.mid(pos + 1, end - pos - 1);
-        pos = end + 1;
+        pos = end < text.size() && text.at(end) == u'"' ? end + 1 : end;
         // Whatever follows the closing quote up to the delimiter is not part of the item.
         while (pos < text.size() && text.at(pos) != u',' && !IsLineEnd(text.at(pos))) ++pos;
     } else {

@@ -139,13 +139,6 @@ TEST_F(ConnectionWatcherTest, refusedBookingIsReportedOnceWhileTheBoxStaysOpen) 
     EXPECT_EQ(File(), handEdited);
 }
 
-TEST_F(ConnectionWatcherTest, bookedConnectionIsNotBookedAgainByTicksDuringTheBox) {
-    watcher.Tick(Up(QStringLiteral("MyISP"), 3.0f), settings);
-    watcher.Tick(Down(3.0f), settings);
-    for (int i = 0; i < 5; ++i) watcher.Tick(Down(3.0f), settings);
-    EXPECT_EQ(File(), "[Statistic]\r\n03.2008=3\r\n");
-}
-
 TEST_F(ConnectionWatcherTest, unsafeNamesStayInsideConnectionsAndKeepTheirRealName) {
     const QString names[] = {QStringLiteral("../evil"), QStringLiteral("/"), QStringLiteral("."),
                              QStringLiteral(".."), QStringLiteral("a") + QChar(0) + u'b',

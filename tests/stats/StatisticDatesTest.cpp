@@ -27,4 +27,7 @@ TEST(StatisticDates, quotedItemRunsToTheClosingQuote) {
     EXPECT_EQ(StatisticDates(QStringLiteral("\"05.2008=1,5\" tail=9,06.2008=2\n\"07.2008=")),
               (QStringList{QStringLiteral("05.2008"), QStringLiteral("06.2008"),
                            QStringLiteral("07.2008")}));
+    // A quote left open ends with its line, so no date holds a line break.
+    EXPECT_EQ(StatisticDates(QStringLiteral("\"a\r\nb=1\n\"c\nd=2")),
+              (QStringList{QStringLiteral("b"), QStringLiteral("d")}));
 }
