@@ -23,6 +23,8 @@ TEST(ScriptCommands, anArgumentHoldingEqualsRunsTheCommandTwice) {
     EXPECT_EQ(runner.Run(QStringLiteral("message('a=b')")), Ops({"message: a=b", "message: a=b"}));
     // With an operator after the "=", the line is an operation on an unknown target.
     EXPECT_EQ(runner.Run(QStringLiteral("message('a=b+c')")), Ops({"message: a=b+c"}));
+    // With a "#" right after the "=", it is a copy to an unknown target.
+    EXPECT_EQ(runner.Run(QStringLiteral("message('a=#b')")), Ops({"message: a=#b"}));
 }
 
 TEST(ScriptCommands, withoutArgumentsTheyDoNothingAndSayNothing) {

@@ -10,6 +10,9 @@ TEST(ScriptAssignments, onlyDeclaredVariablesTakeValuesAndOnlyWithHash) {
     EXPECT_EQ(runner.Run(Script({"var x", "x = #5", "x = 7", "x = y", "message(x)"})),
               Ops({"message: 5"}));
     EXPECT_EQ(runner.Run(Script({"var x", "x = #DL", "message(x)"})), Ops({"message: 0"}));
+    // The copy's "#" must come first, or right after the expression's own first "=".
+    EXPECT_EQ(runner.Run(Script({"var x", "x = a=#9", "message(x)", "x = a #8", "message(x)"})),
+              Ops({"message: 9", "message: 9"}));
 }
 
 TEST(ScriptAssignments, aDeclarationTakesTheWholeRestOfTheLineAsItsName) {
