@@ -94,3 +94,10 @@ TEST(ScriptRuns, aRunAskedForDuringAnotherIsRefusedAndHarmsNothing) {
     EXPECT_TRUE(engine.run());
     EXPECT_EQ(host.Operations(), Ops({"message: new"}));
 }
+
+TEST(ScriptFault, theBoxTitleNamesTheFaultNumber) {
+    const ScriptFault fault = MakeFault(ScriptFaultKind::InvalidPropertyValue, 7);
+    EXPECT_EQ(fault.number, 380);
+    EXPECT_EQ(fault.Title(), QStringLiteral("Ошибка 380"));
+    EXPECT_TRUE(fault.description.endsWith(QStringLiteral("(строка 7)")));
+}
