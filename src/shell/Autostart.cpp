@@ -135,7 +135,7 @@ Autostart Autostart::ForRunningProgram() {
 QString Autostart::EntryPath() const { return configFolder_ + "/autostart/Vantoril.desktop"; }
 
 bool Autostart::EnableAutostart() const {
-    if (!QDir().mkpath(QFileInfo(EntryPath()).path())) return false;
+    if (configFolder_.isEmpty() || !QDir().mkpath(QFileInfo(EntryPath()).path())) return false;
     const QString entry = QLatin1String(kEntryGroup) + "\n"
                           "Type=Application\n"
                           "Name=Vantoril\n"
@@ -146,13 +146,16 @@ bool Autostart::EnableAutostart() const {
 }
 
 bool Autostart::DisableAutostart() const {
+    if (configFolder_.isEmpty()) return false;
     QFile entry(EntryPath());
     return !entry.exists() || entry.remove();
 }
 
 bool Autostart::IsAutostartEnabled() const {
     QFile file(EntryPath());
-    if (file.size() > kLargestEntry || !file.open(QIODevice::ReadOnly)) return false;
+    if (configFolder_.isEmpty() || file.size() > kLargestEntry ||
+        !file.open(QIODevice::ReadOnly))
+        return false;
     const QHash<QString, QString> keys = ReadEntryGroup(QString::fromUtf8(file.readAll()));
     if (keys.value("Type") != "Application" || keys.value("Hidden") == "true") return false;
     const std::optional<QStringList> arguments = SplitExec(keys.value("Exec"));

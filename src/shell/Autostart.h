@@ -11,7 +11,7 @@ class Autostart {
 public:
     Autostart(QString programPath, QString configFolder);
     // The running program's file and the user's config folder ($XDG_CONFIG_HOME, else
-    // ~/.config).
+    // ~/.config). Without a config folder (no home) every operation fails.
     static Autostart ForRunningProgram();
 
     QString EntryPath() const;

@@ -2,6 +2,7 @@
 #include "shell/Autostart.h"
 
 #include <QDir>
+#include <QFile>
 
 #include "TempFolder.h"
 
@@ -125,4 +126,11 @@ TEST_F(AutostartTest, unwritableConfigFolderFailsQuietly) {
     const Autostart blocked(program, config.File("not-a-folder"));
     EXPECT_FALSE(blocked.EnableAutostart());
     EXPECT_FALSE(blocked.IsAutostartEnabled());
+
+    // Without a home there is no config folder: nothing may land at the file system's root.
+    const Autostart homeless(program, QString());
+    EXPECT_FALSE(homeless.EnableAutostart());
+    EXPECT_FALSE(homeless.DisableAutostart());
+    EXPECT_FALSE(homeless.IsAutostartEnabled());
+    EXPECT_FALSE(QFile::exists("/autostart/Vantoril.desktop"));
 }

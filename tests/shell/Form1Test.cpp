@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QWindow>
+#include <QtTest/QTest>
 
 #include "shell/IniFile.h"
 #include "shell/Settings.h"
@@ -118,6 +119,15 @@ TEST_F(Form1Test, cancelStoresNothing) {
     Click("Command3");
     EXPECT_FALSE(form.isVisible());
     EXPECT_EQ(programFolder.Read("inet.conf"), before);
+    EXPECT_FALSE(config.Exists("autostart/Vantoril.desktop"));
+}
+
+TEST_F(Form1Test, escapeCancelsLikeTheButton) {
+    form.ShowSettings();
+    Check("Check3")->setChecked(true);
+    QTest::keyClick(&form, Qt::Key_Escape);
+    EXPECT_FALSE(form.isVisible());
+    EXPECT_FALSE(programFolder.Exists("inet.conf"));
     EXPECT_FALSE(config.Exists("autostart/Vantoril.desktop"));
 }
 

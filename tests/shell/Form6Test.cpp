@@ -68,6 +68,9 @@ TEST(Form6, secondChoiceShowsTheOneOpenWindow) {
 
     first->findChild<QPushButton*>("Command1")->click();
     EXPECT_EQ(VisibleAboutWindows(), 0);
+    Form6* second = Form6::ShowSingle();
+    QTest::keyClick(second->findChild<QWidget*>("Text1"), Qt::Key_Escape);
+    EXPECT_EQ(VisibleAboutWindows(), 0) << "Escape closes it";
     Form6* next = Form6::ShowSingle();
     EXPECT_EQ(VisibleAboutWindows(), 1);
     next->close();

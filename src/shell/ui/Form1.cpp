@@ -9,6 +9,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWindow>
@@ -161,6 +162,13 @@ void Form1::AllowClose() { closeAllowed_ = true; }
 void Form1::showEvent(QShowEvent* event) {
     Reload();
     QWidget::showEvent(event);
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        hide();  // as "Отмена", the way dialogs answer Escape
+    else
+        QWidget::keyPressEvent(event);
 }
 
 void Form1::closeEvent(QCloseEvent* event) {

@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
@@ -108,6 +109,13 @@ Form6* Form6::ShowSingle() {
     about->raise();
     about->activateWindow();
     return about;
+}
+
+void Form6::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Escape)
+        close();
+    else
+        QWidget::keyPressEvent(event);
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {

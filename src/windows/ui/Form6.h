@@ -18,6 +18,7 @@ public:
     static Form6* ShowSingle();
 
 protected:
+    void keyPressEvent(QKeyEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
