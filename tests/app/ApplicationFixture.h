@@ -1,0 +1,63 @@
+// A running program over a fake link in a temporary program folder, tray and all.
+#pragma once
+
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "indicator/ui/Form4.h"
+#include "link/MonotonicClock.h"
+#include "shell/ui/Form1.h"
+
+#include "FakeLink.h"
+#include "FixedClock.h"
+#include "Locales.h"
+#include "TempFolder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLabel>
+#include <QMenu>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+class ApplicationFixture : public ::testing::Test {
+protected:
+    void WriteSettings(const QByteArray& lines) {
+        programFolder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\nTransparent=255\r\n" + lines);
+    }
+
+    // A notification area that reports double clicks (an X11 tray) unless told otherwise.
+    Application& Run(TrayHost tray = TrayHost{true, true}) {
+        auto fake = std::make_unique<FakeLink>();
+        link = fake.get();
+        app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake), clock,
+                                            steady, RussianLocale(), tray);
+        started = app->Start(instance);
+        return *app;
+    }
+
+    QAction& Item(const char* name) { return *app->SettingsWindow().findChild<QAction*>(QLatin1String(name)); }
+    QString Conf() const { return QString::fromUtf8(programFolder.Read(QStringLiteral("inet.conf"))); }
+    QString Message() { return app->Indicator().findChild<QLabel*>(QStringLiteral("Label8"))->text(); }
+
+    // Closes the modal box that the code under test is about to open, noting its text.
+    void CloseNextBox(QString* text) {
+        QTimer::singleShot(0, [text] {
+            QWidget* box = QApplication::activeModalWidget();
+            ASSERT_NE(box, nullptr);
+            if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) *text = label->text();
+            box->close();
+        });
+    }
+
+    TempFolder programFolder;
+    TempFolder lockFolder;
+    SingleInstance instance{lockFolder.Path()};
+    FixedClock clock;
+    SteadyClock steady;
+    FakeLink* link = nullptr;
+    std::unique_ptr<Application> app;
+    bool started = false;
+};

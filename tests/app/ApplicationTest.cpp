@@ -1,0 +1,241 @@
+// The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
+#include "ApplicationFixture.h"
+
+#include <QDesktopServices>
+#include <QSignalSpy>
+#include <QUrl>
+
+namespace {
+// Catches what the desktop would be asked to open.
+class OpenedUrls : public QObject {
+    Q_OBJECT
+public:
+    OpenedUrls() { QDesktopServices::setUrlHandler(QStringLiteral("file"), this, "Open"); }
+    ~OpenedUrls() override { QDesktopServices::unsetUrlHandler(QStringLiteral("file")); }
+    QList<QUrl> urls;
+
+public Q_SLOTS:
+    void Open(const QUrl& url) { urls << url; }
+};
+}  // namespace
+
+using ApplicationStart = ApplicationFixture;
+
+TEST_F(ApplicationStart, showsTheTrayIconAndLoadsTheIndicatorHidden) {
+    WriteSettings("hide_start=1\r\n");
+    Application& program = Run();
+    ASSERT_TRUE(started);
+    EXPECT_TRUE(program.Tray().IconShown());
+    EXPECT_EQ(program.Tray().ToolTip(), QStringLiteral("Vantoril v2.1 "));
+    EXPECT_FALSE(program.SettingsWindow().isVisible());
+    ASSERT_TRUE(program.IndicatorLoaded());
+    EXPECT_FALSE(program.Indicator().isVisible());
+    EXPECT_EQ(program.Indicator().windowTitle(), QStringLiteral("Не найдено!"));
+    EXPECT_TRUE(program.SettingsWindow().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+}
+
+TEST_F(ApplicationStart, settingsWindowIsShownWithoutHideStart) {
+    WriteSettings("");
+    EXPECT_TRUE(Run().SettingsWindow().isVisible());
+}
+
+TEST_F(ApplicationStart, withoutANotificationAreaTheSettingsWindowOffersEveryTrayItem) {
+    WriteSettings("hide_start=1\r\n");
+    Application& program = Run(TrayHost{false, false});
+    Form1& settings = program.SettingsWindow();
+    EXPECT_TRUE(settings.isVisible());
+    EXPECT_EQ(settings.contextMenuPolicy(), Qt::ActionsContextMenu);
+    EXPECT_EQ(settings.actions(), program.Menus().mnuSysTray->actions());
+    settings.close();  // nothing would bring a hidden window back
+    EXPECT_TRUE(settings.isVisible());
+}
+
+TEST_F(ApplicationStart, secondInstanceIsToldAndStopsBeforeShowingAnything) {
+    SingleInstance running(lockFolder.Path());
+    ASSERT_TRUE(running.Acquire());
+    WriteSettings("");
+    QString told;
+    CloseNextBox(&told);
+    Application& program = Run();
+    EXPECT_FALSE(started);
+    EXPECT_EQ(told, QStringLiteral("Программа уже запущена!"));
+    EXPECT_FALSE(program.Tray().IconShown());
+    EXPECT_FALSE(program.SettingsWindow().isVisible());
+    EXPECT_FALSE(program.IndicatorLoaded());
+}
+
+using ProgramMenusTest = ApplicationFixture;
+
+TEST_F(ProgramMenusTest, trayMenuHoldsItsItemsInOrder) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    QStringList captions;
+    for (QAction* action : app->Menus().mnuSysTray->actions()) captions << action->text();
+    EXPECT_EQ(captions, QStringList({QStringLiteral("Настройки"), QStringLiteral("Индикатор"),
+                                     QStringLiteral("Статистика"), QStringLiteral("Помощь"),
+                                     QStringLiteral("О программе"), QStringLiteral("Выход")}));
+    EXPECT_EQ(app->Menus().mnuInd->actions().size(), 2);
+}
+
+TEST_F(ProgramMenusTest, closeStoresThePositionAndTheIndicatorComesBackThere) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    Item("mnuIndikator").trigger();
+    EXPECT_TRUE(app->Indicator().isVisible());
+    app->Indicator().move(60, 40);
+    Item("mnuClose").trigger();
+    EXPECT_FALSE(app->IndicatorLoaded());
+    EXPECT_TRUE(Conf().contains(QStringLiteral("i_left=900\r\n"))) << Conf().toStdString();
+    EXPECT_TRUE(Conf().contains(QStringLiteral("i_top=600\r\n")));
+    Item("mnuIndikator").trigger();
+    EXPECT_EQ(app->Indicator().pos(), QPoint(60, 40));
+}
+
+TEST_F(ProgramMenusTest, exitEndsAtOnceWithoutStoringThePosition) {
+    WriteSettings("hide_start=1\r\ni_left=150\r\ni_top=150\r\n");
+    Run();
+    Item("mnuIndikator").trigger();
+    app->Indicator().move(300, 200);
+    QSignalSpy exit(app.get(), &Application::exitRequested);
+    Item("mnuExit").trigger();
+    EXPECT_EQ(exit.count(), 1);
+    EXPECT_FALSE(app->Tray().IconShown());
+    app.reset();
+    EXPECT_TRUE(Conf().contains(QStringLiteral("i_left=150\r\n")));
+    EXPECT_FALSE(Conf().contains(QStringLiteral("4500")));
+}
+
+TEST_F(ProgramMenusTest, endOfTheSessionStoresThePositionAndLetsTheSettingsWindowClose) {
+    WriteSettings("");
+    Run();
+    app->Indicator().move(30, 30);
+    app->EndSession();  // what a Quit from the session manager or a signal leads to
+    EXPECT_FALSE(app->IndicatorLoaded());
+    EXPECT_TRUE(Conf().contains(QStringLiteral("i_left=450\r\n")));
+    EXPECT_TRUE(app->SettingsWindow().close());
+}
+
+TEST_F(ProgramMenusTest, settingsWindowCloseBoxHidesItAndTheProgramGoesOn) {
+    WriteSettings("");
+    Run();
+    EXPECT_FALSE(app->SettingsWindow().close());
+    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    EXPECT_TRUE(app->Tray().IconShown());
+    EXPECT_TRUE(app->IndicatorLoaded());
+}
+
+TEST_F(ProgramMenusTest, stayOnTopFollowsTheCheckMarkAlsoAfterAReload) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    const auto onTop = [this] { return app->Indicator().windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+    EXPECT_FALSE(onTop());
+    Item("mnuStayOnTop").trigger();
+    EXPECT_TRUE(Item("mnuStayOnTop").isChecked());
+    EXPECT_TRUE(onTop());
+    Item("mnuClose").trigger();
+    EXPECT_TRUE(onTop());
+    Item("mnuStayOnTop").trigger();
+    EXPECT_FALSE(Item("mnuStayOnTop").isChecked());
+    EXPECT_FALSE(onTop());
+}
+
+TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    OpenedUrls opened;
+    Item("mnuHelp").trigger();
+    EXPECT_TRUE(opened.urls.isEmpty());
+    programFolder.Write(QStringLiteral("help.chm"), "ITSF");
+    Item("mnuHelp").trigger();
+    ASSERT_EQ(opened.urls.size(), 1);
+    EXPECT_EQ(opened.urls.first(), QUrl::fromLocalFile(programFolder.File(QStringLiteral("help.chm"))));
+}
+
+using TrayClicks = ApplicationFixture;
+
+TEST_F(TrayClicks, leftDoubleClickShowsTheSettingsWindow) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    Q_EMIT app->Tray().Click(1);
+    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    Q_EMIT app->Tray().DblClick(2);
+    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    Q_EMIT app->Tray().DblClick(1);
+    EXPECT_TRUE(app->SettingsWindow().isVisible());
+}
+
+TEST_F(TrayClicks, hostsWithoutDoubleClicksShowTheSettingsWindowOnALeftClick) {
+    WriteSettings("hide_start=1\r\n");
+    Run(TrayHost{true, false});
+    Q_EMIT app->Tray().Click(1);
+    EXPECT_TRUE(app->SettingsWindow().isVisible());
+}
+
+using Watcher = ApplicationFixture;
+
+TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
+    WriteSettings("hide_start=1\r\nauto_show=1\r\n");
+    programFolder.Write(QStringLiteral("connections/.keep"), "");
+    Run();
+    link->connected = true;
+    app->WatcherTick();
+    EXPECT_TRUE(app->Indicator().isVisible());
+    link->connected = false;
+    app->WatcherTick();
+    EXPECT_FALSE(app->Indicator().isVisible());
+    EXPECT_TRUE(programFolder.Exists(QStringLiteral("connections/MyISP.vlg")));
+}
+
+TEST_F(Watcher, closedIndicatorIsLoadedAgainHiddenWhileTheLinkIsUp) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    Item("mnuClose").trigger();
+    link->connected = true;
+    app->WatcherTick();
+    EXPECT_TRUE(app->IndicatorLoaded());
+    EXPECT_FALSE(app->Indicator().isVisible());
+}
+
+using ScriptTimer = ApplicationFixture;
+
+TEST_F(ScriptTimer, readsTheScriptAfreshAtEveryTick) {
+    WriteSettings("hide_start=1\r\n");
+    programFolder.Write(QStringLiteral("script.vsc"), "message('one')\r\n");
+    Run();
+    EXPECT_EQ(Message(), QStringLiteral("one"));
+    programFolder.Write(QStringLiteral("script.vsc"), "message('two')\r\n");
+    app->ScriptTick();
+    EXPECT_EQ(Message(), QStringLiteral("two"));
+}
+
+TEST_F(ScriptTimer, intervalSetByAScriptLastsUntilTheIndicatorIsLoadedAgain) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    programFolder.Write(QStringLiteral("script.vsc"), "timer_script(1000)\r\n");
+    app->ScriptTick();
+    const auto interval = [this] { return app->Indicator().findChild<QTimer*>(QStringLiteral("Timer2"))->interval(); };
+    EXPECT_EQ(interval(), 1000);
+    programFolder.Write(QStringLiteral("script.vsc"), "");
+    Item("mnuClose").trigger();
+    EXPECT_EQ(interval(), 5000);
+}
+
+TEST_F(ScriptTimer, noSecondRunWhileTheErrorBoxOfARunIsOpen) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    programFolder.Write(QStringLiteral("script.vsc"), "message('ran')\r\ntimer_refresh(99999)\r\n");
+    QTimer::singleShot(0, [this] {
+        QWidget* box = QApplication::activeModalWidget();
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Ошибка 380"));
+        app->Indicator().SetMessageText(QString());
+        app->Indicator().RunScriptTick();  // Timer2 firing while the box waits
+        EXPECT_EQ(Message(), QString());
+        box->close();
+    });
+    app->Indicator().RunScriptTick();
+    EXPECT_EQ(Message(), QString());
+    EXPECT_EQ(app->Indicator().findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 500);
+}
+
+#include "ApplicationTest.moc"
