@@ -7,7 +7,6 @@
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QDBusMetaType>
 #include <QDBusObjectPath>
 #include <QDateTime>
 
@@ -219,9 +218,16 @@ void NetworkManagerLink::Track(const Watched& watched) {
 
 bool NetworkManagerLink::ReadCounters(uint64_t* rx, uint64_t* tx) {
     if (!watched_.ipInterface.isEmpty()) {
-        const QString folder = sysClassNet_ + u'/' + watched_.ipInterface + QStringLiteral("/statistics/");
-        const auto fileRx = ReadCounterFile(folder + QStringLiteral("rx_bytes"));
-        const auto fileTx = ReadCounterFile(folder + QStringLiteral("tx_bytes"));
+        auto fileRx = rxFile_.ReadCounter(), fileTx = txFile_.ReadCounter();
+        if (!fileRx || !fileTx || countersOf_ != watched_.ipInterface) {
+            // A new interface, or the old one has gone and come back (a new ppp0).
+            const QString folder = sysClassNet_ + u'/' + watched_.ipInterface + QStringLiteral("/statistics/");
+            countersOf_ = watched_.ipInterface;
+            rxFile_ = OpenSmallFile(folder + QStringLiteral("rx_bytes"));
+            txFile_ = OpenSmallFile(folder + QStringLiteral("tx_bytes"));
+            fileRx = rxFile_.ReadCounter();
+            fileTx = txFile_.ReadCounter();
+        }
         if (fileRx && fileTx) {
             *rx = *fileRx;
             *tx = *fileTx;

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "link/LinkSource.h"
+#include "link/SmallFile.h"
 
 #include <QDBusConnection>
 #include <QObject>
@@ -77,4 +78,7 @@ private:
     uint64_t statsRx_ = 0, statsTx_ = 0;
     bool statsSignalled_ = false;
     int64_t statsReadMs_ = -1;
+    // The kernel's counters of the watched IP interface, kept open while it is watched.
+    QString countersOf_;
+    OpenSmallFile rxFile_, txFile_;
 };

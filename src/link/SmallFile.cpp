@@ -33,8 +33,6 @@ QByteArray ReadSmallFile(const QString& path) {
     return file.Read();
 }
 
-std::optional<uint64_t> ReadCounterFile(const QString& path) { return Counter(ReadSmallFile(path)); }
-
 OpenSmallFile::OpenSmallFile(const QString& path) : fd_(OpenForReading(path)) {}
 
 OpenSmallFile::~OpenSmallFile() {

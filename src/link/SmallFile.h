@@ -10,9 +10,6 @@
 // The file's first 255 bytes, trimmed; empty when it cannot be read.
 QByteArray ReadSmallFile(const QString& path);
 
-// A decimal counter file such as statistics/rx_bytes; nothing when missing or not a number.
-std::optional<uint64_t> ReadCounterFile(const QString& path);
-
 // A small file kept open and read again from its start at each Read(): one system call
 // instead of three, for the files a tick reads over and over. sysfs renews the text at
 // every read from offset 0; a file whose interface has gone reads as empty.
@@ -28,6 +25,7 @@ public:
 
     bool IsOpen() const { return fd_ >= 0; }
     QByteArray Read() const;               // trimmed; empty when it cannot be read
+    // A decimal counter such as statistics/rx_bytes; nothing when unreadable or not a number.
     std::optional<uint64_t> ReadCounter() const;
 
 private:
