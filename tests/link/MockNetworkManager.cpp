@@ -17,10 +17,31 @@ const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
 const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
 using Settings = QMap<QString, QVariantMap>;
+
+// A method of a mocked object: name, in and out signatures, Python code (a(ssss)).
+struct MockMethod {
+    QString name, in, out, code;
+};
+QDBusArgument& operator<<(QDBusArgument& argument, const MockMethod& method) {
+    argument.beginStructure();
+    argument << method.name << method.in << method.out << method.code;
+    argument.endStructure();
+    return argument;
+}
+const QDBusArgument& operator>>(const QDBusArgument& argument, MockMethod& method) {
+    argument.beginStructure();
+    argument >> method.name >> method.in >> method.out >> method.code;
+    argument.endStructure();
+    return argument;
+}
 }  // namespace
+
+Q_DECLARE_METATYPE(MockMethod)
 
 MockNetworkManager::MockNetworkManager() {
     qDBusRegisterMetaType<Settings>();
+    qDBusRegisterMetaType<MockMethod>();
+    qDBusRegisterMetaType<QList<MockMethod>>();
     if (QStandardPaths::findExecutable("dbus-daemon").isEmpty()) {
         unavailable_ = "dbus-daemon is not installed";
         return;
@@ -36,24 +57,28 @@ MockNetworkManager::MockNetworkManager() {
         unavailable_ = "dbus-daemon did not start";
         return;
     }
-    const QString address = QString::fromLatin1(daemon_.readLine()).trimmed();
+    address_ = QString::fromLatin1(daemon_.readLine()).trimmed();
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address);
+    environment.insert("DBUS_SYSTEM_BUS_ADDRESS", address_);
     mock_.setProcessEnvironment(environment);
     mock_.start("/usr/bin/python3", {"-m", "dbusmock", "--system", "--template", "networkmanager"});
 
     connectionName_ = "vantoril-mock-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
-    bus_ = QDBusConnection::connectToBus(address, connectionName_);
+    bus_ = QDBusConnection::connectToBus(address_, connectionName_);
+    if (!WaitForName(kService)) unavailable_ = "the NetworkManager mock did not appear on the private bus";
+}
+
+bool MockNetworkManager::WaitForName(const QString& service) {
     for (int i = 0; i < 500 && bus_.isConnected(); ++i) {
-        if (bus_.interface()->isServiceRegistered(kService).value()) return;
+        if (bus_.interface()->isServiceRegistered(service).value()) return true;
         QThread::msleep(20);
     }
-    unavailable_ = "the NetworkManager mock did not appear on the private bus";
+    return false;
 }
 
 MockNetworkManager::~MockNetworkManager() {
     QDBusConnection::disconnectFromBus(connectionName_);
-    for (QProcess* process : {&mock_, &daemon_}) {
+    for (QProcess* process : {&modemManager_, &mock_, &daemon_}) {
         if (process->state() == QProcess::NotRunning) continue;
         process->terminate();
         if (!process->waitForFinished(3000)) process->kill();
@@ -62,8 +87,10 @@ MockNetworkManager::~MockNetworkManager() {
 }
 
 QVariantList MockNetworkManager::Call(const QString& path, const QString& interface,
-                                      const QString& method, const QVariantList& arguments) {
-    QDBusMessage call = QDBusMessage::createMethodCall(kService, path, interface, method);
+                                      const QString& method, const QVariantList& arguments,
+                                      const QString& service) {
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service.isEmpty() ? kService : service, path, interface, method);
     call.setArguments(arguments);
     const QDBusMessage reply = bus_.call(call, QDBus::Block, 10000);
     if (reply.type() != QDBusMessage::ReplyMessage)
@@ -105,6 +132,27 @@ void MockNetworkManager::AddProperties(const QString& path, const QString& inter
 void MockNetworkManager::UpdateProperties(const QString& path, const QString& interface,
                                           const QVariantMap& properties) {
     Call(path, kMock, "UpdateProperties", {interface, properties});
+}
+
+QString MockNetworkManager::AddModemWithBearer(const QVariantMap& stats) {
+    const QString service = "org.freedesktop.ModemManager1";
+    const QString root = "/org/freedesktop/ModemManager1";
+    modemManager_.setProcessEnvironment(mock_.processEnvironment());
+    modemManager_.start("/usr/bin/python3", {"-m", "dbusmock", "--system", service, root, service});
+    if (!WaitForName(service)) qFatal("the ModemManager mock did not start");
+    const QString modem = root + "/Modem/0";
+    const QString bearer = root + "/Bearer/0";
+    const QVariant methods = QVariant::fromValue(QList<MockMethod>());
+    Call(root, kMock, "AddObject",
+         {bearer, QString(service + ".Bearer"), QVariantMap{{"Connected", true}, {"Stats", stats}},
+          methods},
+         service);
+    Call(root, kMock, "AddObject",
+         {modem, QString(service + ".Modem"),
+          QVariantMap{{"Bearers", QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(bearer)})}},
+          methods},
+         service);
+    return modem;
 }
 
 QList<QVariantList> MockNetworkManager::ManagerCalls(const QString& method) {

@@ -29,15 +29,22 @@ public:
     void AddProperties(const QString& path, const QString& interface, const QVariantMap& properties);
     void UpdateProperties(const QString& path, const QString& interface, const QVariantMap& properties);
 
+    // Starts ModemManager's mock on the same bus with one modem and one connected bearer
+    // whose Stats carry `stats` (start-date, downlink-speed...); returns the modem's path.
+    QString AddModemWithBearer(const QVariantMap& stats);
+
     // The argument lists of every call of a manager method so far.
     QList<QVariantList> ManagerCalls(const QString& method);
 
 private:
     QVariantList Call(const QString& path, const QString& interface, const QString& method,
-                      const QVariantList& arguments);
+                      const QVariantList& arguments, const QString& service = {});
+    bool WaitForName(const QString& service);
 
     QProcess daemon_;
     QProcess mock_;
+    QProcess modemManager_;
+    QString address_;
     QString unavailable_;
     QString connectionName_;
     QDBusConnection bus_{QString()};

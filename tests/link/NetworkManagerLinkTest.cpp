@@ -6,6 +6,7 @@
 #include "TempFolder.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDBusArgument>
 #include <QDBusObjectPath>
 #include <QElapsedTimer>
@@ -145,6 +146,20 @@ TEST_F(NetworkManagerLinkTest, countersAreReadFromTheInterfaceWhenTheKernelShows
     const LinkStats stats = Link()->GetLinkStats();
     EXPECT_EQ(stats.dwBytesRcved, 123456u);
     EXPECT_EQ(stats.dwBytesXmited, 654321u);
+}
+
+TEST_F(NetworkManagerLinkTest, aModemsBearerGivesSpeedAndStartOfTheCall) {
+    const qulonglong minuteAgo = static_cast<qulonglong>(QDateTime::currentSecsSinceEpoch() - 60);
+    const QString modem = mock->AddModemWithBearer(
+        {{"start-date", QVariant::fromValue(minuteAgo)}, {"downlink-speed", QVariant::fromValue(7200000ull)},
+         {"uplink-speed", QVariant::fromValue(384000ull)}});
+    const QString device = DeviceWithStatistics("modem0", "ppp0", kModem, 0, 0);
+    mock->AddProperties(device, kDevice, {{"Udi", modem}});
+    mock->Activate(device, mock->AddProfile("Mobile", "gsm"), "0");
+    const LinkStats stats = Link()->GetLinkStats();
+    EXPECT_EQ(stats.dwBps, 7200000u);
+    EXPECT_GE(stats.dwConnectDuration, 59000u);
+    EXPECT_LE(stats.dwConnectDuration, 70000u);
 }
 
 TEST_F(NetworkManagerLinkTest, hangUpDeactivatesTheWatchedConnection) {
