@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix, starts the installed program as an ordinary user with
+# a home folder of its own under Xvfb, and checks the per-user files made from the
+# shipped defaults. Exit 77 means skipped.
+set -euo pipefail
+build=$1
+skip() { echo "SKIPPED: $*"; exit 77; }
+
+command -v Xvfb >/dev/null || skip "Xvfb is not installed"
+command -v setpriv >/dev/null || skip "setpriv is not installed"
+[ "$(id -u)" -eq 0 ] || skip "needs root to run the installed program as another user"
+
+work=$(mktemp -d)
+chmod 755 "$work"
+pids=()
+cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+trap cleanup EXIT
+
+prefix=$work/prefix
+cmake --install "$build" --prefix "$prefix" >/dev/null
+for f in bin/vantoril bin/vantoril-script share/applications/vantoril.desktop \
+         share/icons/hicolor/48x48/apps/vantoril.png share/icons/hicolor/scalable/apps/vantoril.svg \
+         share/metainfo/org.example.vantoril.metainfo.xml share/man/man1/vantoril.1 \
+         share/vantoril/inet.conf share/vantoril/script.vsc share/doc/vantoril/README.md; do
+  [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+"$prefix/bin/vantoril-script" check "$prefix/share/vantoril/script.vsc"
+
+# An ordinary user cannot write the program's folder, so the per-user folder is used.
+home=$work/home
+mkdir -p "$home/.local/share/Vantoril" "$work/runtime"
+echo "keep" > "$home/.local/share/Vantoril/tar.dat"   # a user's own file is never replaced
+chown -R nobody: "$home" "$work/runtime"
+chmod 700 "$work/runtime"
+
+display=:$((100 + RANDOM % 400))
+Xvfb "$display" -ac -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 & pids+=($!)
+sleep 1
+env -i HOME="$home" DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin \
+    LANG=C.UTF-8 setpriv --reuid=nobody --regid=nogroup --clear-groups \
+    "$prefix/bin/vantoril" >"$work/out.log" 2>&1 & pids+=($!)
+
+data=$home/.local/share/Vantoril
+for _ in $(seq 100); do
+  [ -e "$data/script.vsc" ] && [ -e "$data/tar.money.dat" ] && break
+  sleep 0.1
+done
+for f in inet.conf tar.money.dat script.vsc; do
+  cmp "$prefix/share/vantoril/$f" "$data/$f" || { echo "not copied: $f"; cat "$work/out.log"; exit 1; }
+done
+[ "$(cat "$data/tar.dat")" = keep ] || { echo "the user's tar.dat was replaced"; exit 1; }
+[ ! -e "$prefix/bin/inet.conf" ] || { echo "wrote beside the installed program"; exit 1; }
+kill -0 "${pids[1]}" || { echo "the program ended"; cat "$work/out.log"; exit 1; }
+echo "installed program started with its per-user folder $data"
