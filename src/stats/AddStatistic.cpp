@@ -16,8 +16,9 @@ namespace {
 const QString kNotBooked = QStringLiteral(" Стоимость соединения не записана.");
 
 QString NotANumber(const QString& stored, const QString& key, const QString& path) {
-    return QStringLiteral("Сумма за %1 в файле «%2» — «%3» — не является числом. "
-                          "Исправьте или удалите её.")
+    return QStringLiteral(
+               "Сумма за %1 в файле «%2» — «%3» — не является числом. "
+               "Исправьте или удалите её.")
                .arg(key, path, stored) +
            kNotBooked;
 }
@@ -36,8 +37,7 @@ std::optional<float> NewTotal(const QString& stored, float amount, const QLocale
 
 }  // namespace
 
-QString AddStatistic(const QString& key, float amount, const QString& file,
-                     const QLocale& locale) {
+QString AddStatistic(const QString& key, float amount, const QString& file, const QLocale& locale) {
     QString path = file;
     if (!path.endsWith(QLatin1String(kStatisticExtension))) path += kStatisticExtension;
 

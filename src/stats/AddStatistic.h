@@ -11,5 +11,4 @@
 // a single-precision sum, is written in the general number format of `locale`.
 // Returns an empty text when the amount is booked, else what went wrong in plain words;
 // the file is then left as it was.
-QString AddStatistic(const QString& key, float amount, const QString& file,
-                     const QLocale& locale);
+QString AddStatistic(const QString& key, float amount, const QString& file, const QLocale& locale);

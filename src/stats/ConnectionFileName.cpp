@@ -7,7 +7,9 @@ QString Escape(QChar c) {
     return QStringLiteral("%%1").arg(c.unicode(), 2, 16, QLatin1Char('0')).toUpper();
 }
 
-bool IsEscaped(QChar c) { return c == u'%' || c == u'/' || c == QChar(0); }
+bool IsEscaped(QChar c) {
+    return c == u'%' || c == u'/' || c == QChar(0);
+}
 
 }  // namespace
 

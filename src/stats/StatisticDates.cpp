@@ -3,7 +3,9 @@
 
 namespace {
 
-bool IsLineEnd(QChar c) { return c == u'\r' || c == u'\n'; }
+bool IsLineEnd(QChar c) {
+    return c == u'\r' || c == u'\n';
+}
 
 // Moves `pos` past the item's delimiter: a comma, or a line end (CR LF counts once).
 void SkipDelimiter(const QString& text, int& pos) {

@@ -37,8 +37,9 @@ QList<StatisticConnection> StatisticsFolder::Connections() const {
 StatisticMonths StatisticsFolder::Months(const QString& fileName) const {
     QFile file(FilePath(fileName));
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, QStringLiteral("Не удалось открыть файл статистики «%1»: %2.")
-                        .arg(file.fileName(), file.errorString())};
+        return {{},
+                QStringLiteral("Не удалось открыть файл статистики «%1»: %2.")
+                    .arg(file.fileName(), file.errorString())};
     StatisticMonths months{StatisticDates(DecodeText(file.readAll())), {}};
     if (months.dates.isEmpty())
         months.error =

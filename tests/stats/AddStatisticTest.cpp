@@ -45,8 +45,9 @@ TEST_F(AddStatisticTest, newMonthsAreAppendedAndOldOnesRewrittenInPlace) {
                  "; kept by hand\r\n[Statistic]\r\n02.2008=31,4\r\n\r\n[Other]\r\nx=1\r\n");
     Book(12.5f, QStringLiteral("03.2008"));
     Book(0.6f, QStringLiteral("02.2008"));
-    EXPECT_EQ(File(),
-              "; kept by hand\r\n[Statistic]\r\n02.2008=32\r\n03.2008=12,5\r\n\r\n[Other]\r\nx=1\r\n");
+    EXPECT_EQ(
+        File(),
+        "; kept by hand\r\n[Statistic]\r\n02.2008=32\r\n03.2008=12,5\r\n\r\n[Other]\r\nx=1\r\n");
 }
 
 TEST_F(AddStatisticTest, zeroCostStillWritesTheMonth) {

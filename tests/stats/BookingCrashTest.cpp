@@ -45,7 +45,8 @@ MonthTotals ReadWholeFile(const QString& path) {
 // Months never vanish and totals never fall between two kills.
 void ExpectNothingLost(const MonthTotals& before, const MonthTotals& after, const QString& file) {
     for (auto month = before.begin(); month != before.end(); ++month) {
-        ASSERT_TRUE(after.contains(month.key())) << file.toStdString() << " lost " << month.key().toStdString();
+        ASSERT_TRUE(after.contains(month.key()))
+            << file.toStdString() << " lost " << month.key().toStdString();
         EXPECT_GE(after.value(month.key()), month.value()) << file.toStdString();
     }
 }
@@ -74,11 +75,13 @@ TEST(BookingCrash, killedAtRandomMomentsNeverLeavesABrokenFile) {
         std::this_thread::sleep_for(std::chrono::microseconds(delayMicroseconds(random)));
         booker.kill();  // SIGKILL
         ASSERT_TRUE(booker.waitForFinished());
-        ASSERT_EQ(booker.exitStatus(), QProcess::CrashExit) << booker.readAllStandardError().constData();
+        ASSERT_EQ(booker.exitStatus(), QProcess::CrashExit)
+            << booker.readAllStandardError().constData();
         ++kills;
 
         bool moved = false;
-        for (const QString& name : QDir(connections).entryList({QStringLiteral("*.vlg")}, QDir::Files)) {
+        for (const QString& name :
+             QDir(connections).entryList({QStringLiteral("*.vlg")}, QDir::Files)) {
             const QString path = connections + u'/' + name;
             const MonthTotals months = ReadWholeFile(path);
             ExpectNothingLost(seen.value(name), months, name);

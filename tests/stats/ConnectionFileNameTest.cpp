@@ -5,8 +5,8 @@
 
 TEST(ConnectionFileName, plainNamesStayAsTheyAre) {
     for (const QString& name : {QStringLiteral("MyISP"), QStringLiteral("Мой провайдер 2"),
-                               QStringLiteral("My.ISP"), QStringLiteral("Не найдено!"),
-                               QStringLiteral("a\\b: *?<>|\""), QStringLiteral("dots..")}) {
+                                QStringLiteral("My.ISP"), QStringLiteral("Не найдено!"),
+                                QStringLiteral("a\\b: *?<>|\""), QStringLiteral("dots..")}) {
         EXPECT_EQ(EncodeConnectionName(name), name);
         EXPECT_EQ(DecodeConnectionName(name), name);
     }
@@ -40,6 +40,6 @@ TEST(ConnectionFileName, escapesLookingLikeOursAreNamesToo) {
               QStringLiteral("a%2Fb"));
     // Sequences the encoder never writes are left alone when a file is named by hand.
     for (const QString& file : {QStringLiteral("a%41"), QStringLiteral("a%2f"),
-                               QStringLiteral("x%2E"), QStringLiteral("50%"), QStringLiteral("%")})
+                                QStringLiteral("x%2E"), QStringLiteral("50%"), QStringLiteral("%")})
         EXPECT_EQ(DecodeConnectionName(file), file);
 }

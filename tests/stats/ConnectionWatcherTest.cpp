@@ -140,8 +140,11 @@ TEST_F(ConnectionWatcherTest, refusedBookingIsReportedOnceWhileTheBoxStaysOpen) 
 }
 
 TEST_F(ConnectionWatcherTest, unsafeNamesStayInsideConnectionsAndKeepTheirRealName) {
-    const QString names[] = {QStringLiteral("../evil"), QStringLiteral("/"), QStringLiteral("."),
-                             QStringLiteral(".."), QStringLiteral("a") + QChar(0) + u'b',
+    const QString names[] = {QStringLiteral("../evil"),
+                             QStringLiteral("/"),
+                             QStringLiteral("."),
+                             QStringLiteral(".."),
+                             QStringLiteral("a") + QChar(0) + u'b',
                              QStringLiteral("../../x.vlg")};
     for (const QString& name : names) {
         watcher.Tick(Up(name, 1.0f), settings);
@@ -155,12 +158,16 @@ TEST_F(ConnectionWatcherTest, unsafeNamesStayInsideConnectionsAndKeepTheirRealNa
     EXPECT_EQ(connections.entryList(QDir::Files | QDir::Hidden).size(), 6);
 
     QStringList shown;
-    for (const StatisticConnection& c : StatisticsFolder(ProgramFolder(folder.Path())).Connections())
+    for (const StatisticConnection& c :
+         StatisticsFolder(ProgramFolder(folder.Path())).Connections())
         shown << c.name;
     shown.sort();
     // A name ending in ".vlg" gets no second extension, so the viewer shows it without it.
-    QStringList expected{QStringLiteral("../evil"), QStringLiteral("/"), QStringLiteral("."),
-                         QStringLiteral(".."), QStringLiteral("a") + QChar(0) + u'b',
+    QStringList expected{QStringLiteral("../evil"),
+                         QStringLiteral("/"),
+                         QStringLiteral("."),
+                         QStringLiteral(".."),
+                         QStringLiteral("a") + QChar(0) + u'b',
                          QStringLiteral("../../x")};
     expected.sort();
     EXPECT_EQ(shown, expected);

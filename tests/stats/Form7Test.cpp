@@ -8,8 +8,8 @@
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QCoreApplication>
-#include <QEvent>
 #include <QDir>
+#include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QPushButton>
@@ -56,7 +56,8 @@ const QString kAmountLine = QStringLiteral("Потрачено за выбран
 }  // namespace
 
 TEST_F(Form7Test, showsTheFirstConnectionItsFirstMonthAndThatAmount) {
-    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=31,4\r\n03.2008=15,75\r\n");
+    WriteStatistics(QStringLiteral("MyISP.vlg"),
+                    "[Statistic]\r\n02.2008=31,4\r\n03.2008=15,75\r\n");
     WriteStatistics(QStringLiteral("Work.vlg"), "[Statistic]\r\n03.2008=7\r\n");
     Open();
     EXPECT_EQ(window->windowTitle(), QStringLiteral("Просмотр статистики"));
@@ -66,7 +67,8 @@ TEST_F(Form7Test, showsTheFirstConnectionItsFirstMonthAndThatAmount) {
     EXPECT_EQ(Combo("Combo1")->currentIndex(), 0);
 
     Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("MyISP")));
-    EXPECT_EQ(Items(Combo("Combo2")), (QStringList{QStringLiteral("02.2008"), QStringLiteral("03.2008")}));
+    EXPECT_EQ(Items(Combo("Combo2")),
+              (QStringList{QStringLiteral("02.2008"), QStringLiteral("03.2008")}));
     EXPECT_EQ(Combo("Combo2")->currentText(), QStringLiteral("02.2008"));
     EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("31,4"));
 
@@ -152,7 +154,8 @@ TEST_F(Form7Test, clearingDeletesEverythingAndClosesAndANewOpeningIsEmpty) {
     EXPECT_TRUE(errors.isEmpty());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(window.isNull());  // closed and gone
-    EXPECT_EQ(QDir(folder.File(QStringLiteral("connections"))).entryList(QDir::Files), QStringList());
+    EXPECT_EQ(QDir(folder.File(QStringLiteral("connections"))).entryList(QDir::Files),
+              QStringList());
 
     Open();
     EXPECT_EQ(Combo("Combo1")->count(), 0);
@@ -161,7 +164,8 @@ TEST_F(Form7Test, clearingDeletesEverythingAndClosesAndANewOpeningIsEmpty) {
 
 TEST_F(Form7Test, unsafeConnectionNameIsShownByItsRealNameWithItsAmount) {
     const QString name = QStringLiteral("../Мой ISP/2");
-    WriteStatistics(EncodeConnectionName(name) + QStringLiteral(".vlg"), "[Statistic]\r\n03.2008=4,5\r\n");
+    WriteStatistics(EncodeConnectionName(name) + QStringLiteral(".vlg"),
+                    "[Statistic]\r\n03.2008=4,5\r\n");
     Open();
     EXPECT_EQ(Items(Combo("Combo1")), QStringList{name});
     EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("4,5"));

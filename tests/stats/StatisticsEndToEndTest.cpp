@@ -12,8 +12,8 @@
 
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 
 namespace {
 
@@ -30,14 +30,18 @@ const char kSettings[] =
     "link_source=scenario:e2e.scenario\r\n";
 
 // Every hour class 0; every class costs 2 per MB.
-QByteArray HourTable() { return QByteArray(24 * 2, '\0'); }
+QByteArray HourTable() {
+    return QByteArray(24 * 2, '\0');
+}
 QByteArray PriceTable() {
     QByteArray bytes(4 * 4, '\0');
     for (int i = 0; i < 4; ++i) qToLittleEndian(2.0f, bytes.data() + 4 * i);
     return bytes;
 }
 
-QString MonthKey(const QDate& date) { return date.toString(QStringLiteral("MM.yyyy")); }
+QString MonthKey(const QDate& date) {
+    return date.toString(QStringLiteral("MM.yyyy"));
+}
 
 }  // namespace
 
@@ -80,7 +84,8 @@ TEST(StatisticsEndToEnd, scenarioConnectionOfOneAndAHalfMegabytesAtTwoPerMegabyt
     if (run.state() == QProcess::Running) ::kill(-pid_t(run.processId()), SIGTERM);
     run.waitForFinished(10000);
 
-    ASSERT_TRUE(folder.Exists(booked)) << "nothing booked; the program said: " << output.constData();
+    ASSERT_TRUE(folder.Exists(booked))
+        << "nothing booked; the program said: " << output.constData();
     const QByteArray expected = "[Statistic]\r\n" + MonthKey(startDay).toLatin1() + "=3\r\n";
     const QByteArray nextMonth =
         "[Statistic]\r\n" + MonthKey(QDate::currentDate()).toLatin1() + "=3\r\n";

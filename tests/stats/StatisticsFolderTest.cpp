@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QFile>
 
-#include <gtest/gtest.h>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/fs.h>
 #include <sys/ioctl.h>
 #include <unistd.h>

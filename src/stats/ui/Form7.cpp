@@ -55,7 +55,8 @@ void Form7::ShowVantorilError(QWidget* window, const QString& text) {
 }
 
 void Form7::BuildControls() {
-    AddLabel(this, "Label1", QStringLiteral("Выберите соединение:"), TwipsRect(120, 120, 1740, 195));
+    AddLabel(this, "Label1", QStringLiteral("Выберите соединение:"),
+             TwipsRect(120, 120, 1740, 195));
     Combo1_ = AddList(this, "Combo1", TwipsRect(1920, 90, 2655, 315));
     AddLabel(this, "Label2", QStringLiteral("Выберите дату:"), TwipsRect(120, 510, 1170, 195));
     Combo2_ = AddList(this, "Combo2", TwipsRect(1920, 480, 2655, 315));
