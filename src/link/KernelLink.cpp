@@ -92,9 +92,12 @@ void KernelLink::BeginConnection(const QString& name) {
     operstate_ = OpenSmallFile(folder + QStringLiteral("/operstate"));
     rx_ = OpenSmallFile(folder + QStringLiteral("/statistics/rx_bytes"));
     tx_ = OpenSmallFile(folder + QStringLiteral("/statistics/tx_bytes"));
-    // Counters start at zero when an interface is created; an interface that comes back
-    // up (a tun device reused by the next connection) counts on, so take a baseline.
-    const bool reused = !lastIfindex_.isEmpty() && ifindex == lastIfindex_;
+    // Counters start at zero when an interface is created, and a point-to-point one is
+    // created for its connection. One that comes back up (a tun device reused by the next
+    // connection) or outlives connections (an Ethernet port asked for by name) counts on:
+    // its figures now are the connection's zero point.
+    const bool pointToPoint = flags_.Read().toUInt(nullptr, 0) & kPointToPoint;
+    const bool reused = (!lastIfindex_.isEmpty() && ifindex == lastIfindex_) || !pointToPoint;
     lastIfindex_ = ifindex;
     baseline_ = LinkStats();
     if (reused) {

@@ -107,8 +107,12 @@ TEST_F(KernelLinkTest, nameComesFromPppdsLinknamePidFile) {
 TEST_F(KernelLinkTest, onlyTheNamedInterfaceIsWatched) {
     Interface("ppp0");
     Interface("eth1", "0x1003", "up");
+    Counters("eth1", 90000, 9000);  // since the machine started
     KernelLink link(paths, clock, QStringLiteral("eth1"));
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("eth1"));
+    Counters("eth1", 90500, 9100);
+    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 500u);  // counted from when it was first seen
+    EXPECT_EQ(link.GetLinkStats().dwBytesXmited, 100u);
     KernelLink missing(paths, clock, QStringLiteral("ppp9"));
     EXPECT_FALSE(missing.IsLinkConnected());
 }
