@@ -15,6 +15,8 @@
 #include "shell/ui/Form1.h"
 #include "shell/ui/WindowLook.h"
 #include "stats/ui/Form7.h"
+#include "tariff/ui/Form2.h"
+#include "windows/ui/Form5.h"
 #include "windows/ui/Form6.h"
 
 #include <QAction>
@@ -75,6 +77,15 @@ void Application::WireMenus() {
     connect(m.mnuExit, &QAction::triggered, this, &Application::Exit);
     connect(m.mnuStayOnTop, &QAction::triggered, this, &Application::ToggleStayOnTop);
     connect(m.mnuClose, &QAction::triggered, this, &Application::CloseIndicator);
+    // The editors are modal: the settings window reloads its controls when they close.
+    connect(form1_.get(), &Form1::tariffEditorRequested, this, [this] {
+        Form2 editor(folder_, locale_, form1_.get());
+        editor.exec();
+    });
+    connect(form1_.get(), &Form1::scriptEditorRequested, this, [this] {
+        Form5 editor(folder_, form1_.get());
+        editor.exec();
+    });
     if (!trayHost_.available) {
         // Without a notification area the settings window is the way to every item.
         form1_->addActions(m.mnuSysTray->actions());

@@ -151,6 +151,25 @@ TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
     EXPECT_EQ(opened.urls.first(), QUrl::fromLocalFile(programFolder.File(QStringLiteral("help.chm"))));
 }
 
+TEST_F(ProgramMenusTest, settingsWindowOpensBothEditorsModally) {
+    WriteSettings("");
+    Run();
+    QStringList opened;
+    for (int editor = 0; editor < 2; ++editor) {
+        QTimer::singleShot(0, [&opened] {
+            QWidget* window = QApplication::activeModalWidget();
+            ASSERT_NE(window, nullptr);
+            opened << QString::fromLatin1(window->metaObject()->className());
+            window->close();
+        });
+        if (editor == 0)
+            Q_EMIT app->SettingsWindow().tariffEditorRequested();
+        else
+            Q_EMIT app->SettingsWindow().scriptEditorRequested();
+    }
+    EXPECT_EQ(opened, QStringList({QStringLiteral("Form2"), QStringLiteral("Form5")}));
+}
+
 using TrayClicks = ApplicationFixture;
 
 TEST_F(TrayClicks, leftDoubleClickShowsTheSettingsWindow) {
