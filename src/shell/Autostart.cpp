@@ -157,7 +157,10 @@ bool Autostart::IsAutostartEnabled() const {
         !file.open(QIODevice::ReadOnly))
         return false;
     const QHash<QString, QString> keys = ReadEntryGroup(QString::fromUtf8(file.readAll()));
-    if (keys.value("Type") != "Application" || keys.value("Hidden") == "true") return false;
+    // Hidden=true is the desktops' common way to switch an entry off, the other key GNOME's.
+    if (keys.value("Type") != "Application" || keys.value("Hidden") == "true" ||
+        keys.value("X-GNOME-Autostart-enabled") == "false")
+        return false;
     const std::optional<QStringList> arguments = SplitExec(keys.value("Exec"));
     return arguments && arguments->size() == 1 && arguments->front() == programPath_;
 }

@@ -21,8 +21,8 @@ public:
     // Removes the entry; a missing entry is no failure.
     bool DisableAutostart() const;
     // True only for an entry that starts exactly this program file (letter case
-    // included) and is not switched off with Hidden=true; any other file of that name,
-    // an unreadable one included, reads as off.
+    // included) and is not switched off (Hidden=true, X-GNOME-Autostart-enabled=false);
+    // any other file of that name, an unreadable one included, reads as off.
     bool IsAutostartEnabled() const;
 
 private:

@@ -83,6 +83,8 @@ TEST_F(AutostartTest, handWrittenEntriesOfThisProgramReadAsOn) {
 TEST_F(AutostartTest, foreignOrBrokenEntriesReadAsOff) {
     WriteEntry("/opt/vantoril/vantoril", "Hidden=true\n");
     EXPECT_FALSE(autostart.IsAutostartEnabled()) << "switched off by the desktop";
+    WriteEntry("/opt/vantoril/vantoril", "X-GNOME-Autostart-enabled=false\n");
+    EXPECT_FALSE(autostart.IsAutostartEnabled()) << "switched off by GNOME";
     WriteEntry("/opt/vantoril/vantoril --minimized");
     EXPECT_FALSE(autostart.IsAutostartEnabled()) << "other arguments";
     WriteEntry("/opt/vantoril/vantoril %U");

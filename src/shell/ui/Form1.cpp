@@ -86,17 +86,23 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
 }
 
 void Form1::FitScale() {
-    // Controls of the window's font, asked how wide they want to be.
-    const auto fit = [this](QWidget&& probe) {
+    // Every control inside a group box is 2415 twips wide; each is asked, in the
+    // window's font, how wide it wants to be.
+    const auto fit = [this](QWidget& probe) {
         probe.setFont(font());
         scale_.Fit(probe.sizeHint().width(), 2415);
     };
-    for (const QString& caption : {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart})
-        fit(QCheckBox(caption));
-    for (const QString& caption : {kEditScript, kEditTariff}) fit(QPushButton(caption));
+    for (const QString& caption : {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart}) {
+        QCheckBox check(caption);
+        fit(check);
+    }
+    for (const QString& caption : {kEditScript, kEditTariff}) {
+        QPushButton button(caption);
+        fit(button);
+    }
     QComboBox list;
     list.addItems({kByTraffic, kByTime});
-    fit(std::move(list));
+    fit(list);
 }
 
 void Form1::BuildIndicatorGroup() {
