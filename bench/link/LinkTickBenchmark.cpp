@@ -34,7 +34,10 @@ BENCHMARK(KernelTick);
 void ScenarioTick(benchmark::State& state) {
     QString text;
     for (int i = 0; i < 10000; ++i)
-        text += QStringLiteral("%1 connected %2 %3 115200 Demo\n").arg(i * 1000).arg(i * 5000).arg(i * 700);
+        text += QStringLiteral("%1 connected %2 %3 115200 Demo\n")
+                    .arg(i * 1000)
+                    .arg(i * 5000)
+                    .arg(i * 700);
     SteadyClock clock;
     ScenarioLink link(*ScenarioScript::Parse(text, nullptr), clock);
     OneTick(state, link);
@@ -51,11 +54,14 @@ void NetworkManagerTick(benchmark::State& state, bool sysfs) {
     }
     const QString device = mock.AddDevice("modem0", sysfs ? "lo" : "ppp0", 8);
     mock.AddProperties(device, "org.freedesktop.NetworkManager.Device.Statistics",
-                       {{"RxBytes", QVariant::fromValue(1000ull)}, {"TxBytes", QVariant::fromValue(2000ull)},
+                       {{"RxBytes", QVariant::fromValue(1000ull)},
+                        {"TxBytes", QVariant::fromValue(2000ull)},
                         {"RefreshRateMs", QVariant::fromValue(0u)}});
     mock.Activate(device, mock.AddProfile("Mobile", "gsm"), "0");
     SteadyClock clock;
-    NetworkManagerLink link(mock.Bus(), clock, {}, sysfs ? QStringLiteral("/sys/class/net") : QStringLiteral("/nonexistent"));
+    NetworkManagerLink link(
+        mock.Bus(), clock, {},
+        sysfs ? QStringLiteral("/sys/class/net") : QStringLiteral("/nonexistent"));
     if (!link.IsLinkConnected()) state.SkipWithError("the mock's connection is not seen");
     OneTick(state, link, true);
 }

@@ -14,7 +14,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         if (error.isEmpty()) __builtin_trap();  // a refusal must say why
         return 0;
     }
-    for (int64_t at : {int64_t(0), int64_t(1), int64_t(999), int64_t(123456789), INT64_MAX / 2, INT64_MAX}) {
+    for (int64_t at :
+         {int64_t(0), int64_t(1), int64_t(999), int64_t(123456789), INT64_MAX / 2, INT64_MAX}) {
         const ScenarioScript::Moment moment = script->At(at);
         if (moment.state != ScenarioScript::State::Connected && moment.stats.dwBytesRcved != 0)
             __builtin_trap();

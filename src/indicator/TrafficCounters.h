@@ -7,16 +7,16 @@
 
 // All zero at start and never reset; written only while a link is connected.
 struct TrafficCounters {
-    LinkStats Stats;           // the last statistics read from the link, copied whole
-    float RecvMB = 0;          // MB of 1,048,576 bytes, 2 decimals
+    LinkStats Stats;   // the last statistics read from the link, copied whole
+    float RecvMB = 0;  // MB of 1,048,576 bytes, 2 decimals
     float SentMB = 0;
-    float TotalMB = 0;         // SentMB + RecvMB, not rounded again
-    int64_t LinkBps = 0;       // bit/s as the link reports it (wider than 32 bits: 10 Gbit/s)
-    int32_t OnlineSeconds = 0; // whole seconds online
-    float RecvCost = 0;        // money at the rate in force, 2 decimals
+    float TotalMB = 0;          // SentMB + RecvMB, not rounded again
+    int64_t LinkBps = 0;        // bit/s as the link reports it (wider than 32 bits: 10 Gbit/s)
+    int32_t OnlineSeconds = 0;  // whole seconds online
+    float RecvCost = 0;         // money at the rate in force, 2 decimals
     float SentCost = 0;
-    float TotalCost = 0;       // SentCost + RecvCost, not rounded again
-    float TimeCost = 0;        // (rate / 60) * (OnlineSeconds / 60), 2 decimals
+    float TotalCost = 0;  // SentCost + RecvCost, not rounded again
+    float TimeCost = 0;   // (rate / 60) * (OnlineSeconds / 60), 2 decimals
 };
 
 // The counters for one connected tick: the statistics priced at `rate` (per MB or per

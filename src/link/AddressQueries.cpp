@@ -4,11 +4,11 @@
 #include <QStringList>
 
 #include <arpa/inet.h>
-#include <cerrno>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netdb.h>
 #include <unistd.h>
+#include <cerrno>
 
 #include <algorithm>
 
@@ -26,10 +26,12 @@ std::optional<std::vector<IPv4>> SystemAddressQueries::ResolveHost(const QString
     hints.ai_family = AF_INET;
     hints.ai_socktype = SOCK_STREAM;  // one entry per address, not one per socket type
     addrinfo* found = nullptr;
-    if (::getaddrinfo(host.toLocal8Bit().constData(), nullptr, &hints, &found) != 0) return std::nullopt;
+    if (::getaddrinfo(host.toLocal8Bit().constData(), nullptr, &hints, &found) != 0)
+        return std::nullopt;
     std::vector<IPv4> addresses;
     for (const addrinfo* entry = found; entry; entry = entry->ai_next) {
-        const IPv4 address = ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
+        const IPv4 address =
+            ntohl(reinterpret_cast<const sockaddr_in*>(entry->ai_addr)->sin_addr.s_addr);
         if (std::find(addresses.begin(), addresses.end(), address) == addresses.end())
             addresses.push_back(address);
     }
@@ -43,9 +45,12 @@ std::vector<IPv4> SystemAddressQueries::InterfaceAddresses(const QString& name) 
     if (::getifaddrs(&list) != 0) return addresses;
     const QByteArray wanted = name.toLocal8Bit();
     for (const ifaddrs* entry = list; entry; entry = entry->ifa_next) {
-        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET || !(entry->ifa_flags & IFF_UP)) continue;
+        if (!entry->ifa_addr || entry->ifa_addr->sa_family != AF_INET ||
+            !(entry->ifa_flags & IFF_UP))
+            continue;
         if (!wanted.isEmpty() && wanted != entry->ifa_name) continue;
-        addresses.push_back(ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr));
+        addresses.push_back(
+            ntohl(reinterpret_cast<const sockaddr_in*>(entry->ifa_addr)->sin_addr.s_addr));
     }
     ::freeifaddrs(list);
     return addresses;
@@ -59,12 +64,15 @@ QString IPv4Text(IPv4 address) {
         .arg(address & 0xFF);
 }
 
-bool IsLoopback(IPv4 address) { return (address >> 24) == 127; }
+bool IsLoopback(IPv4 address) {
+    return (address >> 24) == 127;
+}
 
 namespace {
 
 std::optional<IPv4> FirstNonLoopback(const std::vector<IPv4>& addresses) {
-    const auto found = std::find_if(addresses.begin(), addresses.end(), [](IPv4 a) { return !IsLoopback(a); });
+    const auto found =
+        std::find_if(addresses.begin(), addresses.end(), [](IPv4 a) { return !IsLoopback(a); });
     return found == addresses.end() ? std::nullopt : std::optional<IPv4>(*found);
 }
 
@@ -87,7 +95,8 @@ AddressLookup LookUpLocalAddress(AddressQueries& queries, const QString& linkInt
         // Debian maps the host name to 127.0.1.1, which tells the user nothing.
         if (const auto address = FirstNonLoopback(*resolved)) return {IPv4Text(*address), {}};
     } else {
-        failure = QStringLiteral("Windows Sockets are not responding. Unable to successfully get Host Name.");
+        failure = QStringLiteral(
+            "Windows Sockets are not responding. Unable to successfully get Host Name.");
     }
     if (!linkInterface.isEmpty())
         if (const auto address = FirstNonLoopback(queries.InterfaceAddresses(linkInterface)))

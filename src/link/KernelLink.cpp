@@ -65,7 +65,8 @@ QString KernelLink::FindInterface() const {
     for (const QString& name : names) {
         bool ok = false;
         const unsigned flags =
-            ReadSmallFile(paths_.sysClassNet + u'/' + name + QStringLiteral("/flags")).toUInt(&ok, 0);
+            ReadSmallFile(paths_.sysClassNet + u'/' + name + QStringLiteral("/flags"))
+                .toUInt(&ok, 0);
         if (ok && (flags & kPointToPoint) && IsUpAndRunning(name)) return name;
     }
     return {};
@@ -134,7 +135,9 @@ KernelLink::PidFile KernelLink::ReadPidFile(const QString& name) const {
     return result;
 }
 
-bool KernelLink::IsLinkConnected() { return Poll(); }
+bool KernelLink::IsLinkConnected() {
+    return Poll();
+}
 
 LinkStats KernelLink::GetLinkStats() {
     if (!Poll()) return {};
@@ -144,13 +147,18 @@ LinkStats KernelLink::GetLinkStats() {
     stats.dwBytesXmited = tx >= baseline_.dwBytesXmited ? tx - baseline_.dwBytesXmited : tx;
     // ppp has no speed and tun reports a made-up one: nothing worth showing.
     stats.dwBps = 0;
-    stats.dwConnectDuration = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    stats.dwConnectDuration =
+        static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
     return stats;
 }
 
-QString KernelLink::GetLinkName() { return Poll() ? name_ : kNoLinkName; }
+QString KernelLink::GetLinkName() {
+    return Poll() ? name_ : kNoLinkName;
+}
 
-QString KernelLink::GetLinkInterface() { return Poll() ? current_ : QString(); }
+QString KernelLink::GetLinkInterface() {
+    return Poll() ? current_ : QString();
+}
 
 void KernelLink::HangUpLink() {
     if (!Poll()) return;

@@ -18,8 +18,11 @@ LinkSourceChoice Failed(const MonotonicClock& clock, const QString& error) {
     return {std::move(none), error};
 }
 
-LinkSourceChoice Scenario(const QString& path, const ProgramFolder& folder, const MonotonicClock& clock) {
-    if (path.isEmpty()) return Failed(clock, QStringLiteral("link_source: после «scenario:» нужен путь к файлу сценария"));
+LinkSourceChoice Scenario(const QString& path, const ProgramFolder& folder,
+                          const MonotonicClock& clock) {
+    if (path.isEmpty())
+        return Failed(clock,
+                      QStringLiteral("link_source: после «scenario:» нужен путь к файлу сценария"));
     const QString full = QDir::isAbsolutePath(path) ? path : folder.AppFilePath(path);
     QString error;
     std::optional<ScenarioScript> script = ScenarioLink::LoadFile(full, &error);
@@ -27,13 +30,15 @@ LinkSourceChoice Scenario(const QString& path, const ProgramFolder& folder, cons
     return {std::make_unique<ScenarioLink>(std::move(*script), clock), {}};
 }
 
-LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock, const KernelPaths& paths) {
+LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock,
+                                const KernelPaths& paths) {
     const QDBusConnection bus = QDBusConnection::systemBus();
     // Kept even when NetworkManager is not (yet) running: it shows the connection once it is.
     auto source = std::make_unique<NetworkManagerLink>(bus, clock, id, paths.sysClassNet);
-    const QString error = NetworkManagerLink::IsAvailable(bus)
-                              ? QString()
-                              : QStringLiteral("link_source: NetworkManager не отвечает на системной шине D-Bus");
+    const QString error =
+        NetworkManagerLink::IsAvailable(bus)
+            ? QString()
+            : QStringLiteral("link_source: NetworkManager не отвечает на системной шине D-Bus");
     return {std::move(source), error};
 }
 
@@ -52,7 +57,8 @@ LinkSourceChoice CreateLinkSource(const QString& spec, const ProgramFolder& fold
     const QString argument = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
 
     if (kind.isEmpty() || kind == u"auto") {
-        if (NetworkManagerLink::IsAvailable(QDBusConnection::systemBus())) return NetworkManager({}, clock, kernelPaths);
+        if (NetworkManagerLink::IsAvailable(QDBusConnection::systemBus()))
+            return NetworkManager({}, clock, kernelPaths);
         return {std::make_unique<KernelLink>(kernelPaths, clock), {}};
     }
     if (kind == u"networkmanager") return NetworkManager(argument, clock, kernelPaths);

@@ -27,8 +27,9 @@ LocalAddress::LocalAddress(LinkSource& link, const MonotonicClock& clock,
     : link_(link),
       clock_(clock),
       queries_(queries ? std::move(queries) : std::make_shared<SystemAddressQueries>()),
-      runner_(runner ? std::move(runner)
-                     : [](std::function<void()> lookup) { std::thread(std::move(lookup)).detach(); }),
+      runner_(runner
+                  ? std::move(runner)
+                  : [](std::function<void()> lookup) { std::thread(std::move(lookup)).detach(); }),
       shared_(std::make_shared<Shared>()) {}
 
 LocalAddress::~LocalAddress() = default;

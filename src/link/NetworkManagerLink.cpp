@@ -29,8 +29,8 @@ const QString kModem = QStringLiteral("org.freedesktop.ModemManager1.Modem");
 const QString kBearer = QStringLiteral("org.freedesktop.ModemManager1.Bearer");
 
 constexpr uint kActivated = 2;
-constexpr int kCallTimeoutMs = 500;     // a hung NetworkManager must not freeze the window
-constexpr int64_t kRescanMs = 3000;     // in case a signal was missed
+constexpr int kCallTimeoutMs = 500;  // a hung NetworkManager must not freeze the window
+constexpr int64_t kRescanMs = 3000;  // in case a signal was missed
 constexpr int64_t kStatisticsPollMs = 1000;
 
 // Device types: Ethernet 1, Wi-Fi 2, modem 8, ADSL 12, TUN 16, PPP 23, WireGuard 29.
@@ -42,12 +42,15 @@ bool CreatedWithConnection(uint deviceType, const QString& ipInterface) {
 }
 
 bool IsRemoteAccessKind(const QString& type) {
-    static const QStringList kinds = {"gsm", "cdma", "pppoe", "bluetooth", "adsl", "vpn", "wireguard"};
+    static const QStringList kinds = {"gsm",  "cdma", "pppoe",    "bluetooth",
+                                      "adsl", "vpn",  "wireguard"};
     return kinds.contains(type);
 }
 
 // Metered YES 1 or GUESS_YES 3, for devices and profiles alike.
-bool IsMetered(uint value) { return value == 1 || value == 3; }
+bool IsMetered(uint value) {
+    return value == 1 || value == 3;
+}
 
 QString FirstPath(const QVariant& paths) {
     const auto list = qdbus_cast<QList<QDBusObjectPath>>(paths);
@@ -94,7 +97,9 @@ void NetworkManagerLink::OnPropertiesChanged(const QDBusMessage& message) {
         dirty_ = true;
 }
 
-void NetworkManagerLink::OnStateChanged(const QDBusMessage&) { dirty_ = true; }
+void NetworkManagerLink::OnStateChanged(const QDBusMessage&) {
+    dirty_ = true;
+}
 
 QVariantMap NetworkManagerLink::GetAll(const QString& service, const QString& path,
                                        const QString& interface) const {
@@ -108,7 +113,8 @@ QVariantMap NetworkManagerLink::GetAll(const QString& service, const QString& pa
 
 QVariant NetworkManagerLink::Get(const QString& service, const QString& path,
                                  const QString& interface, const QString& name) const {
-    QDBusMessage call = QDBusMessage::createMethodCall(service, path, kProperties, QStringLiteral("Get"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(service, path, kProperties, QStringLiteral("Get"));
     call << interface << name;
     const QDBusMessage reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return {};
@@ -129,7 +135,8 @@ void NetworkManagerLink::Refresh() {
         const QVariantMap active = GetAll(kService, path.path(), kActive);
         if (active.isEmpty()) continue;
         const QString devicePath = FirstPath(active.value(QStringLiteral("Devices")));
-        const QVariantMap device = devicePath.isEmpty() ? QVariantMap() : GetAll(kService, devicePath, kDevice);
+        const QVariantMap device =
+            devicePath.isEmpty() ? QVariantMap() : GetAll(kService, devicePath, kDevice);
         if (!Chooses(active, device)) continue;
         found.path = path.path();
         found.id = active.value(QStringLiteral("Id")).toString();
@@ -146,29 +153,34 @@ bool NetworkManagerLink::Chooses(const QVariantMap& active, const QVariantMap& d
     if (!wantedId_.isEmpty()) return active.value(QStringLiteral("Id")).toString() == wantedId_;
     if (IsRemoteAccessKind(active.value(QStringLiteral("Type")).toString())) return true;
     if (IsMetered(device.value(QStringLiteral("Metered")).toUInt())) return true;
-    return ProfileIsMetered(qdbus_cast<QDBusObjectPath>(active.value(QStringLiteral("Connection"))).path());
+    return ProfileIsMetered(
+        qdbus_cast<QDBusObjectPath>(active.value(QStringLiteral("Connection"))).path());
 }
 
 bool NetworkManagerLink::ProfileIsMetered(const QString& profilePath) const {
     if (profilePath.isEmpty() || profilePath == u"/") return false;
-    const QDBusMessage call =
-        QDBusMessage::createMethodCall(kService, profilePath, kProfile, QStringLiteral("GetSettings"));
+    const QDBusMessage call = QDBusMessage::createMethodCall(kService, profilePath, kProfile,
+                                                             QStringLiteral("GetSettings"));
     const QDBusMessage reply = bus_.call(call, QDBus::Block, kCallTimeoutMs);
     if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) return false;
     const auto settings = qdbus_cast<QMap<QString, QVariantMap>>(reply.arguments().first());
-    const QVariant metered = settings.value(QStringLiteral("connection")).value(QStringLiteral("metered"));
+    const QVariant metered =
+        settings.value(QStringLiteral("connection")).value(QStringLiteral("metered"));
     return metered.isValid() && IsMetered(metered.toUInt());
 }
 
 void NetworkManagerLink::ReadDevice(Watched& watched, const QVariantMap& device) const {
     watched.ipInterface = device.value(QStringLiteral("IpInterface")).toString();
-    if (watched.ipInterface.isEmpty()) watched.ipInterface = device.value(QStringLiteral("Interface")).toString();
+    if (watched.ipInterface.isEmpty())
+        watched.ipInterface = device.value(QStringLiteral("Interface")).toString();
     watched.deviceType = device.value(QStringLiteral("DeviceType")).toUInt();
     if (watched.deviceType == kEthernet) {
-        const uint megabits = Get(kService, watched.device, kWired, QStringLiteral("Speed")).toUInt();
+        const uint megabits =
+            Get(kService, watched.device, kWired, QStringLiteral("Speed")).toUInt();
         watched.bps = static_cast<uint64_t>(megabits) * 1000000u;
     } else if (watched.deviceType == kWifi) {
-        const uint kilobits = Get(kService, watched.device, kWireless, QStringLiteral("Bitrate")).toUInt();
+        const uint kilobits =
+            Get(kService, watched.device, kWireless, QStringLiteral("Bitrate")).toUInt();
         watched.bps = static_cast<uint64_t>(kilobits) * 1000u;
     } else if (watched.deviceType == kModemDevice) {
         ReadModem(watched, device.value(QStringLiteral("Udi")).toString());
@@ -187,8 +199,9 @@ void NetworkManagerLink::ReadModem(Watched& watched, const QString& modemPath) c
         const uint64_t down = stats.value(QStringLiteral("downlink-speed")).toULongLong();
         watched.bps = down ? down : stats.value(QStringLiteral("uplink-speed")).toULongLong();
         if (stats.contains(QStringLiteral("start-date"))) {
-            const qint64 ageMs = QDateTime::currentSecsSinceEpoch() * 1000 -
-                                 static_cast<qint64>(stats.value(QStringLiteral("start-date")).toULongLong()) * 1000;
+            const qint64 ageMs =
+                QDateTime::currentSecsSinceEpoch() * 1000 -
+                static_cast<qint64>(stats.value(QStringLiteral("start-date")).toULongLong()) * 1000;
             watched.modemStartMs = clock_.ElapsedMs() - std::max<qint64>(ageMs, 0);
         }
         return;
@@ -221,7 +234,8 @@ bool NetworkManagerLink::ReadCounters(uint64_t* rx, uint64_t* tx) {
         auto fileRx = rxFile_.ReadCounter(), fileTx = txFile_.ReadCounter();
         if (!fileRx || !fileTx || countersOf_ != watched_.ipInterface) {
             // A new interface, or the old one has gone and come back (a new ppp0).
-            const QString folder = sysClassNet_ + u'/' + watched_.ipInterface + QStringLiteral("/statistics/");
+            const QString folder =
+                sysClassNet_ + u'/' + watched_.ipInterface + QStringLiteral("/statistics/");
             countersOf_ = watched_.ipInterface;
             rxFile_ = OpenSmallFile(folder + QStringLiteral("rx_bytes"));
             txFile_ = OpenSmallFile(folder + QStringLiteral("tx_bytes"));
@@ -262,7 +276,8 @@ LinkStats NetworkManagerLink::GetLinkStats() {
     stats.dwBytesRcved = rx >= baselineRx_ ? rx - baselineRx_ : rx;
     stats.dwBytesXmited = tx >= baselineTx_ ? tx - baselineTx_ : tx;
     stats.dwBps = watched_.bps;
-    stats.dwConnectDuration = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    stats.dwConnectDuration =
+        static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
     return stats;
 }
 

@@ -46,7 +46,7 @@ private:
         QString device;       // object path of its first device
         QString ipInterface;  // the interface carrying its data (ppp0, wlan0...)
         uint deviceType = 0;
-        uint64_t bps = 0;     // speed reported by the device or modem bearer
+        uint64_t bps = 0;           // speed reported by the device or modem bearer
         int64_t modemStartMs = -1;  // ModemManager's start-date as a monotonic moment
     };
 
@@ -71,7 +71,7 @@ private:
     int64_t refreshedMs_ = 0;
     // The connection whose counters and time online are being counted.
     QString trackedPath_;
-    bool started_ = false;       // seen ACTIVATED
+    bool started_ = false;  // seen ACTIVATED
     int64_t startMs_ = 0;
     uint64_t baselineRx_ = 0, baselineTx_ = 0;
     // Statistics from the device's properties, refreshed by signal or at most every second.

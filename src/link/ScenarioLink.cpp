@@ -12,8 +12,9 @@ ScenarioLink::ScenarioLink(ScenarioScript script, const MonotonicClock& clock)
 std::optional<ScenarioScript> ScenarioLink::LoadFile(const QString& path, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        if (error) *error = QStringLiteral("не удалось прочитать файл сценария «%1»: %2")
-                                .arg(path, file.errorString());
+        if (error)
+            *error = QStringLiteral("не удалось прочитать файл сценария «%1»: %2")
+                         .arg(path, file.errorString());
         return std::nullopt;
     }
     QString why;
@@ -29,9 +30,13 @@ ScenarioScript::Moment ScenarioLink::Now() const {
     return moment;
 }
 
-bool ScenarioLink::IsLinkConnected() { return Now().state == ScenarioScript::State::Connected; }
+bool ScenarioLink::IsLinkConnected() {
+    return Now().state == ScenarioScript::State::Connected;
+}
 
-LinkStats ScenarioLink::GetLinkStats() { return Now().stats; }
+LinkStats ScenarioLink::GetLinkStats() {
+    return Now().stats;
+}
 
 QString ScenarioLink::GetLinkName() {
     const ScenarioScript::Moment moment = Now();

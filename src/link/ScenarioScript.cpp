@@ -52,7 +52,8 @@ std::optional<ScenarioScript> ScenarioScript::Parse(const QString& text, QString
                             .arg(parsed->time)
                             .arg(previous));
         if (parsed->loop) {
-            if (parsed->time == 0) return fail(QStringLiteral("loop в момент 0 повторял бы файл без конца"));
+            if (parsed->time == 0)
+                return fail(QStringLiteral("loop в момент 0 повторял бы файл без конца"));
             script.loopAt_ = parsed->time;
             continue;
         }
@@ -67,7 +68,8 @@ std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& tex
     Line line;
     const std::optional<uint64_t> time = Whole(fields[0]);
     if (!time || *time > static_cast<uint64_t>(INT64_MAX)) {
-        *error = QStringLiteral("время «%1» не целое неотрицательное число миллисекунд").arg(fields[0]);
+        *error =
+            QStringLiteral("время «%1» не целое неотрицательное число миллисекунд").arg(fields[0]);
         return std::nullopt;
     }
     line.time = static_cast<int64_t>(*time);
@@ -85,19 +87,23 @@ std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& tex
     }
     const std::optional<State> state = StateNamed(fields[1]);
     if (!state) {
-        *error = QStringLiteral("неизвестное состояние «%1» (ожидается down, dialing, connected или loop)")
+        *error = QStringLiteral(
+                     "неизвестное состояние «%1» (ожидается down, dialing, connected или loop)")
                      .arg(fields[1]);
         return std::nullopt;
     }
     line.state = *state;
     if (line.state == State::Down) return line;
     if (fields.size() < 5) {
-        *error = QStringLiteral("ожидаются поля: время, состояние, принято, передано, скорость, имя");
+        *error =
+            QStringLiteral("ожидаются поля: время, состояние, принято, передано, скорость, имя");
         return std::nullopt;
     }
-    const std::optional<uint64_t> rx = Whole(fields[2]), tx = Whole(fields[3]), bps = Whole(fields[4]);
+    const std::optional<uint64_t> rx = Whole(fields[2]), tx = Whole(fields[3]),
+                                  bps = Whole(fields[4]);
     if (!rx || !tx || !bps) {
-        *error = QStringLiteral("принято, передано и скорость должны быть целыми неотрицательными числами");
+        *error = QStringLiteral(
+            "принято, передано и скорость должны быть целыми неотрицательными числами");
         return std::nullopt;
     }
     line.rx = *rx;

@@ -18,9 +18,10 @@ public:
     // What the scenario says at one moment.
     struct Moment {
         State state = State::Down;
-        QString name;        // empty while down
-        LinkStats stats;     // zero unless connected
-        int64_t connection = -1;  // tells connections apart (each pass of a loop is new); -1 while down
+        QString name;     // empty while down
+        LinkStats stats;  // zero unless connected
+        int64_t connection =
+            -1;  // tells connections apart (each pass of a loop is new); -1 while down
     };
 
     // Parses the text; on a malformed line gives nothing and says which line in `error`.

@@ -49,6 +49,10 @@ OpenSmallFile& OpenSmallFile::operator=(OpenSmallFile&& other) noexcept {
     return *this;
 }
 
-QByteArray OpenSmallFile::Read() const { return fd_ >= 0 ? ReadAt(fd_) : QByteArray(); }
+QByteArray OpenSmallFile::Read() const {
+    return fd_ >= 0 ? ReadAt(fd_) : QByteArray();
+}
 
-std::optional<uint64_t> OpenSmallFile::ReadCounter() const { return Counter(Read()); }
+std::optional<uint64_t> OpenSmallFile::ReadCounter() const {
+    return Counter(Read());
+}

@@ -24,7 +24,7 @@ public:
     OpenSmallFile& operator=(const OpenSmallFile&) = delete;
 
     bool IsOpen() const { return fd_ >= 0; }
-    QByteArray Read() const;               // trimmed; empty when it cannot be read
+    QByteArray Read() const;  // trimmed; empty when it cannot be read
     // A decimal counter such as statistics/rx_bytes; nothing when unreadable or not a number.
     std::optional<uint64_t> ReadCounter() const;
 

@@ -20,12 +20,16 @@ namespace {
 class RecordingWindow final : public IndicatorWindowSteps {
 public:
     explicit RecordingWindow(const TrafficCounters& counters) : counters_(counters) {}
-    void SetWindowOpacity(int opacity) override { steps.push_back("opacity " + std::to_string(opacity)); }
+    void SetWindowOpacity(int opacity) override {
+        steps.push_back("opacity " + std::to_string(opacity));
+    }
     void RefreshIndicator() override {
         steps.push_back("refresh");
         shownRecvMB.push_back(counters_.RecvMB);
     }
-    void SetWindowHeightTwips(int twips) override { steps.push_back("height " + std::to_string(twips)); }
+    void SetWindowHeightTwips(int twips) override {
+        steps.push_back("height " + std::to_string(twips));
+    }
 
     std::vector<std::string> steps;
     std::vector<float> shownRecvMB;
@@ -36,9 +40,12 @@ private:
 
 class SampleTickTest : public ::testing::Test {
 protected:
-    SampleTickTest() : folder(temp.Path()), tick(folder, clock, link, settings, counters), window(counters) {}
+    SampleTickTest()
+        : folder(temp.Path()), tick(folder, clock, link, settings, counters), window(counters) {}
 
-    void WriteSettings(const QByteArray& lines) { temp.Write("inet.conf", "[Vantoril]\r\n" + lines); }
+    void WriteSettings(const QByteArray& lines) {
+        temp.Write("inet.conf", "[Vantoril]\r\n" + lines);
+    }
 
     // Hour classes (24 little-endian int16) and class prices (4 little-endian floats).
     void WriteTariff(int16_t classAtEveryHour, float price) {

@@ -17,16 +17,18 @@ protected:
     }
 
     // flags 0x1091: up, point-to-point, no ARP, multicast.
-    void Interface(const QString& name, const char* flags = "0x1091", const char* operstate = "unknown",
-                   const char* ifindex = "7") {
+    void Interface(const QString& name, const char* flags = "0x1091",
+                   const char* operstate = "unknown", const char* ifindex = "7") {
         temp.Write("sys/" + name + "/flags", QByteArray(flags) + "\n");
         temp.Write("sys/" + name + "/operstate", QByteArray(operstate) + "\n");
         temp.Write("sys/" + name + "/ifindex", QByteArray(ifindex) + "\n");
         Counters(name, 0, 0);
     }
     void Counters(const QString& name, uint64_t rx, uint64_t tx) {
-        temp.Write("sys/" + name + "/statistics/rx_bytes", QByteArray::number(qulonglong(rx)) + "\n");
-        temp.Write("sys/" + name + "/statistics/tx_bytes", QByteArray::number(qulonglong(tx)) + "\n");
+        temp.Write("sys/" + name + "/statistics/rx_bytes",
+                   QByteArray::number(qulonglong(rx)) + "\n");
+        temp.Write("sys/" + name + "/statistics/tx_bytes",
+                   QByteArray::number(qulonglong(tx)) + "\n");
     }
 
     TempFolder temp;
@@ -50,11 +52,11 @@ TEST_F(KernelLinkTest, firstUpAndRunningInterfacePreferringPpp) {
     Interface("tun0");
     Interface("wwan0");
     Interface("ppp1");
-    Interface("ppp0", "0x1090");             // not up
+    Interface("ppp0", "0x1090");  // not up
     KernelLink link(paths, clock);
     EXPECT_TRUE(link.IsLinkConnected());
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("ppp1"));
-    Interface("ppp1", "0x1091", "down");     // up but not running (no carrier)
+    Interface("ppp1", "0x1091", "down");  // up but not running (no carrier)
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("wwan0"));
 }
 

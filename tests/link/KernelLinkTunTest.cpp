@@ -37,8 +37,8 @@ const char kPeer[] = "10.77.0.2";
 bool RunCommand(const QStringList& command, QString* output = nullptr) {
     QProcess process;
     process.start(command.first(), command.mid(1));
-    const bool ok = process.waitForFinished(10000) && process.exitStatus() == QProcess::NormalExit &&
-                    process.exitCode() == 0;
+    const bool ok = process.waitForFinished(10000) &&
+                    process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
     if (output) *output = QString::fromLocal8Bit(process.readAllStandardError());
     return ok;
 }
@@ -78,16 +78,19 @@ QByteArray PacketFromPeer(int size, uint16_t port) {
 class KernelLinkTunTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (geteuid() != 0) GTEST_SKIP() << "needs root to create a network namespace and a TUN device";
+        if (geteuid() != 0)
+            GTEST_SKIP() << "needs root to create a network namespace and a TUN device";
         if (!QFile::exists("/dev/net/tun")) GTEST_SKIP() << "/dev/net/tun is missing";
         namespace_ = QStringLiteral("vantoril-test-%1").arg(getpid());
         QString error;
         if (!RunCommand({"ip", "netns", "add", namespace_}, &error))
             GTEST_SKIP() << "cannot create a network namespace: " << error.toStdString();
         created_ = true;
-        Exec({"sysctl", "-q", "-w", "net.ipv6.conf.default.disable_ipv6=1"});  // no router solicitations
+        Exec({"sysctl", "-q", "-w",
+              "net.ipv6.conf.default.disable_ipv6=1"});  // no router solicitations
         original_ = open("/proc/self/ns/net", O_RDONLY | O_CLOEXEC);
-        const int target = open(QFile::encodeName("/run/netns/" + namespace_).constData(), O_RDONLY | O_CLOEXEC);
+        const int target =
+            open(QFile::encodeName("/run/netns/" + namespace_).constData(), O_RDONLY | O_CLOEXEC);
         ASSERT_GE(target, 0);
         ASSERT_EQ(setns(target, CLONE_NEWNET), 0) << strerror(errno);
         close(target);
@@ -105,7 +108,8 @@ protected:
         // sysfs shows the interfaces of the namespace of whoever mounts it.
         sysfs_ = temp.File("sys");
         QDir().mkpath(sysfs_);
-        ASSERT_EQ(mount("sysfs", QFile::encodeName(sysfs_).constData(), "sysfs", MS_RDONLY, nullptr), 0)
+        ASSERT_EQ(
+            mount("sysfs", QFile::encodeName(sysfs_).constData(), "sysfs", MS_RDONLY, nullptr), 0)
             << strerror(errno);
         mounted_ = true;
         paths.sysClassNet = sysfs_ + "/class/net";
@@ -136,14 +140,17 @@ protected:
         inet_pton(AF_INET, kPeer, &to.sin_addr);
         const QByteArray data(payload, 'x');
         for (int i = 0; i < count; ++i)
-            sendto(sock, data.constData(), data.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to);
+            sendto(sock, data.constData(), data.size(), 0, reinterpret_cast<sockaddr*>(&to),
+                   sizeof to);
         close(sock);
         uint64_t crossed = 0;
         char buffer[2048];
         for (int tries = 0; tries < 200 && crossed < uint64_t(count) * (payload + 28); ++tries) {
             const ssize_t size = read(tun_, buffer, sizeof buffer);
-            if (size > 0) crossed += uint64_t(size);
-            else QThread::msleep(5);
+            if (size > 0)
+                crossed += uint64_t(size);
+            else
+                QThread::msleep(5);
         }
         return crossed;
     }
@@ -169,7 +176,6 @@ protected:
         EXPECT_EQ(received, count);
         return uint64_t(count) * size;
     }
-
 
     bool IsUp() {
         QFile file(paths.sysClassNet + "/" + kDevice + "/flags");
@@ -240,7 +246,7 @@ TEST_F(KernelLinkTunTest, pppdNamedInItsPidFileGetsTheHangUpSignal) {
     link.HangUpLink();
     ASSERT_TRUE(stand.waitForFinished(5000));
     EXPECT_EQ(stand.exitStatus(), QProcess::CrashExit);  // ended by a signal
-    EXPECT_TRUE(IsUp());  // pppd takes its own interface down
+    EXPECT_TRUE(IsUp());                                 // pppd takes its own interface down
 }
 
 TEST_F(KernelLinkTunTest, aPidFileNamingAnotherProgramIsNotSignalled) {

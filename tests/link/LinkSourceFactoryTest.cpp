@@ -34,7 +34,8 @@ TEST_F(LinkSourceFactoryTest, scenarioPathIsRelativeToTheProgramFolderOrAbsolute
     LinkSourceChoice relative = CreateLinkSource("scenario:demo/calls.txt", folder, clock);
     EXPECT_EQ(relative.error, QString());
     EXPECT_EQ(relative.source->GetLinkName(), QStringLiteral("Demo"));
-    LinkSourceChoice absolute = CreateLinkSource(" Scenario : " + temp.File("demo/calls.txt"), folder, clock);
+    LinkSourceChoice absolute =
+        CreateLinkSource(" Scenario : " + temp.File("demo/calls.txt"), folder, clock);
     EXPECT_EQ(absolute.error, QString());
     EXPECT_TRUE(absolute.source->IsLinkConnected());
 }

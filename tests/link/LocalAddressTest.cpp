@@ -16,7 +16,9 @@
 
 namespace {
 
-constexpr IPv4 Address(unsigned a, unsigned b, unsigned c, unsigned d) { return a << 24 | b << 16 | c << 8 | d; }
+constexpr IPv4 Address(unsigned a, unsigned b, unsigned c, unsigned d) {
+    return a << 24 | b << 16 | c << 8 | d;
+}
 
 // Host name, resolver and interfaces as the test sets them.
 class FakeQueries : public AddressQueries {
@@ -50,7 +52,9 @@ public:
     QString GetLinkInterface() override { return QStringLiteral("ppp0"); }
 };
 
-void InPlace(std::function<void()> lookup) { lookup(); }
+void InPlace(std::function<void()> lookup) {
+    lookup();
+}
 
 }  // namespace
 
@@ -63,7 +67,8 @@ TEST(IPv4Text, bytesAreWrittenWithoutLeadingZeros) {
 
 TEST(LookUpLocalAddress, firstAddressOfTheHostNameSkippingLoopback) {
     FakeQueries queries;
-    queries.resolved = std::vector<IPv4>{Address(127, 0, 1, 1), Address(192, 168, 0, 7), Address(10, 0, 0, 5)};
+    queries.resolved =
+        std::vector<IPv4>{Address(127, 0, 1, 1), Address(192, 168, 0, 7), Address(10, 0, 0, 5)};
     queries.interfaces[{}] = {Address(172, 16, 0, 1)};
     const AddressLookup lookup = LookUpLocalAddress(queries, {});
     EXPECT_EQ(lookup.address, QStringLiteral("192.168.0.7"));
@@ -73,7 +78,8 @@ TEST(LookUpLocalAddress, firstAddressOfTheHostNameSkippingLoopback) {
 TEST(LookUpLocalAddress, onlyLoopbackFallsBackToTheLinkThenTheMachine) {
     FakeQueries queries;
     queries.resolved = std::vector<IPv4>{Address(127, 0, 1, 1)};
-    queries.interfaces[{}] = {Address(127, 0, 0, 1), Address(192, 168, 1, 10), Address(100, 64, 3, 4)};
+    queries.interfaces[{}] = {Address(127, 0, 0, 1), Address(192, 168, 1, 10),
+                              Address(100, 64, 3, 4)};
     queries.interfaces["ppp0"] = {Address(100, 64, 3, 4)};
     EXPECT_EQ(LookUpLocalAddress(queries, "ppp0").address, QStringLiteral("100.64.3.4"));
     EXPECT_EQ(LookUpLocalAddress(queries, {}).address, QStringLiteral("192.168.1.10"));
@@ -87,7 +93,8 @@ TEST(LookUpLocalAddress, failuresKeepTheirMessages) {
     FakeQueries queries;
     queries.hostNameError = 11;
     EXPECT_EQ(LookUpLocalAddress(queries, {}).failure,
-              QStringLiteral("Windows Sockets error  11 has occurred. Unable to successfully get Host Name."));
+              QStringLiteral(
+                  "Windows Sockets error  11 has occurred. Unable to successfully get Host Name."));
     queries.hostNameError = 0;
     queries.resolved.reset();
     const AddressLookup lookup = LookUpLocalAddress(queries, {});

@@ -65,7 +65,8 @@ MockNetworkManager::MockNetworkManager() {
 
     connectionName_ = "vantoril-mock-" + QUuid::createUuid().toString(QUuid::WithoutBraces);
     bus_ = QDBusConnection::connectToBus(address_, connectionName_);
-    if (!WaitForName(kService)) unavailable_ = "the NetworkManager mock did not appear on the private bus";
+    if (!WaitForName(kService))
+        unavailable_ = "the NetworkManager mock did not appear on the private bus";
 }
 
 bool MockNetworkManager::WaitForName(const QString& service) {
@@ -89,8 +90,8 @@ MockNetworkManager::~MockNetworkManager() {
 QVariantList MockNetworkManager::Call(const QString& path, const QString& interface,
                                       const QString& method, const QVariantList& arguments,
                                       const QString& service) {
-    QDBusMessage call =
-        QDBusMessage::createMethodCall(service.isEmpty() ? kService : service, path, interface, method);
+    QDBusMessage call = QDBusMessage::createMethodCall(service.isEmpty() ? kService : service, path,
+                                                       interface, method);
     call.setArguments(arguments);
     const QDBusMessage reply = bus_.call(call, QDBus::Block, 10000);
     if (reply.type() != QDBusMessage::ReplyMessage)
@@ -98,26 +99,30 @@ QVariantList MockNetworkManager::Call(const QString& path, const QString& interf
     return reply.arguments();
 }
 
-QString MockNetworkManager::AddDevice(const QString& name, const QString& ipInterface, uint deviceType) {
-    const QString path = Call(kManagerPath, kMock, "AddEthernetDevice", {name, QString("tty" + name), 100})
-                             .value(0).toString();
+QString MockNetworkManager::AddDevice(const QString& name, const QString& ipInterface,
+                                      uint deviceType) {
+    const QString path =
+        Call(kManagerPath, kMock, "AddEthernetDevice", {name, QString("tty" + name), 100})
+            .value(0)
+            .toString();
     const QString device = "org.freedesktop.NetworkManager.Device";
     UpdateProperties(path, device, {{"IpInterface", ipInterface}, {"DeviceType", deviceType}});
     return path;
 }
 
 QString MockNetworkManager::AddProfile(const QString& id, const QString& type, int metered) {
-    QVariantMap connection{{"id", id}, {"type", type}, {"uuid", QUuid::createUuid().toString(QUuid::WithoutBraces)}};
+    QVariantMap connection{
+        {"id", id}, {"type", type}, {"uuid", QUuid::createUuid().toString(QUuid::WithoutBraces)}};
     if (metered) connection.insert("metered", metered);
     const Settings settings{{"connection", connection}};
-    const QVariantList reply = Call("/org/freedesktop/NetworkManager/Settings",
-                                    "org.freedesktop.NetworkManager.Settings", "AddConnection",
-                                    {QVariant::fromValue(settings)});
+    const QVariantList reply =
+        Call("/org/freedesktop/NetworkManager/Settings", "org.freedesktop.NetworkManager.Settings",
+             "AddConnection", {QVariant::fromValue(settings)});
     return qdbus_cast<QDBusObjectPath>(reply.value(0)).path();
 }
 
-QString MockNetworkManager::Activate(const QString& device, const QString& profile, const QString& name,
-                                     uint state) {
+QString MockNetworkManager::Activate(const QString& device, const QString& profile,
+                                     const QString& name, uint state) {
     return Call(kManagerPath, kMock, "AddActiveConnection",
                 {QStringList{device}, profile, QStringLiteral("/"), name, state})
         .value(0)
@@ -149,7 +154,8 @@ QString MockNetworkManager::AddModemWithBearer(const QVariantMap& stats) {
          service);
     Call(root, kMock, "AddObject",
          {modem, QString(service + ".Modem"),
-          QVariantMap{{"Bearers", QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(bearer)})}},
+          QVariantMap{
+              {"Bearers", QVariant::fromValue(QList<QDBusObjectPath>{QDBusObjectPath(bearer)})}},
           methods},
          service);
     return modem;

@@ -22,12 +22,15 @@ public:
     // A connection profile; `metered` is connection.metered (0 unknown, 1 yes, 2 no).
     QString AddProfile(const QString& id, const QString& type, int metered = 0);
     // An active connection of the profile on the device; returns its object path.
-    QString Activate(const QString& device, const QString& profile, const QString& name, uint state = 2);
+    QString Activate(const QString& device, const QString& profile, const QString& name,
+                     uint state = 2);
 
     // Adds properties the template lacks (Statistics, Metered...), or changes them with
     // a PropertiesChanged signal as NetworkManager sends.
-    void AddProperties(const QString& path, const QString& interface, const QVariantMap& properties);
-    void UpdateProperties(const QString& path, const QString& interface, const QVariantMap& properties);
+    void AddProperties(const QString& path, const QString& interface,
+                       const QVariantMap& properties);
+    void UpdateProperties(const QString& path, const QString& interface,
+                          const QVariantMap& properties);
 
     // Starts ModemManager's mock on the same bus with one modem and one connected bearer
     // whose Stats carry `stats` (start-date, downlink-speed...); returns the modem's path.

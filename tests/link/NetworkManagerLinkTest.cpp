@@ -6,9 +6,9 @@
 #include "TempFolder.h"
 
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDBusArgument>
 #include <QDBusObjectPath>
+#include <QDateTime>
 #include <QElapsedTimer>
 #include <QThread>
 
@@ -38,7 +38,8 @@ protected:
                                  qulonglong rx, qulonglong tx) {
         const QString device = mock->AddDevice(name, ipInterface, type);
         mock->AddProperties(device, kStatistics,
-                            {{"RxBytes", QVariant::fromValue(rx)}, {"TxBytes", QVariant::fromValue(tx)},
+                            {{"RxBytes", QVariant::fromValue(rx)},
+                             {"TxBytes", QVariant::fromValue(tx)},
                              {"RefreshRateMs", QVariant::fromValue(0u)}});
         return device;
     }
@@ -87,7 +88,8 @@ TEST_F(NetworkManagerLinkTest, watchesTheRemoteAccessConnectionNotTheLan) {
 }
 
 TEST_F(NetworkManagerLinkTest, ameteredDeviceOrProfileIsWatched) {
-    mock->Activate(mock->AddDevice("eth0", "eth0"), mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
+    mock->Activate(mock->AddDevice("eth0", "eth0"),
+                   mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
     const QString tethered = mock->AddDevice("usb0", "usb0");
     mock->AddProperties(tethered, kDevice, {{"Metered", QVariant::fromValue(3u)}});  // guess-yes
     mock->Activate(tethered, mock->AddProfile("Phone", "802-3-ethernet"), "1");
@@ -95,15 +97,19 @@ TEST_F(NetworkManagerLinkTest, ameteredDeviceOrProfileIsWatched) {
 
     MockNetworkManager other;
     ASSERT_TRUE(other.Unavailable().isEmpty());
-    other.Activate(other.AddDevice("eth0", "eth0"), other.AddProfile("Office LAN", "802-3-ethernet"), "0");
-    other.Activate(other.AddDevice("wlan0", "wlan0"), other.AddProfile("Hotspot", "802-11-wireless", 1), "1");
+    other.Activate(other.AddDevice("eth0", "eth0"),
+                   other.AddProfile("Office LAN", "802-3-ethernet"), "0");
+    other.Activate(other.AddDevice("wlan0", "wlan0"),
+                   other.AddProfile("Hotspot", "802-11-wireless", 1), "1");
     NetworkManagerLink link(other.Bus(), clock, {}, temp.Path());
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("Hotspot"));
 }
 
 TEST_F(NetworkManagerLinkTest, aConnectionAskedForByNameIsWatchedWhateverItsKind) {
-    mock->Activate(mock->AddDevice("eth0", "eth0"), mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
-    mock->Activate(mock->AddDevice("modem0", "ppp0", kModem), mock->AddProfile("Mobile", "gsm"), "1");
+    mock->Activate(mock->AddDevice("eth0", "eth0"),
+                   mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
+    mock->Activate(mock->AddDevice("modem0", "ppp0", kModem), mock->AddProfile("Mobile", "gsm"),
+                   "1");
     EXPECT_EQ(Link(QStringLiteral("Office LAN"))->GetLinkName(), QStringLiteral("Office LAN"));
     EXPECT_FALSE(Link(QStringLiteral("Absent"))->IsLinkConnected());
 }
@@ -130,7 +136,8 @@ TEST_F(NetworkManagerLinkTest, countersOfALongLivedInterfaceCountFromTheActivati
     ASSERT_TRUE(link->IsLinkConnected());
     EXPECT_EQ(link->GetLinkStats().dwBytesRcved, 0u);
     mock->UpdateProperties(device, kStatistics,
-                           {{"RxBytes", QVariant::fromValue(5000000000ull)}, {"TxBytes", QVariant::fromValue(700ull)}});
+                           {{"RxBytes", QVariant::fromValue(5000000000ull)},
+                            {"TxBytes", QVariant::fromValue(700ull)}});
     ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().dwBytesRcved != 0; }));
     clock.Step(3000);
     const LinkStats stats = link->GetLinkStats();
@@ -142,7 +149,8 @@ TEST_F(NetworkManagerLinkTest, countersOfALongLivedInterfaceCountFromTheActivati
 TEST_F(NetworkManagerLinkTest, countersAreReadFromTheInterfaceWhenTheKernelShowsIt) {
     temp.Write("ppp0/statistics/rx_bytes", "123456\n");
     temp.Write("ppp0/statistics/tx_bytes", "654321\n");
-    mock->Activate(DeviceWithStatistics("modem0", "ppp0", kModem, 1, 1), mock->AddProfile("Mobile", "gsm"), "0");
+    mock->Activate(DeviceWithStatistics("modem0", "ppp0", kModem, 1, 1),
+                   mock->AddProfile("Mobile", "gsm"), "0");
     const LinkStats stats = Link()->GetLinkStats();
     EXPECT_EQ(stats.dwBytesRcved, 123456u);
     EXPECT_EQ(stats.dwBytesXmited, 654321u);
@@ -150,9 +158,10 @@ TEST_F(NetworkManagerLinkTest, countersAreReadFromTheInterfaceWhenTheKernelShows
 
 TEST_F(NetworkManagerLinkTest, aModemsBearerGivesSpeedAndStartOfTheCall) {
     const qulonglong minuteAgo = static_cast<qulonglong>(QDateTime::currentSecsSinceEpoch() - 60);
-    const QString modem = mock->AddModemWithBearer(
-        {{"start-date", QVariant::fromValue(minuteAgo)}, {"downlink-speed", QVariant::fromValue(7200000ull)},
-         {"uplink-speed", QVariant::fromValue(384000ull)}});
+    const QString modem =
+        mock->AddModemWithBearer({{"start-date", QVariant::fromValue(minuteAgo)},
+                                  {"downlink-speed", QVariant::fromValue(7200000ull)},
+                                  {"uplink-speed", QVariant::fromValue(384000ull)}});
     const QString device = DeviceWithStatistics("modem0", "ppp0", kModem, 0, 0);
     mock->AddProperties(device, kDevice, {{"Udi", modem}});
     mock->Activate(device, mock->AddProfile("Mobile", "gsm"), "0");
@@ -163,9 +172,10 @@ TEST_F(NetworkManagerLinkTest, aModemsBearerGivesSpeedAndStartOfTheCall) {
 }
 
 TEST_F(NetworkManagerLinkTest, hangUpDeactivatesTheWatchedConnection) {
-    mock->Activate(mock->AddDevice("eth0", "eth0"), mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
-    const QString active =
-        mock->Activate(mock->AddDevice("modem0", "ppp0", kModem), mock->AddProfile("Mobile", "gsm"), "1");
+    mock->Activate(mock->AddDevice("eth0", "eth0"),
+                   mock->AddProfile("Office LAN", "802-3-ethernet"), "0");
+    const QString active = mock->Activate(mock->AddDevice("modem0", "ppp0", kModem),
+                                          mock->AddProfile("Mobile", "gsm"), "1");
     auto link = Link();
     ASSERT_TRUE(link->IsLinkConnected());
     link->HangUpLink();
