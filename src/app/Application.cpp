@@ -37,13 +37,13 @@ const QString kTitle = QStringLiteral("Vantoril");
 
 Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          const Clock& clock, const MonotonicClock& steady, QLocale locale,
-                         TrayHost tray)
+                         TrayHost tray, std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
       link_(std::move(link)),
       clock_(clock),
       locale_(std::move(locale)),
       trayHost_(tray),
-      address_(std::make_unique<LocalAddress>(*link_, steady)),
+      address_(std::make_unique<LocalAddress>(*link_, steady, std::move(addressQueries))),
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(counters_, folder_, clock_, locale_, *link_,
                                                       [this]() -> Form4& { return Indicator(); })),

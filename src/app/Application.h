@@ -15,6 +15,7 @@
 
 #include <memory>
 
+class AddressQueries;
 class Clock;
 class Form1;
 class Form4;
@@ -32,9 +33,11 @@ inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings windo
 class Application : public QObject {
     Q_OBJECT
 public:
-    // The clocks must outlive the application; the link belongs to it from now on.
+    // The clocks must outlive the application; the link belongs to it from now on. The
+    // address queries are the system's unless given.
     Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
-                const MonotonicClock& steady, QLocale locale, TrayHost tray);
+                const MonotonicClock& steady, QLocale locale, TrayHost tray,
+                std::shared_ptr<AddressQueries> addressQueries = nullptr);
     ~Application() override;
 
     // The start-up sequence. False when another instance runs: the user has been told

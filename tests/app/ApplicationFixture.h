@@ -8,6 +8,7 @@
 #include "shell/ui/Form1.h"
 
 #include "FakeLink.h"
+#include "FixedAddress.h"
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
@@ -33,7 +34,7 @@ protected:
         auto fake = std::make_unique<FakeLink>();
         link = fake.get();
         app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake), clock,
-                                            steady, RussianLocale(), tray);
+                                            steady, RussianLocale(), tray, std::make_shared<FixedAddress>());
         started = app->Start(instance);
         return *app;
     }

@@ -10,6 +10,7 @@
 #include "shell/Settings.h"
 
 #include "FakeLink.h"
+#include "FixedAddress.h"
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
@@ -18,15 +19,6 @@
 
 #include <functional>
 #include <memory>
-
-class FixedAddress final : public AddressQueries {
-public:
-    std::optional<QString> HostName(int*) override { return QStringLiteral("host"); }
-    std::optional<std::vector<IPv4>> ResolveHost(const QString&) override {
-        return std::vector<IPv4>{0x0A000005};
-    }
-    std::vector<IPv4> InterfaceAddresses(const QString&) override { return {}; }
-};
 
 class IndicatorFixture : public ::testing::Test {
 protected:
