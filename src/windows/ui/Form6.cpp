@@ -27,15 +27,12 @@ const QString kPlaceAndYear = QStringLiteral("Урал, 2026");
 // The three lines beside the logo share one width, up to the window's right margin.
 constexpr int kLineWidth = 2580;
 
-const QStringList& ThanksList() {
-    static const QStringList kNames = {
-        QStringLiteral("Алексей Дроздов"),  QStringLiteral("Марина Ветрова"),
-        QStringLiteral("Павел Кручинин"),   QStringLiteral("Ольга Лесницкая"),
-        QStringLiteral("Григорий Саватеев"), QStringLiteral("Дарья Орешкина"),
-        QStringLiteral("Степан Улитин"),    QStringLiteral("Нина Ястребова"),
-        QStringLiteral("Тимур Хасанов")};
-    return kNames;
-}
+const QStringList kThanks = {
+    QStringLiteral("Алексей Дроздов"),   QStringLiteral("Марина Ветрова"),
+    QStringLiteral("Павел Кручинин"),    QStringLiteral("Ольга Лесницкая"),
+    QStringLiteral("Григорий Саватеев"), QStringLiteral("Дарья Орешкина"),
+    QStringLiteral("Степан Улитин"),     QStringLiteral("Нина Ястребова"),
+    QStringLiteral("Тимур Хасанов")};
 
 }  // namespace
 
@@ -67,15 +64,7 @@ Form6::Form6(QWidget* parent)
     AddLabel("Label5", QStringLiteral("Спасибы:"), scale_.Rect(2040, 1080, 2640, 195))
         ->setAlignment(Qt::AlignCenter);
 
-    auto* thanks = new QTextEdit(this);
-    thanks->setObjectName("Text1");
-    thanks->setReadOnly(true);
-    thanks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    thanks->setPlainText(ThanksList().join('\n'));
-    thanks->selectAll();
-    thanks->setAlignment(Qt::AlignCenter);
-    thanks->moveCursor(QTextCursor::Start);
-    thanks->setGeometry(scale_.Rect(2040, 1320, 2655, 1935));
+    AddThanksList(scale_.Rect(2040, 1320, 2655, 1935));
 
     AddLabel("Label6", kPlaceAndYear, scale_.Rect(840, 3000, 1110, 195));
 
@@ -129,6 +118,18 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void Form6::AddThanksList(const QRect& geometry) {
+    auto* thanks = new QTextEdit(this);
+    thanks->setObjectName("Text1");
+    thanks->setReadOnly(true);
+    thanks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    thanks->setPlainText(kThanks.join('\n'));  // one name a line, none after the last
+    thanks->selectAll();
+    thanks->setAlignment(Qt::AlignCenter);
+    thanks->moveCursor(QTextCursor::Start);
+    thanks->setGeometry(geometry);
 }
 
 QLabel* Form6::AddLabel(const char* name, const QString& text, const QRect& geometry) {

@@ -23,6 +23,7 @@ protected:
 
 private:
     void FitScale(const QFont& titleFont);
+    void AddThanksList(const QRect& geometry);
     QLabel* AddLabel(const char* name, const QString& text, const QRect& geometry);
     QLabel* AddLink(const char* name, const QString& text, const QRect& geometry);
 
