@@ -39,8 +39,14 @@ void AfTIcon::Show() {
 
 void AfTIcon::Hide() {
     if (!iconShown_) return;
-    platformIcon_->hide();
     iconShown_ = false;
+    // Hiding deletes the icon's window. Inside a click handler (the tray menu's "Выход")
+    // that window's own mouse handler is still on the stack, so its removal waits until
+    // the handler has returned.
+    if (inHandler_)
+        QMetaObject::invokeMethod(platformIcon_, &QSystemTrayIcon::hide, Qt::QueuedConnection);
+    else
+        platformIcon_->hide();
 }
 
 bool AfTIcon::ShowBalloonToolTip(int timeout, const QString& text, const QString& title,
