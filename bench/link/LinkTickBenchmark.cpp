@@ -1,5 +1,6 @@
 // The link work of one sampling tick (connected?, statistics, name) for each backend.
 #include "link/KernelLink.h"
+#include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
@@ -67,6 +68,16 @@ void NetworkManagerTick(benchmark::State& state, bool sysfs) {
 }
 BENCHMARK_CAPTURE(NetworkManagerTick, sysfs, true)->MinTime(3.0);
 BENCHMARK_CAPTURE(NetworkManagerTick, dbus, false)->MinTime(3.0);
+
+// What the indicator's refresh pays for the address line: the system's own lookups run on
+// a worker thread every two seconds; the refresh only takes the last answer.
+void LocalAddressRefresh(benchmark::State& state) {
+    SteadyClock clock;
+    KernelLink link(KernelPaths(), clock, QStringLiteral("lo"));
+    LocalAddress address(link, clock);
+    for (auto _ : state) benchmark::DoNotOptimize(address.GetLocalIP());
+}
+BENCHMARK(LocalAddressRefresh)->MinTime(3.0);
 
 }  // namespace
 
