@@ -90,6 +90,7 @@ void Application::WireMenus() {
         // Without a notification area the settings window is the way to every item.
         form1_->addActions(m.mnuSysTray->actions());
         form1_->setContextMenuPolicy(Qt::ActionsContextMenu);
+        form1_->setToolTip(QStringLiteral("Меню программы: правая кнопка мыши"));
     }
 }
 
