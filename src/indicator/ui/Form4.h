@@ -62,8 +62,6 @@ public:
     // window must not be deleted yet: wait for idle().
     bool InTick() const;
 
-    const ActivityGraph& Graph() const { return graph_; }
-
     void SetWindowOpacity(int opacity) override;
     void RefreshIndicator() override;
     void SetWindowHeightTwips(int twips) override;
