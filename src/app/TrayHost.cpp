@@ -3,23 +3,31 @@
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QDBusInterface>
+#include <QDBusMessage>
+#include <QDBusVariant>
 #include <QSystemTrayIcon>
 
 namespace {
-bool StatusNotifierHostRegistered() {
-    QDBusConnection bus = QDBusConnection::sessionBus();
+constexpr int kAnswerWithinMs = 500;  // a panel that hangs must not hold up the start
+}  // namespace
+
+bool StatusNotifierHostRegistered(const QDBusConnection& bus) {
     const QString watcher = QStringLiteral("org.kde.StatusNotifierWatcher");
     if (!bus.isConnected() || !bus.interface() || !bus.interface()->isServiceRegistered(watcher))
         return false;
-    QDBusInterface properties(watcher, QStringLiteral("/StatusNotifierWatcher"), watcher, bus);
-    return properties.property("IsStatusNotifierHostRegistered").toBool();
+    QDBusMessage get = QDBusMessage::createMethodCall(
+        watcher, QStringLiteral("/StatusNotifierWatcher"),
+        QStringLiteral("org.freedesktop.DBus.Properties"), QStringLiteral("Get"));
+    get << watcher << QStringLiteral("IsStatusNotifierHostRegistered");
+    const QDBusMessage answer = bus.call(get, QDBus::Block, kAnswerWithinMs);
+    return answer.type() == QDBusMessage::ReplyMessage && !answer.arguments().isEmpty() &&
+           answer.arguments().first().value<QDBusVariant>().variant().toBool();
 }
-}  // namespace
 
 TrayHost TrayHost::Detect() {
     TrayHost host;
     host.available = QSystemTrayIcon::isSystemTrayAvailable();
-    host.reportsDoubleClicks = host.available && !StatusNotifierHostRegistered();
+    host.reportsDoubleClicks =
+        host.available && !StatusNotifierHostRegistered(QDBusConnection::sessionBus());
     return host;
 }
