@@ -35,9 +35,9 @@ namespace {
 const QString kTitle = QStringLiteral("Vantoril");
 }  // namespace
 
-Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
-                         const Clock& clock, const MonotonicClock& steady, QLocale locale,
-                         TrayHost tray, std::shared_ptr<AddressQueries> addressQueries)
+Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
+                         const MonotonicClock& steady, QLocale locale, TrayHost tray,
+                         std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
       link_(std::move(link)),
       clock_(clock),
@@ -101,7 +101,8 @@ bool Application::Start(SingleInstance& instance) {
         return false;
     }
     tray_.SetIcon(ProgramIcon());
-    tray_.SetToolTip(QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
+    tray_.SetToolTip(
+        QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
     tray_.Show();
     if (settings_.hide_start == 1 && trayHost_.available)
         form1_->hide();
@@ -158,12 +159,17 @@ void Application::WatcherTick() {
     sighting.timeCost = counters_.TimeCost;
     const WatcherStep step = watcher_.Tick(sighting, settings_);
     switch (step.indicator) {
-    case IndicatorAction::Keep: break;
-    case IndicatorAction::EnsureLoaded: Indicator(); break;
-    case IndicatorAction::Show:
-        if (!Indicator().isVisible()) Indicator().show();
-        break;
-    case IndicatorAction::Hide: Indicator().hide(); break;
+        case IndicatorAction::Keep:
+            break;
+        case IndicatorAction::EnsureLoaded:
+            Indicator();
+            break;
+        case IndicatorAction::Show:
+            if (!Indicator().isVisible()) Indicator().show();
+            break;
+        case IndicatorAction::Hide:
+            Indicator().hide();
+            break;
     }
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
@@ -181,7 +187,9 @@ void Application::OnTrayDblClick(int button) {
     if (button == AfTIcon::Left) ShowSettings();
 }
 
-void Application::ShowSettings() { form1_->ShowSettings(); }
+void Application::ShowSettings() {
+    form1_->ShowSettings();
+}
 
 void Application::ShowIndicator() {
     Form4& form = Indicator();
@@ -189,7 +197,9 @@ void Application::ShowIndicator() {
     form.raise();
 }
 
-void Application::ShowStatistics() { (new Form7(folder_))->show(); }
+void Application::ShowStatistics() {
+    (new Form7(folder_))->show();
+}
 
 void Application::OpenHelp() {
     const QString help = folder_.AppFilePath(QStringLiteral("help.chm"));

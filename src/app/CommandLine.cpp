@@ -29,7 +29,9 @@ QString HelpText() {
         "  --version  show the version\n");
 }
 
-QString VersionText() { return QStringLiteral("Vantoril 2.1.0.1\n"); }
+QString VersionText() {
+    return QStringLiteral("Vantoril 2.1.0.1\n");
+}
 
 QByteArray PreferredPlatform(const QByteArray& qpaPlatform, const QByteArray& waylandDisplay,
                              const QByteArray& x11Display) {

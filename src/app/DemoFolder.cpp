@@ -78,7 +78,8 @@ bool DemoFolder::Create(QString* error) {
         {"tar.money.dat", PriceTable()},
     };
     for (const auto& [name, bytes] : files)
-        if (!ReplaceFileAtomically(folder.filePath(QLatin1String(name)), bytes, error)) return false;
+        if (!ReplaceFileAtomically(folder.filePath(QLatin1String(name)), bytes, error))
+            return false;
     if (!folder.mkpath(QStringLiteral("connections"))) {
         *error = QStringLiteral("cannot create the folder connections in ") + dir_.path();
         return false;

@@ -32,9 +32,13 @@ ScriptCounters ProgramScriptHost::Counters() const {
     return script;
 }
 
-QString ProgramScriptHost::ProgramFolderPath() const { return folder_.Path(); }
+QString ProgramScriptHost::ProgramFolderPath() const {
+    return folder_.Path();
+}
 
-void ProgramScriptHost::SetMessageText(const QString& text) { indicator_().SetMessageText(text); }
+void ProgramScriptHost::SetMessageText(const QString& text) {
+    indicator_().SetMessageText(text);
+}
 
 void ProgramScriptHost::SetRefreshInterval(int milliseconds) {
     indicator_().SetRefreshInterval(milliseconds);
@@ -44,7 +48,9 @@ void ProgramScriptHost::SetScriptInterval(int milliseconds) {
     indicator_().SetScriptInterval(milliseconds);
 }
 
-void ProgramScriptHost::HangUpLink() { link_.HangUpLink(); }
+void ProgramScriptHost::HangUpLink() {
+    link_.HangUpLink();
+}
 
 void ProgramScriptHost::ShowError(const ScriptFault& fault) {
     QMessageBox::critical(nullptr, fault.Title(), fault.description);

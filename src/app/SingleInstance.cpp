@@ -14,4 +14,6 @@ QString SingleInstance::DefaultFolder() {
     return runtime.isEmpty() ? QDir::tempPath() : runtime;
 }
 
-bool SingleInstance::Acquire() { return lock_.isLocked() || lock_.tryLock(0); }
+bool SingleInstance::Acquire() {
+    return lock_.isLocked() || lock_.tryLock(0);
+}

@@ -20,12 +20,18 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = ParseCommandLine(arguments);
     switch (line.mode) {
-    case CommandLine::Mode::Help: std::fputs(qPrintable(HelpText()), stdout); return 0;
-    case CommandLine::Mode::Version: std::fputs(qPrintable(VersionText()), stdout); return 0;
-    case CommandLine::Mode::Invalid:
-        std::fprintf(stderr, "vantoril: %s\n%s", qPrintable(line.error), qPrintable(HelpText()));
-        return 2;
-    default: break;
+        case CommandLine::Mode::Help:
+            std::fputs(qPrintable(HelpText()), stdout);
+            return 0;
+        case CommandLine::Mode::Version:
+            std::fputs(qPrintable(VersionText()), stdout);
+            return 0;
+        case CommandLine::Mode::Invalid:
+            std::fprintf(stderr, "vantoril: %s\n%s", qPrintable(line.error),
+                         qPrintable(HelpText()));
+            return 2;
+        default:
+            break;
     }
 
     const QByteArray platform = PreferredPlatform(qgetenv("QT_QPA_PLATFORM"),

@@ -6,10 +6,14 @@ constexpr int kTipShown = 127;  // the tip field held 128 characters with its te
 
 QSystemTrayIcon::MessageIcon BalloonIcon(int iconType) {
     switch (iconType) {
-    case 1: return QSystemTrayIcon::Information;
-    case 2: return QSystemTrayIcon::Warning;
-    case 3: return QSystemTrayIcon::Critical;
-    default: return QSystemTrayIcon::NoIcon;
+        case 1:
+            return QSystemTrayIcon::Information;
+        case 2:
+            return QSystemTrayIcon::Warning;
+        case 3:
+            return QSystemTrayIcon::Critical;
+        default:
+            return QSystemTrayIcon::NoIcon;
     }
 }
 }  // namespace
@@ -18,7 +22,9 @@ AfTIcon::AfTIcon(QObject* parent) : QObject(parent), platformIcon_(new QSystemTr
     connect(platformIcon_, &QSystemTrayIcon::activated, this, &AfTIcon::OnActivated);
 }
 
-AfTIcon::~AfTIcon() { Hide(); }
+AfTIcon::~AfTIcon() {
+    Hide();
+}
 
 void AfTIcon::SetToolTip(const QString& text) {
     toolTip_ = QString(text + QLatin1Char(' ')).left(kTipShown);
@@ -62,10 +68,17 @@ bool AfTIcon::ShowBalloonToolTip(int timeout, const QString& text, const QString
 
 void AfTIcon::OnActivated(QSystemTrayIcon::ActivationReason reason) {
     switch (reason) {
-    case QSystemTrayIcon::Trigger: Raise(&AfTIcon::Click, Left); break;
-    case QSystemTrayIcon::DoubleClick: Raise(&AfTIcon::DblClick, Left); break;
-    case QSystemTrayIcon::Context: Raise(&AfTIcon::Click, Right); break;
-    default: break;  // the middle button and anything else raise nothing
+        case QSystemTrayIcon::Trigger:
+            Raise(&AfTIcon::Click, Left);
+            break;
+        case QSystemTrayIcon::DoubleClick:
+            Raise(&AfTIcon::DblClick, Left);
+            break;
+        case QSystemTrayIcon::Context:
+            Raise(&AfTIcon::Click, Right);
+            break;
+        default:
+            break;  // the middle button and anything else raise nothing
     }
 }
 

@@ -32,8 +32,8 @@ public:
     // has always been a 16-bit value: above 32 seconds (or below -32) the call fails
     // with "Overflow" and nothing changes. `iconType`: 0 none, 1 information,
     // 2 warning, 3 error.
-    bool ShowBalloonToolTip(int timeout, const QString& text, const QString& title,
-                            int iconType, QString* error = nullptr);
+    bool ShowBalloonToolTip(int timeout, const QString& text, const QString& title, int iconType,
+                            QString* error = nullptr);
 
 Q_SIGNALS:
     void Click(int button);     // a press on the icon

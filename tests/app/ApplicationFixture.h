@@ -26,29 +26,38 @@
 class ApplicationFixture : public ::testing::Test {
 protected:
     void WriteSettings(const QByteArray& lines) {
-        programFolder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\nTransparent=255\r\n" + lines);
+        programFolder.Write(QStringLiteral("inet.conf"),
+                            "[Vantoril]\r\nTransparent=255\r\n" + lines);
     }
 
     // A notification area that reports double clicks (an X11 tray) unless told otherwise.
     Application& Run(TrayHost tray = TrayHost{true, true}) {
         auto fake = std::make_unique<FakeLink>();
         link = fake.get();
-        app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake), clock,
-                                            steady, RussianLocale(), tray, std::make_shared<FixedAddress>());
+        app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake),
+                                            clock, steady, RussianLocale(), tray,
+                                            std::make_shared<FixedAddress>());
         started = app->Start(instance);
         return *app;
     }
 
-    QAction& Item(const char* name) { return *app->SettingsWindow().findChild<QAction*>(QLatin1String(name)); }
-    QString Conf() const { return QString::fromUtf8(programFolder.Read(QStringLiteral("inet.conf"))); }
-    QString Message() { return app->Indicator().findChild<QLabel*>(QStringLiteral("Label8"))->text(); }
+    QAction& Item(const char* name) {
+        return *app->SettingsWindow().findChild<QAction*>(QLatin1String(name));
+    }
+    QString Conf() const {
+        return QString::fromUtf8(programFolder.Read(QStringLiteral("inet.conf")));
+    }
+    QString Message() {
+        return app->Indicator().findChild<QLabel*>(QStringLiteral("Label8"))->text();
+    }
 
     // Closes the modal box that the code under test is about to open, noting its text.
     void CloseNextBox(QString* text) {
         QTimer::singleShot(0, [text] {
             QWidget* box = QApplication::activeModalWidget();
             ASSERT_NE(box, nullptr);
-            if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label"))) *text = label->text();
+            if (auto* label = box->findChild<QLabel*>(QStringLiteral("qt_msgbox_label")))
+                *text = label->text();
             box->close();
         });
     }

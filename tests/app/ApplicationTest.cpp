@@ -127,7 +127,9 @@ TEST_F(ProgramMenusTest, settingsWindowCloseBoxHidesItAndTheProgramGoesOn) {
 TEST_F(ProgramMenusTest, stayOnTopFollowsTheCheckMarkAlsoAfterAReload) {
     WriteSettings("hide_start=1\r\n");
     Run();
-    const auto onTop = [this] { return app->Indicator().windowFlags().testFlag(Qt::WindowStaysOnTopHint); };
+    const auto onTop = [this] {
+        return app->Indicator().windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+    };
     EXPECT_FALSE(onTop());
     Item("mnuStayOnTop").trigger();
     EXPECT_TRUE(Item("mnuStayOnTop").isChecked());
@@ -148,7 +150,8 @@ TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
     programFolder.Write(QStringLiteral("help.chm"), "ITSF");
     Item("mnuHelp").trigger();
     ASSERT_EQ(opened.urls.size(), 1);
-    EXPECT_EQ(opened.urls.first(), QUrl::fromLocalFile(programFolder.File(QStringLiteral("help.chm"))));
+    EXPECT_EQ(opened.urls.first(),
+              QUrl::fromLocalFile(programFolder.File(QStringLiteral("help.chm"))));
 }
 
 TEST_F(ProgramMenusTest, settingsWindowOpensBothEditorsModally) {
@@ -232,7 +235,9 @@ TEST_F(ScriptTimer, intervalSetByAScriptLastsUntilTheIndicatorIsLoadedAgain) {
     Run();
     programFolder.Write(QStringLiteral("script.vsc"), "timer_script(1000)\r\n");
     app->ScriptTick();
-    const auto interval = [this] { return app->Indicator().findChild<QTimer*>(QStringLiteral("Timer2"))->interval(); };
+    const auto interval = [this] {
+        return app->Indicator().findChild<QTimer*>(QStringLiteral("Timer2"))->interval();
+    };
     EXPECT_EQ(interval(), 1000);
     programFolder.Write(QStringLiteral("script.vsc"), "");
     Item("mnuClose").trigger();

@@ -31,7 +31,8 @@ TEST(DemoFolder, holdsSettingsTariffScriptScenarioAndStatisticsFolder) {
         EXPECT_TRUE(QFileInfo(folder.AppFilePath(QStringLiteral("connections"))).isDir());
         EXPECT_TRUE(QFileInfo::exists(folder.AppFilePath(QStringLiteral("script.vsc"))));
         QString scenarioError;
-        EXPECT_TRUE(ScenarioLink::LoadFile(folder.AppFilePath(QStringLiteral("demo.scenario")), &scenarioError))
+        EXPECT_TRUE(ScenarioLink::LoadFile(folder.AppFilePath(QStringLiteral("demo.scenario")),
+                                           &scenarioError))
             << scenarioError.toStdString();
     }
     EXPECT_FALSE(QDir(path).exists());  // nothing of the demo stays behind

@@ -25,7 +25,8 @@ protected:
         if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
             GTEST_SKIP() << "needs dbus-daemon for a private bus";
         daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--session"), QStringLiteral("--nofork"), QStringLiteral("--print-address=1")});
+                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
+                      QStringLiteral("--print-address=1")});
         ASSERT_TRUE(daemon.waitForReadyRead(5000));
         address = QString::fromUtf8(daemon.readLine()).trimmed();
         watcherThread.start();
@@ -48,7 +49,9 @@ protected:
         ASSERT_TRUE(panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
     }
 
-    QDBusConnection Program() { return QDBusConnection::connectToBus(address, QStringLiteral("program")); }
+    QDBusConnection Program() {
+        return QDBusConnection::connectToBus(address, QStringLiteral("program"));
+    }
 
     QProcess daemon;
     QString address;

@@ -41,7 +41,8 @@ protected:
             GTEST_SKIP() << "needs " << tool.toStdString() << " for a private X server";
         if (!display.Running()) GTEST_SKIP() << "Xvfb did not start";
         // The program lives beside its executable: a copy makes the folder its own.
-        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORIL_EXECUTABLE), folder.File(QStringLiteral("vantoril"))));
+        ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORIL_EXECUTABLE),
+                                folder.File(QStringLiteral("vantoril"))));
         folder.Write(QStringLiteral("inet.conf"), kSettings);
         folder.Write(QStringLiteral("link.scenario"), kScenario);
         folder.Write(QStringLiteral("tar.money.dat"), QByteArray("\0\0\0\x40", 4));  // 2 a MB
@@ -87,7 +88,9 @@ TEST_F(ProgramRun, startsShowsTheIndicatorRefusesASecondStartAndKeepsItsFiles) {
     const QString book = QStringLiteral("connections/E2E Line.vlg");
     ASSERT_TRUE(WaitFor([&] { return folder.Exists(book); }, 12000)) << "nothing booked";
     const QString booked = QString::fromUtf8(folder.Read(book));
-    EXPECT_TRUE(booked.startsWith(QStringLiteral("[Statistic]\r\n") + QDate::currentDate().toString(QStringLiteral("MM.yyyy")) + QLatin1Char('=')))
+    EXPECT_TRUE(booked.startsWith(QStringLiteral("[Statistic]\r\n") +
+                                  QDate::currentDate().toString(QStringLiteral("MM.yyyy")) +
+                                  QLatin1Char('=')))
         << booked.toStdString();
 
     // The end of the session is an orderly exit: the indicator's position is stored.

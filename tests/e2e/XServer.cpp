@@ -11,13 +11,15 @@ XServer::XServer() {
         if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) ||
             QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
             continue;
-        server_.start(QStringLiteral("Xvfb"), {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"),
-                                               QStringLiteral("0"), QStringLiteral("1024x600x24"),
-                                               QStringLiteral("-nolisten"), QStringLiteral("tcp")});
+        server_.start(
+            QStringLiteral("Xvfb"),
+            {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
+             QStringLiteral("1024x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
         const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
         server_.waitForStarted(5000);
         const QDeadlineTimer deadline(5000);
-        while (!deadline.hasExpired() && server_.state() == QProcess::Running && !QFileInfo::exists(socket))
+        while (!deadline.hasExpired() && server_.state() == QProcess::Running &&
+               !QFileInfo::exists(socket))
             QThread::msleep(20);
         if (server_.state() == QProcess::Running && QFileInfo::exists(socket))
             display_ = QStringLiteral(":%1").arg(number);
@@ -48,7 +50,8 @@ QString XServer::Run(const QStringList& arguments) const {
 }
 
 QStringList XServer::FindWindows(const QString& namePattern) const {
-    return Run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"), namePattern})
+    return Run({QStringLiteral("search"), QStringLiteral("--onlyvisible"), QStringLiteral("--name"),
+                namePattern})
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 

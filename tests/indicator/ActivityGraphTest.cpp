@@ -110,7 +110,7 @@ TEST(GraphEndPieces, roundedCapsOnTheWindowColour) {
     const QImage left = ActivityGraph::EndPiece(true);
     const QImage right = ActivityGraph::EndPiece(false);
     ASSERT_EQ(left.size(), QSize(28, kGraphHeight));
-    EXPECT_EQ(QColor(left.pixel(0, 0)), QColor(119, 149, 175));     // outside the rounding
+    EXPECT_EQ(QColor(left.pixel(0, 0)), QColor(119, 149, 175));  // outside the rounding
     EXPECT_EQ(QColor(right.pixel(27, 29)), QColor(119, 149, 175));
     EXPECT_EQ(QColor(left.pixel(27, 15)), QColor(ActivityGraph::Background().pixel(27, 15)));
     EXPECT_EQ(QColor(right.pixel(0, 15)), QColor(ActivityGraph::Background().pixel(0, 15)));

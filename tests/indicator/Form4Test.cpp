@@ -11,7 +11,9 @@ QString Text(const Form4& form, const char* label) {
     return form.findChild<QLabel*>(QLatin1String(label))->text();
 }
 
-QTimer& Timer(const Form4& form, const char* name) { return *form.findChild<QTimer*>(QLatin1String(name)); }
+QTimer& Timer(const Form4& form, const char* name) {
+    return *form.findChild<QTimer*>(QLatin1String(name));
+}
 }  // namespace
 
 using Form4Window = IndicatorFixture;

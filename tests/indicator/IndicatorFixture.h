@@ -27,12 +27,14 @@ protected:
           address(link, steady, std::make_shared<FixedAddress>()),
           sampling(folder, clock, link, settings, counters) {}
 
-    void WriteSettings(const QByteArray& lines) { temp.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\n" + lines); }
+    void WriteSettings(const QByteArray& lines) {
+        temp.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\n" + lines);
+    }
 
     std::unique_ptr<Form4> LoadIndicator() {
-        auto form = std::make_unique<Form4>(IndicatorServices{
-            folder, settings, counters, link, address, sampling, [this] { ScriptRan(); },
-            RussianLocale()});
+        auto form = std::make_unique<Form4>(
+            IndicatorServices{folder, settings, counters, link, address, sampling,
+                              [this] { ScriptRan(); }, RussianLocale()});
         current = form.get();
         form->Load();
         return form;

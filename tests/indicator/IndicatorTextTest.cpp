@@ -23,7 +23,8 @@ TrafficCounters Sample() {
 }  // namespace
 
 TEST(IndicatorLines, byTrafficShowsTheThreeTrafficCosts) {
-    const IndicatorLines lines = ComposeIndicatorLines(Sample(), 0, QStringLiteral("10.0.0.5"), RussianLocale());
+    const IndicatorLines lines =
+        ComposeIndicatorLines(Sample(), 0, QStringLiteral("10.0.0.5"), RussianLocale());
     EXPECT_EQ(lines.Label2, QStringLiteral("Получено: 1,5 / 3"));
     EXPECT_EQ(lines.Label3, QStringLiteral("Передано: 0,25 / 0,5"));
     EXPECT_EQ(lines.Label4, QStringLiteral("Всего: 1,75 / 3,5"));
@@ -42,7 +43,8 @@ TEST(IndicatorLines, byTimeShowsOnlyTheTimeCost) {
 
 TEST(IndicatorLines, otherTariffTypesShowNoCost) {
     for (int32_t type : {2, -1}) {
-        const IndicatorLines lines = ComposeIndicatorLines(Sample(), type, QString(), RussianLocale());
+        const IndicatorLines lines =
+            ComposeIndicatorLines(Sample(), type, QString(), RussianLocale());
         for (const QString& text : {lines.Label2, lines.Label3, lines.Label4, lines.Label7})
             EXPECT_FALSE(text.contains(QStringLiteral(" / "))) << text.toStdString();
     }

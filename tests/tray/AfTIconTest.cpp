@@ -14,7 +14,9 @@ QIcon SomeIcon() {
     return QIcon(pixmap);
 }
 
-QSystemTrayIcon& PlatformIcon(AfTIcon& tray) { return *tray.findChild<QSystemTrayIcon*>(); }
+QSystemTrayIcon& PlatformIcon(AfTIcon& tray) {
+    return *tray.findChild<QSystemTrayIcon*>();
+}
 
 struct Event {
     bool dbl;
@@ -68,10 +70,13 @@ TEST(AfTIconShow, nullPictureHidesAndANewOneWaitsForShow) {
 TEST(AfTIconBalloon, timeoutAbove32SecondsOverflows) {
     AfTIcon tray;
     QString error;
-    EXPECT_TRUE(tray.ShowBalloonToolTip(10, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
-    EXPECT_TRUE(tray.ShowBalloonToolTip(32, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_TRUE(
+        tray.ShowBalloonToolTip(10, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_TRUE(
+        tray.ShowBalloonToolTip(32, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
     EXPECT_TRUE(error.isEmpty());
-    EXPECT_FALSE(tray.ShowBalloonToolTip(33, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
+    EXPECT_FALSE(
+        tray.ShowBalloonToolTip(33, QStringLiteral("text"), QStringLiteral("title"), 1, &error));
     EXPECT_EQ(error, QStringLiteral("Overflow"));
     EXPECT_FALSE(tray.ShowBalloonToolTip(-33, QString(), QString(), 0));
 }
@@ -79,10 +84,16 @@ TEST(AfTIconBalloon, timeoutAbove32SecondsOverflows) {
 class AfTIconEvents : public ::testing::Test {
 protected:
     void SetUp() override {
-        QObject::connect(&tray, &AfTIcon::Click, [this](int button) { events.push_back({false, button}); });
-        QObject::connect(&tray, &AfTIcon::DblClick, [this](int button) { events.push_back({true, button}); });
+        QObject::connect(&tray, &AfTIcon::Click, [this](int button) {
+            events.push_back({false, button});
+        });
+        QObject::connect(&tray, &AfTIcon::DblClick, [this](int button) {
+            events.push_back({true, button});
+        });
     }
-    void Press(QSystemTrayIcon::ActivationReason reason) { Q_EMIT PlatformIcon(tray).activated(reason); }
+    void Press(QSystemTrayIcon::ActivationReason reason) {
+        Q_EMIT PlatformIcon(tray).activated(reason);
+    }
 
     AfTIcon tray;
     std::vector<Event> events;

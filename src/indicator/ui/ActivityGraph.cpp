@@ -9,7 +9,9 @@
 #include <QPainterPath>
 
 // Resources of a static library must be registered by hand, outside any namespace.
-static void LoadGraphResources() { Q_INIT_RESOURCE(graph); }
+static void LoadGraphResources() {
+    Q_INIT_RESOURCE(graph);
+}
 
 namespace {
 constexpr int kEndPieceWidth = 28;

@@ -31,7 +31,9 @@ const QString kLeftKey = QStringLiteral("i_left");
 const QString kTopKey = QStringLiteral("i_top");
 
 // A stored coordinate in twips as pixels; missing or non-numeric texts read as 0.
-int SavedPixels(const QString& text) { return RoundToInt32(ReadNumber(text) / 15.0); }
+int SavedPixels(const QString& text) {
+    return RoundToInt32(ReadNumber(text) / 15.0);
+}
 
 void SetInterval(QTimer& timer, int milliseconds) {
     if (milliseconds < 0 || milliseconds > kMaxInterval) return;
@@ -44,8 +46,8 @@ void SetInterval(QTimer& timer, int milliseconds) {
 }  // namespace
 
 Form4::Form4(IndicatorServices services, QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QWidget(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -123,7 +125,8 @@ void Form4::Unload() {
 void Form4::MoveToSavedPosition() {
     const QString file = services_.folder.AppFilePath(QString::fromLatin1(kSettingsFile));
     const QString section = QString::fromLatin1(kSettingsSection);
-    move(SavedPixels(ReadIni(section, kLeftKey, file)), SavedPixels(ReadIni(section, kTopKey, file)));
+    move(SavedPixels(ReadIni(section, kLeftKey, file)),
+         SavedPixels(ReadIni(section, kTopKey, file)));
 }
 
 void Form4::ApplyColours() {
@@ -139,13 +142,21 @@ void Form4::ApplyColours() {
     }
 }
 
-void Form4::ShowGraph() { Picture1_->setPixmap(QPixmap::fromImage(graph_.Chart())); }
+void Form4::ShowGraph() {
+    Picture1_->setPixmap(QPixmap::fromImage(graph_.Chart()));
+}
 
-void Form4::SetMessageText(const QString& text) { Label8_->setText(text); }
+void Form4::SetMessageText(const QString& text) {
+    Label8_->setText(text);
+}
 
-void Form4::SetRefreshInterval(int milliseconds) { SetInterval(*Timer1_, milliseconds); }
+void Form4::SetRefreshInterval(int milliseconds) {
+    SetInterval(*Timer1_, milliseconds);
+}
 
-void Form4::SetScriptInterval(int milliseconds) { SetInterval(*Timer2_, milliseconds); }
+void Form4::SetScriptInterval(int milliseconds) {
+    SetInterval(*Timer2_, milliseconds);
+}
 
 void Form4::SetStayOnTop(bool onTop) {
     const bool wasVisible = isVisible();
@@ -179,7 +190,9 @@ void Form4::RunGraphTick() {
     TellIfIdle();
 }
 
-bool Form4::InTick() const { return sampling_ || scripting_ || graphing_; }
+bool Form4::InTick() const {
+    return sampling_ || scripting_ || graphing_;
+}
 
 void Form4::TellIfIdle() {
     if (!InTick()) Q_EMIT idle();
@@ -217,7 +230,8 @@ void Form4::SetWindowHeightTwips(int twips) {
 bool Form4::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::MouseButtonPress) {
         const auto* press = static_cast<QMouseEvent*>(event);
-        if (press->button() == Qt::RightButton) Q_EMIT menuRequested(press->globalPosition().toPoint());
+        if (press->button() == Qt::RightButton)
+            Q_EMIT menuRequested(press->globalPosition().toPoint());
         return true;  // a label press does nothing else
     }
     return QWidget::eventFilter(watched, event);

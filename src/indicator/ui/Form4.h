@@ -21,8 +21,8 @@ struct TrafficCounters;
 // What the indicator reads and drives; everything belongs to the caller and outlives it.
 struct IndicatorServices {
     const ProgramFolder& folder;
-    const Settings& settings;       // as the last sampling tick loaded it
-    TrafficCounters& counters;      // the graph tick copies its statistics into Stats
+    const Settings& settings;   // as the last sampling tick loaded it
+    TrafficCounters& counters;  // the graph tick copies its statistics into Stats
     LinkSource& link;
     LocalAddress& address;
     SampleTick& sampling;

@@ -47,7 +47,8 @@ IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t ta
                             byTraffic, counters.TotalCost, locale);
     lines.Label5 = QStringLiteral("Скорость: ") + QString::number(counters.LinkBps);
     lines.Label6 = QStringLiteral("IP: ") + localAddress;
-    lines.Label7 = WithCost(QStringLiteral("Время: ") + OnlineTimeText(counters.OnlineSeconds, locale),
-                            byTime, counters.TimeCost, locale);
+    lines.Label7 =
+        WithCost(QStringLiteral("Время: ") + OnlineTimeText(counters.OnlineSeconds, locale), byTime,
+                 counters.TimeCost, locale);
     return lines;
 }
