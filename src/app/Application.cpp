@@ -2,6 +2,7 @@
 // connection watcher.
 #include "app/Application.h"
 
+#include "app/HelpDocument.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
 #include "indicator/SampleTick.h"
@@ -25,7 +26,6 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QFile>
-#include <QFileInfo>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -202,8 +202,8 @@ void Application::ShowStatistics() {
 }
 
 void Application::OpenHelp() {
-    const QString help = folder_.AppFilePath(QStringLiteral("help.chm"));
-    if (QFileInfo::exists(help)) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
+    const QString help = HelpDocument(folder_, QCoreApplication::applicationDirPath());
+    if (!help.isEmpty()) QDesktopServices::openUrl(QUrl::fromLocalFile(help));
 }
 
 void Application::ToggleStayOnTop() {

@@ -1,0 +1,17 @@
+// Choice of the help document.
+#include "app/HelpDocument.h"
+
+#include "shell/ProgramFolder.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+QString HelpDocument(const ProgramFolder& folder, const QString& executableFolder) {
+    const QString candidates[] = {
+        folder.AppFilePath(QStringLiteral("help.chm")),
+        QDir::cleanPath(executableFolder + QStringLiteral("/../share/doc/vantoril/README.md")),
+    };
+    for (const QString& path : candidates)
+        if (QFileInfo(path).isFile()) return QFileInfo(path).canonicalFilePath();
+    return QString();
+}
