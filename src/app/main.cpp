@@ -10,6 +10,7 @@
 #include "shell/ui/WindowLook.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -20,9 +21,12 @@ int main(int argc, char** argv) {
     for (int i = 1; i < argc; ++i) arguments << QString::fromLocal8Bit(argv[i]);
     const CommandLine line = ParseCommandLine(arguments);
     switch (line.mode) {
-        case CommandLine::Mode::Help:
-            std::fputs(qPrintable(HelpText()), stdout);
+        case CommandLine::Mode::Help: {
+            const QCoreApplication core(argc, argv);  // for the executable's folder
+            std::printf("%sprogram folder: %s\n", qPrintable(HelpText()),
+                        qPrintable(QDir::toNativeSeparators(ProgramFolder::Choose().Path())));
             return 0;
+        }
         case CommandLine::Mode::Version:
             std::fputs(qPrintable(VersionText()), stdout);
             return 0;
