@@ -3,8 +3,7 @@
 
 #include <QString>
 
-// Fault numbers are those a user of the scripting language knows from other
-// interpreters: 5 invalid argument, 6 overflow, 11 division by zero, 380 invalid value.
+// The number of each fault, as the error box's title shows it.
 enum class ScriptFaultKind {
     InvalidArgument = 5,  // "^" with a negative base and a fractional power
     Overflow = 6,         // a number beyond its range; a script beyond the size limits
