@@ -7,9 +7,9 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
-#include <QKeyEvent>
 #include <QScrollBar>
 #include <QStyle>
 #include <QWindow>
@@ -26,20 +26,14 @@ QGroupBox* AddGroup(QWidget* window, const QString& caption, const QRect& geomet
     return group;
 }
 
-QCheckBox* AddCheck(QWidget* group, const char* name, const QString& caption,
+// A named control with a caption, placed in its parent.
+template <typename Control>
+Control* AddControl(QWidget* parent, const char* name, const QString& caption,
                     const QRect& geometry) {
-    auto* check = new QCheckBox(caption, group);
-    check->setObjectName(name);
-    check->setGeometry(geometry);
-    return check;
-}
-
-QPushButton* AddButton(QWidget* parent, const char* name, const QString& caption,
-                       const QRect& geometry) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setGeometry(geometry);
-    return button;
+    auto* control = new Control(caption, parent);
+    control->setObjectName(name);
+    control->setGeometry(geometry);
+    return control;
 }
 
 QLabel* AddLabel(QWidget* group, const QString& text, const QRect& geometry) {
@@ -60,7 +54,9 @@ const QString kEditScript = QStringLiteral("Редактировать скри�
 const QString kEditTariff = QStringLiteral("Редактировать тариф");
 
 // A flag shows as ticked only when it is exactly 1, the value that switches it on.
-bool IsOn(int16_t flag) { return flag == 1; }
+bool IsOn(int16_t flag) {
+    return flag == 1;
+}
 
 }  // namespace
 
@@ -92,7 +88,8 @@ void Form1::FitScale() {
         probe.setFont(font());
         scale_.Fit(probe.sizeHint().width(), 2415);
     };
-    for (const QString& caption : {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart}) {
+    for (const QString& caption :
+         {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart}) {
         QCheckBox check(caption);
         fit(check);
     }
@@ -113,8 +110,10 @@ void Form1::BuildIndicatorGroup() {
     HS_->setObjectName("HS");
     HS_->setRange(0, 255);
     HS_->setGeometry(scale_.Rect(120, 480, 2415, 255));
-    Check1_ = AddCheck(group, "Check1", kShowAutomatically, scale_.Rect(120, 730, 2415, 255));
-    Check4_ = AddCheck(group, "Check4", kActivityMonitor, scale_.Rect(120, 1080, 2415, 255));
+    Check1_ = AddControl<QCheckBox>(group, "Check1", kShowAutomatically,
+                                    scale_.Rect(120, 730, 2415, 255));
+    Check4_ =
+        AddControl<QCheckBox>(group, "Check4", kActivityMonitor, scale_.Rect(120, 1080, 2415, 255));
 }
 
 void Form1::BuildNotificationGroup() {
@@ -122,8 +121,8 @@ void Form1::BuildNotificationGroup() {
         AddGroup(this, QStringLiteral("Настройка оповещений"), scale_.Rect(2880, 0, 2655, 1395));
     AddLabel(group, QStringLiteral("Для создания оповещений используются скрипты."),
              scale_.Rect(120, 240, 2415, 480));
-    QPushButton* edit = AddButton(group, "Command1", kEditScript,
-                                  scale_.Rect(120, 840, 2415, 375));
+    QPushButton* edit =
+        AddControl<QPushButton>(group, "Command1", kEditScript, scale_.Rect(120, 840, 2415, 375));
     connect(edit, &QPushButton::clicked, this, &Form1::EditScript);
 }
 
@@ -136,22 +135,23 @@ void Form1::BuildTariffGroup() {
     Combo1_->addItem(kByTraffic);
     Combo1_->addItem(kByTime);
     Combo1_->setGeometry(scale_.Rect(120, 480, 2415, 315));
-    QPushButton* edit = AddButton(group, "Command2", kEditTariff,
-                                  scale_.Rect(120, 840, 2415, 375));
+    QPushButton* edit =
+        AddControl<QPushButton>(group, "Command2", kEditTariff, scale_.Rect(120, 840, 2415, 375));
     connect(edit, &QPushButton::clicked, this, &Form1::EditTariff);
 }
 
 void Form1::BuildMiscGroup() {
     QGroupBox* group = AddGroup(this, QStringLiteral("Разное"), scale_.Rect(2880, 1440, 2655, 915));
-    Check2_ = AddCheck(group, "Check2", kHideAtStart, scale_.Rect(120, 240, 2415, 255));
-    Check3_ = AddCheck(group, "Check3", kAutostart, scale_.Rect(120, 570, 2415, 255));
+    Check2_ =
+        AddControl<QCheckBox>(group, "Check2", kHideAtStart, scale_.Rect(120, 240, 2415, 255));
+    Check3_ = AddControl<QCheckBox>(group, "Check3", kAutostart, scale_.Rect(120, 570, 2415, 255));
 }
 
 void Form1::BuildButtons() {
-    QPushButton* ok =
-        AddButton(this, "Command4", QStringLiteral("ОК"), scale_.Rect(3240, 2430, 1095, 375));
-    QPushButton* cancel =
-        AddButton(this, "Command3", QStringLiteral("Отмена"), scale_.Rect(4440, 2430, 1095, 375));
+    QPushButton* ok = AddControl<QPushButton>(this, "Command4", QStringLiteral("ОК"),
+                                              scale_.Rect(3240, 2430, 1095, 375));
+    QPushButton* cancel = AddControl<QPushButton>(this, "Command3", QStringLiteral("Отмена"),
+                                                  scale_.Rect(4440, 2430, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &Form1::AcceptSettings);
     connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
 }
@@ -163,7 +163,9 @@ void Form1::ShowSettings() {
     activateWindow();
 }
 
-void Form1::AllowClose() { closeAllowed_ = true; }
+void Form1::AllowClose() {
+    closeAllowed_ = true;
+}
 
 void Form1::showEvent(QShowEvent* event) {
     Reload();
