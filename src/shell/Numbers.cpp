@@ -3,7 +3,7 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -54,7 +54,7 @@ size_t DecimalLength(const std::string& s, bool* hasDigits) {
     }
     *hasDigits = any;
     if (!any) return 0;
-    if (i < s.size() && std::strchr("EeDd", s[i])) {
+    if (i < s.size() && (s[i] == 'E' || s[i] == 'e' || s[i] == 'D' || s[i] == 'd')) {
         size_t mark = i++;
         if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
         if (!digits()) i = mark;  // "1e" is 1: the exponent is not there
@@ -70,7 +70,9 @@ struct Decimal {
 
 Decimal ToDecimal(double value, int significant) {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, value);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, value,
+                                       std::chars_format::scientific, significant - 1);
+    *written.ptr = '\0';
     Decimal d;
     const char* p = buffer;
     if (*p == '-') {
