@@ -49,9 +49,9 @@ QString ReadLinkSourceSpec(const ProgramFolder& folder) {
                    folder.AppFilePath(QString::fromLatin1(kSettingsFile)));
 }
 
-LinkSourceChoice CreateLinkSource(const QString& spec, const ProgramFolder& folder,
+LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& folder,
                                   const MonotonicClock& clock, const KernelPaths& kernelPaths) {
-    const QString text = spec.trimmed();
+    const QString text = setting.trimmed();
     const int colon = text.indexOf(u':');
     const QString kind = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
     const QString argument = colon < 0 ? QString() : text.mid(colon + 1).trimmed();

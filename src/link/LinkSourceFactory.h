@@ -27,10 +27,10 @@ struct KernelPaths {
 // The text of key link_source, section Vantoril, of "inet.conf" (empty when missing).
 QString ReadLinkSourceSpec(const ProgramFolder& folder);
 
-// spec: empty or "auto" (NetworkManager when it answers on the system bus, else kernel
+// setting: empty or "auto" (NetworkManager when it answers on the system bus, else kernel
 // interfaces), "networkmanager", "networkmanager:ID", "kernel", "kernel:IFACE",
 // "scenario:PATH" (relative to the program folder, or absolute). The clock must outlive
 // the source.
-LinkSourceChoice CreateLinkSource(const QString& spec, const ProgramFolder& folder,
+LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& folder,
                                   const MonotonicClock& clock,
                                   const KernelPaths& kernelPaths = KernelPaths());
