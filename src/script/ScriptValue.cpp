@@ -2,6 +2,7 @@
 #include "script/ScriptValue.h"
 
 #include "shell/Numbers.h"
+#include "shell/TimeOfDay.h"
 
 ScriptValue ScriptValue::Text(QString text) {
     ScriptValue value;
@@ -51,19 +52,4 @@ double ScriptValue::ToNumber(const QLocale& locale) const {
     if (kind_ == Kind::Text) return ReadNumber(text_);
     if (kind_ == Kind::WholeNumber) return number_;  // its digits read back unchanged
     return ReadNumber(ToText(locale));
-}
-
-QString TimeOfDayFormat(const QLocale& locale) {
-    // Only letters outside quotes are format codes: "t" is the zone, "HH"/"hh" the hour.
-    const QString longFormat = locale.timeFormat(QLocale::LongFormat);
-    QString format;
-    bool quoted = false;
-    for (qsizetype i = 0; i < longFormat.size(); ++i) {
-        const QChar c = longFormat[i];
-        if (c == u'\'') quoted = !quoted;
-        const bool secondHourDigit = (c == u'H' || c == u'h') && i > 0 && longFormat[i - 1] == c;
-        if (!quoted && (c == u't' || secondHourDigit)) continue;
-        format.append(c);
-    }
-    return format.trimmed();
 }

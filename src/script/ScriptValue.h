@@ -29,7 +29,3 @@ private:
     double number_ = 0;
     QTime time_;
 };
-
-// The locale's long time format without its time zone and with hours that have no
-// leading zero, as the desktop shows a time of day in Russian: 9:05:03, 14:05:09.
-QString TimeOfDayFormat(const QLocale& locale);

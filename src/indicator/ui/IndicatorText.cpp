@@ -3,8 +3,8 @@
 
 #include "indicator/TrafficCounters.h"
 #include "shell/Numbers.h"
+#include "shell/TimeOfDay.h"
 
-#include <QRegularExpression>
 #include <QTime>
 
 namespace {
@@ -14,22 +14,14 @@ QString WithCost(const QString& figure, bool withCost, float cost, const QLocale
     return withCost ? figure + QStringLiteral(" / ") + NumberText(cost, locale) : figure;
 }
 
-// The long time format without its time zone, the hour without a leading zero.
-QString TimeFormat(const QLocale& locale) {
-    QString format = locale.timeFormat(QLocale::LongFormat);
-    format.remove(QRegularExpression(QStringLiteral("\\s*t+")));
-    format.replace(QStringLiteral("HH"), QStringLiteral("H"));
-    format.replace(QStringLiteral("hh"), QStringLiteral("h"));
-    return format.trimmed();
-}
 }  // namespace
 
 QString OnlineTimeText(int64_t seconds, const QLocale& locale) {
     const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
     const uint64_t magnitude = seconds < 0 ? uint64_t(0) - uint64_t(seconds) : uint64_t(seconds);
     const uint64_t days = magnitude / kSecondsPerDay;
-    const QString time =
-        locale.toString(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)), TimeFormat(locale));
+    const QString time = locale.toString(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)),
+                                         TimeOfDayFormat(locale));
     const QString dayCount = days > 0 ? QString::number(days) + QStringLiteral(" дн. ") : QString();
     return sign + dayCount + time;
 }
