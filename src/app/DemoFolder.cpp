@@ -2,11 +2,10 @@
 #include "app/DemoFolder.h"
 
 #include "shell/AtomicFile.h"
+#include "shell/ProgramFolder.h"
+#include "tariff/TariffTables.h"
 
 #include <QDir>
-#include <QtEndian>
-
-#include <array>
 
 namespace {
 // A 115,200 bit/s line (14,400 bytes/s) used at 50, 90, 20, 70, 40 and 75 percent.
@@ -40,27 +39,12 @@ const char kScript[] =
     "if (AL < 1) then message('Демо: соединение работает')\r\n"
     "if (AL >= 1) then message('Демо: за сеанс больше 1 МБ')\r\n";
 
-// Night hours (0 to 7) are class 1, the day class 0.
-QByteArray HourTable() {
-    QByteArray bytes;
-    for (int hour = 0; hour < 24; ++hour) {
-        const qint16 tariffClass = hour < 8 ? 1 : 0;
-        std::array<char, 2> le;
-        qToLittleEndian(tariffClass, le.data());
-        bytes.append(le.data(), 2);
-    }
-    return bytes;
-}
-
-// The price of 1 MB in each of the four classes.
-QByteArray PriceTable() {
-    QByteArray bytes;
-    for (float price : {2.5f, 1.0f, 0.0f, 0.0f}) {
-        std::array<char, 4> le;
-        qToLittleEndian(price, le.data());
-        bytes.append(le.data(), 4);
-    }
-    return bytes;
+// Night hours (0 to 7) are class 1, the day class 0; prices per MB.
+TariffTables DemoTariff() {
+    TariffTables tariff;
+    for (int hour = 0; hour < 8; ++hour) tariff.hourClasses[hour] = 1;
+    tariff.prices = {2.5f, 1.0f, 0.0f, 0.0f};
+    return tariff;
 }
 }  // namespace
 
@@ -73,13 +57,14 @@ bool DemoFolder::Create(QString* error) {
     }
     const QDir folder(dir_.path());
     const std::pair<const char*, QByteArray> files[] = {
-        {"demo.scenario", QByteArray(kScenario)}, {"inet.conf", QByteArray(kSettings)},
-        {"script.vsc", QByteArray(kScript)},      {"tar.dat", HourTable()},
-        {"tar.money.dat", PriceTable()},
+        {"demo.scenario", QByteArray(kScenario)},
+        {"inet.conf", QByteArray(kSettings)},
+        {"script.vsc", QByteArray(kScript)},
     };
     for (const auto& [name, bytes] : files)
         if (!ReplaceFileAtomically(folder.filePath(QLatin1String(name)), bytes, error))
             return false;
+    if (!WriteTariffTables(ProgramFolder(dir_.path()), DemoTariff(), error)) return false;
     if (!folder.mkpath(QStringLiteral("connections"))) {
         *error = QStringLiteral("cannot create the folder connections in ") + dir_.path();
         return false;
