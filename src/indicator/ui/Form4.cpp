@@ -77,6 +77,7 @@ QLabel* Form4::AddLabel(const char* name, const QString& text, const QRect& twip
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8.25);
     label->setFont(font);
+    label->setTextFormat(Qt::PlainText);
     label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     label->setAutoFillBackground(true);
     label->installEventFilter(this);
