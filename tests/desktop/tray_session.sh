@@ -23,9 +23,11 @@ printf '[Vantoril]\r\nTransparent=255\r\nauto_show=0\r\nhide_start=1\r\nfull=1\r
 printf '0 connected 0 0 57600 Tray Line\n600000 connected 60000000 6000000 57600 Tray Line\n' > "$work/tray.scenario"
 mkdir -m 700 "$work/run"
 
-export DISPLAY=:$((100 + RANDOM % 400))
-Xvfb "$DISPLAY" -ac -nolisten tcp -screen 0 800x600x24 >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 50); do xdotool getmousemouselocation >/dev/null 2>&1 || xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$work/display")
 trayer --edge top --align right --widthtype pixel --width 80 --height 28 >/dev/null 2>&1 & pids+=($!)
 sleep 1
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/run" \

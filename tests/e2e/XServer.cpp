@@ -2,30 +2,24 @@
 #include "XServer.h"
 
 #include <QDeadlineTimer>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <QThread>
 
 XServer::XServer() {
-    for (int number = 70; number < 170 && display_.isEmpty(); ++number) {
-        if (QFileInfo::exists(QStringLiteral("/tmp/.X11-unix/X%1").arg(number)) ||
-            QFileInfo::exists(QStringLiteral("/tmp/.X%1-lock").arg(number)))
-            continue;
-        server_.start(
-            QStringLiteral("Xvfb"),
-            {QStringLiteral(":%1").arg(number), QStringLiteral("-screen"), QStringLiteral("0"),
-             QStringLiteral("1024x600x24"), QStringLiteral("-nolisten"), QStringLiteral("tcp")});
-        const QString socket = QStringLiteral("/tmp/.X11-unix/X%1").arg(number);
-        server_.waitForStarted(5000);
-        const QDeadlineTimer deadline(5000);
-        while (!deadline.hasExpired() && server_.state() == QProcess::Running &&
-               !QFileInfo::exists(socket))
-            QThread::msleep(20);
-        if (server_.state() == QProcess::Running && QFileInfo::exists(socket))
-            display_ = QStringLiteral(":%1").arg(number);
-        else
-            server_.kill(), server_.waitForFinished();
-    }
+    // Xvfb picks a free display itself and writes its number once it accepts clients,
+    // so tests running side by side never race for a display.
+    server_.start(QStringLiteral("Xvfb"),
+                  {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                   QStringLiteral("0"), QStringLiteral("1024x600x24"), QStringLiteral("-nolisten"),
+                   QStringLiteral("tcp")});
+    const QDeadlineTimer deadline(10000);
+    QByteArray output;
+    while (!output.contains('\n') && !deadline.hasExpired() &&
+           server_.waitForReadyRead(int(deadline.remainingTime())))
+        output += server_.readAllStandardOutput();
+    bool ok = false;
+    const int number = output.trimmed().toInt(&ok);
+    if (ok) display_ = QStringLiteral(":%1").arg(number);
 }
 
 XServer::~XServer() {

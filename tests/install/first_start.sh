@@ -33,9 +33,11 @@ echo "keep" > "$home/.local/share/Vantoril/tar.dat"   # a user's own file is nev
 chown -R nobody: "$home" "$work/runtime"
 chmod 700 "$work/runtime"
 
-display=:$((100 + RANDOM % 400))
-Xvfb "$display" -ac -nolisten tcp -screen 0 1024x768x24 >/dev/null 2>&1 & pids+=($!)
-sleep 1
+# Xvfb picks a free display and writes its number once it accepts clients.
+Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
+display=:$(head -n 1 "$work/display")
 env -i HOME="$home" DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin \
     LANG=C.UTF-8 setpriv --reuid=nobody --regid=nogroup --clear-groups \
     "$prefix/bin/vantoril" >"$work/out.log" 2>&1 & pids+=($!)
