@@ -4,32 +4,23 @@
 #include "shell/Numbers.h"
 #include "shell/TimeOfDay.h"
 
+ScriptValue::ScriptValue(Kind kind, QString text, double number, QTime time)
+    : kind_(kind), text_(std::move(text)), number_(number), time_(time) {}
+
 ScriptValue ScriptValue::Text(QString text) {
-    ScriptValue value;
-    value.kind_ = Kind::Text;
-    value.text_ = std::move(text);
-    return value;
+    return {Kind::Text, std::move(text), 0, {}};
 }
 
 ScriptValue ScriptValue::Number(double number) {
-    ScriptValue value;
-    value.kind_ = Kind::Number;
-    value.number_ = number;
-    return value;
+    return {Kind::Number, {}, number, {}};
 }
 
 ScriptValue ScriptValue::TimeOfDay(QTime time) {
-    ScriptValue value;
-    value.kind_ = Kind::TimeOfDay;
-    value.time_ = QTime(time.hour(), time.minute(), time.second());
-    return value;
+    return {Kind::TimeOfDay, {}, 0, QTime(time.hour(), time.minute(), time.second())};
 }
 
 ScriptValue ScriptValue::WholeNumber(int number) {
-    ScriptValue value;
-    value.kind_ = Kind::WholeNumber;
-    value.number_ = number;
-    return value;
+    return {Kind::WholeNumber, {}, double(number), {}};
 }
 
 QString ScriptValue::ToText(const QLocale& locale) const {

@@ -24,6 +24,8 @@ public:
     double ToNumber(const QLocale& locale) const;
 
 private:
+    ScriptValue(Kind kind, QString text, double number, QTime time);
+
     Kind kind_ = Kind::Empty;
     QString text_;
     double number_ = 0;
