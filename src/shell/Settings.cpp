@@ -17,6 +17,14 @@ Settings LoadSettings(const ProgramFolder& folder) {
     s.back_color = RoundToInt32(number("back_color"));
     s.fore_color = RoundToInt32(number("fore_color"));
     if (s.Transparent < 0 || s.Transparent > 255) s.Transparent = 255;
+    const auto numberOr = [&](const char* key, double missing) {
+        const QString text = ini.Value(kSettingsSection, key);
+        return text.isEmpty() ? missing : ReadNumber(text);
+    };
+    s.cycle_day = RoundToInt16(numberOr("cycle_day", 1));
+    s.budget = number("budget");
+    s.cap_mb = number("cap_mb");
+    s.alerts = RoundToInt16(numberOr("alerts", 1));
     return s;
 }
 

@@ -1,0 +1,148 @@
+// The metered connection's life in the history, the period's totals and its alerts.
+#include "history/HistoryRecorder.h"
+
+#include "history/BudgetAlerts.h"
+#include "history/HistoryMessages.h"
+#include "shell/Clock.h"
+
+namespace {
+
+// The figures fell: the link dropped and came back between two ticks, a new connection.
+bool CountersFell(const ConnectionFigures& now, const ConnectionFigures& before) {
+    return now.usage.received < before.usage.received || now.usage.sent < before.usage.sent;
+}
+
+}  // namespace
+
+HistoryRecorder::HistoryRecorder(HistoryStore& store, const Clock& clock, QLocale locale)
+    : store_(store), clock_(clock), locale_(std::move(locale)) {}
+
+QStringList HistoryRecorder::Start() {
+    notices_.clear();
+    Check(store_.Open());
+    if (!store_.MovedAside().isEmpty()) notices_.append(HistoryMovedAsideText(store_.MovedAside()));
+    return std::exchange(notices_, {});
+}
+
+void HistoryRecorder::Check(bool written) {
+    if (written || problemTold_) return;
+    problemTold_ = true;
+    notices_.append(HistoryProblemText(store_.LastError(), store_.Path()));
+}
+
+QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodLimits& limits) {
+    notices_.clear();
+    const QDateTime now = clock_.Now();
+    now_ = now;
+    if (std::exchange(firstTick_, false)) TakeUpLeftOpen(sighting);
+    if (sighting.connected) {
+        if (running_ && CountersFell(sighting.figures, running_->sampled)) {
+            // Only the later connection is booked; the earlier one ends at its last sample.
+            Finish(running_->sampled, sighting.tariffType, false, running_->lastSample);
+        }
+        if (!running_) Begin(sighting, now);
+        if (running_ && running_->lastSample.secsTo(now) >= kHistorySampleSeconds)
+            Sample(sighting, now);
+    } else if (running_) {
+        Finish(sighting.figures, sighting.tariffType, sighting.booked, now);
+    }
+    Alerts(limits, sighting.figures);
+    return std::exchange(notices_, {});
+}
+
+void HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
+    if (!store_.IsOpen()) return;
+    const QList<ConnectionRecord> open = store_.OpenConnections();
+    for (const ConnectionRecord& row : open) {
+        const bool same = !running_ && &row == &open.last() && sighting.connected &&
+                          row.name == sighting.name && row.linkSource == sighting.linkSource &&
+                          !CountersFell(sighting.figures, row.figures);
+        if (same) {
+            // The program was restarted while the connection stayed up: the row goes on.
+            const QDateTime last = row.lastSample.isValid() ? row.lastSample : row.start;
+            running_ = Running{row.id, row.start, last, row.figures, row.lastSample.isValid(),
+                               sighting.figures};
+        } else {
+            Check(store_.CloseCutShort(row.id));
+        }
+    }
+    basePeriod_.reset();
+}
+
+void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& now) {
+    // A history that could not be opened is tried again with every new connection.
+    if (!store_.IsOpen() && !store_.Open()) return;
+    const std::optional<int64_t> id = store_.BeginConnection(
+        ConnectionStart{sighting.name, sighting.linkSource, now, sighting.tariffType});
+    Check(id.has_value());
+    if (!id) return;
+    // The counters may still hold the previous connection's figures on this tick: the
+    // first sample comes a minute later, from this connection's own counters.
+    running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures};
+    basePeriod_.reset();
+}
+
+void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& now) {
+    Running& run = *running_;
+    if (!run.sampledOnce) {
+        // A connection already up when it was first seen began before that.
+        const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
+        if (made < run.start && store_.SetStart(run.id, made)) run.start = made;
+    }
+    const bool written = store_.AddSample(run.id, now, sighting.figures);
+    Check(written);
+    // A failed write is not retried at every tick: the next try is a minute later.
+    run.lastSample = now;
+    if (!written) return;
+    run.sampled = sighting.figures;
+    run.sampledOnce = true;
+    basePeriod_.reset();
+}
+
+void HistoryRecorder::Finish(const ConnectionFigures& figures, int tariffType, bool booked,
+                             const QDateTime& end) {
+    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked));
+    running_.reset();
+    basePeriod_.reset();
+}
+
+Usage HistoryRecorder::BaseUsage(const BillingPeriod& period) {
+    if (basePeriod_ && basePeriod_->start == period.start && basePeriod_->end == period.end)
+        return base_;
+    basePeriod_ = period;
+    base_ = store_.IsOpen() ? store_.UsageBetween(period.StartTime(), period.EndTime()) : Usage{};
+    firstStart_ = store_.IsOpen() ? store_.FirstStart() : std::nullopt;
+    return base_;
+}
+
+PeriodReport HistoryRecorder::Report(const PeriodLimits& limits,
+                                     const ConnectionFigures& running) {
+    const QDateTime now = clock_.Now();
+    Usage used = BaseUsage(PeriodContaining(now.date(), limits.cycleDay));
+    std::optional<QDateTime> historyStart = firstStart_;
+    // What the counters add since the last stored sample. On the tick a connection is
+    // first seen they may still hold the previous connection's figures: those count once
+    // the counters have moved.
+    if (running_ && (running_->sampledOnce || !(running == running_->seen)) &&
+        !CountersFell(running, running_->sampled))
+        used += running.usage - running_->sampled.usage;
+    return BuildPeriodReport(limits, now, used, historyStart);
+}
+
+void HistoryRecorder::Alerts(const PeriodLimits& limits, const ConnectionFigures& running) {
+    if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return;
+    for (const DueAlert& alert : DueAlerts(Report(limits, running), locale_)) {
+        bool fresh = false;
+        for (const QString& key : alert.keys) {
+            if (alertsGiven_.contains(key)) continue;
+            alertsGiven_.insert(key);
+            // Given in an earlier run when the store already has it; a store that cannot
+            // say leaves the alert to this run's memory.
+            if (store_.IsOpen() && !store_.RecordAlert(key, now_) &&
+                store_.LastError().problem == HistoryProblem::None)
+                continue;
+            fresh = true;
+        }
+        if (fresh) notices_.append(alert.text);
+    }
+}

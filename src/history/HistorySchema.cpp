@@ -1,0 +1,41 @@
+// The history database's schema, version by version.
+#include "history/HistorySchema.h"
+
+QStringList HistoryMigration(int version) {
+    switch (version) {
+        case 1:
+            return {
+                // Times of connections: UTC, ISO 8601 with "Z", so text order is time order.
+                QStringLiteral("CREATE TABLE connections ("
+                               " id INTEGER PRIMARY KEY,"
+                               " name TEXT NOT NULL,"
+                               " link_source TEXT NOT NULL DEFAULT '',"
+                               " start_utc TEXT NOT NULL,"
+                               " end_utc TEXT,"  // NULL while open
+                               " received_bytes INTEGER NOT NULL DEFAULT 0,"
+                               " sent_bytes INTEGER NOT NULL DEFAULT 0,"
+                               " online_seconds INTEGER NOT NULL DEFAULT 0,"
+                               " tariff_type INTEGER NOT NULL DEFAULT 0,"
+                               " cost REAL NOT NULL DEFAULT 0,"
+                               " booked INTEGER NOT NULL DEFAULT 0,"
+                               " cut_short INTEGER NOT NULL DEFAULT 0)"),
+                QStringLiteral("CREATE INDEX connections_by_start ON connections(start_utc)"),
+                QStringLiteral("CREATE INDEX connections_open ON connections(end_utc)"),
+                // Cumulative figures of a connection since it was made; t in UTC seconds.
+                QStringLiteral("CREATE TABLE samples ("
+                               " connection INTEGER NOT NULL REFERENCES connections(id),"
+                               " t INTEGER NOT NULL,"
+                               " received_bytes INTEGER NOT NULL,"
+                               " sent_bytes INTEGER NOT NULL,"
+                               " online_seconds INTEGER NOT NULL,"
+                               " cost REAL NOT NULL,"
+                               " PRIMARY KEY (connection, t)) WITHOUT ROWID"),
+                // Budget and cap alerts already given, by period, limit and threshold.
+                QStringLiteral("CREATE TABLE alerts ("
+                               " alert TEXT PRIMARY KEY,"
+                               " raised_utc TEXT NOT NULL)"),
+            };
+        default:
+            return {};
+    }
+}

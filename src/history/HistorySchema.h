@@ -1,0 +1,11 @@
+// The history database's schema: one list of statements per version, applied in order.
+#pragma once
+
+#include <QStringList>
+
+// The version this program writes (kept in PRAGMA user_version).
+inline constexpr int kHistorySchemaVersion = 1;
+
+// The statements that take a database from version `version - 1` to `version`
+// (1 to kHistorySchemaVersion). A released list never changes: a new version adds one.
+QStringList HistoryMigration(int version);

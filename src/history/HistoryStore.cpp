@@ -1,0 +1,394 @@
+// The history database: opening, upgrading, moving a damaged file aside, reads and writes.
+#include "history/HistoryStore.h"
+
+#include "history/HistorySchema.h"
+
+#include <QAtomicInteger>
+#include <QDate>
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariant>
+
+#include <algorithm>
+
+namespace {
+
+// SQLite's primary result codes, as Qt's driver reports them.
+constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteCorrupt = 11;
+constexpr int kSqliteFull = 13;
+constexpr int kSqliteCantOpen = 14;
+constexpr int kSqliteNotADatabase = 26;
+
+QString IsoUtc(const QDateTime& time) {
+    return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + u'Z';
+}
+
+QDateTime FromIsoUtc(const QVariant& value) {
+    if (value.isNull()) return QDateTime();
+    return QDateTime::fromString(value.toString(), Qt::ISODate).toUTC();
+}
+
+QDateTime FromSeconds(const QVariant& value) {
+    if (value.isNull()) return QDateTime();
+    return QDateTime::fromSecsSinceEpoch(value.toLongLong(), Qt::UTC);
+}
+
+HistoryProblem ProblemOf(const QSqlError& error) {
+    bool ok = false;
+    const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
+    if (!ok) return HistoryProblem::Failed;
+    switch (code) {
+        case kSqliteReadOnly:
+            return HistoryProblem::ReadOnly;
+        case kSqliteCorrupt:
+        case kSqliteNotADatabase:
+            return HistoryProblem::Corrupt;
+        case kSqliteFull:
+            return HistoryProblem::DiskFull;
+        case kSqliteCantOpen:
+            return HistoryProblem::CannotOpen;
+        default:
+            return HistoryProblem::Failed;
+    }
+}
+
+const char kRecordColumns[] =
+    "SELECT id, name, link_source, start_utc, end_utc, received_bytes, sent_bytes,"
+    " online_seconds, tariff_type, cost, booked, cut_short,"
+    " (SELECT MAX(t) FROM samples WHERE connection = connections.id) FROM connections ";
+
+ConnectionRecord RecordAt(const QSqlQuery& query) {
+    ConnectionRecord r;
+    r.id = query.value(0).toLongLong();
+    r.name = query.value(1).toString();
+    r.linkSource = query.value(2).toString();
+    r.start = FromIsoUtc(query.value(3));
+    r.end = FromIsoUtc(query.value(4));
+    r.figures.usage = {query.value(5).toLongLong(), query.value(6).toLongLong(),
+                       query.value(9).toDouble()};
+    r.figures.onlineSeconds = query.value(7).toLongLong();
+    r.tariffType = query.value(8).toInt();
+    r.booked = query.value(10).toInt() != 0;
+    r.cutShort = query.value(11).toInt() != 0;
+    r.lastSample = FromSeconds(query.value(12));
+    return r;
+}
+
+}  // namespace
+
+HistoryStore::HistoryStore(QString path) : path_(std::move(path)) {
+    static QAtomicInteger<int> serial;
+    connectionName_ = QStringLiteral("vantoril-history-%1").arg(serial.fetchAndAddRelaxed(1));
+}
+
+HistoryStore::~HistoryStore() {
+    Close();
+}
+
+void HistoryStore::Close() {
+    if (QSqlDatabase::contains(connectionName_)) {
+        QSqlDatabase::database(connectionName_, false).close();
+        QSqlDatabase::removeDatabase(connectionName_);
+    }
+    open_ = false;
+}
+
+bool HistoryStore::Fail(const QSqlError& error) {
+    return Fail(ProblemOf(error), error.text());
+}
+
+bool HistoryStore::Fail(HistoryProblem problem, const QString& detail) {
+    error_ = {problem, detail};
+    return false;
+}
+
+bool HistoryStore::Exec(QSqlQuery& query) {
+    if (query.exec()) return true;
+    return Fail(query.lastError());
+}
+
+bool HistoryStore::Exec(const QString& statement) {
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    if (query.exec(statement)) return true;
+    return Fail(query.lastError());
+}
+
+bool HistoryStore::InTransaction(const std::function<bool()>& work) {
+    error_ = {};
+    if (!open_) return Fail(HistoryProblem::CannotOpen, QStringLiteral("not open"));
+    QSqlDatabase db = QSqlDatabase::database(connectionName_, false);
+    if (!db.transaction()) return Fail(db.lastError());
+    if (work() && db.commit()) return true;
+    if (error_.problem == HistoryProblem::None) Fail(db.lastError());  // the commit failed
+    const HistoryError failure = error_;
+    db.rollback();
+    error_ = failure;
+    return false;
+}
+
+bool HistoryStore::Open(Mode mode) {
+    error_ = {};
+    movedAside_.clear();
+    if (OpenFile(mode)) return true;
+    if (mode == Mode::ReadOnly || error_.problem != HistoryProblem::Corrupt) return false;
+    // A damaged file is kept for whoever wants to rescue it; the history starts anew.
+    const HistoryError damage = error_;
+    if (!MoveAside()) return false;
+    if (OpenFile(mode)) return true;
+    if (error_.problem == HistoryProblem::None) error_ = damage;
+    return false;
+}
+
+bool HistoryStore::OpenFile(Mode mode) {
+    Close();
+    error_ = {};
+    if (!QSqlDatabase::isDriverAvailable(QStringLiteral("QSQLITE")))
+        return Fail(HistoryProblem::NoDriver, QStringLiteral("QSQLITE"));
+    if (mode == Mode::ReadOnly && !QFileInfo(path_).isFile())
+        return Fail(HistoryProblem::NotFound, path_);
+    if (Connect(mode) && Prepare(mode)) return true;
+    Close();  // after every handle on the connection is gone
+    return false;
+}
+
+bool HistoryStore::Connect(Mode mode) {
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), connectionName_);
+    db.setDatabaseName(path_);
+    db.setConnectOptions(mode == Mode::ReadOnly
+                             ? QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000")
+                             : QStringLiteral("QSQLITE_BUSY_TIMEOUT=200"));
+    if (!db.open()) return Fail(db.lastError());
+    open_ = true;
+    return true;
+}
+
+bool HistoryStore::Prepare(Mode mode) {
+    // The first read of the header tells a damaged or foreign file.
+    QSqlQuery version;
+    if (!Run(QStringLiteral("PRAGMA user_version"), {}, &version) || !version.next()) {
+        if (error_.problem == HistoryProblem::Failed) error_.problem = HistoryProblem::Corrupt;
+        return false;
+    }
+    int schema = version.value(0).toInt();
+    version.finish();  // a statement left open would hold a read transaction
+    if (schema > kHistorySchemaVersion) return Fail(HistoryProblem::NewerFormat, path_);
+    if (mode == Mode::ReadOnly) return true;
+    // Readers never wait for the writer; a commit writes to the log without waiting for
+    // the disk, so a power cut loses at most what the system had not yet written out.
+    if (!Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
+        !Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !Exec(QStringLiteral("PRAGMA foreign_keys=ON")))
+        return false;
+    for (; schema < kHistorySchemaVersion; ++schema) {
+        const bool migrated = InTransaction([&] {
+            for (const QString& statement : HistoryMigration(schema + 1))
+                if (!Exec(statement)) return false;
+            return Exec(QStringLiteral("PRAGMA user_version = %1").arg(schema + 1));
+        });
+        if (!migrated) return false;
+    }
+    return true;
+}
+
+bool HistoryStore::MoveAside() {
+    Close();
+    const QString stem = path_ + QStringLiteral(".corrupt-") +
+                         QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd"));
+    QString target = stem;
+    for (int n = 2; QFileInfo::exists(target); ++n) target = stem + u'-' + QString::number(n);
+    if (!QFile::rename(path_, target))
+        return Fail(HistoryProblem::ReadOnly, QStringLiteral("cannot move %1 aside").arg(path_));
+    // The log and its index go with the file, so the pair can still be opened together.
+    for (const char* suffix : {"-wal", "-shm"}) {
+        if (QFileInfo::exists(path_ + QLatin1String(suffix)))
+            QFile::rename(path_ + QLatin1String(suffix), target + QLatin1String(suffix));
+    }
+    movedAside_ = target;
+    return true;
+}
+
+bool HistoryStore::Run(const QString& statement, const QVariantList& values,
+                       QSqlQuery* result) {
+    QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    if (!query.prepare(statement)) return Fail(query.lastError());
+    for (const QVariant& value : values) query.addBindValue(value);
+    if (!Exec(query)) return false;
+    if (result) *result = std::move(query);
+    return true;
+}
+
+bool HistoryStore::InsertSample(int64_t id, const QDateTime& at,
+                                const ConnectionFigures& figures) {
+    // Two samples in one second: the later figures stand.
+    return Run(QStringLiteral("INSERT OR REPLACE INTO samples"
+                              " (connection, t, received_bytes, sent_bytes, online_seconds, cost)"
+                              " VALUES (?, ?, ?, ?, ?, ?)"),
+               {qint64(id), qint64(at.toSecsSinceEpoch()), qint64(figures.usage.received),
+                qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost});
+}
+
+std::optional<int64_t> HistoryStore::BeginConnection(const ConnectionStart& start) {
+    QSqlQuery inserted;
+    const bool done = InTransaction([&] {
+        return Run(QStringLiteral("INSERT INTO connections (name, link_source, start_utc,"
+                                  " tariff_type) VALUES (?, ?, ?, ?)"),
+                   {start.name, start.linkSource, IsoUtc(start.start), start.tariffType},
+                   &inserted);
+    });
+    if (!done) return std::nullopt;
+    return inserted.lastInsertId().toLongLong();
+}
+
+bool HistoryStore::AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
+    return InTransaction([&] {
+        return InsertSample(id, at, figures) &&
+               Run(QStringLiteral("UPDATE connections SET received_bytes = ?, sent_bytes = ?,"
+                                  " online_seconds = ?, cost = ? WHERE id = ?"),
+                   {qint64(figures.usage.received), qint64(figures.usage.sent),
+                    qint64(figures.onlineSeconds), figures.usage.cost, qint64(id)});
+    });
+}
+
+bool HistoryStore::SetStart(int64_t id, const QDateTime& start) {
+    return InTransaction([&] {
+        return Run(QStringLiteral("UPDATE connections SET start_utc = ? WHERE id = ?"),
+                   {IsoUtc(start), qint64(id)});
+    });
+}
+
+bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
+                                    const ConnectionFigures& figures, int tariffType,
+                                    bool booked) {
+    return InTransaction([&] {
+        return InsertSample(id, end, figures) &&
+               Run(QStringLiteral("UPDATE connections SET end_utc = ?, received_bytes = ?,"
+                                  " sent_bytes = ?, online_seconds = ?, cost = ?,"
+                                  " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
+                   {IsoUtc(end), qint64(figures.usage.received), qint64(figures.usage.sent),
+                    qint64(figures.onlineSeconds), figures.usage.cost, tariffType,
+                    booked ? 1 : 0, qint64(id)});
+    });
+}
+
+bool HistoryStore::CloseCutShort(int64_t id) {
+    // The row already holds its last sample's figures; it ends where that sample was.
+    return InTransaction([&] {
+        return Run(QStringLiteral(
+                       "UPDATE connections SET cut_short = 1, end_utc = COALESCE("
+                       " strftime('%Y-%m-%dT%H:%M:%SZ',"
+                       "  (SELECT MAX(t) FROM samples WHERE connection = ?), 'unixepoch'),"
+                       " start_utc) WHERE id = ?"),
+                   {qint64(id), qint64(id)});
+    });
+}
+
+bool HistoryStore::RecordAlert(const QString& key, const QDateTime& at) {
+    QSqlQuery inserted;
+    const bool done = InTransaction([&] {
+        return Run(QStringLiteral("INSERT OR IGNORE INTO alerts (alert, raised_utc) VALUES (?, ?)"),
+                   {key, IsoUtc(at)}, &inserted);
+    });
+    return done && inserted.numRowsAffected() == 1;
+}
+
+bool HistoryStore::AlertRecorded(const QString& key) {
+    QSqlQuery query;
+    if (!open_ || !Run(QStringLiteral("SELECT 1 FROM alerts WHERE alert = ?"), {key}, &query))
+        return false;
+    return query.next();
+}
+
+QList<ConnectionRecord> HistoryStore::OpenConnections() {
+    QList<ConnectionRecord> records;
+    QSqlQuery query;
+    if (!open_ ||
+        !Run(QLatin1String(kRecordColumns) + QStringLiteral("WHERE end_utc IS NULL ORDER BY id"),
+             {}, &query))
+        return records;
+    while (query.next()) records.append(RecordAt(query));
+    return records;
+}
+
+QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const QDateTime& to) {
+    QList<ConnectionRecord> records;
+    QSqlQuery query;
+    if (!open_ ||
+        !Run(QLatin1String(kRecordColumns) +
+                 QStringLiteral("WHERE start_utc < ? AND (end_utc IS NULL OR end_utc >= ?)"
+                                " ORDER BY start_utc, id"),
+             {IsoUtc(to), IsoUtc(from)}, &query))
+        return records;
+    while (query.next()) records.append(RecordAt(query));
+    return records;
+}
+
+std::optional<Usage> HistoryStore::SampleAtOrBefore(int64_t id, int64_t secondsUtc) {
+    QSqlQuery query;
+    if (!Run(QStringLiteral("SELECT received_bytes, sent_bytes, cost FROM samples"
+                            " WHERE connection = ? AND t <= ? ORDER BY t DESC LIMIT 1"),
+             {qint64(id), qint64(secondsUtc)}, &query))
+        return std::nullopt;
+    if (!query.next()) return Usage{};  // before its first sample it had used nothing
+    return Usage{query.value(0).toLongLong(), query.value(1).toLongLong(),
+                 query.value(2).toDouble()};
+}
+
+QList<int64_t> HistoryStore::ConnectionIdsBetween(const QDateTime& from, const QDateTime& to) {
+    QList<int64_t> ids;
+    QSqlQuery query;
+    // A row's samples lie within [start, end], so rows outside the span add nothing.
+    if (!open_ || !Run(QStringLiteral("SELECT id FROM connections WHERE start_utc <= ?"
+                                      " AND (end_utc IS NULL OR end_utc > ?)"),
+                       {IsoUtc(to), IsoUtc(from)}, &query))
+        return ids;
+    while (query.next()) ids.append(query.value(0).toLongLong());
+    return ids;
+}
+
+Usage HistoryStore::UsageBetween(const QDateTime& from, const QDateTime& to) {
+    Usage total;
+    for (const int64_t id : ConnectionIdsBetween(from, to)) {
+        const std::optional<Usage> before = SampleAtOrBefore(id, from.toSecsSinceEpoch());
+        const std::optional<Usage> after = SampleAtOrBefore(id, to.toSecsSinceEpoch());
+        if (!before || !after) return Usage{};
+        total += *after - *before;
+    }
+    return total;
+}
+
+QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
+    QList<Usage> spans(std::max<qsizetype>(boundaries.size() - 1, 0));
+    if (spans.isEmpty()) return spans;
+    QList<int64_t> edges;  // UTC seconds
+    for (const QDateTime& b : boundaries) edges.append(b.toSecsSinceEpoch());
+    for (const int64_t id : ConnectionIdsBetween(boundaries.front(), boundaries.back())) {
+        std::optional<Usage> previous = SampleAtOrBefore(id, edges.front());
+        QSqlQuery query;
+        if (!previous ||
+            !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
+                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY t"),
+                 {qint64(id), qint64(edges.front()), qint64(edges.back())}, &query))
+            return {};
+        while (query.next()) {
+            const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),
+                            query.value(3).toDouble()};
+            // The span (edge[i-1], edge[i]] holding t: the first edge not below t.
+            const auto edge = std::lower_bound(edges.begin(), edges.end(),
+                                               query.value(0).toLongLong());
+            spans[edge - edges.begin() - 1] += now - *previous;
+            previous = now;
+        }
+    }
+    return spans;
+}
+
+std::optional<QDateTime> HistoryStore::FirstStart() {
+    QSqlQuery query;
+    if (!open_ || !Run(QStringLiteral("SELECT MIN(start_utc) FROM connections"), {}, &query) ||
+        !query.next() || query.value(0).isNull())
+        return std::nullopt;
+    return FromIsoUtc(query.value(0));
+}

@@ -1,0 +1,109 @@
+// The history database "history.sqlite": one row per connection and its samples.
+#pragma once
+
+#include "history/HistoryTypes.h"
+
+#include <QList>
+#include <QSqlDatabase>
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QVariantList>
+#include <QString>
+
+#include <functional>
+#include <optional>
+
+inline constexpr char kHistoryFile[] = "history.sqlite";
+
+// Why the history could not be opened, read or written.
+enum class HistoryProblem {
+    None,
+    NoDriver,     // Qt's SQLite driver is not installed
+    NotFound,     // read-only use and there is no file
+    CannotOpen,   // the folder or the file cannot be opened (rights, a missing folder)
+    NewerFormat,  // written by a newer version of the program; left as it is
+    ReadOnly,     // the file or its folder cannot be written
+    DiskFull,     // the disk (or the database's size limit) is full
+    Corrupt,      // the file is damaged
+    Failed,       // any other database failure
+};
+
+struct HistoryError {
+    HistoryProblem problem = HistoryProblem::None;
+    QString detail;  // the database's own words, for diagnostics
+};
+
+// Every call runs on the calling thread and returns within milliseconds: a write is one
+// short transaction in a write-ahead log, without waiting for the disk.
+class HistoryStore {
+public:
+    enum class Mode { ReadWrite, ReadOnly };
+
+    explicit HistoryStore(QString path);
+    ~HistoryStore();
+    HistoryStore(const HistoryStore&) = delete;
+    HistoryStore& operator=(const HistoryStore&) = delete;
+
+    // Opens the file, creating and upgrading it in ReadWrite mode. A damaged file is moved
+    // aside as "<file>.corrupt-<date>" (never deleted) and a new one is started; then
+    // MovedAside() names it.
+    [[nodiscard]] bool Open(Mode mode = Mode::ReadWrite);
+    bool IsOpen() const { return open_; }
+    void Close();
+    const QString& Path() const { return path_; }
+    const QString& MovedAside() const { return movedAside_; }
+    // The problem of the last call that failed.
+    const HistoryError& LastError() const { return error_; }
+    // The name of the Qt SQL connection, for tests that need to reach the file directly.
+    const QString& ConnectionName() const { return connectionName_; }
+
+    // Writes. Each is one transaction: on failure nothing of it is stored.
+    [[nodiscard]] std::optional<int64_t> BeginConnection(const ConnectionStart& start);
+    // A sample of the cumulative figures at `at`; the row takes them as its latest.
+    [[nodiscard]] bool AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    // Moves the row's start (a connection found already up began before it was seen).
+    [[nodiscard]] bool SetStart(int64_t id, const QDateTime& start);
+    // The final figures become the last sample; the row is closed at `end`.
+    [[nodiscard]] bool FinishConnection(int64_t id, const QDateTime& end,
+                                        const ConnectionFigures& figures, int tariffType,
+                                        bool booked);
+    // Closes an open row at its last sample (its start when it has none) as cut short.
+    [[nodiscard]] bool CloseCutShort(int64_t id);
+    // An alert, recorded once: false when it was recorded before or cannot be.
+    [[nodiscard]] bool RecordAlert(const QString& key, const QDateTime& at);
+    [[nodiscard]] bool AlertRecorded(const QString& key);
+
+    // Reads; on failure they give nothing and LastError() says why.
+    QList<ConnectionRecord> OpenConnections();
+    // Connections that were up at some moment of [from, to), oldest first.
+    QList<ConnectionRecord> Connections(const QDateTime& from, const QDateTime& to);
+    // What all connections used in (from, to], from their samples.
+    Usage UsageBetween(const QDateTime& from, const QDateTime& to);
+    // Usage per span of ascending boundaries: (b0, b1], (b1, b2]...; a sample belongs to
+    // the span its time falls into, so a connection over midnight is split at its minute.
+    QList<Usage> UsageBySpans(const QList<QDateTime>& boundaries);
+    // The start of the oldest connection; nothing when there is none.
+    std::optional<QDateTime> FirstStart();
+
+private:
+    bool OpenFile(Mode mode);
+    bool Connect(Mode mode);
+    bool Prepare(Mode mode);  // checks the header, sets the journal, upgrades
+    bool Fail(const QSqlError& error);
+    bool Fail(HistoryProblem problem, const QString& detail);
+    bool Exec(QSqlQuery& query);
+    bool Exec(const QString& statement);
+    // Prepares, binds and runs one statement; the query is handed back for its results.
+    bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
+    bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    QList<int64_t> ConnectionIdsBetween(const QDateTime& from, const QDateTime& to);
+    bool InTransaction(const std::function<bool()>& work);
+    bool MoveAside();
+    std::optional<Usage> SampleAtOrBefore(int64_t id, int64_t secondsUtc);
+
+    QString path_;
+    QString connectionName_;
+    bool open_ = false;
+    QString movedAside_;
+    HistoryError error_;
+};

@@ -1,0 +1,205 @@
+// The metered connection in the history across ticks and restarts, the period's totals
+// with the running connection, and the alerts.
+#include "history/HistoryRecorder.h"
+
+#include "FixedClock.h"
+#include "Locales.h"
+#include "TempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+constexpr int64_t kMb = 1048576;
+
+HistorySighting Up(int64_t received, double cost, int64_t online,
+                   const QString& name = QStringLiteral("MyISP")) {
+    HistorySighting s;
+    s.connected = true;
+    s.name = name;
+    s.linkSource = QStringLiteral("auto");
+    s.figures = {{received, received / 10, cost}, online};
+    return s;
+}
+
+HistorySighting Down(int64_t received, double cost, int64_t online, bool booked = true) {
+    HistorySighting s = Up(received, cost, online);
+    s.connected = false;
+    s.name.clear();
+    s.booked = booked;
+    return s;
+}
+
+class HistoryRecorderTest : public ::testing::Test {
+protected:
+    HistoryRecorderTest() { Restart(); }
+
+    // A new run of the program on the same folder; the previous one simply stops.
+    QStringList Restart() {
+        recorder.reset();
+        store = std::make_unique<HistoryStore>(folder.File(QLatin1String(kHistoryFile)));
+        recorder = std::make_unique<HistoryRecorder>(*store, clock, RussianLocale());
+        return recorder->Start();
+    }
+    QStringList TickAt(const QDateTime& at, const HistorySighting& sighting) {
+        clock.Set(at);
+        return recorder->Tick(sighting, limits);
+    }
+    QList<ConnectionRecord> Rows() {
+        return store->Connections(QDateTime(QDate(2000, 1, 1), QTime()),
+                                  QDateTime(QDate(2100, 1, 1), QTime()));
+    }
+
+    TempFolder folder;
+    const QDateTime t0{QDate(2026, 3, 10), QTime(20, 0)};
+    FixedClock clock{t0};
+    PeriodLimits limits;
+    std::unique_ptr<HistoryStore> store;
+    std::unique_ptr<HistoryRecorder> recorder;
+};
+
+}  // namespace
+
+TEST_F(HistoryRecorderTest, aConnectionGetsARowASampleAMinuteAndItsBooking) {
+    EXPECT_TRUE(TickAt(t0, Up(0, 0, 0)).isEmpty());
+    TickAt(t0.addSecs(30), Up(3000, 0.3, 30));
+    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));     // sampled
+    TickAt(t0.addSecs(90), Up(9000, 0.9, 90));
+    TickAt(t0.addSecs(122), Up(12200, 1.2, 122));  // sampled
+    ASSERT_EQ(Rows().size(), 1);
+    EXPECT_TRUE(Rows()[0].Open());
+    EXPECT_EQ(Rows()[0].lastSample, t0.addSecs(122).toUTC());
+    EXPECT_EQ(Rows()[0].figures.usage.received, 12200);
+
+    TickAt(t0.addSecs(124), Down(12400, 1.25, 124, true));
+    TickAt(t0.addSecs(126), Down(12400, 1.25, 124, true));
+    const QList<ConnectionRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].start, t0.toUTC());
+    EXPECT_EQ(rows[0].end, t0.addSecs(124).toUTC());
+    EXPECT_EQ(rows[0].figures.usage, (Usage{12400, 1240, 1.25}));
+    EXPECT_TRUE(rows[0].booked);
+    EXPECT_FALSE(rows[0].cutShort);
+}
+
+TEST_F(HistoryRecorderTest, aConnectionLeftOpenIsClosedCutShortWhenItsLinkIsGone) {
+    TickAt(t0, Up(0, 0, 0));
+    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));
+    TickAt(t0.addSecs(100), Up(9000, 0.9, 100));  // not sampled: lost with the run
+    Restart();
+    TickAt(t0.addSecs(600), Down(0, 0, 0));
+    const QList<ConnectionRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_TRUE(rows[0].cutShort);
+    EXPECT_FALSE(rows[0].booked);
+    EXPECT_EQ(rows[0].end, t0.addSecs(60).toUTC());
+    EXPECT_EQ(rows[0].figures.usage.received, 6000);
+}
+
+TEST_F(HistoryRecorderTest, aRestartWhileTheConnectionStaysUpGoesOnWithItsRow) {
+    TickAt(t0, Up(0, 0, 0));
+    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));
+    Restart();
+    TickAt(t0.addSecs(90), Up(9000, 0.9, 90));
+    TickAt(t0.addSecs(150), Up(15000, 1.5, 150));
+    TickAt(t0.addSecs(152), Down(15000, 1.5, 150));
+    const QList<ConnectionRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_FALSE(rows[0].cutShort);
+    EXPECT_TRUE(rows[0].booked);
+    EXPECT_EQ(rows[0].figures.usage.received, 15000);
+}
+
+TEST_F(HistoryRecorderTest, countersThatFallMeanTheLinkCameBackAsANewConnection) {
+    TickAt(t0, Up(0, 0, 0));
+    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));
+    TickAt(t0.addSecs(62), Up(100, 0.01, 1));  // dropped and redialled between two ticks
+    TickAt(t0.addSecs(122), Up(6100, 0.61, 61));
+    TickAt(t0.addSecs(124), Down(6200, 0.62, 62));
+    const QList<ConnectionRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_EQ(rows[0].figures.usage.received, 6000);
+    EXPECT_FALSE(rows[0].booked);  // only the later connection goes into the books
+    EXPECT_TRUE(rows[1].booked);
+    EXPECT_EQ(rows[1].figures.usage.received, 6200);
+    EXPECT_EQ(store->UsageBetween(t0, t0.addDays(1)).received, 12200);
+}
+
+TEST_F(HistoryRecorderTest, aConnectionFoundAlreadyUpStartsWhenItWasMade) {
+    TickAt(t0, Up(50 * kMb, 5, 3600));
+    TickAt(t0.addSecs(60), Up(51 * kMb, 5.1, 3660));
+    ASSERT_EQ(Rows().size(), 1);
+    EXPECT_EQ(Rows()[0].start, t0.addSecs(-3600).toUTC());
+}
+
+TEST_F(HistoryRecorderTest, thePeriodIncludesTheRunningConnectionBetweenSamples) {
+    TickAt(t0.addDays(-1), Up(0, 0, 0));
+    TickAt(t0.addDays(-1).addSecs(60), Up(10 * kMb, 4, 60));
+    TickAt(t0.addDays(-1).addSecs(62), Down(10 * kMb, 4, 60));
+    // A new connection whose first tick still shows the last one's counters.
+    TickAt(t0, Up(10 * kMb, 4, 60));
+    EXPECT_DOUBLE_EQ(recorder->Report(limits, Up(10 * kMb, 4, 60).figures).used.cost, 4);
+    TickAt(t0.addSecs(2), Up(1 * kMb, 0.5, 2));
+    const PeriodReport report = recorder->Report(limits, Up(2 * kMb, 1, 30).figures);
+    EXPECT_DOUBLE_EQ(report.used.cost, 5);
+    EXPECT_EQ(report.used.received, 12 * kMb);
+    EXPECT_EQ(report.period.start, QDate(2026, 3, 1));
+}
+
+TEST_F(HistoryRecorderTest, alertsAreGivenOncePerThresholdAcrossRestarts) {
+    limits.budget = 100;
+    limits.capMb = 1000;
+    TickAt(t0, Up(0, 0, 0));
+    EXPECT_TRUE(TickAt(t0.addSecs(60), Up(100 * kMb, 79.99, 60)).isEmpty());
+    const QStringList at80 = TickAt(t0.addSecs(62), Up(100 * kMb, 80, 62));
+    ASSERT_EQ(at80.size(), 1);
+    EXPECT_EQ(at80[0], QStringLiteral("Израсходовано 80 % бюджета периода: 80 из 100."));
+    EXPECT_TRUE(TickAt(t0.addSecs(64), Up(100 * kMb, 85, 64)).isEmpty());
+
+    Restart();
+    EXPECT_TRUE(TickAt(t0.addSecs(120), Up(100 * kMb, 90, 120)).isEmpty());
+    // Budget and cap both over: one alert each, the 80 % of the cap not said any more.
+    const QStringList over = TickAt(t0.addSecs(180), Up(1000 * kMb, 100.5, 180));
+    EXPECT_EQ(over, QStringList({QStringLiteral("Бюджет периода исчерпан: 100,5 из 100."),
+                                 QStringLiteral("Лимит трафика периода исчерпан: 1100 МБ из 1000 МБ.")}));
+    Restart();
+    EXPECT_TRUE(TickAt(t0.addSecs(240), Up(1000 * kMb, 101, 240)).isEmpty());
+
+    // A raised budget is a new limit; the next period starts afresh.
+    limits.budget = 120;
+    EXPECT_EQ(TickAt(t0.addSecs(242), Up(1000 * kMb, 101, 242)).size(), 1);
+    TickAt(t0.addSecs(244), Down(1000 * kMb, 101, 244));
+    clock.Set(QDateTime(QDate(2026, 4, 2), QTime(10, 0)));
+    EXPECT_TRUE(recorder->Tick(Down(0, 0, 0), limits).isEmpty());
+}
+
+TEST_F(HistoryRecorderTest, alertsCanBeTurnedOff) {
+    limits.budget = 10;
+    limits.alerts = false;
+    TickAt(t0, Up(0, 0, 0));
+    EXPECT_TRUE(TickAt(t0.addSecs(60), Up(kMb, 50, 60)).isEmpty());
+}
+
+TEST_F(HistoryRecorderTest, aHistoryThatCannotBeKeptIsToldOnceAndMeteringGoesOn) {
+    recorder.reset();
+    store = std::make_unique<HistoryStore>(folder.File(QStringLiteral("gone/history.sqlite")));
+    recorder = std::make_unique<HistoryRecorder>(*store, clock, RussianLocale());
+    const QStringList told = recorder->Start();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("История соединений не ведётся")));
+    EXPECT_TRUE(TickAt(t0, Up(0, 0, 0)).isEmpty());
+    EXPECT_TRUE(TickAt(t0.addSecs(60), Up(6000, 0.6, 60)).isEmpty());
+    EXPECT_TRUE(TickAt(t0.addSecs(62), Down(6000, 0.6, 60)).isEmpty());
+    EXPECT_FALSE(recorder->Recording());
+}
+
+TEST_F(HistoryRecorderTest, aDamagedFileIsToldAboutWhenMovedAside) {
+    recorder.reset();
+    store.reset();
+    folder.Write(QLatin1String(kHistoryFile), QByteArray(4096, 'x'));
+    const QStringList told = Restart();
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral(".corrupt-"))) << told[0].toStdString();
+}

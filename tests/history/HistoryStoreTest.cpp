@@ -1,0 +1,226 @@
+// The history file: rows and samples, spans split where the traffic was, upgrades,
+// damaged and full files.
+#include "history/HistoryStore.h"
+
+#include "TempFolder.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSqlQuery>
+
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+namespace {
+
+QDateTime Utc(int y, int m, int d, int h, int min, int s = 0) {
+    return QDateTime(QDate(y, m, d), QTime(h, min, s), Qt::UTC);
+}
+
+ConnectionFigures Figures(int64_t received, int64_t sent, double cost, int64_t online = 0) {
+    return {{received, sent, cost}, online};
+}
+
+ConnectionStart StartOf(const QString& name, const QDateTime& start) {
+    return {name, QStringLiteral("scenario:link.scenario"), start, 0};
+}
+
+class HistoryStoreTest : public ::testing::Test {
+protected:
+    QString Path() const { return folder.File(QLatin1String(kHistoryFile)); }
+    int64_t Begin(HistoryStore& store, const QDateTime& start,
+                  const QString& name = QStringLiteral("MyISP")) {
+        const std::optional<int64_t> id = store.BeginConnection(StartOf(name, start));
+        EXPECT_TRUE(id.has_value()) << store.LastError().detail.toStdString();
+        return id.value_or(0);
+    }
+    static QVariant Pragma(const HistoryStore& store, const QString& name) {
+        QSqlQuery query(QSqlDatabase::database(store.ConnectionName()));
+        if (!query.exec(QStringLiteral("PRAGMA ") + name) || !query.next()) return QVariant();
+        return query.value(0);
+    }
+
+    TempFolder folder;
+};
+
+}  // namespace
+
+TEST_F(HistoryStoreTest, anEmptyFileIsUpgradedToTheCurrentSchemaInWriteAheadMode) {
+    folder.Write(QLatin1String(kHistoryFile), QByteArray());
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
+    EXPECT_EQ(Pragma(store, QStringLiteral("user_version")).toInt(), 1);
+    EXPECT_EQ(Pragma(store, QStringLiteral("journal_mode")).toString(), QStringLiteral("wal"));
+    EXPECT_TRUE(store.MovedAside().isEmpty());
+    EXPECT_TRUE(store.Connections(Utc(2000, 1, 1, 0, 0), Utc(2100, 1, 1, 0, 0)).isEmpty());
+    EXPECT_FALSE(store.FirstStart().has_value());
+}
+
+TEST_F(HistoryStoreTest, aConnectionKeepsItsRowItsSamplesAndItsEnd) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 10, 20, 0);
+    const int64_t id = Begin(store, start);
+    ASSERT_TRUE(store.AddSample(id, start.addSecs(60), Figures(1000, 100, 0.5, 60)));
+    ASSERT_TRUE(store.AddSample(id, start.addSecs(120), Figures(5'000'000'000LL, 200, 1.25, 120)));
+    ASSERT_EQ(store.OpenConnections().size(), 1);
+    ASSERT_TRUE(store.FinishConnection(id, start.addSecs(150),
+                                       Figures(6'000'000'000LL, 300, 1.5, 150), 1, true));
+    EXPECT_TRUE(store.OpenConnections().isEmpty());
+
+    // Reopened, as the next run or the tool would see it.
+    store.Close();
+    HistoryStore again(Path());
+    ASSERT_TRUE(again.Open(HistoryStore::Mode::ReadOnly));
+    const QList<ConnectionRecord> rows = again.Connections(start, start.addDays(1));
+    ASSERT_EQ(rows.size(), 1);
+    const ConnectionRecord& row = rows[0];
+    EXPECT_EQ(row.name, QStringLiteral("MyISP"));
+    EXPECT_EQ(row.linkSource, QStringLiteral("scenario:link.scenario"));
+    EXPECT_EQ(row.start, start);
+    EXPECT_EQ(row.end, start.addSecs(150));
+    EXPECT_EQ(row.figures, Figures(6'000'000'000LL, 300, 1.5, 150));  // 64-bit bytes
+    EXPECT_EQ(row.tariffType, 1);
+    EXPECT_TRUE(row.booked);
+    EXPECT_FALSE(row.cutShort);
+    EXPECT_EQ(again.UsageBetween(start, start.addDays(1)), Figures(6'000'000'000LL, 300, 1.5).usage);
+    EXPECT_EQ(again.FirstStart(), start);
+}
+
+TEST_F(HistoryStoreTest, spansSplitAConnectionWhereItsTrafficWas) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    // Up from 23:58 to 00:02 over midnight, 1000 bytes a minute.
+    const QDateTime start = Utc(2026, 3, 31, 23, 58);
+    const int64_t id = Begin(store, start);
+    for (int minute = 1; minute <= 3; ++minute)
+        ASSERT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(1000 * minute, 0, minute)));
+    ASSERT_TRUE(store.FinishConnection(id, start.addSecs(240), Figures(4000, 0, 4), 0, true));
+    // Another connection wholly on the second day.
+    const int64_t later = Begin(store, Utc(2026, 4, 1, 10, 0));
+    ASSERT_TRUE(store.FinishConnection(later, Utc(2026, 4, 1, 10, 5), Figures(500, 50, 0.5), 0, true));
+
+    const QDateTime midnight = Utc(2026, 4, 1, 0, 0);
+    const QList<Usage> days =
+        store.UsageBySpans({midnight.addDays(-1), midnight, midnight.addDays(1)});
+    ASSERT_EQ(days.size(), 2);
+    // The sample at 00:00:00 holds the minute before midnight.
+    EXPECT_EQ(days[0], (Usage{2000, 0, 2}));
+    EXPECT_EQ(days[1], (Usage{2500, 50, 2.5}));
+
+    // A billing period starting at midnight counts only what came after it, and a period
+    // ending there only what came before.
+    EXPECT_EQ(store.UsageBetween(midnight, midnight.addDays(30)), (Usage{2500, 50, 2.5}));
+    EXPECT_EQ(store.UsageBetween(midnight.addDays(-30), midnight), (Usage{2000, 0, 2}));
+    EXPECT_EQ(store.Connections(midnight, midnight.addDays(1)).size(), 2);
+    EXPECT_EQ(store.Connections(midnight.addSecs(300), midnight.addDays(1)).size(), 1);
+}
+
+TEST_F(HistoryStoreTest, aRowLeftOpenIsClosedAtItsLastSampleAsCutShort) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 10, 20, 0);
+    const int64_t sampled = Begin(store, start);
+    ASSERT_TRUE(store.AddSample(sampled, start.addSecs(60), Figures(700, 70, 0.7, 60)));
+    const int64_t bare = Begin(store, start.addSecs(90), QStringLiteral("Other"));
+
+    ASSERT_TRUE(store.CloseCutShort(sampled));
+    ASSERT_TRUE(store.CloseCutShort(bare));
+    const QList<ConnectionRecord> rows = store.Connections(start, start.addDays(1));
+    ASSERT_EQ(rows.size(), 2);
+    EXPECT_TRUE(rows[0].cutShort);
+    EXPECT_FALSE(rows[0].booked);
+    EXPECT_EQ(rows[0].end, start.addSecs(60));
+    EXPECT_EQ(rows[0].figures, Figures(700, 70, 0.7, 60));
+    EXPECT_TRUE(rows[1].cutShort);
+    EXPECT_EQ(rows[1].end, rows[1].start);  // no sample: it ends where it began
+}
+
+TEST_F(HistoryStoreTest, aDamagedFileIsMovedAsideAndANewHistoryBegins) {
+    const QByteArray garbage(8192, 'x');
+    folder.Write(QLatin1String(kHistoryFile), garbage);
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
+    const QString aside = Path() + QStringLiteral(".corrupt-") +
+                          QDate::currentDate().toString(Qt::ISODate);
+    EXPECT_EQ(store.MovedAside(), aside);
+    QFile kept(aside);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), garbage);
+    EXPECT_TRUE(store.BeginConnection(StartOf(QStringLiteral("MyISP"), Utc(2026, 1, 1, 0, 0))));
+
+    // A second damaged file the same day does not replace the first one kept.
+    store.Close();
+    folder.Write(QLatin1String(kHistoryFile), QByteArray(4096, 'y'));
+    ASSERT_TRUE(store.Open());
+    EXPECT_EQ(store.MovedAside(), aside + QStringLiteral("-2"));
+    EXPECT_EQ(folder.Read(QFileInfo(aside).fileName()), garbage);
+
+    // Read-only use never moves or changes anything.
+    store.Close();
+    folder.Write(QLatin1String(kHistoryFile), QByteArray(4096, 'z'));
+    HistoryStore reader(Path());
+    EXPECT_FALSE(reader.Open(HistoryStore::Mode::ReadOnly));
+    EXPECT_EQ(reader.LastError().problem, HistoryProblem::Corrupt);
+    EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), QByteArray(4096, 'z'));
+}
+
+TEST_F(HistoryStoreTest, aFullDiskLosesNothingAlreadyStored) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 10, 20, 0);
+    const int64_t id = Begin(store, start);
+    ASSERT_TRUE(store.AddSample(id, start.addSecs(60), Figures(100, 10, 0.1, 60)));
+    // The database may not grow past its present size: the next pages do not fit.
+    const int pages = Pragma(store, QStringLiteral("page_count")).toInt();
+    Pragma(store, QStringLiteral("max_page_count = %1").arg(pages));
+    bool full = false;
+    int minute = 2;
+    for (; minute < 5000 && !full; ++minute)
+        full = !store.AddSample(id, start.addSecs(60 * minute), Figures(100 * minute, 10, 0.1, 60));
+    ASSERT_TRUE(full) << "the size limit never applied";
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::DiskFull);
+    store.Close();
+
+    HistoryStore again(Path());
+    ASSERT_TRUE(again.Open());
+    const QList<ConnectionRecord> rows = again.Connections(start, start.addDays(10));
+    ASSERT_EQ(rows.size(), 1);
+    // Every sample before the failed one is there; the failed one left no trace.
+    EXPECT_EQ(rows[0].figures.usage.received, 100 * (minute - 2));
+    EXPECT_EQ(rows[0].lastSample, start.addSecs(60 * (minute - 2)));
+}
+
+TEST_F(HistoryStoreTest, aNewerFileIsLeftAloneAndAMissingOneIsNotCreatedForReading) {
+    {
+        HistoryStore store(Path());
+        ASSERT_TRUE(store.Open());
+        Pragma(store, QStringLiteral("user_version = 99"));
+    }
+    HistoryStore store(Path());
+    EXPECT_FALSE(store.Open());
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::NewerFormat);
+    EXPECT_TRUE(store.MovedAside().isEmpty());
+
+    HistoryStore absent(folder.File(QStringLiteral("none.sqlite")));
+    EXPECT_FALSE(absent.Open(HistoryStore::Mode::ReadOnly));
+    EXPECT_EQ(absent.LastError().problem, HistoryProblem::NotFound);
+    EXPECT_FALSE(folder.Exists(QStringLiteral("none.sqlite")));
+}
+
+TEST_F(HistoryStoreTest, aFolderThatCannotBeWrittenIsReported) {
+    if (::geteuid() == 0) GTEST_SKIP() << "root writes into any folder";
+    QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::ExeOwner);
+    HistoryStore store(Path());
+    EXPECT_FALSE(store.Open());
+    EXPECT_NE(store.LastError().problem, HistoryProblem::None);
+    QFile::setPermissions(folder.Path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(HistoryStoreTest, aMissingFolderIsReportedAsNotOpenable) {
+    HistoryStore store(folder.File(QStringLiteral("no/such/folder/history.sqlite")));
+    EXPECT_FALSE(store.Open());
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::CannotOpen);
+    EXPECT_FALSE(store.BeginConnection(StartOf(QStringLiteral("MyISP"), Utc(2026, 1, 1, 0, 0))));
+}
