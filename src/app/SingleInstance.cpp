@@ -1,13 +1,24 @@
-// The single-instance lock.
+// The single-instance locks.
 #include "app/SingleInstance.h"
 
 #include <QDir>
 #include <QStandardPaths>
 
-SingleInstance::SingleInstance(const QString& folder)
-    : lock_(QDir(folder).filePath(QStringLiteral("vantoril.lock"))) {
-    lock_.setStaleLockTime(0);  // only a lock whose process has died is stale
+namespace {
+
+// True when this process holds the lock or no lock file can be made there at all: a
+// folder that cannot hold a lock file cannot be written, so nothing can be booked twice.
+bool Take(QLockFile& lock) {
+    lock.setStaleLockTime(0);  // only a lock whose process has died is stale
+    if (lock.isLocked() || lock.tryLock(0)) return true;
+    return lock.error() != QLockFile::LockFailedError;
 }
+
+}  // namespace
+
+SingleInstance::SingleInstance(const QString& sessionFolder, const QString& programFolder)
+    : session_(QDir(sessionFolder).filePath(QStringLiteral("vantoril.lock"))),
+      folder_(QDir(programFolder).filePath(QStringLiteral(".vantoril.lock"))) {}
 
 QString SingleInstance::DefaultFolder() {
     const QString runtime = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
@@ -15,5 +26,5 @@ QString SingleInstance::DefaultFolder() {
 }
 
 bool SingleInstance::Acquire() {
-    return lock_.isLocked() || lock_.tryLock(0);
+    return Take(session_) && Take(folder_);
 }

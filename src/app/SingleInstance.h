@@ -1,4 +1,5 @@
-// One running program per user: a lock file held for the life of the process.
+// One running program per user session and per program folder: lock files held for the
+// life of the process.
 #pragma once
 
 #include <QLockFile>
@@ -6,15 +7,20 @@
 
 class SingleInstance {
 public:
-    // The lock lives in `folder`, by default the user's runtime folder.
-    explicit SingleInstance(const QString& folder = DefaultFolder());
+    // One lock lives in `sessionFolder`, normally the user's runtime folder, the other
+    // inside the program folder itself. The runtime folder differs between a desktop
+    // session and su, sudo or ssh (or is missing there); the lock inside the program
+    // folder is the same for every copy that would book into its "connections".
+    SingleInstance(const QString& sessionFolder, const QString& programFolder);
 
-    // True when this process now holds the lock (a lock left by a dead process is taken
-    // over); false while another instance of this user runs.
+    // True when this process now holds both locks (a lock left by a dead process is taken
+    // over); false while another instance runs in this session or on this program folder.
     bool Acquire();
 
+    // The user's runtime folder, or the temporary folder when there is none.
     static QString DefaultFolder();
 
 private:
-    QLockFile lock_;
+    QLockFile session_;
+    QLockFile folder_;
 };

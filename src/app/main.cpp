@@ -23,8 +23,9 @@ int main(int argc, char** argv) {
     switch (line.mode) {
         case CommandLine::Mode::Help: {
             const QCoreApplication core(argc, argv);  // for the executable's folder
+            const QString folder = ProgramFolder::ChosenPath(ProgramFolderSources::OfThisProcess());
             std::printf("%sprogram folder: %s\n", qPrintable(HelpText()),
-                        qPrintable(QDir::toNativeSeparators(ProgramFolder::Choose().Path())));
+                        qPrintable(QDir::toNativeSeparators(folder)));
             return 0;
         }
         case CommandLine::Mode::Version:
@@ -48,6 +49,7 @@ int main(int argc, char** argv) {
 
     std::optional<DemoFolder> demo;
     std::optional<ProgramFolder> folder;
+    QString folderNotice;
     if (line.mode == CommandLine::Mode::Demo) {
         QString error;
         if (!demo.emplace().Create(&error)) {
@@ -56,7 +58,7 @@ int main(int argc, char** argv) {
         }
         folder.emplace(demo->Path());
     } else {
-        folder.emplace(ProgramFolder::Choose());
+        folder.emplace(ProgramFolder::Choose(&folderNotice));
     }
 
     const SystemClock clock;
@@ -64,13 +66,17 @@ int main(int argc, char** argv) {
     LinkSourceChoice link = CreateLinkSource(ReadLinkSourceSpec(*folder), *folder, steady);
     Application application(*folder, std::move(link.source), clock, steady, QLocale::system(),
                             TrayHost::Detect());
-    SingleInstance instance;
+    SingleInstance instance(SingleInstance::DefaultFolder(), folder->Path());
     if (!application.Start(instance)) return 0;
-    if (!link.error.isEmpty()) {
-        auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Vantoril"), link.error);
+    // Said once, beside the running program, without holding up its start.
+    const auto tell = [](QMessageBox::Icon icon, const QString& text) {
+        if (text.isEmpty()) return;
+        auto* box = new QMessageBox(icon, QStringLiteral("Vantoril"), text);
         box->setAttribute(Qt::WA_DeleteOnClose);
         box->show();
-    }
+    };
+    tell(QMessageBox::Information, folderNotice);
+    tell(QMessageBox::Warning, link.error);
 
     const TerminationSignals termination;
     QObject::connect(&termination, &TerminationSignals::terminationRequested, &app,

@@ -64,7 +64,7 @@ protected:
 
     TempFolder programFolder;
     TempFolder lockFolder;
-    SingleInstance instance{lockFolder.Path()};
+    SingleInstance instance{lockFolder.Path(), programFolder.Path()};
     FixedClock clock;
     SteadyClock steady;
     FakeLink* link = nullptr;

@@ -51,7 +51,7 @@ TEST_F(ApplicationStart, withoutANotificationAreaTheSettingsWindowOffersEveryTra
 }
 
 TEST_F(ApplicationStart, secondInstanceIsToldAndStopsBeforeShowingAnything) {
-    SingleInstance running(lockFolder.Path());
+    SingleInstance running(lockFolder.Path(), programFolder.Path());
     ASSERT_TRUE(running.Acquire());
     WriteSettings("");
     QString told;

@@ -84,30 +84,3 @@ TEST_F(SettingsTest, saveWritesTheControlsValuesAndTheRecordsFlags) {
               "auto_show=1\r\nhide_start=0\r\nfull=1\r\n");
     EXPECT_EQ(record.Transparent, 10);  // the record changes only at the next load
 }
-
-TEST(ProgramFolder, addsOneSeparatorOnly) {
-    EXPECT_EQ(ProgramFolder("/opt/vantoril").AppFilePath("inet.conf"), "/opt/vantoril/inet.conf");
-    EXPECT_EQ(ProgramFolder("/").AppFilePath("inet.conf"), "/inet.conf");
-    EXPECT_EQ(ProgramFolder("/x").AppFilePath("connections/a.vlg"), "/x/connections/a.vlg");
-}
-
-TEST(ProgramFolder, aWritableExecutableFolderIsTheProgramFolder) {
-    TempFolder exe, user;
-    EXPECT_EQ(ProgramFolder::Choose(exe.Path(), user.File("Vantoril"), "/nowhere").Path(),
-              exe.Path());
-    EXPECT_FALSE(user.Exists("Vantoril"));
-}
-
-TEST(ProgramFolder, elseTheUserFolderGetsTheMissingDefaultsOnly) {
-    TempFolder user, shipped;
-    shipped.Write("inet.conf", "[Vantoril]\r\nTransparent=255\r\n");
-    shipped.Write("tar.dat", QByteArray(48, '\0'));
-    user.Write("Vantoril/tar.dat", "mine");
-    const ProgramFolder folder =
-        ProgramFolder::Choose("/nonexistent/bin", user.File("Vantoril"), shipped.Path());
-    EXPECT_EQ(folder.Path(), user.File("Vantoril"));
-    EXPECT_EQ(user.Read("Vantoril/inet.conf"), "[Vantoril]\r\nTransparent=255\r\n");
-    EXPECT_EQ(user.Read("Vantoril/tar.dat"), "mine");
-    EXPECT_FALSE(user.Exists("Vantoril/script.vsc"));
-    EXPECT_TRUE(QFileInfo(user.File("Vantoril/inet.conf")).isWritable());
-}
