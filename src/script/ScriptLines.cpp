@@ -4,11 +4,12 @@
 QList<QStringView> SplitScriptLines(const QString& code) {
     QList<QStringView> lines;
     if (code.isEmpty()) return lines;
+    const QStringView breakText =
+        code.contains(u"\r\n") ? QStringView(u"\r\n") : QStringView(u"\n");
     qsizetype start = 0;
-    for (qsizetype feed = code.indexOf(u'\n'); feed >= 0; feed = code.indexOf(u'\n', start)) {
-        const qsizetype end = (feed > start && code[feed - 1] == u'\r') ? feed - 1 : feed;
+    for (qsizetype end = code.indexOf(breakText); end >= 0; end = code.indexOf(breakText, start)) {
         lines.append(QStringView(code).mid(start, end - start));
-        start = feed + 1;
+        start = end + breakText.size();
     }
     lines.append(QStringView(code).mid(start));
     return lines;

@@ -11,9 +11,11 @@
 constexpr int kMaxScriptLines = 32767;
 constexpr int kMaxScriptLineLength = 32767;
 
-// Cuts a script into lines at every "\r\n" and also at a lone "\n" (how scripts written
-// on Linux end their lines). A final line break gives one more, empty, line; the empty
-// text gives no lines. A lone "\r" is an ordinary character.
+// Cuts a script into lines. A text holding at least one "\r\n" (saved by the script
+// editor, or on Windows) is cut at "\r\n" only: a lone "\n" in it stays part of its
+// line. A text without any "\r\n" (written on Linux) is cut at "\n". A final line break
+// gives one more, empty, line; the empty text gives no lines. A lone "\r" is an ordinary
+// character. The checker, the interpreter, the editor and vantoril-script all cut here.
 // The lines are views into `code`, which must outlive them.
 QList<QStringView> SplitScriptLines(const QString& code);
 

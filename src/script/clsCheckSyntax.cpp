@@ -10,15 +10,6 @@
 
 namespace {
 
-// The endings of the checker's messages.
-const char16_t kNoClosingBracket[] = u": нет закрывающей скобки - )";
-const char16_t kUnknownFunction[] = u": неизвестная функция";
-const char16_t kNoClosingQuote[] = u": нет закрывающей кавычки";
-const char16_t kDivisionByZero[] = u": деление на ноль";
-const char16_t kExpressionExpected[] = u": ожидается выражение";
-const char16_t kThenMissing[] = u": Отсутствует then";
-const char16_t kExpressionAfterThen[] = u": Ожидается выражение после then";
-
 // The text before a line's first "(" as a known command would have it: "if " keeps its
 // blank, and nothing is trimmed.
 bool IsKnownFunction(QStringView textBeforeBracket) {
@@ -36,37 +27,28 @@ bool IsComment(QStringView line) {
 }
 
 // The assignment tests: a literal division by zero, nothing after "=".
-const char16_t* AssignmentFault(QStringView line) {
+std::optional<SyntaxFault> AssignmentFault(QStringView line) {
     const qsizetype equals = line.indexOf(u'=');
-    if (equals < 0) return nullptr;
+    if (equals < 0) return std::nullopt;
     const QStringView expression = line.mid(equals + 1);
     const qsizetype slash = expression.indexOf(u'/');
     // A divisor that is a name or nothing reads as 0 as well.
     if (slash >= 0 && ReadNumber(TrimBlanks(expression.mid(slash + 1))) == 0)
-        return kDivisionByZero;
-    if (TrimBlanks(expression).isEmpty()) return kExpressionExpected;
-    return nullptr;
+        return SyntaxFault::DivisionByZero;
+    if (TrimBlanks(expression).isEmpty()) return SyntaxFault::ExpressionExpected;
+    return std::nullopt;
 }
 
-const char16_t* ConditionFault(QStringView line) {
-    if (!MatchesKeyword(line.left(3), u"if ")) return nullptr;
+std::optional<SyntaxFault> ConditionFault(QStringView line) {
+    if (!MatchesKeyword(line.left(3), u"if ")) return std::nullopt;
     const qsizetype then = FindKeyword(line, u"then", 3);
-    if (then < 0) return kThenMissing;
-    if (TrimBlanks(line.mid(then + 4)).isEmpty()) return kExpressionAfterThen;
-    return nullptr;
+    if (then < 0) return SyntaxFault::ThenMissing;
+    if (TrimBlanks(line.mid(then + 4)).isEmpty()) return SyntaxFault::ExpressionAfterThen;
+    return std::nullopt;
 }
 
-QString Message(qsizetype lineNumber, QStringView ending) {
-    return QStringLiteral("Ошибка на линии ") + QString::number(lineNumber) + ending;
-}
-
-QString LimitMessage(const ScriptLimitBreach& breach) {
-    if (breach.kind == ScriptLimitBreach::Kind::TooManyLines) {
-        return Message(breach.lineNumber,
-                       QStringLiteral(": больше %1 строк в сценарии").arg(kMaxScriptLines));
-    }
-    return Message(breach.lineNumber,
-                   QStringLiteral(": строка длиннее %1 символов").arg(kMaxScriptLineLength));
+SyntaxReport Fault(SyntaxFault fault, qsizetype lineNumber) {
+    return SyntaxReport{fault, int(lineNumber)};
 }
 
 }  // namespace
@@ -75,25 +57,35 @@ void clsCheckSyntax::SetCode(const QString& code) {
     code_ = code;
 }
 
-QString clsCheckSyntax::CheckSyntax() {
+SyntaxReport clsCheckSyntax::Check() {
     lines_ = SplitScriptLines(code_);
-    if (const std::optional<ScriptLimitBreach> breach = FindLimitBreach(lines_))
-        return LimitMessage(*breach);
-    QString result;
+    if (const std::optional<ScriptLimitBreach> breach = FindLimitBreach(lines_)) {
+        const bool tooMany = breach->kind == ScriptLimitBreach::Kind::TooManyLines;
+        return Fault(tooMany ? SyntaxFault::TooManyLines : SyntaxFault::LineTooLong,
+                     breach->lineNumber);
+    }
+    SyntaxReport result;
     for (qsizetype i = 0; i < lines_.size(); ++i) {
         const QStringView line = lines_[i];
         const qsizetype number = i + 1;
         if (IsComment(line)) continue;
         const qsizetype bracket = line.indexOf(u'(');
         if (bracket >= 0) {
-            if (line.indexOf(u')', bracket + 1) < 0) return Message(number, kNoClosingBracket);
+            if (line.indexOf(u')', bracket + 1) < 0)
+                return Fault(SyntaxFault::NoClosingBracket, number);
             const QStringView beforeBracket = line.left(bracket);
             if (!beforeBracket.contains(u'=') && !IsKnownFunction(beforeBracket))
-                result = Message(number, kUnknownFunction);
+                result = Fault(SyntaxFault::UnknownFunction, number);
         }
-        if (line.count(u'\'') % 2 != 0) return Message(number, kNoClosingQuote);
-        if (const char16_t* fault = AssignmentFault(line)) return Message(number, fault);
-        if (const char16_t* fault = ConditionFault(line)) return Message(number, fault);
+        if (line.count(u'\'') % 2 != 0) return Fault(SyntaxFault::NoClosingQuote, number);
+        if (const std::optional<SyntaxFault> fault = AssignmentFault(line))
+            return Fault(*fault, number);
+        if (const std::optional<SyntaxFault> fault = ConditionFault(line))
+            return Fault(*fault, number);
     }
     return result;
+}
+
+QString clsCheckSyntax::CheckSyntax() {
+    return SyntaxReportText(Check());
 }

@@ -2,6 +2,8 @@
 // editor points out. It evaluates nothing and returns at most one message.
 #pragma once
 
+#include "script/SyntaxReport.h"
+
 #include <QList>
 #include <QString>
 #include <QStringView>
@@ -10,11 +12,13 @@ class clsCheckSyntax {
 public:
     // The text the next check looks at; nothing is checked here.
     void SetCode(const QString& code);
-    // The empty text when no fault is found, else one message such as
-    // "Ошибка на линии 3: нет закрывающей кавычки". The first stopping fault wins; an
+    // The fault found and its line, or no fault. The first stopping fault wins; an
     // unknown function is reported only when no stopping fault follows it, and then the
     // last line with one is named. A text beyond the size limits is refused first.
-    QString CheckSyntax();
+    [[nodiscard]] SyntaxReport Check();
+    // The same as a message: the empty text when no fault is found, else one message
+    // such as "Ошибка на линии 3: нет закрывающей кавычки".
+    [[nodiscard]] QString CheckSyntax();
 
 private:
     QString code_;

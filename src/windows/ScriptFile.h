@@ -8,7 +8,9 @@ class ProgramFolder;
 
 inline constexpr char kScriptFile[] = "script.vsc";
 
-// The editor's text has "\n" line ends; the file has CR LF.
+// The editor's text has "\n" line ends; the file has CR LF. The file is cut into lines as
+// the interpreter cuts it; a line feed or carriage return inside a line is shown as a
+// line separator (U+2028) or as the symbol U+240D, and saved back as it was.
 QString EditorTextFromFile(const QByteArray& bytes);
 // The file's text: every line end CR LF and a final CR LF when the text lacks one, so
 // saving a loaded text again never grows the file. The empty text stays empty.

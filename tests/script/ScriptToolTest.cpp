@@ -39,6 +39,20 @@ TEST(ScriptToolCheck, reportsNoFaultOrTheFirstFault) {
     EXPECT_EQ(broken.out, QStringLiteral("Ошибка на линии 2: ожидается выражение\n"));
 }
 
+TEST(ScriptTool, cutsLinesAtCrLfOnlyInAFileThatHoldsOne) {
+    TempFolder folder;
+    folder.Write(QStringLiteral("linux.vsc"), "; note\nx =\nmessage('a')\n");
+    folder.Write(QStringLiteral("mixed.vsc"), "; note\nx =\r\nmessage('a')\nmessage('b')\r\n");
+    EXPECT_EQ(Tool({QStringLiteral("check"), folder.File(QStringLiteral("linux.vsc"))}).out,
+              QStringLiteral("Ошибка на линии 2: ожидается выражение\n"));
+    EXPECT_EQ(Tool({QStringLiteral("check"), folder.File(QStringLiteral("mixed.vsc"))}).out,
+              QStringLiteral("Ошибок не обнаружено\n"));
+    EXPECT_EQ(Tool({QStringLiteral("run"), QStringLiteral("--folder"), QStringLiteral("/"),
+                    folder.File(QStringLiteral("mixed.vsc"))})
+                  .out,
+              QStringLiteral("message: a\n"));
+}
+
 TEST(ScriptToolRun, listsTheHostOperationsInOrder) {
     const ToolResult result =
         Tool({QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("ru_RU"),

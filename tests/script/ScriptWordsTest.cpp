@@ -47,13 +47,16 @@ QList<QStringView> Views(const QStringList& lines) {
 
 }  // namespace
 
-TEST(SplitScriptLines, cutsAtLineBreaksKeepingEmptyLines) {
+TEST(SplitScriptLines, cutsAtCrLfOnlyWhenTheTextHoldsOneElseAtLineFeeds) {
     EXPECT_TRUE(Lines(QString()).isEmpty());
     EXPECT_EQ(Lines(QStringLiteral("a\r\nb\r\n")),
               QStringList({QStringLiteral("a"), QStringLiteral("b"), QString()}));
-    EXPECT_EQ(Lines(QStringLiteral("a\n\r\nb\rc")),
-              QStringList({QStringLiteral("a"), QString(), QStringLiteral("b\rc")}));
+    EXPECT_EQ(Lines(QStringLiteral("a\n\nb\rc\n")),
+              QStringList({QStringLiteral("a"), QString(), QStringLiteral("b\rc"), QString()}));
+    EXPECT_EQ(Lines(QStringLiteral("a\nb\r\n\nc\r\r\n")),
+              QStringList({QStringLiteral("a\nb"), QStringLiteral("\nc\r"), QString()}));
     EXPECT_EQ(Lines(QStringLiteral("\r\n")), QStringList({QString(), QString()}));
+    EXPECT_EQ(Lines(QStringLiteral("\n")), QStringList({QString(), QString()}));
 }
 
 TEST(FindLimitBreach, namesTheFirstLineBeyondTheLimits) {

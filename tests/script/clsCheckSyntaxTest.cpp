@@ -99,6 +99,29 @@ TEST(CheckSyntax, numbersLinesFromOneCountingCommentsAndEmptyLines) {
               QStringLiteral("Ошибка на линии 4: ожидается выражение"));
     EXPECT_EQ(Check(QStringLiteral("; a\n\nx =\n")),
               QStringLiteral("Ошибка на линии 3: ожидается выражение"));
+    // With one CR LF in the text a lone LF does not end a line: "; a\n\nx =" is a comment.
+    EXPECT_EQ(Check(QStringLiteral("; a\n\nx =\r\nmessage('it's')\r\n")),
+              QStringLiteral("Ошибка на линии 2: нет закрывающей кавычки"));
+}
+
+TEST(CheckSyntax, reportsTheFaultAndItsLineAsData) {
+    clsCheckSyntax checker;
+    checker.SetCode(Script({"message('a')", "foo('b')", "; x =", "if (DL > 1) then  "}));
+    const SyntaxReport fault = checker.Check();
+    EXPECT_EQ(fault.fault, SyntaxFault::ExpressionAfterThen);
+    EXPECT_EQ(fault.line, 4);
+    EXPECT_EQ(SyntaxVerdict(fault),
+              QStringLiteral("Ошибка на линии 4: Ожидается выражение после then"));
+    checker.SetCode(Script({"message('a')", "foo('b')", "; x ="}));
+    const SyntaxReport unknown = checker.Check();
+    EXPECT_EQ(unknown.fault, SyntaxFault::UnknownFunction);
+    EXPECT_EQ(unknown.line, 2);
+    checker.SetCode(Script({"message('a')"}));
+    const SyntaxReport clean = checker.Check();
+    EXPECT_FALSE(clean.fault);
+    EXPECT_EQ(clean.line, 0);
+    EXPECT_EQ(SyntaxReportText(clean), QString());
+    EXPECT_EQ(SyntaxVerdict(clean), QStringLiteral("Ошибок не обнаружено"));
 }
 
 TEST(CheckSyntax, refusesTextsBeyondTheLimits) {

@@ -132,9 +132,15 @@ TEST(ScriptRuns, emptyScriptsAndCommentsDoNothing) {
     EXPECT_TRUE(runner.Run(Script({"; message('a')", "", ";x = #1", ""})).isEmpty());
 }
 
-TEST(ScriptRuns, linesEndAtCarriageReturnLineFeedAndAtALoneLineFeed) {
+TEST(ScriptRuns, aTextWithCrLfEndsLinesOnlyThereAndOneWithoutAtEveryLineFeed) {
     ScriptRunner runner;
-    EXPECT_EQ(runner.Run(QStringLiteral("var x\nx = #3\r\nmessage(x)\n")), Ops({"message: 3"}));
+    EXPECT_EQ(runner.Run(QStringLiteral("var x\nx = #3\nmessage(x)\n")), Ops({"message: 3"}));
+    EXPECT_EQ(runner.Run(QStringLiteral("message('a')\nmessage('b')\nmessage('c')")),
+              Ops({"message: a", "message: b", "message: c"}));
+    // Mixed: the first line is "message('a')\nmessage('b')", one call of its first "(".
+    EXPECT_EQ(runner.Run(QStringLiteral("message('a')\nmessage('b')\r\nmessage('c')\r\n")),
+              Ops({"message: a", "message: c"}));
+    EXPECT_EQ(runner.Run(QStringLiteral("var x\nx = #3\r\nmessage(x)")), Ops({"message: "}));
     // A lone carriage return is an ordinary character: "x\rx = #3" is one name.
     EXPECT_EQ(runner.Run(QStringLiteral("var x\rx = #3\r\nmessage(x)")), Ops({"message: "}));
 }

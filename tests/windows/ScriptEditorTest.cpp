@@ -91,6 +91,28 @@ TEST_F(ScriptEditorTest, checkShowsTheReportAndPutsTheCursorOnItsLine) {
     EXPECT_EQ(Text(*editor)->textCursor().positionInBlock(), 0);
 }
 
+TEST_F(ScriptEditorTest, numbersLinesAsTheCheckerDoesInAFileWithCrLfAndLoneLineFeeds) {
+    const QByteArray mixed = "; note\nx =\r\nmessage('it's')\r\n";
+    temp.Write("script.vsc", mixed);
+    auto editor = Open();
+    EXPECT_EQ(Text(*editor)->blockCount(), 3);  // two lines and the empty one after the last
+    Check(*editor);
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибка на линии 2: нет закрывающей кавычки"));
+    EXPECT_EQ(Text(*editor)->textCursor().blockNumber(), 1);
+    Save(*editor);
+    EXPECT_EQ(temp.Read("script.vsc"), mixed);
+}
+
+TEST_F(ScriptEditorTest, shiftEnterStartsANewLineLikeEnter) {
+    auto editor = Open();
+    QTest::keyClicks(Text(*editor), "a");
+    QTest::keyClick(Text(*editor), Qt::Key_Return, Qt::ShiftModifier);
+    QTest::keyClicks(Text(*editor), "b");
+    EXPECT_EQ(Text(*editor)->blockCount(), 2);
+    Save(*editor);
+    EXPECT_EQ(temp.Read("script.vsc"), QByteArray("a\r\nb\r\n"));
+}
+
 TEST_F(ScriptEditorTest, secondCheckLooksAtTheEditedText) {
     temp.Write("script.vsc", "message('it's')\r\n");
     auto editor = Open();

@@ -1,5 +1,4 @@
-// The script file as the script editor reads and writes it, and the checker report's line.
-#include "windows/ReportedLine.h"
+// The script file as the script editor reads and writes it.
 #include "windows/ScriptFile.h"
 
 #include "TempFolder.h"
@@ -14,6 +13,18 @@ namespace {
 TEST(EditorTextFromFile, crLfLineEndsBecomeLineFeedsAndOtherCharactersStay) {
     EXPECT_EQ(EditorTextFromFile("a\r\nb\r\n"), QStringLiteral("a\nb\n"));
     EXPECT_EQ(EditorTextFromFile("a\nb\tc"), QStringLiteral("a\nb\tc"));
+}
+
+TEST(EditorTextFromFile, linesAreCutAsTheInterpreterCutsThemAndSavedBackAsTheyWere) {
+    // Without CR LF (written on Linux) every LF ends a line.
+    EXPECT_EQ(EditorTextFromFile("a\nb\n"), QStringLiteral("a\nb\n"));
+    // With CR LF a lone LF stays inside its line, shown as a line separator; a lone CR
+    // is an ordinary character in either kind of file.
+    const QByteArray mixed = "a\nb\r\nc\rd\r\n";
+    EXPECT_EQ(EditorTextFromFile(mixed), QStringLiteral("a\u2028b\nc\u240Dd\n"));
+    EXPECT_EQ(FileTextFromEditor(EditorTextFromFile(mixed)).toUtf8(), mixed);
+    EXPECT_EQ(FileTextFromEditor(EditorTextFromFile("a\rb\nc")).toUtf8(),
+              QByteArray("a\rb\r\nc\r\n"));
 }
 
 TEST(EditorTextFromFile, windowsCyrillicAndUtf8BothRead) {
@@ -75,17 +86,6 @@ TEST_F(ScriptFileTest, failedSaveIsReportedAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(SaveScript(folder, "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(temp.File("script.vsc")).isDir());
-}
-
-TEST(ReportedLine, theLineNumberOfACheckerReport) {
-    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 12: нет закрывающей кавычки")), 12);
-    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 1: неизвестная функция")), 1);
-}
-
-TEST(ReportedLine, reportsWithoutALineGiveZero) {
-    EXPECT_EQ(ReportedLine(QString()), 0);
-    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибок не обнаружено")), 0);
-    EXPECT_EQ(ReportedLine(QStringLiteral("Ошибка на линии 99999999999: x")), 0);
 }
 
 }  // namespace

@@ -34,9 +34,9 @@ std::optional<QString> ReadScript(const QString& path, QTextStream& err) {
 int Check(const QString& code, QTextStream& out) {
     clsCheckSyntax checker;
     checker.SetCode(code);
-    const QString report = checker.CheckSyntax();
-    out << (report.isEmpty() ? QStringLiteral("Ошибок не обнаружено") : report) << Qt::endl;
-    return report.isEmpty() ? kDone : kFaultFound;
+    const SyntaxReport report = checker.Check();
+    out << SyntaxVerdict(report) << Qt::endl;
+    return report.fault ? kFaultFound : kDone;
 }
 
 int Run(const ScriptToolOptions& options, const QString& code, QTextStream& out) {

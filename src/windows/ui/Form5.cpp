@@ -4,7 +4,6 @@
 #include "script/clsCheckSyntax.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/WindowLook.h"
-#include "windows/ReportedLine.h"
 #include "windows/ScriptFile.h"
 #include "windows/ui/LineNumberedEdit.h"
 #include "windows/ui/WrappingButton.h"
@@ -114,7 +113,7 @@ void Form5::BuildButtons() {
 
 void Form5::Save() {
     QString error;
-    if (!SaveScript(folder_, text1_->toPlainText(), &error))
+    if (!SaveScript(folder_, text1_->LinesText(), &error))
         QMessageBox::warning(this, QStringLiteral("Vantoril"),
                              error + QStringLiteral("\nСкрипт не сохранён."));
 }
@@ -122,11 +121,11 @@ void Form5::Save() {
 void Form5::Check() {
     if (!checker_) checker_ = std::make_unique<clsCheckSyntax>();
     // The checker sees the text as it would be saved, so its line numbers are the editor's.
-    checker_->SetCode(FileTextFromEditor(text1_->toPlainText()));
-    const QString report = checker_->CheckSyntax();
-    label1_->setText(report.isEmpty() ? QStringLiteral("Ошибок не обнаружено") : report);
-    if (const int line = ReportedLine(report)) {
-        text1_->GoToLine(line);
+    checker_->SetCode(FileTextFromEditor(text1_->LinesText()));
+    const SyntaxReport report = checker_->Check();
+    label1_->setText(SyntaxVerdict(report));
+    if (report.fault) {
+        text1_->GoToLine(report.line);
         text1_->setFocus();
     }
 }

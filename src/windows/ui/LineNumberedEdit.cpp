@@ -1,6 +1,7 @@
 // Line numbers beside the text: a margin widget painted from the visible text blocks.
 #include "windows/ui/LineNumberedEdit.h"
 
+#include <QKeyEvent>
 #include <QPaintEvent>
 #include <QPainter>
 #include <QTextBlock>
@@ -28,6 +29,20 @@ void LineNumberedEdit::GoToLine(int line) {
     QTextCursor cursor(block);
     setTextCursor(cursor);
     centerCursor();
+}
+
+QString LineNumberedEdit::LinesText() const {
+    return document()->toRawText().replace(QChar::ParagraphSeparator, u'\n');
+}
+
+void LineNumberedEdit::keyPressEvent(QKeyEvent* event) {
+    if (event->matches(QKeySequence::InsertLineSeparator)) {
+        QTextCursor cursor = textCursor();
+        cursor.insertBlock();
+        setTextCursor(cursor);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
 }
 
 int LineNumberedEdit::MarginWidth() const {

@@ -12,10 +12,15 @@ public:
     // Puts the cursor at the start of a line (counted from 1) and scrolls it into view;
     // a line beyond the text goes to the last line.
     void GoToLine(int line);
+    // The text with "\n" between lines. Unlike toPlainText(), a line separator (U+2028)
+    // inside a line stays one, and so does a no-break space.
+    QString LinesText() const;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    // Shift+Enter starts a new line like Enter, instead of a break inside the line.
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     int MarginWidth() const;
