@@ -2,12 +2,15 @@
 // connection watcher.
 #include "app/Application.h"
 
+#include "app/DesktopNotifier.h"
 #include "app/HelpDocument.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
 #include "indicator/SampleTick.h"
 #include "indicator/ui/Form4.h"
 #include "indicator/ui/TickGuard.h"
+#include "history/HistoryRecorder.h"
+#include "link/LinkSourceFactory.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
 #include "script/clsRun.h"
@@ -33,6 +36,13 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Vantoril");
+
+// The connection's figures as the history keeps them: the cost the books would take.
+ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
+    const double cost = tariffType != 0 ? counters.TimeCost : counters.TotalCost;
+    return {{int64_t(counters.Stats.dwBytesRcved), int64_t(counters.Stats.dwBytesXmited), cost},
+            counters.OnlineSeconds};
+}
 }  // namespace
 
 Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
@@ -46,12 +56,21 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       address_(std::make_unique<LocalAddress>(*link_, steady, std::move(addressQueries))),
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(counters_, folder_, clock_, locale_, *link_,
-                                                      [this]() -> Form4& { return Indicator(); })),
+                                                      [this]() -> Form4& { return Indicator(); },
+                                                      [this] {
+                                                          return history_->Report(
+                                                              LimitsOf(settings_),
+                                                              HistoryFigures(counters_,
+                                                                             settings_.Type_tar));
+                                                      })),
       watcher_(folder_, clock_, locale_),
+      historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
+      history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
       form1_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
       menus_(std::make_unique<ProgramMenus>(form1_.get())),
       Timer1_(new QTimer(form1_.get())),
-      tray_(this) {
+      tray_(this),
+      notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)) {
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kWatcherIntervalMs);
     connect(Timer1_, &QTimer::timeout, this, &Application::WatcherTick);
@@ -104,6 +123,7 @@ bool Application::Start(SingleInstance& instance) {
     tray_.SetToolTip(
         QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
     tray_.Show();
+    Tell(history_->Start());
     if (settings_.hide_start == 1 && trayHost_.available)
         form1_->hide();
     else
@@ -171,8 +191,17 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
+    HistorySighting history{sighting.connected, sighting.name, QString(),
+                            HistoryFigures(counters_, settings_.Type_tar), settings_.Type_tar,
+                            step.error.isEmpty()};
+    if (sighting.connected) history.linkSource = ReadLinkSourceSpec(folder_);
+    Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+void Application::Tell(const QStringList& notices) {
+    for (const QString& text : notices) notifier_->Notify(kTitle, text);
 }
 
 void Application::OnTrayClick(int button) {

@@ -17,6 +17,9 @@
 
 class AddressQueries;
 class Clock;
+class DesktopNotifier;
+class HistoryRecorder;
+class HistoryStore;
 class Form1;
 class Form4;
 class LinkSource;
@@ -76,6 +79,7 @@ private:
     void CloseIndicator();
     void ToggleStayOnTop();
     void Exit();
+    void Tell(const QStringList& notices);  // non-modal: a desktop notification
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;
@@ -89,10 +93,13 @@ private:
     std::unique_ptr<ProgramScriptHost> scriptHost_;
     std::unique_ptr<clsRun> ScriptRunner;  // created at the first script tick
     ConnectionWatcher watcher_;
+    std::unique_ptr<HistoryStore> historyStore_;
+    std::unique_ptr<HistoryRecorder> history_;  // the connection history, the period's alerts
     std::unique_ptr<Form1> form1_;
     std::unique_ptr<ProgramMenus> menus_;
     QTimer* Timer1_;
     AfTIcon tray_;
+    DesktopNotifier* notifier_;
     QPointer<Form4> indicator_;
     bool watching_ = false;
     bool ending_ = false;  // exit or session end under way: nothing refuses to close

@@ -1,6 +1,7 @@
 // The script engine's host: counters in, message line, timers and hang-up out.
 #include "app/ProgramScriptHost.h"
 
+#include "history/BillingPeriod.h"
 #include "indicator/TrafficCounters.h"
 #include "indicator/ui/Form4.h"
 #include "link/LinkSource.h"
@@ -11,13 +12,15 @@
 
 ProgramScriptHost::ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                                      const Clock& clock, QLocale locale, LinkSource& link,
-                                     std::function<Form4&()> indicator)
+                                     std::function<Form4&()> indicator,
+                                     std::function<PeriodReport()> period)
     : counters_(counters),
       folder_(folder),
       clock_(clock),
       locale_(std::move(locale)),
       link_(link),
-      indicator_(std::move(indicator)) {}
+      indicator_(std::move(indicator)),
+      period_(std::move(period)) {}
 
 ScriptCounters ProgramScriptHost::Counters() const {
     ScriptCounters script;
@@ -29,6 +32,9 @@ ScriptCounters ProgramScriptHost::Counters() const {
     script.MDL = counters_.RecvCost;
     script.MUL = counters_.SentCost;
     script.MAL = counters_.TotalCost;
+    const PeriodReport period = period_();
+    script.CAL = float(RoundHalfEven(period.UsedMb(), 2));
+    script.CMAL = float(RoundHalfEven(period.used.cost, 2));
     return script;
 }
 

@@ -5,6 +5,8 @@
 
 #include <functional>
 
+struct PeriodReport;
+
 class Form4;
 class LinkSource;
 class ProgramFolder;
@@ -12,10 +14,11 @@ struct TrafficCounters;
 
 class ProgramScriptHost final : public ScriptHost {
 public:
-    // `indicator` gives the indicator window, loading it when it is not loaded.
+    // `indicator` gives the indicator window, loading it when it is not loaded; `period`
+    // the billing period's report with the running connection.
     ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                       const Clock& clock, QLocale locale, LinkSource& link,
-                      std::function<Form4&()> indicator);
+                      std::function<Form4&()> indicator, std::function<PeriodReport()> period);
 
     ScriptCounters Counters() const override;
     QString ProgramFolderPath() const override;
@@ -35,4 +38,5 @@ private:
     QLocale locale_;
     LinkSource& link_;
     std::function<Form4&()> indicator_;
+    std::function<PeriodReport()> period_;
 };

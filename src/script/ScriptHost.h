@@ -20,6 +20,8 @@ struct ScriptCounters {
     float MDL = 0;    // cost of the data received, money units rounded to 2 decimals
     float MUL = 0;    // cost of the data sent, as MDL
     float MAL = 0;    // total traffic cost: MDL + MUL
+    float CAL = 0;    // MB of the billing period, the running connection included, 2 decimals
+    float CMAL = 0;   // the period's money, as CAL
 };
 
 // The host of the script engine. The engine calls it on the thread that runs the script

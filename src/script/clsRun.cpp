@@ -85,6 +85,8 @@ void clsRun::AddBuiltIns() {
     add(QStringLiteral("MDL"), NumberText(counters.MDL, locale_));
     add(QStringLiteral("MUL"), NumberText(counters.MUL, locale_));
     add(QStringLiteral("MAL"), NumberText(counters.MAL, locale_));
+    add(QStringLiteral("CAL"), NumberText(counters.CAL, locale_));
+    add(QStringLiteral("CMAL"), NumberText(counters.CMAL, locale_));
     QString folder = host_.ProgramFolderPath();
     if (!folder.endsWith(u'/')) folder.append(u'/');
     add(QStringLiteral("AppPath"), folder);

@@ -105,7 +105,8 @@ TEST_F(ProgramRun, startsShowsTheIndicatorRefusesASecondStartAndKeepsItsFiles) {
 
     QStringList files = QDir(folder.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
     files.sort();
-    EXPECT_EQ(files, QStringList({QStringLiteral("inet.conf"), QStringLiteral("link.scenario"),
+    EXPECT_EQ(files, QStringList({QStringLiteral("history.sqlite"), QStringLiteral("inet.conf"),
+                                  QStringLiteral("link.scenario"),
                                   QStringLiteral("tar.dat"), QStringLiteral("tar.money.dat"),
                                   QStringLiteral("vantoril")}));
 }

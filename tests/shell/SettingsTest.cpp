@@ -84,3 +84,16 @@ TEST_F(SettingsTest, saveWritesTheControlsValuesAndTheRecordsFlags) {
               "auto_show=1\r\nhide_start=0\r\nfull=1\r\n");
     EXPECT_EQ(record.Transparent, 10);  // the record changes only at the next load
 }
+TEST_F(SettingsTest, billingKeysHaveTheirDefaultsAndReadLikeTheOthers) {
+    const Settings none = LoadSettings(folder);
+    EXPECT_EQ(none.cycle_day, 1);
+    EXPECT_EQ(none.budget, 0);
+    EXPECT_EQ(none.cap_mb, 0);
+    EXPECT_EQ(none.alerts, 1);
+    const Settings s = LoadWith("Cycle_Day=31\r\nbudget=450.5\r\ncap_mb=20480 MB\r\nalerts=0\r\n");
+    EXPECT_EQ(s.cycle_day, 31);
+    EXPECT_EQ(s.budget, 450.5);
+    EXPECT_EQ(s.cap_mb, 20480);
+    EXPECT_EQ(s.alerts, 0);
+    EXPECT_EQ(LoadWith("alerts=\r\ncycle_day=\r\n").alerts, 1);  // empty as missing
+}

@@ -19,7 +19,8 @@ std::optional<QLocale> LocaleNamed(const QString& name) {
 
 constexpr std::pair<const char*, float ScriptCounters::*> kSingleCounters[] = {
     {"DL", &ScriptCounters::DL},   {"UL", &ScriptCounters::UL},   {"AL", &ScriptCounters::AL},
-    {"MDL", &ScriptCounters::MDL}, {"MUL", &ScriptCounters::MUL}, {"MAL", &ScriptCounters::MAL}};
+    {"MDL", &ScriptCounters::MDL}, {"MUL", &ScriptCounters::MUL}, {"MAL", &ScriptCounters::MAL},
+    {"CAL", &ScriptCounters::CAL}, {"CMAL", &ScriptCounters::CMAL}};
 constexpr std::pair<const char*, int32_t ScriptCounters::*> kWholeCounters[] = {
     {"TC", &ScriptCounters::TC}, {"BPS", &ScriptCounters::BPS}};
 
@@ -76,7 +77,7 @@ ParsedOptions ParseRun(const QStringList& arguments) {
             options.file = argument;
         } else if (!SetCounter(options.counters, argument)) {
             return Fail(QStringLiteral("not a counter setting: ") + argument +
-                        QStringLiteral(" (DL, UL, AL, MDL, MUL, MAL take numbers with \".\";"
+                        QStringLiteral(" (DL, UL, AL, MDL, MUL, MAL, CAL, CMAL take numbers with \".\";"
                                        " TC, BPS whole numbers)"));
         }
     }
@@ -101,5 +102,5 @@ QString ScriptToolUsage() {
         "usage: vantoril-script check FILE\n"
         "       vantoril-script run [--locale NAME] [--time HH:MM:SS] [--folder DIR] FILE "
         "[COUNTER=VALUE]...\n"
-        "counters: DL UL AL MDL MUL MAL (numbers with \".\"), TC BPS (whole numbers)\n");
+        "counters: DL UL AL MDL MUL MAL CAL CMAL (numbers with \".\"), TC BPS (whole numbers)\n");
 }

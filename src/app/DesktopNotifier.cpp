@@ -1,0 +1,33 @@
+// Desktop notifications over the session bus, the tray balloon where there is no server.
+#include "app/DesktopNotifier.h"
+
+#include "tray/AfTIcon.h"
+
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QVariantMap>
+
+namespace {
+constexpr int kBalloonSeconds = 10;
+constexpr int kBalloonInformation = 1;
+}  // namespace
+
+DesktopNotifier::DesktopNotifier(AfTIcon& tray, QDBusConnection bus, QObject* parent)
+    : QObject(parent), tray_(tray), bus_(std::move(bus)) {}
+
+void DesktopNotifier::Notify(const QString& title, const QString& text) {
+    QDBusMessage call = QDBusMessage::createMethodCall(
+        QStringLiteral("org.freedesktop.Notifications"),
+        QStringLiteral("/org/freedesktop/Notifications"),
+        QStringLiteral("org.freedesktop.Notifications"), QStringLiteral("Notify"));
+    call << QStringLiteral("Vantoril") << uint(0) << QStringLiteral("vantoril") << title << text
+         << QStringList() << QVariantMap() << int(-1);
+    auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call), this);
+    connect(watcher, &QDBusPendingCallWatcher::finished, this,
+            [this, title, text](QDBusPendingCallWatcher* finished) {
+                finished->deleteLater();
+                if (!finished->isError()) return;
+                tray_.ShowBalloonToolTip(kBalloonSeconds, text, title, kBalloonInformation);
+                Q_EMIT fellBackToBalloon(text);
+            });
+}

@@ -1,0 +1,28 @@
+// Non-modal messages for the user: a desktop notification, else the tray's balloon.
+#pragma once
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QString>
+
+class AfTIcon;
+
+class DesktopNotifier : public QObject {
+    Q_OBJECT
+public:
+    // The tray icon must outlive the notifier.
+    explicit DesktopNotifier(AfTIcon& tray,
+                             QDBusConnection bus = QDBusConnection::sessionBus(),
+                             QObject* parent = nullptr);
+
+    // Asks org.freedesktop.Notifications without waiting; when no server answers, the
+    // text goes to the tray icon's balloon.
+    void Notify(const QString& title, const QString& text);
+
+Q_SIGNALS:
+    void fellBackToBalloon(const QString& text);
+
+private:
+    AfTIcon& tray_;
+    QDBusConnection bus_;
+};
