@@ -53,6 +53,27 @@ TEST(ScriptTool, cutsLinesAtCrLfOnlyInAFileThatHoldsOne) {
               QStringLiteral("message: a\n"));
 }
 
+TEST(ScriptToolLint, printsFileLineWarningAndExitsWith1OnlyWithWarnings) {
+    TempFolder folder;
+    folder.Write(QStringLiteral("traps.vsc"),
+                 "; traps\r\nif (MAL > 90) then message('x')\r\n"
+                 "disconn()\r\n");
+    const QString traps = folder.File(QStringLiteral("traps.vsc"));
+    const ToolResult point =
+        Tool({QStringLiteral("lint"), traps, QStringLiteral("--locale"), QStringLiteral("C")});
+    EXPECT_EQ(point.status, 1);
+    EXPECT_EQ(point.out, traps + QStringLiteral(":3: warning: «disconn()» без условия разрывает "
+                                                "соединение при каждом выполнении сценария\n"));
+    const ToolResult russian =
+        Tool({QStringLiteral("lint"), QStringLiteral("--locale"), QStringLiteral("ru_RU"), traps});
+    EXPECT_EQ(russian.out.count(u'\n'), 2);
+    EXPECT_TRUE(russian.out.startsWith(traps + QStringLiteral(":2: warning: в этой локали «MAL»")))
+        << russian.out.toStdString();
+    const ToolResult clean = Tool({QStringLiteral("lint"), Fixture("cp1251.vsc")});
+    EXPECT_EQ(clean.status, 0);
+    EXPECT_TRUE(clean.out.isEmpty());
+}
+
 TEST(ScriptToolRun, listsTheHostOperationsInOrder) {
     const ToolResult result =
         Tool({QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("ru_RU"),
@@ -93,7 +114,8 @@ TEST(ScriptToolRun, readsWindows1251Scripts) {
 
 TEST(ScriptTool, refusesUnreadableFilesWithStatus2) {
     TempFolder folder;
-    for (const QString& command : {QStringLiteral("check"), QStringLiteral("run")}) {
+    for (const QString& command :
+         {QStringLiteral("check"), QStringLiteral("lint"), QStringLiteral("run")}) {
         const ToolResult missing = Tool({command, folder.File(QStringLiteral("none.vsc"))});
         EXPECT_EQ(missing.status, 2);
         EXPECT_TRUE(missing.out.isEmpty());
@@ -107,7 +129,10 @@ TEST(ScriptTool, refusesWrongArgumentsWithStatus2AndSaysWhy) {
     const QString file = Fixture("limit.vsc");
     const QList<QStringList> wrong = {
         {},
-        {QStringLiteral("lint"), file},
+        {QStringLiteral("lint")},
+        {QStringLiteral("lint"), file, file},
+        {QStringLiteral("lint"), file, QStringLiteral("--time"), QStringLiteral("9:00:00")},
+        {QStringLiteral("lint"), QStringLiteral("--locale"), QStringLiteral("xx_nowhere"), file},
         {QStringLiteral("check")},
         {QStringLiteral("check"), file, file},
         {QStringLiteral("run")},

@@ -1,8 +1,9 @@
-// The commands of vantoril-script: check a script file, or run it once and list what
-// it did.
+// The commands of vantoril-script: check a script file, list what it probably does not
+// do as meant, or run it once and list what it did.
 #include "tools/vantoril-script/ScriptTool.h"
 
 #include "script/RecordingHost.h"
+#include "script/ScriptLint.h"
 #include "script/clsCheckSyntax.h"
 #include "script/clsRun.h"
 #include "shell/ProgramFolder.h"
@@ -39,6 +40,14 @@ int Check(const QString& code, QTextStream& out) {
     return report.fault ? kFaultFound : kDone;
 }
 
+// One line per warning, "FILE:LINE: warning: TEXT", as compilers write them.
+int Lint(const ScriptToolOptions& options, const QString& code, QTextStream& out) {
+    const QList<LintWarning> warnings = LintScript(code, options.locale);
+    for (const LintWarning& warning : warnings)
+        out << options.file << ':' << warning.line << ": warning: " << warning.text << Qt::endl;
+    return warnings.isEmpty() ? kDone : kFaultFound;
+}
+
 int Run(const ScriptToolOptions& options, const QString& code, QTextStream& out) {
     std::unique_ptr<Clock> clock;
     if (options.time)
@@ -64,6 +73,13 @@ int RunScriptTool(const QStringList& arguments, QTextStream& out, QTextStream& e
     }
     const std::optional<QString> code = ReadScript(parsed.options->file, err);
     if (!code) return kUnusable;
-    if (parsed.options->command == ScriptToolOptions::Command::Check) return Check(*code, out);
+    switch (parsed.options->command) {
+        case ScriptToolOptions::Command::Check:
+            return Check(*code, out);
+        case ScriptToolOptions::Command::Lint:
+            return Lint(*parsed.options, *code, out);
+        case ScriptToolOptions::Command::Run:
+            break;
+    }
     return Run(*parsed.options, *code, out);
 }

@@ -87,9 +87,32 @@ ParsedOptions ParseRun(const QStringList& arguments) {
 
 }  // namespace
 
+// lint FILE [--locale NAME], the option before or after the file.
+ParsedOptions ParseLint(const QStringList& arguments) {
+    ScriptToolOptions options;
+    options.command = ScriptToolOptions::Command::Lint;
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments[i];
+        if (argument == u"--locale") {
+            if (i + 1 >= arguments.size()) return Fail(argument + QStringLiteral(" needs a value"));
+            const QString error = SetOption(options, argument, arguments[++i]);
+            if (!error.isEmpty()) return Fail(error);
+        } else if (argument.startsWith(QStringLiteral("--"))) {
+            return Fail(QStringLiteral("unknown option for lint: ") + argument);
+        } else if (options.file.isEmpty()) {
+            options.file = argument;
+        } else {
+            return Fail(QStringLiteral("lint takes exactly one file"));
+        }
+    }
+    if (options.file.isEmpty()) return Fail(QStringLiteral("no script file given"));
+    return ParsedOptions{options, QString()};
+}
+
 ParsedOptions ParseScriptToolOptions(const QStringList& arguments) {
     if (arguments.isEmpty()) return Fail(QStringLiteral("no command given"));
     if (arguments[0] == u"run") return ParseRun(arguments);
+    if (arguments[0] == u"lint") return ParseLint(arguments);
     if (arguments[0] != u"check") return Fail(QStringLiteral("unknown command: ") + arguments[0]);
     if (arguments.size() != 2) return Fail(QStringLiteral("check takes exactly one file"));
     ScriptToolOptions options;
@@ -100,6 +123,7 @@ ParsedOptions ParseScriptToolOptions(const QStringList& arguments) {
 QString ScriptToolUsage() {
     return QStringLiteral(
         "usage: vantoril-script check FILE\n"
+        "       vantoril-script lint [--locale NAME] FILE\n"
         "       vantoril-script run [--locale NAME] [--time HH:MM:SS] [--folder DIR] FILE "
         "[COUNTER=VALUE]...\n"
         "counters: DL UL AL MDL MUL MAL CAL CMAL (numbers with \".\"), TC BPS (whole numbers)\n");

@@ -11,7 +11,7 @@
 #include <optional>
 
 struct ScriptToolOptions {
-    enum class Command { Check, Run };
+    enum class Command { Check, Lint, Run };
     Command command = Command::Check;
     QString file;
     QLocale locale = QLocale::system();

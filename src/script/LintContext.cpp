@@ -1,0 +1,116 @@
+// What a lint pass carries from line to line: the line, the warnings found, and which
+// variables are declared and read where.
+#include "script/LintContext.h"
+
+#include "script/ScriptWords.h"
+
+#include <QSet>
+
+#include <algorithm>
+
+namespace {
+
+constexpr QStringView kFractionalBuiltIns[] = {u"DL",  u"UL",  u"AL",  u"MDL",
+                                               u"MUL", u"MAL", u"CAL", u"CMAL"};
+constexpr QStringView kOtherBuiltIns[] = {u"TC", u"BPS", u"AppPath"};
+
+// A name a script author could mean as one word: no blanks, no signs of the language.
+bool IsPlainName(QStringView name) {
+    if (name.isEmpty()) return false;
+    for (const QChar c : name)
+        if (QStringView(u" =()'#~+-&/*^;\"<>").contains(c)) return false;
+    return true;
+}
+
+}  // namespace
+
+QString Quoted(QStringView text) {
+    return u'«' + text.toString() + u'»';
+}
+
+bool IsFractionalBuiltIn(QStringView name) {
+    return std::find(std::begin(kFractionalBuiltIns), std::end(kFractionalBuiltIns), name) !=
+           std::end(kFractionalBuiltIns);
+}
+
+bool IsBuiltIn(QStringView name) {
+    return IsFractionalBuiltIn(name) ||
+           std::find(std::begin(kOtherBuiltIns), std::end(kOtherBuiltIns), name) !=
+               std::end(kOtherBuiltIns);
+}
+
+LintContext::LintContext(QLocale locale) : decimalComma_(locale.decimalPoint() == u",") {}
+
+void LintContext::StartLine(int number) {
+    line_ = number;
+    conditional_ = false;
+}
+
+void LintContext::Warn(const QString& text) {
+    warnings_.append(LintWarning{line_, text});
+}
+
+bool LintContext::Known(QStringView name) const {
+    return IsBuiltIn(name) || declared_.contains(name.toString());
+}
+
+void LintContext::Declare(QStringView name) {
+    const QString key = name.toString();
+    if (IsBuiltIn(name)) {
+        Warn(QStringLiteral("%1 — встроенная переменная: чтение по-прежнему видит встроенное "
+                            "значение, а присваивание меняет новую переменную")
+                 .arg(Quoted(name)));
+    } else if (declared_.contains(key)) {
+        Warn(QStringLiteral("%1 уже объявлена в строке %2: чтение видит первую переменную, "
+                            "присваивание меняет последнюю")
+                 .arg(Quoted(name))
+                 .arg(declared_.value(key)));
+    } else if (!IsPlainName(name)) {
+        Warn(QStringLiteral("«var» объявляет имя %1 целиком, со всеми пробелами и знаками; "
+                            "значение задаётся отдельной строкой: «x = #5»")
+                 .arg(Quoted(name)));
+    }
+    if (!declared_.contains(key)) declared_.insert(key, line_);
+    vars_.append({key, line_});
+}
+
+void LintContext::Read(QStringView name) {
+    lastRead_.insert(name.toString(), line_);
+    if (Known(name)) return;
+    const QStringView trimmed = TrimBlanks(name);
+    if (trimmed != name && Known(trimmed)) {
+        Warn(QStringLiteral("%1 с пробелами — другое имя, чем %2: имена сравниваются вместе "
+                            "с пробелами, и читается пустое значение")
+                 .arg(Quoted(name), Quoted(trimmed)));
+        return;
+    }
+    Warn(QStringLiteral("%1 читается, но до этой строки не объявлена («var %2»): её значение "
+                        "пусто и читается как 0")
+             .arg(Quoted(name), trimmed.toString()));
+}
+
+void LintContext::Assign(QStringView target) {
+    if (Known(target)) return;
+    Warn(QStringLiteral("%1 не объявлена до этой строки («var %2»): присваивание ничего не "
+                        "сохранит")
+             .arg(Quoted(target), target.toString()));
+}
+
+QList<LintWarning> LintContext::Finish() {
+    for (const auto& [name, line] : std::as_const(vars_)) {
+        // A shadowed built-in is warned about where it is declared; reads see the built-in.
+        if (lastRead_.value(name, 0) > line || IsBuiltIn(name)) continue;
+        warnings_.append(LintWarning{
+            line, QStringLiteral("%1 объявлена, но дальше нигде не читается").arg(Quoted(name))});
+    }
+    std::stable_sort(warnings_.begin(), warnings_.end(),
+                     [](const LintWarning& a, const LintWarning& b) { return a.line < b.line; });
+    QList<LintWarning> unique;
+    QSet<QPair<int, QString>> seen;
+    for (const LintWarning& warning : std::as_const(warnings_)) {
+        if (seen.contains({warning.line, warning.text})) continue;
+        seen.insert({warning.line, warning.text});
+        unique.append(warning);
+    }
+    return unique;
+}

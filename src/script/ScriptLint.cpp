@@ -1,0 +1,48 @@
+// Warnings about what a script passes the checker with but does not do as its author
+// probably meant. Each line is classified as the interpreter classifies it.
+#include "script/ScriptLint.h"
+
+#include "script/LintContext.h"
+#include "script/LintRules.h"
+#include "script/ScriptLines.h"
+#include "script/ScriptWords.h"
+
+namespace {
+
+// "  var x" and "  if (...)" are neither a declaration nor a condition when run.
+void LintLeadingBlanks(LintContext& context, QStringView line) {
+    if (!line.startsWith(u' ')) return;
+    const QStringView trimmed = TrimBlanks(line);
+    if (MatchesKeyword(trimmed.left(4), u"var ")) {
+        context.Warn(QStringLiteral("пробелы перед «var»: строка не выполняется как объявление"));
+    } else if (MatchesKeyword(trimmed.left(3), u"if ")) {
+        context.Warn(QStringLiteral("пробелы перед «if»: строка не выполняется как условие"));
+    }
+}
+
+void LintLine(LintContext& context, QStringView line) {
+    if (line.startsWith(u';')) return;
+    LintLeadingBlanks(context, line);
+    const qsizetype blank = line.indexOf(u' ');
+    if (blank >= 0) {
+        const QStringView word = line.left(blank);
+        if (MatchesKeyword(word, u"if")) return LintCondition(context, line.mid(blank + 1));
+        if (MatchesKeyword(word, u"var")) return context.Declare(TrimBlanks(line.mid(blank + 1)));
+    }
+    if (line.contains(u'=')) LintStatement(context, line);
+    const qsizetype bracket = line.indexOf(u'(');
+    if (bracket >= 0 && !line.left(bracket).contains(u' ')) LintCall(context, line);
+}
+
+}  // namespace
+
+QList<LintWarning> LintScript(const QString& code, const QLocale& locale) {
+    const QList<QStringView> lines = SplitScriptLines(code);
+    if (FindLimitBreach(lines)) return {};
+    LintContext context(locale);
+    for (qsizetype i = 0; i < lines.size(); ++i) {
+        context.StartLine(int(i + 1));
+        LintLine(context, lines[i]);
+    }
+    return context.Finish();
+}
