@@ -15,6 +15,7 @@
 #include "link/LocalAddress.h"
 #include "script/clsRun.h"
 #include "shell/Autostart.h"
+#include "shell/Numbers.h"
 #include "shell/TextDecoding.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/WindowLook.h"
@@ -37,9 +38,11 @@
 namespace {
 const QString kTitle = QStringLiteral("Vantoril");
 
-// The connection's figures as the history keeps them: the cost the books would take.
+// The connection's figures as the history keeps them: the cost the books would take, to
+// its 2 decimals (the single-precision counters hold them only approximately).
 ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
-    const double cost = tariffType != 0 ? counters.TimeCost : counters.TotalCost;
+    const double cost =
+        RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
     return {{int64_t(counters.Stats.dwBytesRcved), int64_t(counters.Stats.dwBytesXmited), cost},
             counters.OnlineSeconds};
 }

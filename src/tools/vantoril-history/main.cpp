@@ -1,0 +1,13 @@
+// vantoril-history: the connections, days and billing period of Vantoril's history.
+#include "shell/Clock.h"
+#include "tools/vantoril-history/HistoryTool.h"
+
+#include <QCoreApplication>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const SystemClock clock;
+    return RunHistoryTool(app.arguments().mid(1), out, err, clock, QLocale::system());
+}
