@@ -4,10 +4,13 @@
 #include "NextModal.h"
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"
+#include "windows/ScriptHelp.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -23,8 +26,8 @@ struct ScriptEditorTest : ::testing::Test {
     TempFolder temp;
     ProgramFolder folder{temp.Path()};
 
-    std::unique_ptr<Form5> Open() {
-        auto editor = std::make_unique<Form5>(folder);
+    std::unique_ptr<Form5> Open(const QLocale& locale = QLocale::c()) {
+        auto editor = std::make_unique<Form5>(folder, nullptr, locale);
         editor->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
         return editor;
@@ -111,6 +114,62 @@ TEST_F(ScriptEditorTest, shiftEnterStartsANewLineLikeEnter) {
     EXPECT_EQ(Text(*editor)->blockCount(), 2);
     Save(*editor);
     EXPECT_EQ(temp.Read("script.vsc"), QByteArray("a\r\nb\r\n"));
+}
+
+TEST_F(ScriptEditorTest, checkListsTheLintWarningsUnderTheVerdictAndAClickGoesToTheLine) {
+    QFile fixture(QStringLiteral(VANTORIL_WINDOWS_FIXTURES "/traps.vsc"));
+    ASSERT_TRUE(fixture.open(QIODevice::ReadOnly));
+    temp.Write("script.vsc", fixture.readAll());
+    auto editor = Open();
+    const QSize plain = editor->size();
+    auto* list = editor->findChild<QListWidget*>("LintList");
+    ASSERT_TRUE(list);
+    EXPECT_FALSE(list->isVisible());
+    Check(*editor);
+    // The verdict is the checker's alone; the traps pass it.
+    EXPECT_EQ(Report(*editor), QStringLiteral("Ошибок не обнаружено"));
+    ASSERT_TRUE(list->isVisible());
+    // The condition cannot be cut, so "limit" is never read either.
+    ASSERT_EQ(list->count(), 3);
+    EXPECT_TRUE(list->item(0)->text().startsWith(QStringLiteral("Строка 2: «limit» объявлена")))
+        << list->item(0)->text().toStdString();
+    EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Строка 4: условие не делится")));
+    EXPECT_TRUE(list->item(2)->text().startsWith(QStringLiteral("Строка 5: «disconn()»")));
+    EXPECT_GT(editor->height(), plain.height());
+    EXPECT_LE(list->geometry().bottom(), editor->height());
+
+    for (const int row : {2, 1}) {
+        const QRect item = list->visualItemRect(list->item(row));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, item.center());
+        EXPECT_EQ(Text(*editor)->textCursor().blockNumber(), row + 2);
+    }
+
+    Text(*editor)->setPlainText("message('ok')");
+    Check(*editor);
+    EXPECT_FALSE(list->isVisible());
+    EXPECT_EQ(editor->size(), plain);
+}
+
+TEST_F(ScriptEditorTest, warningsFollowTheLocaleScriptsRunIn) {
+    temp.Write("script.vsc", "if (MAL > 90) then message('x')\r\n");
+    auto point = Open(QLocale::c());
+    Check(*point);
+    EXPECT_EQ(point->findChild<QListWidget*>("LintList")->count(), 0);
+    auto russian = Open(QLocale(QLocale::Russian, QLocale::Russia));
+    Check(*russian);
+    EXPECT_EQ(russian->findChild<QListWidget*>("LintList")->count(), 1);
+}
+
+TEST_F(ScriptEditorTest, helpWithoutAnInstalledReferenceSaysWhereTheReferenceIs) {
+    auto editor = Open();
+    auto* link = editor->findChild<QLabel*>("HelpLink");
+    ASSERT_TRUE(link);
+    EXPECT_TRUE(link->text().contains(QStringLiteral("Справка")));
+    // The test executable has no share/doc beside it, so nothing is opened.
+    ASSERT_TRUE(ScriptHelpDocument(QCoreApplication::applicationDirPath()).isEmpty());
+    QTest::keyClick(editor.get(), Qt::Key_F1);
+    EXPECT_TRUE(Report(*editor).contains(QStringLiteral("docs/script-language.md")))
+        << Report(*editor).toStdString();
 }
 
 TEST_F(ScriptEditorTest, secondCheckLooksAtTheEditedText) {

@@ -1,5 +1,6 @@
 // The script file as the script editor reads and writes it.
 #include "windows/ScriptFile.h"
+#include "windows/ScriptHelp.h"
 
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"
@@ -86,6 +87,18 @@ TEST_F(ScriptFileTest, failedSaveIsReportedAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(SaveScript(folder, "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(temp.File("script.vsc")).isDir());
+}
+
+TEST(ScriptHelpDocument, theInstalledReferenceElseTheInstalledReadmeElseNothing) {
+    TempFolder prefix;
+    QDir(prefix.Path()).mkpath("bin");
+    const QString bin = prefix.File("bin");
+    EXPECT_TRUE(ScriptHelpDocument(bin).isEmpty());
+    QDir(prefix.Path()).mkpath("share/doc/vantoril");
+    prefix.Write("share/doc/vantoril/README.md", "# Vantoril");
+    EXPECT_TRUE(ScriptHelpDocument(bin).endsWith("/share/doc/vantoril/README.md"));
+    prefix.Write("share/doc/vantoril/script-language.md", "# Язык сценариев");
+    EXPECT_TRUE(ScriptHelpDocument(bin).endsWith("/share/doc/vantoril/script-language.md"));
 }
 
 }  // namespace

@@ -1,17 +1,24 @@
 // The script editor window.
 #include "windows/ui/Form5.h"
 
+#include "script/ScriptLint.h"
 #include "script/clsCheckSyntax.h"
 #include "shell/ui/Twips.h"
 #include "shell/ui/WindowLook.h"
 #include "windows/ScriptFile.h"
+#include "windows/ScriptHelp.h"
 #include "windows/ui/LineNumberedEdit.h"
 #include "windows/ui/WrappingButton.h"
 
+#include <QCoreApplication>
+#include <QDesktopServices>
 #include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QShortcut>
+#include <QUrl>
 
 namespace {
 
@@ -39,6 +46,9 @@ QPixmap PaperSheet() {
     return pixmap;
 }
 
+constexpr int kBaseHeight = 4545;      // twips: the window without warnings
+constexpr int kWarningsHeight = 1260;  // twips: the list of warnings under the report
+
 QFont ScriptFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(9.75);
@@ -49,14 +59,16 @@ QFont ScriptFont() {
 
 }  // namespace
 
-Form5::Form5(ProgramFolder folder, QWidget* parent)
+Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       text1_(new LineNumberedEdit(this)),
-      label1_(new QLabel(this)) {
+      label1_(new QLabel(this)),
+      warnings_(new QListWidget(this)),
+      locale_(std::move(locale)) {
     setWindowTitle(QStringLiteral("Редактор скриптов"));
-    setFixedSize(Twips(5520), Twips(4545));
+    setFixedSize(Twips(5520), Twips(kBaseHeight));
     setWindowIcon(ProgramIcon());  // the settings window's icon
     BuildButtons();
 
@@ -77,6 +89,21 @@ Form5::Form5(ProgramFolder folder, QWidget* parent)
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setTextFormat(Qt::PlainText);
+
+    warnings_->setObjectName(QStringLiteral("LintList"));
+    warnings_->setGeometry(TwipsRect(120, kBaseHeight, 5295, kWarningsHeight));
+    warnings_->setWordWrap(true);
+    warnings_->hide();
+    connect(warnings_, &QListWidget::itemActivated, this, &Form5::GoToWarning);
+    connect(warnings_, &QListWidget::itemClicked, this, &Form5::GoToWarning);
+
+    auto* help = new QLabel(QStringLiteral("<a href=\"help\">Справка</a>"), this);
+    help->setObjectName(QStringLiteral("HelpLink"));
+    help->setGeometry(TwipsRect(3720, 120, 960, 495));
+    help->setToolTip(QStringLiteral("Справка по языку сценариев (F1)"));
+    connect(help, &QLabel::linkActivated, this, &Form5::OpenHelp);
+    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
+    connect(f1, &QShortcut::activated, this, &Form5::OpenHelp);
 
     QString script;
     QString error;
@@ -121,11 +148,42 @@ void Form5::Save() {
 void Form5::Check() {
     if (!checker_) checker_ = std::make_unique<clsCheckSyntax>();
     // The checker sees the text as it would be saved, so its line numbers are the editor's.
-    checker_->SetCode(FileTextFromEditor(text1_->LinesText()));
+    const QString code = FileTextFromEditor(text1_->LinesText());
+    checker_->SetCode(code);
     const SyntaxReport report = checker_->Check();
     label1_->setText(SyntaxVerdict(report));
+    ShowWarnings(code);
     if (report.fault) {
         text1_->GoToLine(report.line);
         text1_->setFocus();
     }
+}
+
+void Form5::ShowWarnings(const QString& code) {
+    warnings_->clear();
+    for (const LintWarning& warning : LintScript(code, locale_)) {
+        auto* item = new QListWidgetItem(
+            QStringLiteral("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
+        item->setData(Qt::UserRole, warning.line);
+    }
+    const bool any = warnings_->count() > 0;
+    warnings_->setVisible(any);
+    setFixedSize(Twips(5520), Twips(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
+}
+
+void Form5::GoToWarning(QListWidgetItem* item) {
+    text1_->GoToLine(item->data(Qt::UserRole).toInt());
+    text1_->setFocus();
+}
+
+void Form5::OpenHelp() {
+    const QString document = ScriptHelpDocument(QCoreApplication::applicationDirPath());
+    if (document.isEmpty()) {
+        label1_->setText(
+            QStringLiteral("Справка не установлена: описание языка — в файле "
+                           "docs/script-language.md исходных текстов программы."));
+        return;
+    }
+    // A missing viewer is no concern of this window.
+    QDesktopServices::openUrl(QUrl::fromLocalFile(document));
 }

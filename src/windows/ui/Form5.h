@@ -4,28 +4,40 @@
 #include "shell/ProgramFolder.h"
 
 #include <QDialog>
+#include <QLocale>
 
 #include <memory>
 
 class clsCheckSyntax;
 class LineNumberedEdit;
 class QLabel;
+class QListWidget;
+class QListWidgetItem;
 
 class Form5 : public QDialog {
     Q_OBJECT
 
 public:
-    // Loads the script; a file that cannot be read is reported below the text.
-    explicit Form5(ProgramFolder folder, QWidget* parent = nullptr);
+    // Loads the script; a file that cannot be read is reported below the text. The
+    // locale is the one scripts run in: the check's warnings depend on it.
+    explicit Form5(ProgramFolder folder, QWidget* parent = nullptr,
+                   QLocale locale = QLocale::system());
     ~Form5() override;
 
 private:
     void BuildButtons();
     void Save();  // "Сохранить": the window stays open
     void Check();  // "Проверка синтаксиса": the report below, the cursor on its line
+    // The lint's warnings in a list under the report; the window grows to show it only
+    // while there are warnings, so that it otherwise keeps its fixed size.
+    void ShowWarnings(const QString& code);
+    void GoToWarning(QListWidgetItem* item);
+    void OpenHelp();  // "Справка" and F1
 
     ProgramFolder folder_;
     LineNumberedEdit* text1_;
     QLabel* label1_;
+    QListWidget* warnings_;
+    QLocale locale_;
     std::unique_ptr<clsCheckSyntax> checker_;  // made at the first check
 };
