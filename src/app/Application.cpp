@@ -2,6 +2,7 @@
 // connection watcher.
 #include "app/Application.h"
 
+#include "app/BusService.h"
 #include "app/DesktopNotifier.h"
 #include "app/HelpDocument.h"
 #include "app/ProgramScriptHost.h"
@@ -13,6 +14,7 @@
 #include "link/LinkSourceFactory.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
+#include "link/MonotonicClock.h"
 #include "script/clsRun.h"
 #include "shell/Autostart.h"
 #include "shell/Numbers.h"
@@ -54,6 +56,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
     : folder_(std::move(folder)),
       link_(std::move(link)),
       clock_(clock),
+      steady_(steady),
       locale_(std::move(locale)),
       trayHost_(tray),
       address_(std::make_unique<LocalAddress>(*link_, steady, std::move(addressQueries))),
@@ -72,7 +75,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       form1_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
       menus_(std::make_unique<ProgramMenus>(form1_.get())),
       Timer1_(new QTimer(form1_.get())),
-      tray_(this),
+      tray_(this, AfTIcon::Attach::Later),
       notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)) {
     Timer1_->setObjectName(QStringLiteral("Timer1"));
     Timer1_->setInterval(kWatcherIntervalMs);
@@ -116,21 +119,30 @@ void Application::WireMenus() {
     }
 }
 
-bool Application::Start(SingleInstance& instance) {
+bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     settings_ = LoadSettings(folder_);
     if (!instance.Acquire()) {
+        // Without a tray the running program may be out of sight: it comes forward too.
+        (void)BusService::AskToShowSettings(sessionBus);
         QMessageBox::warning(nullptr, kTitle, QStringLiteral("Программа уже запущена!"));
         return false;
     }
+    bus_ = std::make_unique<BusService>(sessionBus);
+    connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
+    (void)bus_->Register();  // a second program on the bus simply runs without it
     tray_.SetIcon(ProgramIcon());
     tray_.SetToolTip(
         QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
+    ApplyTrayMenu();
+    if (trayHost_.available) tray_.AttachToNotificationArea();
     tray_.Show();
     Tell(history_->Start());
-    if (settings_.hide_start == 1 && trayHost_.available)
+    if (settings_.hide_start == 1 && trayHost_.available) {
         form1_->hide();
-    else
+    } else {
         ShowSettings();
+        if (settings_.hide_start == 1) lateTrayHidesUntilMs_ = steady_.ElapsedMs() + kLateTrayMs;
+    }
     Timer1_->start();
     Indicator().RunSamplingTick();
     return true;
@@ -207,9 +219,24 @@ void Application::Tell(const QStringList& notices) {
     for (const QString& text : notices) notifier_->Notify(kTitle, text);
 }
 
+void Application::SetTrayHost(TrayHost host) {
+    const bool appeared = host.available && !trayHost_.available;
+    trayHost_ = host;
+    ApplyTrayMenu();
+    if (!appeared) return;
+    tray_.AttachToNotificationArea();
+    if (lateTrayHidesUntilMs_ && steady_.ElapsedMs() <= *lateTrayHidesUntilMs_) form1_->hide();
+    lateTrayHidesUntilMs_.reset();
+}
+
+// Hosts that show the menu themselves get it handed over; the others get it popped up.
+void Application::ApplyTrayMenu() {
+    tray_.SetContextMenu(trayHost_.ShowsExportedMenu() ? menus_->trayHostMenu : nullptr);
+}
+
 void Application::OnTrayClick(int button) {
     if (button == AfTIcon::Right) {
-        menus_->mnuSysTray->exec(QCursor::pos());
+        if (!trayHost_.ShowsExportedMenu()) menus_->mnuSysTray->exec(QCursor::pos());
     } else if (button == AfTIcon::Left && !trayHost_.reportsDoubleClicks) {
         ShowSettings();  // such hosts never report the double click that would
     }
@@ -220,6 +247,8 @@ void Application::OnTrayDblClick(int button) {
 }
 
 void Application::ShowSettings() {
+    // Minimised, where no tray icon could bring it back: the request restores it.
+    form1_->setWindowState(form1_->windowState() & ~Qt::WindowMinimized);
     form1_->ShowSettings();
 }
 

@@ -9,13 +9,16 @@
 #include "stats/ConnectionWatcher.h"
 #include "tray/AfTIcon.h"
 
+#include <QDBusConnection>
 #include <QLocale>
 #include <QObject>
 #include <QPointer>
 
 #include <memory>
+#include <optional>
 
 class AddressQueries;
+class BusService;
 class Clock;
 class DesktopNotifier;
 class HistoryRecorder;
@@ -32,6 +35,9 @@ class SingleInstance;
 class clsRun;
 
 inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
+// A notification area that appears this long after the start still gets the settings
+// window hidden when `hide_start` is 1: a panel started after the program at login.
+inline constexpr int kLateTrayMs = 20000;
 
 class Application : public QObject {
     Q_OBJECT
@@ -43,9 +49,14 @@ public:
                 std::shared_ptr<AddressQueries> addressQueries = nullptr);
     ~Application() override;
 
-    // The start-up sequence. False when another instance runs: the user has been told
-    // and the program ends without having shown anything else.
-    bool Start(SingleInstance& instance);
+    // The start-up sequence. False when another instance runs: the user has been told,
+    // that instance was asked over the bus to bring its settings window forward, and the
+    // program ends without having shown anything else. The program's own bus service is
+    // offered on `sessionBus`; with none (the default) it simply has none.
+    bool Start(SingleInstance& instance, QDBusConnection sessionBus = QDBusConnection(QString()));
+
+    // The desktop's notification area came or went.
+    void SetTrayHost(TrayHost host);
 
     // The indicator window, loaded (hidden) first when it is not loaded.
     Form4& Indicator();
@@ -72,6 +83,7 @@ private:
     void WireMenus();
     void OnTrayClick(int button);
     void OnTrayDblClick(int button);
+    void ApplyTrayMenu();
     void ShowSettings();
     void ShowIndicator();
     void ShowStatistics();
@@ -84,6 +96,7 @@ private:
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;
     const Clock& clock_;
+    const MonotonicClock& steady_;
     QLocale locale_;
     TrayHost trayHost_;
     Settings settings_;
@@ -101,6 +114,8 @@ private:
     AfTIcon tray_;
     DesktopNotifier* notifier_;
     QPointer<Form4> indicator_;
+    std::unique_ptr<BusService> bus_;
+    std::optional<int64_t> lateTrayHidesUntilMs_;  // on the steady clock
     bool watching_ = false;
     bool ending_ = false;  // exit or session end under way: nothing refuses to close
 };

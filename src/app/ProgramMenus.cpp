@@ -28,5 +28,7 @@ ProgramMenus::ProgramMenus(QWidget* owner)
       mnuInd(AddMenu(owner, "mnuInd", QStringLiteral("Ind"))),
       mnuStayOnTop(AddItem(mnuInd, "mnuStayOnTop", QStringLiteral("Поверх всех окон"))),
       mnuClose(AddItem(mnuInd, "mnuClose", QStringLiteral("Закрыть"))) {
+    trayHostMenu = AddMenu(owner, "trayHostMenu", QStringLiteral("Vantoril"));
+    trayHostMenu->addActions(mnuSysTray->actions());
     mnuStayOnTop->setCheckable(true);
 }

@@ -15,6 +15,9 @@ struct ProgramMenus {
     QAction* mnuHelp;
     QAction* mnuAbout;
     QAction* mnuExit;
+    // The same items for a notification area that shows the menu itself: Qt exports a
+    // menu handed to a D-Bus tray icon, and such a menu is not the one popped up here.
+    QMenu* trayHostMenu;
 
     QMenu* mnuInd;
     QAction* mnuStayOnTop;  // checkable, unchecked at start, never stored

@@ -5,7 +5,12 @@
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusVariant>
-#include <QSystemTrayIcon>
+#include <QGuiApplication>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
+#include <memory>
 
 namespace {
 constexpr int kAnswerWithinMs = 500;  // a panel that hangs must not hold up the start
@@ -24,10 +29,25 @@ bool StatusNotifierHostRegistered(const QDBusConnection& bus) {
            answer.arguments().first().value<QDBusVariant>().variant().toBool();
 }
 
-TrayHost TrayHost::Detect() {
-    TrayHost host;
-    host.available = QSystemTrayIcon::isSystemTrayAvailable();
-    host.reportsDoubleClicks =
-        host.available && !StatusNotifierHostRegistered(QDBusConnection::sessionBus());
-    return host;
+// Asked of the X server directly: Qt's own question would also settle, once and for the
+// whole process, whether tray icons go over D-Bus.
+bool X11SystemTrayPresent() {
+    auto* x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
+    if (!x11 || !x11->connection()) return false;
+    xcb_connection_t* connection = x11->connection();
+    int screen = 0;
+    char* host = nullptr;
+    int display = 0;
+    if (xcb_parse_display(nullptr, &host, &display, &screen)) std::free(host);
+    const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
+    const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
+        xcb_intern_atom_reply(connection, xcb_intern_atom(connection, 0, name.size(), name.data()),
+                              nullptr),
+        &std::free);
+    if (!atom) return false;
+    const std::unique_ptr<xcb_get_selection_owner_reply_t, decltype(&std::free)> owner(
+        xcb_get_selection_owner_reply(connection, xcb_get_selection_owner(connection, atom->atom),
+                                      nullptr),
+        &std::free);
+    return owner && owner->owner != XCB_NONE;
 }

@@ -7,10 +7,16 @@ struct TrayHost {
     bool available = false;            // there is a notification area at all
     bool reportsDoubleClicks = false;  // false for StatusNotifierItem hosts (KDE, GNOME)
 
-    // Asks the running desktop; Qt picks StatusNotifierItem over D-Bus when such a host is
-    // registered and the X11 system tray otherwise.
-    static TrayHost Detect();
+    // StatusNotifierItem hosts, the ones without double clicks, show the icon's menu
+    // themselves from the menu the program exports over D-Bus.
+    bool ShowsExportedMenu() const { return available && !reportsDoubleClicks; }
+    bool operator==(const TrayHost& other) const {
+        return available == other.available && reportsDoubleClicks == other.reportsDoubleClicks;
+    }
+    bool operator!=(const TrayHost& other) const { return !(*this == other); }
 };
 
 // A StatusNotifierItem host (the D-Bus notification area) is registered on the bus.
 bool StatusNotifierHostRegistered(const QDBusConnection& bus);
+// The X11 system tray of the display's default screen has an owner; false off X11.
+bool X11SystemTrayPresent();

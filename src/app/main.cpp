@@ -4,12 +4,14 @@
 #include "app/DemoFolder.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "app/TrayHostWatch.h"
 #include "link/LinkSourceFactory.h"
 #include "link/MonotonicClock.h"
 #include "shell/Clock.h"
 #include "shell/ui/WindowLook.h"
 
 #include <QApplication>
+#include <QDBusConnection>
 #include <QDir>
 #include <QMessageBox>
 
@@ -64,10 +66,12 @@ int main(int argc, char** argv) {
     const SystemClock clock;
     const SteadyClock steady;
     LinkSourceChoice link = CreateLinkSource(ReadLinkSourceSpec(*folder), *folder, steady);
+    TrayHostWatch trayWatch(QDBusConnection::sessionBus(), TrayHostWatch::X11TrayProbe());
     Application application(*folder, std::move(link.source), clock, steady, QLocale::system(),
-                            TrayHost::Detect());
+                            trayWatch.Current());
+    QObject::connect(&trayWatch, &TrayHostWatch::changed, &application, &Application::SetTrayHost);
     SingleInstance instance(SingleInstance::DefaultFolder(), folder->Path());
-    if (!application.Start(instance)) return 0;
+    if (!application.Start(instance, QDBusConnection::sessionBus())) return 0;
     // Said once, beside the running program, without holding up its start.
     const auto tell = [](QMessageBox::Icon icon, const QString& text) {
         if (text.isEmpty()) return;

@@ -141,7 +141,14 @@ bool Autostart::EnableAutostart() const {
                           "Name=Vantoril\n"
                           "Comment=Traffic and cost meter of the network connection\n"
                           "Exec=" + EscapeValue(QuoteExecArgument(programPath_)) + "\n"
-                          "Terminal=false\n";
+                          "Terminal=false\n"
+                          // Started after the panel where the desktop can be asked to, so
+                          // the tray icon finds its notification area at once.
+                          "X-GNOME-Autostart-Phase=Applications\n"
+                          "X-GNOME-Autostart-Delay=2\n"
+                          "X-KDE-autostart-after=panel\n"
+                          "X-LXQt-Need-Tray=true\n"
+                          "X-MATE-Autostart-Delay=2\n";
     return ReplaceFileAtomically(EntryPath(), entry.toUtf8());
 }
 

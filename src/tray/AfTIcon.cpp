@@ -1,6 +1,8 @@
 // The notification-area icon over QSystemTrayIcon.
 #include "tray/AfTIcon.h"
 
+#include <QMenu>
+
 namespace {
 constexpr int kTipShown = 127;  // the tip field held 128 characters with its terminator
 
@@ -18,34 +20,56 @@ QSystemTrayIcon::MessageIcon BalloonIcon(int iconType) {
 }
 }  // namespace
 
-AfTIcon::AfTIcon(QObject* parent) : QObject(parent), platformIcon_(new QSystemTrayIcon(this)) {
-    connect(platformIcon_, &QSystemTrayIcon::activated, this, &AfTIcon::OnActivated);
+AfTIcon::AfTIcon(QObject* parent, Attach attach) : QObject(parent) {
+    if (attach == Attach::Now) AttachToNotificationArea();
 }
 
 AfTIcon::~AfTIcon() {
     Hide();
 }
 
+void AfTIcon::AttachToNotificationArea() {
+    if (platformIcon_) {
+        if (iconShown_) {
+            platformIcon_->hide();
+            platformIcon_->show();
+        }
+        return;
+    }
+    platformIcon_ = new QSystemTrayIcon(icon_, this);
+    platformIcon_->setToolTip(toolTip_);
+    platformIcon_->setContextMenu(menu_);
+    connect(platformIcon_, &QSystemTrayIcon::activated, this, &AfTIcon::OnActivated);
+    if (iconShown_) platformIcon_->show();
+}
+
 void AfTIcon::SetToolTip(const QString& text) {
     toolTip_ = QString(text + QLatin1Char(' ')).left(kTipShown);
-    platformIcon_->setToolTip(toolTip_);
+    if (platformIcon_) platformIcon_->setToolTip(toolTip_);
 }
 
 void AfTIcon::SetIcon(const QIcon& icon) {
     if (icon.isNull()) Hide();
     icon_ = icon;
-    platformIcon_->setIcon(icon_);
+    if (platformIcon_) platformIcon_->setIcon(icon_);
+}
+
+void AfTIcon::SetContextMenu(QMenu* menu) {
+    if (menu_ == menu) return;
+    menu_ = menu;
+    if (platformIcon_) platformIcon_->setContextMenu(menu);
 }
 
 void AfTIcon::Show() {
     if (icon_.isNull() || iconShown_) return;
-    platformIcon_->show();
     iconShown_ = true;
+    if (platformIcon_) platformIcon_->show();
 }
 
 void AfTIcon::Hide() {
     if (!iconShown_) return;
     iconShown_ = false;
+    if (!platformIcon_) return;
     // Hiding deletes the icon's window. Inside a click handler (the tray menu's "Выход")
     // that window's own mouse handler is still on the stack, so its removal waits until
     // the handler has returned.
@@ -61,7 +85,7 @@ bool AfTIcon::ShowBalloonToolTip(int timeout, const QString& text, const QString
         if (error) *error = QStringLiteral("Overflow");
         return false;
     }
-    if (iconShown_)
+    if (iconShown_ && platformIcon_)
         platformIcon_->showMessage(title, text, BalloonIcon(iconType), qMax(0, timeout) * 1000);
     return true;
 }

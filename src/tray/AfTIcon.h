@@ -3,16 +3,29 @@
 
 #include <QIcon>
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QSystemTrayIcon>
 
+class QMenu;
+
+// Qt settles once per process, when its first tray icon is made, whether icons go to a
+// D-Bus notification area or an X11 one. So the platform icon is made only when the
+// desktop has a notification area (AttachToNotificationArea); until then the picture,
+// tip, menu and shown state are kept and applied as it is made.
 class AfTIcon : public QObject {
     Q_OBJECT
 public:
     enum Button : int { Left = 1, Right = 2 };
+    enum class Attach { Now, Later };
 
-    explicit AfTIcon(QObject* parent = nullptr);
+    explicit AfTIcon(QObject* parent = nullptr, Attach attach = Attach::Now);
     ~AfTIcon() override;  // a present icon leaves the notification area with its control
+
+    // Makes the platform icon when there is none yet; a shown icon is shown afresh, so it
+    // enters a notification area that has (re)started since.
+    void AttachToNotificationArea();
+    bool Attached() const { return platformIcon_ != nullptr; }
 
     // The tip shows the text followed by one space, cut to the 127 characters the
     // notification area always showed.
@@ -22,6 +35,10 @@ public:
     // A null icon removes a present icon first; a new picture reappears only at Show.
     void SetIcon(const QIcon& icon);
     QIcon Icon() const { return icon_; }
+
+    // A menu the notification area shows by itself (D-Bus hosts export it); null for
+    // none, where the host of the icon pops its own menu on a right press.
+    void SetContextMenu(QMenu* menu);
 
     void Show();  // nothing without a picture or when already shown
     void Hide();
@@ -43,9 +60,10 @@ private:
     void OnActivated(QSystemTrayIcon::ActivationReason reason);
     void Raise(void (AfTIcon::*event)(int), int button);
 
-    QSystemTrayIcon* platformIcon_;
+    QSystemTrayIcon* platformIcon_ = nullptr;
     QString toolTip_ = QStringLiteral(" ");
     QIcon icon_;
+    QPointer<QMenu> menu_;
     bool iconShown_ = false;
     bool inHandler_ = false;
 };

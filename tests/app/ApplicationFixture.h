@@ -4,13 +4,13 @@
 #include "app/Application.h"
 #include "app/SingleInstance.h"
 #include "indicator/ui/Form4.h"
-#include "link/MonotonicClock.h"
 #include "shell/ui/Form1.h"
 
 #include "FakeLink.h"
 #include "FixedAddress.h"
 #include "FixedClock.h"
 #include "Locales.h"
+#include "SteppingClock.h"
 #include "TempFolder.h"
 
 #include <QAction>
@@ -31,13 +31,15 @@ protected:
     }
 
     // A notification area that reports double clicks (an X11 tray) unless told otherwise.
-    Application& Run(TrayHost tray = TrayHost{true, true}) {
+    // The program's bus service goes to `bus`, by default none.
+    Application& Run(TrayHost tray = TrayHost{true, true},
+                     QDBusConnection bus = QDBusConnection(QString())) {
         auto fake = std::make_unique<FakeLink>();
         link = fake.get();
         app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake),
                                             clock, steady, RussianLocale(), tray,
                                             std::make_shared<FixedAddress>());
-        started = app->Start(instance);
+        started = app->Start(instance, bus);
         return *app;
     }
 
@@ -66,7 +68,7 @@ protected:
     TempFolder lockFolder;
     SingleInstance instance{lockFolder.Path(), programFolder.Path()};
     FixedClock clock;
-    SteadyClock steady;
+    SteppingClock steady;
     FakeLink* link = nullptr;
     std::unique_ptr<Application> app;
     bool started = false;

@@ -1,8 +1,12 @@
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
 
+#include <QCheckBox>
 #include <QDesktopServices>
+#include <QPushButton>
 #include <QSignalSpy>
+#include <QSystemTrayIcon>
+#include <QTest>
 #include <QUrl>
 
 namespace {
@@ -191,6 +195,146 @@ TEST_F(TrayClicks, hostsWithoutDoubleClicksShowTheSettingsWindowOnALeftClick) {
     Run(TrayHost{true, false});
     Q_EMIT app->Tray().Click(1);
     EXPECT_TRUE(app->SettingsWindow().isVisible());
+}
+
+namespace {
+class TrayFixture : public ApplicationFixture {
+protected:
+    QSystemTrayIcon* PlatformIcon() { return app->Tray().findChild<QSystemTrayIcon*>(); }
+
+    // The menu that a right press on the icon pops up (closed again at once), or none.
+    QMenu* MenuOfARightPress() {
+        QPointer<QMenu> popped;
+        QTimer::singleShot(0, [&popped] {
+            popped = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+            if (popped) popped->close();
+        });
+        Q_EMIT app->Tray().Click(2);
+        QCoreApplication::processEvents();  // the look runs also when nothing popped up
+        return popped;
+    }
+};
+}  // namespace
+
+using TrayMenu = TrayFixture;
+
+TEST_F(TrayMenu, statusNotifierHostsAreHandedTheMenuAndNothingPopsUp) {
+    WriteSettings("hide_start=1\r\n");
+    Run(TrayHost{true, false});
+    ASSERT_NE(PlatformIcon(), nullptr);
+    QMenu* handedOver = PlatformIcon()->contextMenu();
+    ASSERT_EQ(handedOver, app->Menus().trayHostMenu);
+    EXPECT_EQ(handedOver->actions(), app->Menus().mnuSysTray->actions())
+        << "the six items in order";
+    EXPECT_EQ(MenuOfARightPress(), nullptr);
+}
+
+TEST_F(TrayMenu, x11TraysGetTheMenuPoppedUpAndNoneHandedOver) {
+    WriteSettings("hide_start=1\r\n");
+    Run(TrayHost{true, true});
+    ASSERT_NE(PlatformIcon(), nullptr);
+    EXPECT_EQ(PlatformIcon()->contextMenu(), nullptr);
+    EXPECT_EQ(MenuOfARightPress(), app->Menus().mnuSysTray);
+}
+
+// A panel that starts after the program, as at login.
+using LateTray = TrayFixture;
+
+TEST_F(LateTray, trayWithinTheFirstSecondsHidesTheSettingsWindowAndCloseHidesFromThenOn) {
+    WriteSettings("hide_start=1\r\n");
+    Run(TrayHost{false, false});
+    Form1& settings = app->SettingsWindow();
+    EXPECT_TRUE(settings.isVisible());
+    EXPECT_EQ(PlatformIcon(), nullptr) << "no platform icon before there is a tray";
+
+    steady.Step(kLateTrayMs);
+    app->SetTrayHost(TrayHost{true, false});
+    ASSERT_NE(PlatformIcon(), nullptr);
+    EXPECT_TRUE(PlatformIcon()->isVisible());
+    EXPECT_EQ(PlatformIcon()->contextMenu(), app->Menus().trayHostMenu);
+    EXPECT_FALSE(settings.isVisible());
+
+    Item("mnuSettings").trigger();
+    EXPECT_TRUE(settings.isVisible());
+    EXPECT_FALSE(settings.close());
+    EXPECT_FALSE(settings.isVisible()) << "with a tray the close box hides";
+}
+
+TEST_F(LateTray, laterTrayLeavesTheWindowAndATrayThatGoesBringsMinimisingBack) {
+    WriteSettings("hide_start=1\r\n");
+    Run(TrayHost{false, false});
+    steady.Step(kLateTrayMs + 1);
+    app->SetTrayHost(TrayHost{true, true});
+    Form1& settings = app->SettingsWindow();
+    EXPECT_TRUE(settings.isVisible()) << "the user may be at work in it by now";
+
+    app->SetTrayHost(TrayHost{});
+    settings.close();
+    EXPECT_TRUE(settings.isVisible());
+    EXPECT_TRUE(settings.isMinimized());
+}
+
+TEST_F(LateTray, withoutHideStartTheWindowStays) {
+    WriteSettings("");
+    Run(TrayHost{false, false});
+    app->SetTrayHost(TrayHost{true, true});
+    EXPECT_TRUE(app->SettingsWindow().isVisible());
+}
+
+namespace {
+// "ОК" writes the autostart entry: into a folder of the test, never the user's.
+class SettingsButtons : public ApplicationFixture {
+protected:
+    void SetUp() override {
+        savedConfigHome = qgetenv("XDG_CONFIG_HOME");
+        qputenv("XDG_CONFIG_HOME", configHome.Path().toLocal8Bit());
+    }
+    void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
+
+    void Click(const char* name) {
+        app->SettingsWindow().findChild<QPushButton*>(QLatin1String(name))->click();
+    }
+    bool Minimised() {
+        return app->SettingsWindow().isVisible() && app->SettingsWindow().isMinimized();
+    }
+
+    TempFolder configHome;
+    QByteArray savedConfigHome;
+};
+}  // namespace
+
+TEST_F(SettingsButtons, withoutATrayOkCancelAndEscapeMinimiseTheWindowAndTheMenuRestoresIt) {
+    WriteSettings("");
+    Run(TrayHost{false, false});
+    Form1& settings = app->SettingsWindow();
+    Click("Command3");
+    EXPECT_TRUE(Minimised()) << "Отмена";
+    Item("mnuSettings").trigger();
+    EXPECT_FALSE(settings.isMinimized());
+
+    QTest::keyClick(&settings, Qt::Key_Escape);
+    EXPECT_TRUE(Minimised()) << "Escape";
+    Item("mnuSettings").trigger();
+
+    settings.findChild<QCheckBox*>(QStringLiteral("Check2"))->setChecked(true);
+    Click("Command4");
+    EXPECT_TRUE(Minimised()) << "ОК";
+    EXPECT_TRUE(Conf().contains(QStringLiteral("hide_start=1"))) << "and the settings are saved";
+}
+
+TEST_F(SettingsButtons, withATrayOkCancelAndEscapeHideTheWindow) {
+    WriteSettings("");
+    Run();
+    Form1& settings = app->SettingsWindow();
+    Click("Command3");
+    EXPECT_FALSE(settings.isVisible());
+    Item("mnuSettings").trigger();
+    QTest::keyClick(&settings, Qt::Key_Escape);
+    EXPECT_FALSE(settings.isVisible());
+    Item("mnuSettings").trigger();
+    Click("Command4");
+    EXPECT_FALSE(settings.isVisible());
+    EXPECT_FALSE(settings.isMinimized());
 }
 
 using Watcher = ApplicationFixture;

@@ -1,71 +1,79 @@
-// Telling a StatusNotifierItem host (no double clicks) from other notification areas.
+// Telling a StatusNotifierItem host (no double clicks) from other notification areas, and
+// following them as panels come and go.
 #include "app/TrayHost.h"
+#include "app/TrayHostWatch.h"
+
+#include "PrivateBus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
-#include <QProcess>
-#include <QStandardPaths>
+#include <QDBusMessage>
+#include <QSignalSpy>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
+
+#include <atomic>
 
 namespace {
 // The watcher a desktop panel registers, served from its own thread as a panel would.
 class FakeWatcher : public QObject {
     Q_OBJECT
     Q_CLASSINFO("D-Bus Interface", "org.kde.StatusNotifierWatcher")
-    Q_PROPERTY(bool IsStatusNotifierHostRegistered MEMBER hostRegistered)
+    Q_PROPERTY(bool IsStatusNotifierHostRegistered READ IsStatusNotifierHostRegistered)
 public:
-    bool hostRegistered = false;
+    bool IsStatusNotifierHostRegistered() const { return hostRegistered; }
+    std::atomic<bool> hostRegistered = false;
 };
 
-class PrivateBus : public ::testing::Test {
+constexpr int kSeenWithinMs = 5000;
+
+class TrayOnPrivateBus : public ::testing::Test {
 protected:
     void SetUp() override {
-        if (QStandardPaths::findExecutable(QStringLiteral("dbus-daemon")).isEmpty())
-            GTEST_SKIP() << "needs dbus-daemon for a private bus";
-        daemon.start(QStringLiteral("dbus-daemon"),
-                     {QStringLiteral("--session"), QStringLiteral("--nofork"),
-                      QStringLiteral("--print-address=1")});
-        ASSERT_TRUE(daemon.waitForReadyRead(5000));
-        address = QString::fromUtf8(daemon.readLine()).trimmed();
+        QString why;
+        if (!bus.Start(&why)) GTEST_SKIP() << qPrintable(why);
         watcherThread.start();
     }
     void TearDown() override {
         watcherThread.quit();
         watcherThread.wait();
-        QDBusConnection::disconnectFromBus(QStringLiteral("panel"));
-        QDBusConnection::disconnectFromBus(QStringLiteral("program"));
-        daemon.terminate();
-        daemon.waitForFinished();
     }
 
     void RegisterWatcher(bool hostRegistered) {
         watcher.hostRegistered = hostRegistered;
         watcher.moveToThread(&watcherThread);
-        QDBusConnection panel = QDBusConnection::connectToBus(address, QStringLiteral("panel"));
+        QDBusConnection panel = bus.Connect(QStringLiteral("panel"));
         ASSERT_TRUE(panel.registerObject(QStringLiteral("/StatusNotifierWatcher"), &watcher,
                                          QDBusConnection::ExportAllProperties));
         ASSERT_TRUE(panel.registerService(QStringLiteral("org.kde.StatusNotifierWatcher")));
     }
 
-    QDBusConnection Program() {
-        return QDBusConnection::connectToBus(address, QStringLiteral("program"));
+    QDBusConnection Panel() { return QDBusConnection(QStringLiteral("panel")); }
+
+    // The panel's host starts after its watcher and says so.
+    void RegisterHost() {
+        watcher.hostRegistered = true;
+        Panel().send(QDBusMessage::createSignal(QStringLiteral("/StatusNotifierWatcher"),
+                                                QStringLiteral("org.kde.StatusNotifierWatcher"),
+                                                QStringLiteral("StatusNotifierHostRegistered")));
     }
 
-    QProcess daemon;
-    QString address;
+    QDBusConnection Program() { return bus.Connect(QStringLiteral("program")); }
+
+    PrivateBus bus;  // outlives the watcher thread: declared first, destroyed last
     QThread watcherThread;
     FakeWatcher watcher;
 };
 }  // namespace
 
-TEST_F(PrivateBus, registeredHostIsFound) {
+TEST_F(TrayOnPrivateBus, registeredHostIsFound) {
     RegisterWatcher(true);
     EXPECT_TRUE(StatusNotifierHostRegistered(Program()));
 }
 
-TEST_F(PrivateBus, watcherWithoutAHostOrNoWatcherIsNoStatusNotifierArea) {
+TEST_F(TrayOnPrivateBus, watcherWithoutAHostOrNoWatcherIsNoStatusNotifierArea) {
     EXPECT_FALSE(StatusNotifierHostRegistered(Program()));
     RegisterWatcher(false);
     EXPECT_FALSE(StatusNotifierHostRegistered(Program()));
@@ -73,6 +81,69 @@ TEST_F(PrivateBus, watcherWithoutAHostOrNoWatcherIsNoStatusNotifierArea) {
 
 TEST(StatusNotifierHost, noBusAtAllIsNoStatusNotifierArea) {
     EXPECT_FALSE(StatusNotifierHostRegistered(QDBusConnection(QStringLiteral("never connected"))));
+}
+
+TEST_F(TrayOnPrivateBus, watchFollowsAStatusNotifierHostThatComesAndGoes) {
+    TrayHostWatch watch(Program(), {});
+    EXPECT_FALSE(watch.Current().available);
+    QSignalSpy changes(&watch, &TrayHostWatch::changed);
+
+    RegisterWatcher(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
+    EXPECT_TRUE(watch.Current().ShowsExportedMenu());
+
+    ASSERT_TRUE(Panel().unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Current().available; }, kSeenWithinMs));
+    EXPECT_EQ(changes.count(), 2);
+}
+
+TEST_F(TrayOnPrivateBus, watchSeesAHostThatRegistersAfterItsWatcher) {
+    RegisterWatcher(false);
+    TrayHostWatch watch(Program(), {});
+    EXPECT_FALSE(watch.Current().available);
+    RegisterHost();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
+    EXPECT_FALSE(watch.Current().reportsDoubleClicks);
+}
+
+// Qt makes the program's tray icon for the first notification area there is and never
+// changes its kind; the watch reports that kind's area only.
+TEST_F(TrayOnPrivateBus, watchKeepsTheKindOfTheFirstNotificationArea) {
+    std::atomic<bool> x11Tray = true;
+    TrayHostWatch watch(Program(), [&] { return x11Tray.load(); });
+    EXPECT_EQ(watch.Current(), (TrayHost{true, true}));
+
+    RegisterWatcher(true);
+    x11Tray = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Current().available; }, kSeenWithinMs))
+        << "a StatusNotifierItem host does not stand in for the X11 tray";
+    x11Tray = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
+    EXPECT_TRUE(watch.Current().reportsDoubleClicks);
+}
+
+TEST_F(TrayOnPrivateBus, watchOfAStatusNotifierHostIgnoresAnX11TrayLater) {
+    RegisterWatcher(true);
+    std::atomic<bool> x11Tray = false;
+    TrayHostWatch watch(Program(), [&] { return x11Tray.load(); });
+    EXPECT_EQ(watch.Current(), (TrayHost{true, false}));
+    x11Tray = true;
+    ASSERT_TRUE(Panel().unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Current().available; }, kSeenWithinMs));
+    QTest::qWait(1500);  // more than one look at the X11 tray
+    EXPECT_FALSE(watch.Current().available);
+}
+
+TEST(TrayHostWatchX11, followsAnX11TrayWithoutAnyBus) {
+    std::atomic<bool> x11Tray = false;
+    TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")),
+                        [&] { return x11Tray.load(); });
+    EXPECT_FALSE(watch.Current().available);
+    x11Tray = true;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
+    EXPECT_TRUE(watch.Current().reportsDoubleClicks) << "an X11 tray reports double clicks";
+    x11Tray = false;
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Current().available; }, kSeenWithinMs));
 }
 
 #include "TrayHostTest.moc"

@@ -33,8 +33,13 @@ TEST_F(AutostartTest, enablingWritesAValidEntryThatReadsAsOn) {
     EXPECT_EQ(config.Read(kEntry),
               "[Desktop Entry]\nType=Application\nName=Vantoril\n"
               "Comment=Traffic and cost meter of the network connection\n"
-              "Exec=/opt/vantoril/vantoril\nTerminal=false\n");
+              "Exec=/opt/vantoril/vantoril\nTerminal=false\n"
+              "X-GNOME-Autostart-Phase=Applications\nX-GNOME-Autostart-Delay=2\n"
+              "X-KDE-autostart-after=panel\nX-LXQt-Need-Tray=true\nX-MATE-Autostart-Delay=2\n");
     EXPECT_TRUE(autostart.IsAutostartEnabled());
+
+    WriteEntry("/opt/vantoril/vantoril", "Terminal=false\n");
+    EXPECT_TRUE(autostart.IsAutostartEnabled()) << "an entry written without the desktop hints";
 }
 
 TEST_F(AutostartTest, pathsWithSpecialCharactersAreQuotedAndReadBack) {

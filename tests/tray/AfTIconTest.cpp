@@ -1,6 +1,7 @@
 // The tray icon control: tooltip, picture, showing and the click events.
 #include "tray/AfTIcon.h"
 
+#include <QMenu>
 #include <QPixmap>
 
 #include <gtest/gtest.h>
@@ -98,6 +99,47 @@ protected:
     AfTIcon tray;
     std::vector<Event> events;
 };
+
+// A program started before the panel holds its platform icon back until a notification
+// area is there; what was set meanwhile reaches the icon as it is made.
+TEST(AfTIconAttach, settingsMadeBeforeAttachingReachThePlatformIcon) {
+    AfTIcon tray(nullptr, AfTIcon::Attach::Later);
+    QMenu menu;
+    tray.SetIcon(SomeIcon());
+    tray.SetToolTip(QStringLiteral("Vantoril v2.1"));
+    tray.SetContextMenu(&menu);
+    tray.Show();
+    EXPECT_TRUE(tray.IconShown()) << "the request is kept";
+    EXPECT_TRUE(tray.ShowBalloonToolTip(5, QStringLiteral("text"), QString(), 1));
+    EXPECT_FALSE(tray.Attached());
+    EXPECT_EQ(tray.findChild<QSystemTrayIcon*>(), nullptr);
+
+    tray.AttachToNotificationArea();
+    ASSERT_TRUE(tray.Attached());
+    QSystemTrayIcon& icon = PlatformIcon(tray);
+    EXPECT_TRUE(icon.isVisible());
+    EXPECT_FALSE(icon.icon().isNull());
+    EXPECT_EQ(icon.toolTip(), QStringLiteral("Vantoril v2.1 "));
+    EXPECT_EQ(icon.contextMenu(), &menu);
+
+    // A notification area that restarts gets the same icon again, shown.
+    tray.AttachToNotificationArea();
+    EXPECT_EQ(tray.findChildren<QSystemTrayIcon*>().size(), 1);
+    EXPECT_TRUE(icon.isVisible());
+    tray.SetContextMenu(nullptr);
+    EXPECT_EQ(icon.contextMenu(), nullptr);
+}
+
+TEST(AfTIconAttach, iconHiddenBeforeAttachingStaysHidden) {
+    AfTIcon tray(nullptr, AfTIcon::Attach::Later);
+    tray.SetIcon(SomeIcon());
+    tray.Show();
+    tray.Hide();
+    tray.AttachToNotificationArea();
+    EXPECT_FALSE(PlatformIcon(tray).isVisible());
+    tray.Show();
+    EXPECT_TRUE(PlatformIcon(tray).isVisible());
+}
 
 TEST_F(AfTIconEvents, pressesBecomeClickAndDblClickWithTheirButton) {
     Press(QSystemTrayIcon::Context);

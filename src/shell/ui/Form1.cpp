@@ -153,7 +153,7 @@ void Form1::BuildButtons() {
     QPushButton* cancel = AddControl<QPushButton>(this, "Command3", QStringLiteral("Отмена"),
                                                   scale_.Rect(4440, 2430, 1095, 375));
     connect(ok, &QPushButton::clicked, this, &Form1::AcceptSettings);
-    connect(cancel, &QPushButton::clicked, this, &QWidget::hide);
+    connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
 void Form1::ShowSettings() {
@@ -174,7 +174,7 @@ void Form1::showEvent(QShowEvent* event) {
 
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
-        hide();  // as "Отмена", the way dialogs answer Escape
+        close();  // as "Отмена", the way dialogs answer Escape
     else
         QWidget::keyPressEvent(event);
 }
@@ -214,7 +214,7 @@ void Form1::AcceptSettings() {
     else
         autostart_.DisableAutostart();
     SaveControls();
-    hide();
+    close();
 }
 
 void Form1::EditTariff() {

@@ -14,7 +14,9 @@ class QScrollBar;
 class QWindow;
 struct Settings;
 
-// The window is never closed while the program runs: a close request hides it. Every
+// The window is never closed while the program runs: a close request hides it. "ОК",
+// "Отмена" and Escape end in a close request too, so an event filter that keeps the window
+// in reach (minimised where there is no tray) sees every way of leaving it. Every
 // activation (being shown, or getting the focus back from another window of the
 // program) reloads the controls from "inet.conf", so unsaved changes are dropped.
 class Form1 : public QWidget {

@@ -1,0 +1,55 @@
+// Follows the desktop's notification area as it comes and goes.
+#pragma once
+
+#include "app/TrayHost.h"
+
+#include <QDBusConnection>
+#include <QObject>
+#include <QTimer>
+
+#include <functional>
+
+class QDBusPendingCallWatcher;
+
+// A StatusNotifierItem host is announced on the session bus (the watcher's name and its
+// host signals); the X11 system tray is a selection owner, asked every second. A panel
+// that starts after the program is seen within about a second.
+//
+// Qt picks the kind of notification area once, at the program's first tray icon, which is
+// made as soon as a notification area is there; so the kind first seen stays the kind
+// followed for the rest of the session.
+class TrayHostWatch : public QObject {
+    Q_OBJECT
+public:
+    using Probe = std::function<bool()>;
+
+    // `x11Tray` tells whether an X11 system tray is there; empty off X11. The bus is asked
+    // once now, so that the start-up knows the desktop as it is.
+    TrayHostWatch(QDBusConnection bus, Probe x11Tray, QObject* parent = nullptr);
+    // The running desktop: the session bus and, on X11, the display's tray.
+    static Probe X11TrayProbe();
+
+    TrayHost Current() const { return current_; }
+
+Q_SIGNALS:
+    void changed(TrayHost host);
+
+private Q_SLOTS:
+    void AskStatusNotifierHost();
+
+private:
+    void OnStatusNotifierAnswer(QDBusPendingCallWatcher* call, quint64 question);
+    void CheckX11Tray();
+    void Update();
+
+    enum class Kind { Unknown, StatusNotifier, X11 };
+
+    QDBusConnection bus_;
+    Probe x11Tray_;
+    QTimer x11Poll_;
+    quint64 questionsAsked_ = 0;  // only the answer to the latest question counts
+    bool statusNotifierHost_ = false;
+    bool x11TrayPresent_ = false;
+    Kind kind_ = Kind::Unknown;
+    TrayHost current_;
+};

@@ -1,0 +1,215 @@
+#!/usr/bin/python3
+"""The program on a StatusNotifierItem desktop whose panel starts after it.
+
+A private session bus and Xvfb; the program starts with hide_start=1 while there is no
+notification area, so its settings window shows. Then this script becomes the panel: it
+owns org.kde.StatusNotifierWatcher with a host registered. The program must register its
+item, hide the settings window, export its menu (the item's Menu property is a real
+dbusmenu path whose layout lists the six tray items in order), and end with status 0 on
+a "clicked" event on "Выход". Exit 77 means skipped.
+"""
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+
+SKIP = 77
+EXPECTED = ["Настройки", "Индикатор", "Статистика", "Помощь", "О программе", "Выход"]
+WATCHER = "org.kde.StatusNotifierWatcher"
+ITEM_INTERFACE = "org.kde.StatusNotifierItem"
+MENU_INTERFACE = "com.canonical.dbusmenu"
+SETTINGS_TITLE = "^Настройки программы$"
+
+
+def skip(why):
+    print("SKIPPED:", why)
+    sys.exit(SKIP)
+
+
+try:
+    import dbus
+    import dbus.service
+    from dbus.mainloop.glib import DBusGMainLoop
+    from gi.repository import GLib
+except ImportError as missing:
+    skip(f"python3-dbus and python3-gi are needed ({missing})")
+for tool in ("Xvfb", "dbus-daemon", "xdotool"):
+    if not shutil.which(tool):
+        skip(f"{tool} is not installed")
+
+
+class Failure(Exception):
+    pass
+
+
+def wait_until(what, check, seconds=10.0):
+    deadline = time.monotonic() + seconds
+    while time.monotonic() < deadline:
+        if check():
+            return
+        time.sleep(0.1)
+    raise Failure(what)
+
+
+class Watcher(dbus.service.Object):
+    """The part of a panel that items register with, its host already there."""
+
+    def __init__(self, bus):
+        super().__init__(bus, "/StatusNotifierWatcher")
+        self.items = []
+
+    @dbus.service.method(WATCHER, in_signature="s", sender_keyword="sender")
+    def RegisterStatusNotifierItem(self, service, sender):
+        # An item names its bus name or, for a unique name's item, only its path.
+        self.items.append((sender, "/StatusNotifierItem") if service.startswith("/")
+                          else (service, "/StatusNotifierItem"))
+        self.StatusNotifierItemRegistered(service)
+
+    @dbus.service.method(WATCHER, in_signature="s")
+    def RegisterStatusNotifierHost(self, service):
+        pass
+
+    @dbus.service.signal(WATCHER, signature="s")
+    def StatusNotifierItemRegistered(self, service):
+        pass
+
+    # Written out, since Qt reads the watcher's properties through its introspection data.
+    @dbus.service.method(dbus.INTROSPECTABLE_IFACE, out_signature="s")
+    def Introspect(self):
+        return f"""<node><interface name="{WATCHER}">
+  <method name="RegisterStatusNotifierItem"><arg name="service" type="s" direction="in"/></method>
+  <method name="RegisterStatusNotifierHost"><arg name="service" type="s" direction="in"/></method>
+  <property name="RegisteredStatusNotifierItems" type="as" access="read"/>
+  <property name="IsStatusNotifierHostRegistered" type="b" access="read"/>
+  <property name="ProtocolVersion" type="i" access="read"/>
+  <signal name="StatusNotifierItemRegistered"><arg type="s"/></signal>
+</interface><interface name="{dbus.PROPERTIES_IFACE}">
+  <method name="Get"><arg type="s" direction="in"/><arg type="s" direction="in"/><arg type="v" direction="out"/></method>
+  <method name="GetAll"><arg type="s" direction="in"/><arg type="a{{sv}}" direction="out"/></method>
+</interface></node>"""
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="ss", out_signature="v")
+    def Get(self, interface, name):
+        return self.GetAll(interface)[name]
+
+    @dbus.service.method(dbus.PROPERTIES_IFACE, in_signature="s", out_signature="a{sv}")
+    def GetAll(self, interface):
+        return {"IsStatusNotifierHostRegistered": dbus.Boolean(True),
+                "ProtocolVersion": dbus.Int32(0),
+                "RegisteredStatusNotifierItems": dbus.Array(
+                    [service for service, _ in self.items], signature="s")}
+
+
+def menu_labels(layout):
+    """The labels of the top level of a GetLayout answer: (revision, (id, props, children))."""
+    _, (_, _, children) = layout
+    return [(int(child[0]), str(child[1].get("label", ""))) for child in children]
+
+
+def main(program, shots):
+    work = tempfile.mkdtemp()
+    processes = []
+
+    def start(command, **kwargs):
+        process = subprocess.Popen(command, **kwargs)
+        processes.append(process)
+        return process
+
+    try:
+        shutil.copy(program, os.path.join(work, "vantoril"))
+        with open(os.path.join(work, "inet.conf"), "w", newline="") as conf:
+            conf.write("[Vantoril]\r\nTransparent=255\r\nhide_start=1\r\n"
+                       "link_source=scenario:sni.scenario\r\n")
+        with open(os.path.join(work, "sni.scenario"), "w") as scenario:
+            scenario.write("0 down\n")
+        os.mkdir(os.path.join(work, "run"), 0o700)
+
+        daemon = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
+                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
+        address = daemon.stdout.readline().strip()
+        read_fd, write_fd = os.pipe()
+        start(["Xvfb", "-displayfd", str(write_fd), "-ac", "-nolisten", "tcp",
+               "-screen", "0", "800x600x24"], pass_fds=(write_fd,),
+              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        with os.fdopen(read_fd) as display_number:
+            display = ":" + display_number.readline().strip()
+        if display == ":":
+            raise Failure("Xvfb did not start")
+
+        env = {k: v for k, v in os.environ.items()
+               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
+        env.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
+                   XDG_RUNTIME_DIR=os.path.join(work, "run"),
+                   XDG_CONFIG_HOME=os.path.join(work, "run"))
+        log = open(os.path.join(work, "out.log"), "w")
+        vantoril = start([os.path.join(work, "vantoril")], env=env, stdout=log, stderr=log)
+
+        def settings_shown():
+            return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", SETTINGS_TITLE],
+                                  env=env, capture_output=True).returncode == 0
+
+        wait_until("without a notification area the settings window did not show", settings_shown)
+
+        # The panel comes up now.
+        DBusGMainLoop(set_as_default=True)
+        bus = dbus.bus.BusConnection(address)
+        watcher = Watcher(bus)
+        bus.request_name(WATCHER)
+        loop = GLib.MainLoop()
+        GLib.timeout_add(100, lambda: (loop.quit() if watcher.items else True))
+        GLib.timeout_add(15000, loop.quit)
+        loop.run()
+        if not watcher.items:
+            raise Failure("the program did not register a StatusNotifierItem with a late panel")
+        service, path = watcher.items[0]
+
+        wait_until("a panel within the first seconds did not hide the settings window",
+                   lambda: not settings_shown())
+
+        item = bus.get_object(service, path)
+        menu_path = item.Get(ITEM_INTERFACE, "Menu", dbus_interface=dbus.PROPERTIES_IFACE)
+        if not menu_path or menu_path == "/NO_DBUSMENU":
+            raise Failure(f"the item exports no menu: Menu = {menu_path}")
+        menu = dbus.Interface(bus.get_object(service, menu_path), MENU_INTERFACE)
+        items = menu_labels(menu.GetLayout(0, -1, dbus.Array([], signature="s")))
+        layout = "\n".join(f"{item_id}\t{label}" for item_id, label in items)
+        os.makedirs(shots, exist_ok=True)
+        with open(os.path.join(shots, "sni-menu.txt"), "w") as text:
+            text.write(f"Menu = {menu_path}\n{layout}\n")
+        print(f"Menu = {menu_path}\n{layout}")
+        labels = [label for _, label in items]
+        if labels != EXPECTED:
+            raise Failure(f"the exported menu holds {labels}, not {EXPECTED}")
+
+        exit_id = items[EXPECTED.index("Выход")][0]
+        menu.Event(exit_id, "clicked", dbus.String("", variant_level=1), dbus.UInt32(0))
+        try:
+            status = vantoril.wait(10)
+        except subprocess.TimeoutExpired:
+            raise Failure("a click on Выход in the exported menu did not end the program")
+        if status != 0:
+            raise Failure(f"the program ended with status {status}")
+        print("late panel seen, settings window hidden, exported menu in order, Выход ends it")
+        return 0
+    except Failure as failure:
+        print("FAILED:", failure)
+        log_path = os.path.join(work, "out.log")
+        if os.path.exists(log_path):
+            print(open(log_path).read())
+        return 1
+    finally:
+        for process in reversed(processes):
+            if process.poll() is None:
+                process.terminate()
+                try:
+                    process.wait(5)
+                except subprocess.TimeoutExpired:
+                    process.kill()
+        shutil.rmtree(work, ignore_errors=True)
+
+
+if __name__ == "__main__":
+    sys.exit(main(sys.argv[1], sys.argv[2]))
