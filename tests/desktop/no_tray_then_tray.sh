@@ -3,7 +3,8 @@
 # area: the program with hide_start=1 shows its settings window; Escape minimises it rather
 # than hiding it; a second start says "Программа уже запущена!" and brings the window
 # back. Then an XEmbed tray (trayer) starts: the icon embeds, the settings window is
-# hidden, its menu pops up on a right press and "Выход" ends the program with status 0.
+# hidden; the panel restarts and the icon comes back; its menu pops up on a right press and
+# "Выход" ends the program with status 0.
 # A screenshot of that menu is left in SHOTS. Exit 77 means skipped.
 set -euo pipefail
 program=$1
@@ -66,7 +67,12 @@ for _ in $(seq 100); do kill -0 "$second_pid" 2>/dev/null || break; sleep 0.1; d
 wait "$second_pid" || fail "the second start ended with status $?"
 
 # The panel comes up now.
-trayer --edge top --align right --widthtype pixel --width 80 --height 28 >/dev/null 2>&1 & pids+=($!)
+start_tray() {
+  trayer --edge top --align right --widthtype pixel --width 80 --height 28 >/dev/null 2>&1 &
+  tray_pid=$!
+  pids+=($tray_pid)
+}
+start_tray
 tray_icon() {
   local id
   for id in $(xdotool search --classname '^vantoril$' 2>/dev/null); do
@@ -78,6 +84,13 @@ tray_icon() {
 wait_for "the tray icon did not embed in a tray that started later" tray_icon
 wait_for "a tray within the first seconds did not hide the settings window" \
   bash -c "! xdotool search --onlyvisible --name '^Настройки программы$'"
+
+# The panel restarts: its new tray gets the icon again.
+kill "$tray_pid"
+no_tray_icon() { ! tray_icon; }
+wait_for "the tray icon outlived its tray" no_tray_icon
+start_tray
+wait_for "the tray icon did not come back to a restarted tray" tray_icon
 
 xdotool mousemove --window "$(tray_icon)" 6 6 click 3
 sleep 0.7

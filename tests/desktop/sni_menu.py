@@ -4,7 +4,7 @@
 A private session bus and Xvfb; the program starts with hide_start=1 while there is no
 notification area, so its settings window shows. Then this script becomes the panel: it
 owns org.kde.StatusNotifierWatcher with a host registered. The program must register its
-item, hide the settings window, export its menu (the item's Menu property is a real
+item (and again when the panel restarts), hide the settings window, export its menu (the item's Menu property is a real
 dbusmenu path whose layout lists the six tray items in order), and end with status 0 on
 a "clicked" event on "Выход". Exit 77 means skipped.
 """
@@ -158,16 +158,27 @@ def main(program, shots):
         bus = dbus.bus.BusConnection(address)
         watcher = Watcher(bus)
         bus.request_name(WATCHER)
-        loop = GLib.MainLoop()
-        GLib.timeout_add(100, lambda: (loop.quit() if watcher.items else True))
-        GLib.timeout_add(15000, loop.quit)
-        loop.run()
-        if not watcher.items:
+
+        def serve_until_registered(count):
+            loop = GLib.MainLoop()
+            GLib.timeout_add(100, lambda: (loop.quit() if len(watcher.items) >= count else True))
+            GLib.timeout_add(15000, loop.quit)
+            loop.run()
+            return len(watcher.items) >= count
+
+        if not serve_until_registered(1):
             raise Failure("the program did not register a StatusNotifierItem with a late panel")
-        service, path = watcher.items[0]
 
         wait_until("a panel within the first seconds did not hide the settings window",
                    lambda: not settings_shown())
+
+        # The panel restarts: the item registers with it again.
+        bus.release_name(WATCHER)
+        time.sleep(0.5)
+        bus.request_name(WATCHER)
+        if not serve_until_registered(2):
+            raise Failure("the program did not register its item again with a restarted panel")
+        service, path = watcher.items[-1]
 
         item = bus.get_object(service, path)
         menu_path = item.Get(ITEM_INTERFACE, "Menu", dbus_interface=dbus.PROPERTIES_IFACE)
@@ -192,7 +203,8 @@ def main(program, shots):
             raise Failure("a click on Выход in the exported menu did not end the program")
         if status != 0:
             raise Failure(f"the program ended with status {status}")
-        print("late panel seen, settings window hidden, exported menu in order, Выход ends it")
+        print("late and restarted panel seen, settings window hidden, exported menu in order, "
+              "Выход ends it")
         return 0
     except Failure as failure:
         print("FAILED:", failure)
