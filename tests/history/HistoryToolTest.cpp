@@ -176,9 +176,11 @@ TEST_F(HistoryToolTest, thePeriodReportsItsTotalsLimitsAndProjection) {
     ASSERT_EQ(Run({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("csv")}), 0);
     EXPECT_TRUE(output.startsWith(QStringLiteral("start,end,days_elapsed,days_left,")));
     EXPECT_EQ(output.count(QStringLiteral("\r\n")), 2);
+    folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\ncap_mb=1000\r\n");
     ASSERT_EQ(Run({QStringLiteral("period")}, RussianLocale()), 0);
     EXPECT_TRUE(output.contains(QStringLiteral("Стоимость:")));
     EXPECT_TRUE(output.contains(QStringLiteral("3,25")));
+    EXPECT_TRUE(output.contains(QStringLiteral("1000,00")));  // the cap, without grouping
 }
 
 TEST_F(HistoryToolTest, noHistoryOrWrongArgumentsEndWithStatus2) {

@@ -18,7 +18,9 @@ QString LocalIso(const QDateTime& time) {
     return time.toLocalTime().toOffsetFromUtc(time.toLocalTime().offsetFromUtc()).toString(Qt::ISODate);
 }
 
-QString Fixed(double value, int decimals, const QLocale& locale) {
+// The locale's decimal separator, without digit grouping, like every number the program shows.
+QString Fixed(double value, int decimals, QLocale locale) {
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(RoundHalfEven(value, decimals), 'f', decimals);
 }
 
