@@ -16,6 +16,11 @@ DesktopNotifier::DesktopNotifier(AfTIcon& tray, QDBusConnection bus, QObject* pa
     : QObject(parent), tray_(tray), bus_(std::move(bus)) {}
 
 void DesktopNotifier::Notify(const QString& title, const QString& text) {
+    // A call on a bus that is not there never finishes: say it at once the other way.
+    if (!bus_.isConnected()) {
+        Balloon(title, text);
+        return;
+    }
     QDBusMessage call = QDBusMessage::createMethodCall(
         QStringLiteral("org.freedesktop.Notifications"),
         QStringLiteral("/org/freedesktop/Notifications"),
@@ -26,8 +31,11 @@ void DesktopNotifier::Notify(const QString& title, const QString& text) {
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
             [this, title, text](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
-                if (!finished->isError()) return;
-                tray_.ShowBalloonToolTip(kBalloonSeconds, text, title, kBalloonInformation);
-                Q_EMIT fellBackToBalloon(text);
+                if (finished->isError()) Balloon(title, text);
             });
+}
+
+void DesktopNotifier::Balloon(const QString& title, const QString& text) {
+    tray_.ShowBalloonToolTip(kBalloonSeconds, text, title, kBalloonInformation);
+    Q_EMIT fellBackToBalloon(text);
 }

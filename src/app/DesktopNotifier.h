@@ -23,6 +23,8 @@ Q_SIGNALS:
     void fellBackToBalloon(const QString& text);
 
 private:
+    void Balloon(const QString& title, const QString& text);
+
     AfTIcon& tray_;
     QDBusConnection bus_;
 };
