@@ -5,6 +5,7 @@
 #include "tools/vantoril-history/HistoryTool.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QTemporaryDir>
@@ -26,15 +27,16 @@ private:
     QDateTime now_;
 };
 
-// The folder for the files: $VANTORIL_BENCH_DIR (to measure a given disk), else the
-// system's temporary folder.
-QString BenchFolderBase() {
+// A folder for the files under $VANTORIL_BENCH_DIR (to measure a given disk), else under
+// the system's temporary folder; never in the working folder.
+QString BenchFolderTemplate() {
     const QByteArray chosen = qgetenv("VANTORIL_BENCH_DIR");
-    return chosen.isEmpty() ? QString() : QString::fromLocal8Bit(chosen) + QStringLiteral("/");
+    const QString base = chosen.isEmpty() ? QDir::tempPath() : QString::fromLocal8Bit(chosen);
+    return base + QStringLiteral("/vantoril-bench-XXXXXX");
 }
 
 void SampleWrite(benchmark::State& state) {
-    QTemporaryDir dir(BenchFolderBase() + QStringLiteral("vantoril-bench-XXXXXX"));
+    QTemporaryDir dir(BenchFolderTemplate());
     HistoryStore store(dir.filePath(QLatin1String(kHistoryFile)));
     if (!store.Open()) std::abort();
     QDateTime at(QDate(2026, 3, 1), QTime(0, 0), Qt::UTC);
@@ -54,7 +56,7 @@ BENCHMARK(SampleWrite)->Unit(benchmark::kMicrosecond);
 
 // A year of 2026 in the history: one connection a day, up all day, a sample a minute.
 QTemporaryDir& YearFolder() {
-    static QTemporaryDir dir(BenchFolderBase() + QStringLiteral("vantoril-bench-XXXXXX"));
+    static QTemporaryDir dir(BenchFolderTemplate());
     static bool filled = false;
     if (filled) return dir;
     filled = true;
