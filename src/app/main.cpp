@@ -2,6 +2,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DemoFolder.h"
+#include "app/QtTranslation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "app/TrayHostWatch.h"
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantoril"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
+    if (QString missing; !LoadQtTranslation(&missing))
+        std::fprintf(stderr, "vantoril: no %s, Qt's own texts stay English\n", qPrintable(missing));
 
     std::optional<DemoFolder> demo;
     std::optional<ProgramFolder> folder;

@@ -172,10 +172,16 @@ TEST_F(Form7Test, unsafeConnectionNameIsShownByItsRealNameWithItsAmount) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
-TEST_F(Form7Test, layoutFollowsTheTwipsOfTheDesign) {
+TEST_F(Form7Test, layoutFollowsTheTwipsOfTheDesignStretchedAlike) {
     Open();
-    EXPECT_EQ(window->size(), QSize(312, 152));
-    EXPECT_EQ(Combo("Combo1")->geometry(), QRect(128, 6, 177, 21));
+    // Stretched as a whole (never shrunk) until the captions fit the desktop's font.
+    const double pixelsPerTwip = window->width() / 4680.0;
+    EXPECT_GE(pixelsPerTwip, 1.0 / 15 - 0.001);
+    EXPECT_NEAR(window->height(), 2280 * pixelsPerTwip, 1);
+    const QRect list = Combo("Combo1")->geometry();
+    EXPECT_NEAR(list.left(), 1920 * pixelsPerTwip, 1);
+    EXPECT_NEAR(list.top(), 90 * pixelsPerTwip, 1);
+    EXPECT_NEAR(list.width(), 2655 * pixelsPerTwip, 1);
     EXPECT_EQ(window->findChild<QPushButton*>("Command1")->text(),
               QStringLiteral("Очистить статистику по всем соединениям"));
     for (const char* name : {"Label1", "Label2", "Frame1", "Label3", "Image1", "Combo2"})

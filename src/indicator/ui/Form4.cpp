@@ -51,14 +51,17 @@ Form4::Form4(IndicatorServices services, QWidget* parent)
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_QuitOnClose, false);
+    // The title is the connection's name; screen readers get what the window is, too.
+    setAccessibleName(tr("Индикатор"));
+    setAccessibleDescription(tr("Трафик, скорость, адрес и время соединения"));
     setFixedSize(Twips(kClientWidthTwips), Twips(kIndicatorShortHeightTwips - kFrameTwips));
 
-    labels_ = {AddLabel("Label2", QStringLiteral("Получено:"), QRect(30, 0, 2055, 210)),
-               AddLabel("Label3", QStringLiteral("Передано:"), QRect(15, 240, 2055, 210)),
-               AddLabel("Label4", QStringLiteral("Всего:"), QRect(15, 480, 2055, 210)),
-               AddLabel("Label5", QStringLiteral("Скорость:"), QRect(2160, 0, 1935, 210)),
+    labels_ = {AddLabel("Label2", tr("Получено:"), QRect(30, 0, 2055, 210)),
+               AddLabel("Label3", tr("Передано:"), QRect(15, 240, 2055, 210)),
+               AddLabel("Label4", tr("Всего:"), QRect(15, 480, 2055, 210)),
+               AddLabel("Label5", tr("Скорость:"), QRect(2160, 0, 1935, 210)),
                AddLabel("Label6", QStringLiteral("IP:"), QRect(2160, 240, 1935, 210)),
-               AddLabel("Label7", QStringLiteral("Время:"), QRect(2160, 480, 1935, 210)),
+               AddLabel("Label7", tr("Время:"), QRect(2160, 480, 1935, 210)),
                AddLabel("Label8", QString(), QRect(15, 720, 4065, 210))};
     Label8_ = labels_.last();
     Image2_ = AddPicture("Image2", QRect(0, 960, 420, 450));

@@ -26,32 +26,38 @@ QGroupBox* AddGroup(QWidget* window, const QString& caption, const QRect& geomet
     return group;
 }
 
-// A named control with a caption, placed in its parent.
+// A named control with a caption, placed in its parent; `description` says what it sets
+// or does, for screen readers.
 template <typename Control>
 Control* AddControl(QWidget* parent, const char* name, const QString& caption,
-                    const QRect& geometry) {
+                    const QRect& geometry, const QString& description) {
     auto* control = new Control(caption, parent);
     control->setObjectName(name);
     control->setGeometry(geometry);
+    control->setAccessibleDescription(description);
     return control;
 }
 
-QLabel* AddLabel(QWidget* group, const QString& text, const QRect& geometry) {
+// A caption above the control it names (the control's accessible name, too).
+QLabel* AddLabel(QWidget* group, const QString& text, const QRect& geometry,
+                 QWidget* named = nullptr) {
     auto* label = new QLabel(text, group);
     label->setGeometry(geometry);
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setBuddy(named);
     return label;
 }
 
-const QString kShowAutomatically = QStringLiteral("Показывать автоматически");
-const QString kActivityMonitor = QStringLiteral("Монитор активности");
-const QString kHideAtStart = QStringLiteral("Скрывать при запуске");
-const QString kAutostart = QStringLiteral("Автозагрузка");
-const QString kByTraffic = QStringLiteral("Траффик, оплата за 1 Мб");
-const QString kByTime = QStringLiteral("Время, оплата за 1 час");
-const QString kEditScript = QStringLiteral("Редактировать скрипт");
-const QString kEditTariff = QStringLiteral("Редактировать тариф");
+// Captions measured before the controls exist; translated where they are used.
+const char* const kShowAutomatically = QT_TRANSLATE_NOOP("Form1", "Показывать автоматически");
+const char* const kActivityMonitor = QT_TRANSLATE_NOOP("Form1", "Монитор активности");
+const char* const kHideAtStart = QT_TRANSLATE_NOOP("Form1", "Скрывать при запуске");
+const char* const kAutostart = QT_TRANSLATE_NOOP("Form1", "Автозагрузка");
+const char* const kByTraffic = QT_TRANSLATE_NOOP("Form1", "Траффик, оплата за 1 Мб");
+const char* const kByTime = QT_TRANSLATE_NOOP("Form1", "Время, оплата за 1 час");
+const char* const kEditScript = QT_TRANSLATE_NOOP("Form1", "Редактировать скрипт");
+const char* const kEditTariff = QT_TRANSLATE_NOOP("Form1", "Редактировать тариф");
 
 // A flag shows as ticked only when it is exactly 1, the value that switches it on.
 bool IsOn(int16_t flag) {
@@ -67,7 +73,9 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
       folder_(std::move(folder)),
       autostart_(std::move(autostart)) {
     setObjectName("Form1");
-    setWindowTitle(QStringLiteral("Настройки программы"));
+    setWindowTitle(tr("Настройки программы"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Индикатор, оповещения, тариф и запуск программы"));
     setWindowIcon(ProgramIcon());
     UseDialogFont(*this);
     FitScale();
@@ -88,71 +96,86 @@ void Form1::FitScale() {
         probe.setFont(font());
         scale_.Fit(probe.sizeHint().width(), 2415);
     };
-    for (const QString& caption :
-         {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart}) {
-        QCheckBox check(caption);
+    for (const char* caption : {kShowAutomatically, kActivityMonitor, kHideAtStart, kAutostart}) {
+        QCheckBox check(tr(caption));
         fit(check);
     }
-    for (const QString& caption : {kEditScript, kEditTariff}) {
-        QPushButton button(caption);
+    for (const char* caption : {kEditScript, kEditTariff}) {
+        QPushButton button(tr(caption));
         fit(button);
     }
     QComboBox list;
-    list.addItems({kByTraffic, kByTime});
+    list.addItems({tr(kByTraffic), tr(kByTime)});
     fit(list);
 }
 
 void Form1::BuildIndicatorGroup() {
-    QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка индикатора"), scale_.Rect(120, 0, 2655, 1395));
-    AddLabel(group, QStringLiteral("Прозрачность:"), scale_.Rect(120, 240, 2415, 240));
+    QGroupBox* group = AddGroup(this, tr("Настройка индикатора"), scale_.Rect(120, 0, 2655, 1395));
     HS_ = new QScrollBar(Qt::Horizontal, group);
     HS_->setObjectName("HS");
     HS_->setRange(0, 255);
     HS_->setGeometry(scale_.Rect(120, 480, 2415, 255));
-    Check1_ = AddControl<QCheckBox>(group, "Check1", kShowAutomatically,
-                                    scale_.Rect(120, 730, 2415, 255));
-    Check4_ =
-        AddControl<QCheckBox>(group, "Check4", kActivityMonitor, scale_.Rect(120, 1080, 2415, 255));
+    HS_->setFocusPolicy(Qt::StrongFocus);  // scroll bars are left out of the Tab chain
+    HS_->setInvertedControls(false);       // the right arrow moves the thumb right
+    HS_->setAccessibleName(tr("Прозрачность"));
+    HS_->setAccessibleDescription(
+        tr("Прозрачность индикатора: 0 — совсем прозрачный, 255 — непрозрачный"));
+    AddLabel(group, tr("Прозрачность:"), scale_.Rect(120, 240, 2415, 240), HS_);
+    Check1_ = AddControl<QCheckBox>(group, "Check1", tr(kShowAutomatically),
+                                    scale_.Rect(120, 730, 2415, 255),
+                                    tr("Показывать индикатор, пока соединение установлено"));
+    Check4_ = AddControl<QCheckBox>(group, "Check4", tr(kActivityMonitor),
+                                    scale_.Rect(120, 1080, 2415, 255),
+                                    tr("Показывать в индикаторе график активности"));
 }
 
 void Form1::BuildNotificationGroup() {
-    QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка оповещений"), scale_.Rect(2880, 0, 2655, 1395));
-    AddLabel(group, QStringLiteral("Для создания оповещений используются скрипты."),
+    QGroupBox* group = AddGroup(this, tr("Настройка оповещений"), scale_.Rect(2880, 0, 2655, 1395));
+    AddLabel(group, tr("Для создания оповещений используются скрипты."),
              scale_.Rect(120, 240, 2415, 480));
-    QPushButton* edit =
-        AddControl<QPushButton>(group, "Command1", kEditScript, scale_.Rect(120, 840, 2415, 375));
+    QPushButton* edit = AddControl<QPushButton>(group, "Command1", tr(kEditScript),
+                                                scale_.Rect(120, 840, 2415, 375),
+                                                tr("Открыть редактор скрипта оповещений"));
     connect(edit, &QPushButton::clicked, this, &Form1::EditScript);
 }
 
 void Form1::BuildTariffGroup() {
-    QGroupBox* group =
-        AddGroup(this, QStringLiteral("Настройка тарифа"), scale_.Rect(120, 1440, 2655, 1395));
-    AddLabel(group, QStringLiteral("Тип тарификации:"), scale_.Rect(120, 240, 2415, 240));
+    QGroupBox* group = AddGroup(this, tr("Настройка тарифа"), scale_.Rect(120, 1440, 2655, 1395));
     Combo1_ = new QComboBox(group);
     Combo1_->setObjectName("Combo1");
-    Combo1_->addItem(kByTraffic);
-    Combo1_->addItem(kByTime);
+    Combo1_->addItem(tr(kByTraffic));
+    Combo1_->addItem(tr(kByTime));
     Combo1_->setGeometry(scale_.Rect(120, 480, 2415, 315));
-    QPushButton* edit =
-        AddControl<QPushButton>(group, "Command2", kEditTariff, scale_.Rect(120, 840, 2415, 375));
+    Combo1_->setAccessibleName(tr("Тип тарификации"));
+    Combo1_->setAccessibleDescription(tr("Оплата за мегабайт траффика или за час соединения"));
+    AddLabel(group, tr("Тип тарификации:"), scale_.Rect(120, 240, 2415, 240), Combo1_);
+    QPushButton* edit = AddControl<QPushButton>(
+        group, "Command2", tr(kEditTariff), scale_.Rect(120, 840, 2415, 375),
+        tr("Сохранить выбранный тип тарификации и открыть редактор тарифа"));
     connect(edit, &QPushButton::clicked, this, &Form1::EditTariff);
 }
 
 void Form1::BuildMiscGroup() {
-    QGroupBox* group = AddGroup(this, QStringLiteral("Разное"), scale_.Rect(2880, 1440, 2655, 915));
+    QGroupBox* group = AddGroup(this, tr("Разное"), scale_.Rect(2880, 1440, 2655, 915));
     Check2_ =
-        AddControl<QCheckBox>(group, "Check2", kHideAtStart, scale_.Rect(120, 240, 2415, 255));
-    Check3_ = AddControl<QCheckBox>(group, "Check3", kAutostart, scale_.Rect(120, 570, 2415, 255));
+        AddControl<QCheckBox>(group, "Check2", tr(kHideAtStart), scale_.Rect(120, 240, 2415, 255),
+                              tr("Не показывать это окно при запуске программы"));
+    Check3_ =
+        AddControl<QCheckBox>(group, "Check3", tr(kAutostart), scale_.Rect(120, 570, 2415, 255),
+                              tr("Запускать программу при входе в систему"));
 }
 
 void Form1::BuildButtons() {
-    QPushButton* ok = AddControl<QPushButton>(this, "Command4", QStringLiteral("ОК"),
-                                              scale_.Rect(3240, 2430, 1095, 375));
-    QPushButton* cancel = AddControl<QPushButton>(this, "Command3", QStringLiteral("Отмена"),
-                                                  scale_.Rect(4440, 2430, 1095, 375));
-    connect(ok, &QPushButton::clicked, this, &Form1::AcceptSettings);
+    okButton_ =
+        AddControl<QPushButton>(this, "Command4", tr("ОК"), scale_.Rect(3240, 2430, 1095, 375),
+                                tr("Сохранить настройки и закрыть окно"));
+    QPushButton* cancel =
+        AddControl<QPushButton>(this, "Command3", tr("Отмена"), scale_.Rect(4440, 2430, 1095, 375),
+                                tr("Закрыть окно, ничего не сохраняя"));
+    // As in a dialog: Return presses the focused button, elsewhere "ОК".
+    for (QPushButton* button : findChildren<QPushButton*>()) button->setAutoDefault(true);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &Form1::AcceptSettings);
     connect(cancel, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -175,6 +198,8 @@ void Form1::showEvent(QShowEvent* event) {
 void Form1::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         close();  // as "Отмена", the way dialogs answer Escape
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        okButton_->click();  // a focused button took the key itself
     else
         QWidget::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@
 
 class QCheckBox;
 class QComboBox;
+class QPushButton;
 class QScrollBar;
 class QWindow;
 struct Settings;
@@ -73,4 +74,5 @@ private:
     QCheckBox* Check3_ = nullptr;
     QCheckBox* Check4_ = nullptr;
     QComboBox* Combo1_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

@@ -1,13 +1,14 @@
 // The statistics viewer: a thin window over StatisticsFolder.
 #include "stats/ui/Form7.h"
 
-#include "shell/ui/Twips.h"
 #include "shell/ui/WindowLook.h"
 #include "stats/ui/MoneyPicture.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -16,13 +17,20 @@
 
 namespace {
 
-const QString kAmountCaption = QStringLiteral("Потрачено за выбранную дату:");
+// Captions measured before the controls exist; translated where they are used.
+const char* const kChooseConnection = QT_TRANSLATE_NOOP("Form7", "Выберите соединение:");
+const char* const kChooseDate = QT_TRANSLATE_NOOP("Form7", "Выберите дату:");
+const char* const kClearAll = QT_TRANSLATE_NOOP("Form7", "Очистить статистику по всем соединениям");
 
-QComboBox* AddList(QWidget* parent, const char* name, const QRect& geometry) {
+// A choose-only list, named for screen readers by the label before it.
+QComboBox* AddList(QWidget* parent, const char* name, const QRect& geometry,
+                   const QString& accessibleName, const QString& description) {
     auto* list = new QComboBox(parent);
     list->setObjectName(QLatin1String(name));
     list->setEditable(false);
     list->setGeometry(geometry);
+    list->setAccessibleName(accessibleName);
+    list->setAccessibleDescription(description);
     return list;
 }
 
@@ -38,11 +46,15 @@ QLabel* AddLabel(QWidget* parent, const char* name, const QString& text, const Q
 Form7::Form7(ProgramFolder folder, QWidget* parent, ErrorBox errorBox)
     : QDialog(parent), statistics_(std::move(folder)), errorBox_(std::move(errorBox)) {
     setObjectName(QStringLiteral("Form7"));
-    setWindowTitle(QStringLiteral("Просмотр статистики"));
+    setWindowTitle(tr("Просмотр статистики"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Сколько потрачено на соединение за выбранный месяц"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowFlags(Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint);
-    setFixedSize(Twips(4680), Twips(2280));
+    UseDialogFont(*this);
+    FitScale();
+    setFixedSize(scale_.Length(4680), scale_.Length(2280));
     BuildControls();
     ConnectRefreshes();
     LoadConnections();
@@ -55,25 +67,58 @@ void Form7::ShowVantorilError(QWidget* window, const QString& text) {
 }
 
 void Form7::BuildControls() {
-    AddLabel(this, "Label1", QStringLiteral("Выберите соединение:"),
-             TwipsRect(120, 120, 1740, 195));
-    Combo1_ = AddList(this, "Combo1", TwipsRect(1920, 90, 2655, 315));
-    AddLabel(this, "Label2", QStringLiteral("Выберите дату:"), TwipsRect(120, 510, 1170, 195));
-    Combo2_ = AddList(this, "Combo2", TwipsRect(1920, 480, 2655, 315));
+    Combo1_ = AddList(this, "Combo1", scale_.Rect(1920, 90, 2655, 315), tr("Соединение"),
+                      tr("Соединение, чья статистика показана"));
+    AddLabel(this, "Label1", tr(kChooseConnection), scale_.Rect(120, 120, 1740, 195))
+        ->setBuddy(Combo1_);
+    Combo2_ = AddList(this, "Combo2", scale_.Rect(1920, 480, 2655, 315), tr("Дата"),
+                      tr("Месяц, за который показана сумма"));
+    AddLabel(this, "Label2", tr(kChooseDate), scale_.Rect(120, 510, 1170, 195))->setBuddy(Combo2_);
 
-    auto* frame = new QGroupBox(QStringLiteral("Данные статистики"), this);
+    auto* frame = new QGroupBox(tr("Данные статистики"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(TwipsRect(120, 840, 4455, 735));
-    Label3_ = AddLabel(frame, "Label3", kAmountCaption, TwipsRect(120, 360, 4215, 255));
+    frame->setGeometry(scale_.Rect(120, 840, 4455, 735));
+    Label3_ = AddLabel(frame, "Label3", AmountCaption(), scale_.Rect(120, 360, 4215, 255));
 
-    auto* clear = new QPushButton(QStringLiteral("Очистить статистику по всем соединениям"), this);
+    auto* clear = new QPushButton(tr(kClearAll), this);
     clear->setObjectName(QStringLiteral("Command1"));
-    clear->setGeometry(TwipsRect(120, 1680, 3855, 495));
+    clear->setGeometry(scale_.Rect(120, 1680, 3855, 495));
+    clear->setAccessibleDescription(
+        tr("Удалить статистику всех соединений без вопроса и закрыть окно"));
+    // Never the default button: Return in a list must not clear everything. A focused
+    // button still takes Return, as every button does.
     clear->setAutoDefault(false);
+    clear->installEventFilter(this);
     connect(clear, &QPushButton::clicked, this, &Form7::ClearStatistics);
 
-    auto* picture = AddLabel(this, "Image1", {}, TwipsRect(3960, 1560, 720, 720));
-    picture->setPixmap(MoneyPicture(Twips(720)));
+    auto* picture = AddLabel(this, "Image1", {}, scale_.Rect(3960, 1560, 720, 720));
+    picture->setPixmap(MoneyPicture(scale_.Length(720)));
+}
+
+void Form7::FitScale() {
+    const QFontMetrics metrics(font());
+    scale_.Fit(metrics.horizontalAdvance(tr(kChooseConnection)), 1740);
+    scale_.Fit(metrics.horizontalAdvance(tr(kChooseDate)), 1170);
+    scale_.Fit(metrics.horizontalAdvance(AmountCaption() + QStringLiteral(" 99999,99")), 4215);
+    QPushButton clear(tr(kClearAll));
+    clear.setFont(font());
+    scale_.Fit(clear.sizeHint().width(), 3855);
+}
+
+QString Form7::AmountCaption() {
+    return tr("Потрачено за выбранную дату:");
+}
+
+bool Form7::eventFilter(QObject* watched, QEvent* event) {
+    auto* button = qobject_cast<QPushButton*>(watched);
+    if (button && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            button->click();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 // A choice (also of the entry already chosen) and a scroll of the open list both refresh;
@@ -108,7 +153,7 @@ void Form7::RefreshConnection() {
         Combo2_->addItems(months.dates);
     }
     // An amount left from another connection would be read as this one's.
-    Label3_->setText(kAmountCaption);
+    Label3_->setText(AmountCaption());
     if (!months.error.isEmpty()) {
         errorBox_(this, months.error);
         return;
@@ -121,7 +166,7 @@ void Form7::RefreshDate() {
     if (Combo1_->currentText().isEmpty() || Combo2_->currentText().isEmpty()) return;
     const QString amount =
         statistics_.Amount(Combo1_->currentData().toString(), Combo2_->currentText());
-    Label3_->setText(QStringLiteral("Потрачено за выбранную дату: ") + amount);
+    Label3_->setText(AmountCaption() + ' ' + amount);
 }
 
 void Form7::ClearStatistics() {

@@ -1,6 +1,7 @@
 // The statistics viewer "Просмотр статистики": a connection, a month, what it cost.
 #pragma once
 
+#include "shell/ui/TwipsScale.h"
 #include "stats/StatisticsFolder.h"
 
 #include <QDialog>
@@ -25,7 +26,12 @@ public:
 
     static void ShowVantorilError(QWidget* window, const QString& text);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    static QString AmountCaption();  // the amount line's caption before the amount
+    void FitScale();                 // stretches the layout until every caption shows whole
     void BuildControls();
     void ConnectRefreshes();
     void LoadConnections();
@@ -33,6 +39,7 @@ private:
     void RefreshDate();
     void ClearStatistics();
 
+    TwipsScale scale_;
     StatisticsFolder statistics_;
     ErrorBox errorBox_;
     QComboBox* Combo1_ = nullptr;

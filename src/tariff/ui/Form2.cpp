@@ -6,7 +6,10 @@
 #include "tariff/PriceText.h"
 #include "tariff/TariffTables.h"
 #include "tariff/ui/Form3.h"
+#include "tariff/ui/HourCell.h"
 
+#include <QCoreApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -25,6 +28,23 @@ QColor ClassColour(int tariffClass) {
     constexpr QRgb kColours[4] = {0xff0000, 0x0000ff, 0xffff00, 0x00ffff};
     if (tariffClass < 0 || tariffClass > 3) return QColor(255, 255, 255);
     return QColor(kColours[tariffClass]);
+}
+
+// The class as a screen reader says it.
+QString ClassName(int tariffClass) {
+    static const char* const kNames[4] = {QT_TRANSLATE_NOOP("Form2", "класс 0, красный"),
+                                          QT_TRANSLATE_NOOP("Form2", "класс 1, синий"),
+                                          QT_TRANSLATE_NOOP("Form2", "класс 2, жёлтый"),
+                                          QT_TRANSLATE_NOOP("Form2", "класс 3, голубой")};
+    if (tariffClass < 0 || tariffClass > 3)
+        return QCoreApplication::translate("Form2", "без класса, белый");
+    return QCoreApplication::translate("Form2", kNames[tariffClass]);
+}
+
+// The keys that ask for a menu: the menu key, and Shift+F10.
+bool IsMenuKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
 void FillWith(QWidget* widget, const QColor& colour) {
@@ -48,7 +68,9 @@ Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)) {
-    setWindowTitle(QStringLiteral("Редактирование тарифа"));
+    setWindowTitle(tr("Редактирование тарифа"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Класс тарифа каждого часа суток и цена каждого класса"));
     setFixedSize(Twips(4710), Twips(1920));
     setFont(QFont(QStringLiteral("Arial"), 9));
     BuildCells();
@@ -59,11 +81,12 @@ Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
 
 void Form2::BuildCells() {
     for (int h = 0; h < 24; ++h) {
-        auto* cell = new QWidget(this);
+        auto* cell = new HourCell(this);
         cell->setObjectName(QStringLiteral("tar1_%1").arg(h));
         const int top = h < 12 ? kUpperRowTop : kLowerRowTop;
         cell->setGeometry(TwipsRect(kCellLeft + kCellStep * (h % 12), top, 255, 135));
-        cell->installEventFilter(this);
+        cell->setAccessibleName(tr("Час %1").arg(h));
+        connect(cell, &HourCell::clicked, this, [this, h] { PaintSelectedClass(h); });
         tar1_[h] = cell;
         PaintCell(h, kNoClass);
     }
@@ -75,6 +98,7 @@ void Form2::BuildClassButtons() {
         button->setObjectName(QStringLiteral("Option1_%1").arg(c));
         button->setGeometry(TwipsRect(120 + 720 * c, 840, 615, 375));
         FillWith(button, ClassColour(c));
+        button->setAccessibleName(tr("Класс %1").arg(c));
         button->installEventFilter(this);
         option1_[c] = button;
     }
@@ -82,14 +106,17 @@ void Form2::BuildClassButtons() {
 }
 
 void Form2::BuildCommands() {
-    auto* save = new QPushButton(QStringLiteral("Сохранить"), this);
+    auto* save = new QPushButton(tr("Сохранить"), this);
     save->setObjectName(QStringLiteral("Command2"));
     save->setGeometry(TwipsRect(2280, 1440, 1095, 375));
+    save->setAccessibleDescription(tr("Сохранить тариф и закрыть окно"));
+    save->setDefault(true);
     connect(save, &QPushButton::clicked, this, &Form2::Save);
 
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("Command1"));
     cancel->setGeometry(TwipsRect(3480, 1440, 1095, 375));
+    cancel->setAccessibleDescription(tr("Закрыть окно, ничего не сохраняя"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -106,11 +133,16 @@ void Form2::Load() {
 void Form2::ShowPrice(int tariffClass, const QString& price) {
     option1_[tariffClass]->setText(price);
     option1_[tariffClass]->setToolTip(price);  // a long price does not fit on the button
+    option1_[tariffClass]->setAccessibleDescription(
+        tr("Цена: %1; %2. Клавиша меню или правая кнопка мыши меняет цену.")
+            .arg(price, ClassName(tariffClass)));
 }
 
 void Form2::PaintCell(int hour, int tariffClass) {
     cellClasses_[hour] = tariffClass;
     FillWith(tar1_[hour], ClassColour(tariffClass));
+    tar1_[hour]->setAccessibleDescription(
+        tr("%1. Пробел закрашивает час выбранным классом.").arg(ClassName(tariffClass)));
 }
 
 void Form2::PaintSelectedClass(int hour) {
@@ -141,27 +173,17 @@ void Form2::Save() {
         accept();
         return;
     }
-    QMessageBox::warning(this, QStringLiteral("Vantoril"),
-                         error + QStringLiteral("\nТариф не сохранён."));
+    QMessageBox::warning(this, QStringLiteral("Vantoril"), error + '\n' + tr("Тариф не сохранён."));
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() != QEvent::MouseButtonPress && event->type() != QEvent::MouseButtonRelease)
-        return QDialog::eventFilter(watched, event);
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const auto cell = std::find(tar1_.begin(), tar1_.end(), watched);
-    if (cell != tar1_.end()) {
-        if (mouse->button() != Qt::LeftButton) return false;
-        // A click is a left press and a release on the same cell; taking the press makes
-        // the cell receive the release.
-        if (event->type() == QEvent::MouseButtonRelease &&
-            (*cell)->rect().contains(mouse->position().toPoint()))
-            PaintSelectedClass(int(cell - tar1_.begin()));
-        return true;
-    }
     const auto button = std::find(option1_.begin(), option1_.end(), watched);
-    if (button != option1_.end() && event->type() == QEvent::MouseButtonPress &&
-        mouse->button() == Qt::RightButton) {
+    if (button == option1_.end()) return QDialog::eventFilter(watched, event);
+    const bool rightPress = event->type() == QEvent::MouseButtonPress &&
+                            static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
+    const bool menuKey =
+        event->type() == QEvent::KeyPress && IsMenuKey(*static_cast<QKeyEvent*>(event));
+    if (rightPress || menuKey) {
         AskPrice(int(button - option1_.begin()));
         return true;  // the selected class stays as it was
     }
@@ -172,7 +194,7 @@ void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (loadError_.isEmpty()) return;
     // Reported once the window is up, so the user sees which window it concerns.
-    const QString message = loadError_ + QStringLiteral("\nНечитаемые записи показаны нулями.");
+    const QString message = loadError_ + '\n' + tr("Нечитаемые записи показаны нулями.");
     loadError_.clear();
     QTimer::singleShot(0, this, [this, message] {
         QMessageBox::warning(this, QStringLiteral("Vantoril"), message);

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class HourCell;
 class QRadioButton;
 
 class Form2 : public QDialog {
@@ -33,12 +34,12 @@ private:
     void ShowPrice(int tariffClass, const QString& price);  // the class button's caption
     void PaintCell(int hour, int tariffClass);
     void PaintSelectedClass(int hour);  // left click on a cell
-    void AskPrice(int tariffClass);     // right press on a class button
+    void AskPrice(int tariffClass);     // right press or menu key on a class button
     void Save();                        // "Сохранить": refuses prices that are not numbers
 
     ProgramFolder folder_;
     QLocale locale_;
-    std::array<QWidget*, 24> tar1_{};
+    std::array<HourCell*, 24> tar1_{};
     std::array<QRadioButton*, 4> option1_{};
     std::array<int, 24> cellClasses_{};
     QString loadError_;

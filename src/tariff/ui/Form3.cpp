@@ -28,22 +28,28 @@ Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
       folder_(std::move(folder)),
       locale_(std::move(locale)),
       text1_(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Введите данные"));
+    setWindowTitle(tr("Введите данные"));
+    setAccessibleName(tr("Цена"));
+    setAccessibleDescription(tr("Цена одного класса тарифа"));
     setFixedSize(Twips(2940), Twips(975));
 
     text1_->setObjectName(QStringLiteral("Text1"));
     text1_->setGeometry(TwipsRect(120, 120, 2655, 285));
     text1_->installEventFilter(this);
+    text1_->setAccessibleName(tr("Цена"));
+    text1_->setAccessibleDescription(tr("Только цифры и десятичный разделитель"));
 
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
+    auto* ok = new QPushButton(tr("ОК"), this);
     ok->setObjectName(QStringLiteral("Command2"));
     ok->setGeometry(TwipsRect(960, 480, 855, 375));
     ok->setDefault(true);
+    ok->setAccessibleDescription(tr("Принять цену"));
     connect(ok, &QPushButton::clicked, this, &Form3::Confirm);
 
-    auto* cancel = new QPushButton(QStringLiteral("Отмена"), this);
+    auto* cancel = new QPushButton(tr("Отмена"), this);
     cancel->setObjectName(QStringLiteral("Command1"));
     cancel->setGeometry(TwipsRect(1920, 480, 855, 375));
+    cancel->setAccessibleDescription(tr("Оставить прежнюю цену"));
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -53,7 +59,8 @@ QString Form3::InputMsg(const QString& text) {
     // The type is read afresh: the settings window stores it just before the editor opens.
     const bool perHour = LoadSettings(folder_).Type_tar == 1;
     // Both captions begin with the Latin capital C.
-    setWindowTitle(perHour ? QStringLiteral("Cтоимость часа") : QStringLiteral("Cтоимость МБ"));
+    setWindowTitle(perHour ? tr("Cтоимость часа") : tr("Cтоимость МБ"));
+    setAccessibleName(windowTitle());
     CentreOnScreen(*this);
     return exec() == QDialog::Accepted ? text1_->text() : QString();
 }

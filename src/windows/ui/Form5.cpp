@@ -3,7 +3,6 @@
 
 #include "script/ScriptLint.h"
 #include "script/clsCheckSyntax.h"
-#include "shell/ui/Twips.h"
 #include "shell/ui/WindowLook.h"
 #include "windows/ScriptFile.h"
 #include "windows/ScriptHelp.h"
@@ -18,6 +17,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QShortcut>
+#include <QStyleOptionButton>
 #include <QUrl>
 
 namespace {
@@ -49,6 +49,11 @@ QPixmap PaperSheet() {
 constexpr int kBaseHeight = 4545;      // twips: the window without warnings
 constexpr int kWarningsHeight = 1260;  // twips: the list of warnings under the report
 
+// Button captions measured before the buttons exist; translated where they are used.
+const char* const kSave = QT_TRANSLATE_NOOP("Form5", "Сохранить");
+const char* const kCheckSyntax = QT_TRANSLATE_NOOP("Form5", "Проверка синтаксиса");
+const char* const kExit = QT_TRANSLATE_NOOP("Form5", "Выход");
+
 QFont ScriptFont() {
     QFont font(QStringLiteral("Courier New"));
     font.setPointSizeF(9.75);
@@ -67,40 +72,52 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
       label1_(new QLabel(this)),
       warnings_(new QListWidget(this)),
       locale_(std::move(locale)) {
-    setWindowTitle(QStringLiteral("Редактор скриптов"));
-    setFixedSize(Twips(5520), Twips(kBaseHeight));
+    setWindowTitle(tr("Редактор скриптов"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Скрипт оповещений и проверка его синтаксиса"));
+    FitScale();
+    setFixedSize(scale_.Length(5520), scale_.Length(kBaseHeight));
     setWindowIcon(ProgramIcon());  // the settings window's icon
     BuildButtons();
 
     auto* image1 = new QLabel(this);
     image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(TwipsRect(4785, -30, 720, 780));
+    image1->setGeometry(scale_.Rect(4785, -30, 720, 780));
     image1->setPixmap(PaperSheet());
 
     text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(TwipsRect(120, 720, 5295, 3255));
+    text1_->setGeometry(scale_.Rect(120, 720, 5295, 3255));
     text1_->setFont(ScriptFont());
     text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
     text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    text1_->setAccessibleName(tr("Текст скрипта"));
+    text1_->setAccessibleDescription(
+        tr("Скрипт, который программа выполняет каждые несколько секунд; Ctrl+Tab — к кнопкам"));
 
     label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(TwipsRect(120, 4005, 5295, 495));
+    label1_->setGeometry(scale_.Rect(120, 4005, 5295, 495));
     label1_->setWordWrap(true);
     label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     label1_->setTextFormat(Qt::PlainText);
 
     warnings_->setObjectName(QStringLiteral("LintList"));
-    warnings_->setGeometry(TwipsRect(120, kBaseHeight, 5295, kWarningsHeight));
+    warnings_->setGeometry(scale_.Rect(120, kBaseHeight, 5295, kWarningsHeight));
     warnings_->setWordWrap(true);
+    warnings_->setAccessibleName(tr("Предупреждения"));
+    warnings_->setAccessibleDescription(tr("Сомнительные места скрипта; Enter — к строке"));
     warnings_->hide();
     connect(warnings_, &QListWidget::itemActivated, this, &Form5::GoToWarning);
     connect(warnings_, &QListWidget::itemClicked, this, &Form5::GoToWarning);
 
-    auto* help = new QLabel(QStringLiteral("<a href=\"help\">Справка</a>"), this);
+    auto* help = new QLabel(QStringLiteral("<a href=\"help\">") + tr("Справка") +
+                                QStringLiteral("</a>"),
+                            this);
     help->setObjectName(QStringLiteral("HelpLink"));
-    help->setGeometry(TwipsRect(3720, 120, 960, 495));
-    help->setToolTip(QStringLiteral("Справка по языку сценариев (F1)"));
+    help->setGeometry(scale_.Rect(3720, 120, 960, 495));
+    help->setToolTip(tr("Справка по языку сценариев (F1)"));
+    help->setAccessibleDescription(help->toolTip());
+    help->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(help, &QLabel::linkActivated, this, &Form5::OpenHelp);
     auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
     connect(f1, &QShortcut::activated, this, &Form5::OpenHelp);
@@ -115,22 +132,43 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
 
 Form5::~Form5() = default;
 
+void Form5::FitScale() {
+    // A caption wraps between its words, so its longest word must fit the 1095-twip button
+    // (one pixel more for rounding the button's width).
+    WrappingButton probe(tr(kCheckSyntax));
+    probe.setFont(font());
+    probe.resize(100, 33);
+    QStyleOptionButton option;
+    option.initFrom(&probe);
+    const int frame =
+        100 - probe.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &probe).width();
+    for (const char* caption : {kSave, kCheckSyntax, kExit})
+        for (const QString& word : tr(caption).split(' '))
+            scale_.Fit(probe.fontMetrics().boundingRect(word).width() + frame + 1, 1095);
+}
+
 void Form5::BuildButtons() {
     const struct {
         const char* name;
         QString caption;
+        QString description;
         int left;  // twips
         void (Form5::*handler)();
     } buttons[] = {
-        {"Command1", QStringLiteral("Сохранить"), 120, &Form5::Save},
-        {"Command3", QStringLiteral("Проверка синтаксиса"), 1320, &Form5::Check},
-        {"Command2", QStringLiteral("Выход"), 2520, nullptr},
+        {"Command1", tr(kSave), tr("Записать скрипт в файл; окно остаётся открытым"), 120,
+         &Form5::Save},
+        {"Command3", tr(kCheckSyntax), tr("Проверить скрипт, не сохраняя его"), 1320,
+         &Form5::Check},
+        {"Command2", tr(kExit), tr("Закрыть окно, не сохраняя"), 2520, nullptr},
     };
     for (const auto& entry : buttons) {
         auto* button = new WrappingButton(entry.caption, this);
         button->setObjectName(QString::fromLatin1(entry.name));
-        button->setGeometry(TwipsRect(entry.left, 120, 1095, 495));
-        button->setAutoDefault(false);  // Enter types a line break in the script
+        button->setGeometry(scale_.Rect(entry.left, 120, 1095, 495));
+        button->setAccessibleDescription(entry.description);
+        // Return presses a focused button; in the script field it types a line break.
+        button->setAutoDefault(true);
+        button->setDefault(entry.handler == &Form5::Save);
         if (entry.handler)
             connect(button, &QPushButton::clicked, this, entry.handler);
         else
@@ -142,7 +180,7 @@ void Form5::Save() {
     QString error;
     if (!SaveScript(folder_, text1_->LinesText(), &error))
         QMessageBox::warning(this, QStringLiteral("Vantoril"),
-                             error + QStringLiteral("\nСкрипт не сохранён."));
+                             error + '\n' + tr("Скрипт не сохранён."));
 }
 
 void Form5::Check() {
@@ -163,12 +201,12 @@ void Form5::ShowWarnings(const QString& code) {
     warnings_->clear();
     for (const LintWarning& warning : LintScript(code, locale_)) {
         auto* item = new QListWidgetItem(
-            QStringLiteral("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
+            tr("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
         item->setData(Qt::UserRole, warning.line);
     }
     const bool any = warnings_->count() > 0;
     warnings_->setVisible(any);
-    setFixedSize(Twips(5520), Twips(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
+    setFixedSize(scale_.Length(5520), scale_.Length(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
 }
 
 void Form5::GoToWarning(QListWidgetItem* item) {
@@ -180,8 +218,8 @@ void Form5::OpenHelp() {
     const QString document = ScriptHelpDocument(QCoreApplication::applicationDirPath());
     if (document.isEmpty()) {
         label1_->setText(
-            QStringLiteral("Справка не установлена: описание языка — в файле "
-                           "docs/script-language.md исходных текстов программы."));
+            tr("Справка не установлена: описание языка — в файле "
+               "docs/script-language.md исходных текстов программы."));
         return;
     }
     // A missing viewer is no concern of this window.

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/ProgramFolder.h"
+#include "shell/ui/TwipsScale.h"
 
 #include <QDialog>
 #include <QLocale>
@@ -25,6 +26,7 @@ public:
     ~Form5() override;
 
 private:
+    void FitScale();  // stretches the layout until every caption shows whole
     void BuildButtons();
     void Save();  // "Сохранить": the window stays open
     void Check();  // "Проверка синтаксиса": the report below, the cursor on its line
@@ -35,6 +37,7 @@ private:
     void OpenHelp();  // "Справка" and F1
 
     ProgramFolder folder_;
+    TwipsScale scale_;
     LineNumberedEdit* text1_;
     QLabel* label1_;
     QListWidget* warnings_;

@@ -19,11 +19,11 @@ namespace {
 
 constexpr char kMailAddress[] = "vantoril@example.org";
 constexpr char kWebAddress[] = "https://vantoril.example.org";
-const QString kAuthorLine = QStringLiteral("Автор: команда Vantoril");
+const char* const kAuthorLine = QT_TRANSLATE_NOOP("Form6", "Автор: команда Vantoril");
 const QString kMailLine = QStringLiteral("E-Mail: ") + kMailAddress;
 const QString kWebLine = QStringLiteral("Web: vantoril.example.org");
 const QString kTitle = QStringLiteral("Vantoril v 2.01.1");
-const QString kPlaceAndYear = QStringLiteral("Урал, 2026");
+const char* const kPlaceAndYear = QT_TRANSLATE_NOOP("Form6", "Урал, 2026");
 // The three lines beside the logo share one width, up to the window's right margin.
 constexpr int kLineWidth = 2580;
 
@@ -40,7 +40,9 @@ Form6::Form6(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
     setObjectName("Form6");
-    setWindowTitle(QStringLiteral("О программе"));
+    setWindowTitle(tr("О программе"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(tr("Версия, автор, адреса и благодарности"));
     setWindowIcon(ProgramIcon());
     UseDialogFont(*this);
     QFont titleFont(QStringLiteral("Tahoma"));
@@ -58,29 +60,32 @@ Form6::Form6(QWidget* parent)
     title->setFont(titleFont);
     title->setAlignment(Qt::AlignCenter);
 
-    AddLabel("Label2", kAuthorLine, scale_.Rect(2040, 360, kLineWidth, 195));
+    AddLabel("Label2", tr(kAuthorLine), scale_.Rect(2040, 360, kLineWidth, 195));
     Label3_ = AddLink("Label3", kMailLine, scale_.Rect(2040, 600, kLineWidth, 195));
     Label4_ = AddLink("Label4", kWebLine, scale_.Rect(2040, 840, kLineWidth, 195));
-    AddLabel("Label5", QStringLiteral("Спасибы:"), scale_.Rect(2040, 1080, 2640, 195))
+    AddLabel("Label5", tr("Спасибы:"), scale_.Rect(2040, 1080, 2640, 195))
         ->setAlignment(Qt::AlignCenter);
 
     AddThanksList(scale_.Rect(2040, 1320, 2655, 1935));
 
-    AddLabel("Label6", kPlaceAndYear, scale_.Rect(840, 3000, 1110, 195));
+    AddLabel("Label6", tr(kPlaceAndYear), scale_.Rect(840, 3000, 1110, 195));
 
-    auto* ok = new QPushButton(QStringLiteral("ОК"), this);
-    ok->setObjectName("Command1");
-    ok->setGeometry(scale_.Rect(120, 2520, 1815, 375));
-    connect(ok, &QPushButton::clicked, this, &QWidget::close);
+    okButton_ = new QPushButton(tr("ОК"), this);
+    okButton_->setObjectName("Command1");
+    okButton_->setGeometry(scale_.Rect(120, 2520, 1815, 375));
+    okButton_->setAccessibleDescription(tr("Закрыть окно"));
+    okButton_->setAutoDefault(true);
+    okButton_->setDefault(true);
+    connect(okButton_, &QPushButton::clicked, this, &QWidget::close);
 
     CentreOnScreen(*this);
 }
 
 void Form6::FitScale(const QFont& titleFont) {
     const QFontMetrics metrics(font());
-    for (const QString& line : {kAuthorLine, kMailLine, kWebLine})
+    for (const QString& line : {tr(kAuthorLine), kMailLine, kWebLine})
         scale_.Fit(metrics.horizontalAdvance(line), kLineWidth);
-    scale_.Fit(metrics.horizontalAdvance(kPlaceAndYear), 1110);
+    scale_.Fit(metrics.horizontalAdvance(tr(kPlaceAndYear)), 1110);
     scale_.Fit(QFontMetrics(titleFont).horizontalAdvance(kTitle), 2895);
 }
 
@@ -103,19 +108,32 @@ Form6* Form6::ShowSingle() {
 void Form6::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Escape)
         close();
+    else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter)
+        okButton_->click();  // as a dialog's default button
     else
         QWidget::keyPressEvent(event);
 }
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
-    const bool link = watched == Label3_ || watched == Label4_;
-    if (link && event->type() == QEvent::MouseButtonRelease &&
-        static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+    auto* link = qobject_cast<QLabel*>(watched);
+    if (watched != Label3_ && watched != Label4_) return QWidget::eventFilter(watched, event);
+    const auto* key = static_cast<QKeyEvent*>(event);
+    const bool clicked = event->type() == QEvent::MouseButtonRelease &&
+                         static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
+    const bool pressed = event->type() == QEvent::KeyPress &&
+                         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
+                          key->key() == Qt::Key_Space);
+    if (clicked || pressed) {
         // A missing mail client or browser is no concern of this window.
         QDesktopServices::openUrl(watched == Label3_
                                       ? QUrl(QStringLiteral("mailto:") + kMailAddress)
                                       : QUrl(QString::fromLatin1(kWebAddress)));
         return true;
+    }
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        QFont font = link->font();  // underlined while the keyboard is on the link
+        font.setUnderline(event->type() == QEvent::FocusIn);
+        link->setFont(font);
     }
     return QWidget::eventFilter(watched, event);
 }
@@ -124,6 +142,9 @@ void Form6::AddThanksList(const QRect& geometry) {
     auto* thanks = new QTextEdit(this);
     thanks->setObjectName("Text1");
     thanks->setReadOnly(true);
+    thanks->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    thanks->setAccessibleName(tr("Спасибы"));
+    thanks->setAccessibleDescription(tr("Люди, которым программа благодарна"));
     thanks->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     thanks->setPlainText(kThanks.join('\n'));  // one name a line, none after the last
     thanks->selectAll();
@@ -145,6 +166,8 @@ QLabel* Form6::AddLink(const char* name, const QString& text, const QRect& geome
     palette.setColor(QPalette::WindowText, Qt::blue);
     label->setPalette(palette);
     label->setCursor(Qt::PointingHandCursor);
+    label->setFocusPolicy(Qt::StrongFocus);  // Tab reaches it, Return or Space opens it
+    label->setAccessibleDescription(tr("Открыть адрес; Enter или пробел"));
     label->installEventFilter(this);
     return label;
 }

@@ -7,6 +7,7 @@
 #include "shell/ui/TwipsScale.h"
 
 class QLabel;
+class QPushButton;
 
 class Form6 : public QWidget {
     Q_OBJECT
@@ -30,4 +31,5 @@ private:
     TwipsScale scale_;
     QLabel* Label3_ = nullptr;
     QLabel* Label4_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };

@@ -70,6 +70,20 @@ void LineNumberedEdit::HighlightCursorLine() {
     setExtraSelections({line});
 }
 
+void LineNumberedEdit::keyPressEvent(QKeyEvent* event) {
+    // Tab types a tab; with Ctrl it leaves the field, as in other editors.
+    const bool controlTab = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+                            event->modifiers().testFlag(Qt::ControlModifier);
+    if (controlTab) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+        // The text field's own override keeps the focus while the text is editable.
+        QAbstractScrollArea::focusNextPrevChild(!back);
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
 void LineNumberedEdit::resizeEvent(QResizeEvent* event) {
     QPlainTextEdit::resizeEvent(event);
     const QRect content = contentsRect();

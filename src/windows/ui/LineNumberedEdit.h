@@ -18,6 +18,7 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     // Shift+Enter starts a new line like Enter, instead of a break inside the line.
     void keyPressEvent(QKeyEvent* event) override;
