@@ -36,6 +36,16 @@ QString LineNumberedEdit::LinesText() const {
 }
 
 void LineNumberedEdit::keyPressEvent(QKeyEvent* event) {
+    // Tab types a tab; with Ctrl it leaves the field, as in other editors.
+    const bool controlTab = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
+                            event->modifiers().testFlag(Qt::ControlModifier);
+    if (controlTab) {
+        const bool back =
+            event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
+        // The text field's own override keeps the focus while the text is editable.
+        QAbstractScrollArea::focusNextPrevChild(!back);
+        return;
+    }
     if (event->matches(QKeySequence::InsertLineSeparator)) {
         QTextCursor cursor = textCursor();
         cursor.insertBlock();
@@ -68,20 +78,6 @@ void LineNumberedEdit::HighlightCursorLine() {
     line.cursor = textCursor();
     line.cursor.clearSelection();
     setExtraSelections({line});
-}
-
-void LineNumberedEdit::keyPressEvent(QKeyEvent* event) {
-    // Tab types a tab; with Ctrl it leaves the field, as in other editors.
-    const bool controlTab = (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) &&
-                            event->modifiers().testFlag(Qt::ControlModifier);
-    if (controlTab) {
-        const bool back =
-            event->key() == Qt::Key_Backtab || event->modifiers().testFlag(Qt::ShiftModifier);
-        // The text field's own override keeps the focus while the text is editable.
-        QAbstractScrollArea::focusNextPrevChild(!back);
-        return;
-    }
-    QPlainTextEdit::keyPressEvent(event);
 }
 
 void LineNumberedEdit::resizeEvent(QResizeEvent* event) {

@@ -18,9 +18,9 @@ public:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
-    // Shift+Enter starts a new line like Enter, instead of a break inside the line.
+    // Shift+Enter starts a new line like Enter, instead of a break inside the line; Ctrl+Tab
+    // leaves the field (Tab types a tab).
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
