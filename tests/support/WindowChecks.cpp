@@ -18,6 +18,7 @@
 #include <QStyle>
 #include <QStyleOption>
 #include <QTest>
+#include <QTextDocument>
 
 namespace {
 
@@ -50,10 +51,17 @@ QStringList Cut(const QWidget& widget, const QRect& area, const QString& text, b
 }
 
 QStringList CutLabel(const QLabel& label) {
-    if (label.textFormat() == Qt::RichText) return {};
+    QString text = label.text();
+    const bool rich = label.textFormat() == Qt::RichText ||
+                      (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+    if (rich) {  // a link: what shows is the text without its markup
+        QTextDocument document;
+        document.setHtml(text);
+        text = document.toPlainText();
+    }
     const int margin = label.margin() + qMax(label.indent(), 0);
     const QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
-    return Cut(label, area, label.text(), label.wordWrap(), label.alignment());
+    return Cut(label, area, text, label.wordWrap(), label.alignment());
 }
 
 QStringList CutButton(const QAbstractButton& button) {
