@@ -19,8 +19,11 @@ bool IsComparison(QStringView word) {
 
 // Read by its whole part, a counter still compares exactly with a whole number by
 // ">=" or "<" (the counter on the left) or by "<=" or ">" (the counter on the right).
-bool ComparesExactlyByWholePart(QStringView comparison, QStringView other, bool counterLeft) {
-    const std::optional<double> value = LiteralValue(other);
+// The whole number is a literal or a variable given only that literal.
+bool ComparesExactlyByWholePart(const LintContext& context, QStringView comparison,
+                                QStringView other, bool counterLeft) {
+    std::optional<double> value = LiteralValue(other);
+    if (!value) value = context.Constant(other);
     if (!value || std::trunc(*value) != *value) return false;
     return counterLeft ? (comparison == u">=" || comparison == u"<")
                        : (comparison == u"<=" || comparison == u">");
@@ -32,7 +35,7 @@ void LintFractionalComparison(LintContext& context, const ScriptCondition& cut) 
         const QStringView counter = counterLeft ? cut.left : cut.right;
         const QStringView other = counterLeft ? cut.right : cut.left;
         if (!IsFractionalBuiltIn(counter) ||
-            ComparesExactlyByWholePart(cut.comparison, other, counterLeft))
+            ComparesExactlyByWholePart(context, cut.comparison, other, counterLeft))
             continue;
         context.Warn(QStringLiteral("в этой локали %1 записывается с десятичной запятой, и "
                                     "сравнение читает только его целую часть (90,5 — как 90); "

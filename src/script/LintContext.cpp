@@ -89,11 +89,18 @@ void LintContext::Read(QStringView name) {
              .arg(Quoted(name), trimmed.toString()));
 }
 
-void LintContext::Assign(QStringView target) {
+void LintContext::Assign(QStringView target, std::optional<double> copied) {
+    const QString key = target.toString();
+    const bool first = !constants_.contains(key);
+    constants_.insert(key, first && copied && !conditional_ ? copied : std::nullopt);
     if (Known(target)) return;
     Warn(QStringLiteral("%1 не объявлена до этой строки («var %2»): присваивание ничего не "
                         "сохранит")
              .arg(Quoted(target), target.toString()));
+}
+
+std::optional<double> LintContext::Constant(QStringView name) const {
+    return constants_.value(name.toString(), std::nullopt);
 }
 
 QList<LintWarning> LintContext::Finish() {

@@ -10,6 +10,8 @@
 #include <QString>
 #include <QStringView>
 
+#include <optional>
+
 class LintContext {
 public:
     explicit LintContext(QLocale locale);
@@ -28,8 +30,12 @@ public:
     void Declare(QStringView name);
     // A variable read: warns when it is neither a built-in nor declared on an earlier line.
     void Read(QStringView name);
-    // An assignment's target: warns when nothing will be stored in it.
-    void Assign(QStringView target);
+    // An assignment's target: warns when nothing will be stored in it. `copied` is the
+    // number a copy of a literal ("x = #50") stores; nothing for any other assignment.
+    void Assign(QStringView target, std::optional<double> copied = std::nullopt);
+    // The number a variable holds on every run when it was only ever given one literal,
+    // unconditionally; nothing otherwise.
+    std::optional<double> Constant(QStringView name) const;
 
     // Adds the variables never read, then gives every warning in line order, each once.
     QList<LintWarning> Finish();
@@ -40,9 +46,10 @@ private:
     bool decimalComma_;
     int line_ = 0;
     bool conditional_ = false;
-    QHash<QString, int> declared_;     // name -> line of its first declaration
-    QList<QPair<QString, int>> vars_;  // every declaration, in order
-    QHash<QString, int> lastRead_;     // name -> last line that reads it
+    QHash<QString, int> declared_;                     // name -> line of its first declaration
+    QList<QPair<QString, int>> vars_;                  // every declaration, in order
+    QHash<QString, int> lastRead_;                     // name -> last line that reads it
+    QHash<QString, std::optional<double>> constants_;  // name -> its one literal, if any
     QList<LintWarning> warnings_;
 };
 

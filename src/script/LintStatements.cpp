@@ -111,7 +111,7 @@ void LintStatement(LintContext& context, QStringView statement) {
         const QStringView word = TrimBlanks(expression.mid(hash + 1));
         LintOperandWord(context, word);
         LintFractionalBuiltIn(context, word);
-        context.Assign(target);
+        context.Assign(target, LiteralValue(word));
         return;
     }
     context.Warn(QStringLiteral("присваивание без «#» ничего не сохраняет: число или "
