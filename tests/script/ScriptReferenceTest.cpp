@@ -55,14 +55,14 @@ QList<Example> MarkdownExamples(const QString& path, const QString& fileName) {
     return examples;
 }
 
-// The scripts of the manual page's EXAMPLES: each ".EX" block, with groff's escapes
-// turned back into the characters a user types.
-QStringList ManualScripts(const QString& path) {
+// The scripts of a manual page's examples section: each ".EX" block, with groff's
+// escapes turned back into the characters a user types.
+QStringList ManualScripts(const QString& path, const QString& section) {
     QStringList scripts;
     bool inExamples = false;
     bool inBlock = false;
     for (const QString& line : ReadLines(path)) {
-        if (line.startsWith(QStringLiteral(".SH"))) inExamples = line == u".SH EXAMPLES";
+        if (line.startsWith(QStringLiteral(".SH"))) inExamples = line == u".SH " + section;
         if (!inExamples) continue;
         if (line == u".EX") {
             inBlock = true;
@@ -101,7 +101,7 @@ ToolOutput RunTool(const QStringList& arguments) {
 
 }  // namespace
 
-TEST(ScriptReference, tenExamplesInRussianTheSameInEnglishAndInTheManualPage) {
+TEST(ScriptReference, tenExamplesInRussianTheSameInEnglishAndInTheManualPages) {
     const QList<Example> russian = MarkdownExamples(kDocs + QStringLiteral("script-language.md"),
                                                     QStringLiteral("пример.vsc"));
     const QList<Example> english = MarkdownExamples(kDocs + QStringLiteral("script-language.en.md"),
@@ -115,7 +115,12 @@ TEST(ScriptReference, tenExamplesInRussianTheSameInEnglishAndInTheManualPage) {
             EXPECT_EQ(english[i].runs[r].output, russian[i].runs[r].output);
         }
     }
-    EXPECT_EQ(ManualScripts(kDocs + QStringLiteral("man/vantoril-script.5")), Scripts(russian));
+    EXPECT_EQ(
+        ManualScripts(kDocs + QStringLiteral("man/vantoril-script.5"), QStringLiteral("EXAMPLES")),
+        Scripts(russian));
+    EXPECT_EQ(ManualScripts(kDocs + QStringLiteral("man/ru/vantoril-script.5"),
+                            QStringLiteral("ПРИМЕРЫ")),
+              Scripts(russian));
 }
 
 TEST(ScriptReference, everyExampleRunsAsShownAndLintsCleanInEitherLocale) {

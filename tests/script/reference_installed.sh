@@ -13,11 +13,15 @@ cmake --install "$build" --prefix "$work" >/dev/null
 for f in share/doc/vantoril/script-language.md share/doc/vantoril/script-language.en.md; do
   [ -f "$work/$f" ] || { echo "not installed: $f"; exit 1; }
 done
-page=$(ls "$work"/share/man/man5/vantoril-script.5* 2>/dev/null | head -n 1)
-[ -n "$page" ] || { echo "not installed: share/man/man5/vantoril-script.5"; exit 1; }
+pages=()
+for dir in man5 ru/man5; do  # the page may be installed compressed
+  page=$(ls "$work"/share/man/$dir/vantoril-script.5* 2>/dev/null | head -n 1)
+  [ -n "$page" ] || { echo "not installed: share/man/$dir/vantoril-script.5"; exit 1; }
+  pages+=("$page")
+done
 
 command -v man >/dev/null || { echo "SKIPPED: man is not installed"; exit 77; }
-for p in "$page" "$source_dir"/docs/man/*.[1-9]; do
+for p in "${pages[@]}" "$source_dir"/docs/man/*.[1-9] "$source_dir"/docs/man/*/*.[1-9]; do
   warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l "$p" 2>&1 >/dev/null)
   [ -z "$warnings" ] || { echo "$p: $warnings"; exit 1; }
 done
