@@ -115,7 +115,7 @@ void Application::WireMenus() {
         // Without a notification area the settings window is the way to every item.
         form1_->addActions(m.mnuSysTray->actions());
         form1_->setContextMenuPolicy(Qt::ActionsContextMenu);
-        form1_->setToolTip(QStringLiteral("Меню программы: правая кнопка мыши"));
+        form1_->setToolTip(tr("Меню программы: правая кнопка мыши"));
     }
 }
 
@@ -124,7 +124,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     if (!instance.Acquire()) {
         // Without a tray the running program may be out of sight: it comes forward too.
         (void)BusService::AskToShowSettings(sessionBus);
-        QMessageBox::warning(nullptr, kTitle, QStringLiteral("Программа уже запущена!"));
+        QMessageBox::warning(nullptr, kTitle, tr("Программа уже запущена!"));
         return false;
     }
     bus_ = std::make_unique<BusService>(sessionBus);

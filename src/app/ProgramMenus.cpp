@@ -1,9 +1,15 @@
 // The tray menu and the indicator menu, items in their order.
 #include "app/ProgramMenus.h"
 
+#include <QCoreApplication>
 #include <QMenu>
 
 namespace {
+// A menu text of the program, ready for a translation.
+QString Text(const char* text) {
+    return QCoreApplication::translate("ProgramMenus", text);
+}
+
 QMenu* AddMenu(QWidget* owner, const char* name, const QString& title) {
     auto* menu = new QMenu(title, owner);
     menu->setObjectName(QLatin1String(name));
@@ -19,15 +25,15 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 ProgramMenus::ProgramMenus(QWidget* owner)
     : mnuSysTray(AddMenu(owner, "mnuSysTray", QStringLiteral("SysTray"))),
-      mnuSettings(AddItem(mnuSysTray, "mnuSettings", QStringLiteral("Настройки"))),
-      mnuIndikator(AddItem(mnuSysTray, "mnuIndikator", QStringLiteral("Индикатор"))),
-      mnuStatistic(AddItem(mnuSysTray, "mnuStatistic", QStringLiteral("Статистика"))),
-      mnuHelp(AddItem(mnuSysTray, "mnuHelp", QStringLiteral("Помощь"))),
-      mnuAbout(AddItem(mnuSysTray, "mnuAbout", QStringLiteral("О программе"))),
-      mnuExit(AddItem(mnuSysTray, "mnuExit", QStringLiteral("Выход"))),
+      mnuSettings(AddItem(mnuSysTray, "mnuSettings", Text("Настройки"))),
+      mnuIndikator(AddItem(mnuSysTray, "mnuIndikator", Text("Индикатор"))),
+      mnuStatistic(AddItem(mnuSysTray, "mnuStatistic", Text("Статистика"))),
+      mnuHelp(AddItem(mnuSysTray, "mnuHelp", Text("Помощь"))),
+      mnuAbout(AddItem(mnuSysTray, "mnuAbout", Text("О программе"))),
+      mnuExit(AddItem(mnuSysTray, "mnuExit", Text("Выход"))),
       mnuInd(AddMenu(owner, "mnuInd", QStringLiteral("Ind"))),
-      mnuStayOnTop(AddItem(mnuInd, "mnuStayOnTop", QStringLiteral("Поверх всех окон"))),
-      mnuClose(AddItem(mnuInd, "mnuClose", QStringLiteral("Закрыть"))) {
+      mnuStayOnTop(AddItem(mnuInd, "mnuStayOnTop", Text("Поверх всех окон"))),
+      mnuClose(AddItem(mnuInd, "mnuClose", Text("Закрыть"))) {
     trayHostMenu = AddMenu(owner, "trayHostMenu", QStringLiteral("Vantoril"));
     trayHostMenu->addActions(mnuSysTray->actions());
     mnuStayOnTop->setCheckable(true);

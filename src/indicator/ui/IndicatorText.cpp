@@ -5,10 +5,16 @@
 #include "shell/Numbers.h"
 #include "shell/TimeOfDay.h"
 
+#include <QCoreApplication>
 #include <QTime>
 
 namespace {
 constexpr int64_t kSecondsPerDay = 86400;
+
+// A word of the indicator, ready for a translation.
+QString Text(const char* text) {
+    return QCoreApplication::translate("IndicatorText", text);
+}
 
 QString WithCost(const QString& figure, bool withCost, float cost, const QLocale& locale) {
     return withCost ? figure + QStringLiteral(" / ") + NumberText(cost, locale) : figure;
@@ -22,7 +28,7 @@ QString OnlineTimeText(int64_t seconds, const QLocale& locale) {
     const uint64_t days = magnitude / kSecondsPerDay;
     const QString time = locale.toString(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)),
                                          TimeOfDayFormat(locale));
-    const QString dayCount = days > 0 ? QString::number(days) + QStringLiteral(" дн. ") : QString();
+    const QString dayCount = days > 0 ? QString::number(days) + ' ' + Text("дн.") + ' ' : QString();
     return sign + dayCount + time;
 }
 
@@ -31,16 +37,15 @@ IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t ta
     const bool byTraffic = tariffType == 0;
     const bool byTime = tariffType == 1;
     IndicatorLines lines;
-    lines.Label2 = WithCost(QStringLiteral("Получено: ") + NumberText(counters.RecvMB, locale),
+    lines.Label2 = WithCost(Text("Получено:") + ' ' + NumberText(counters.RecvMB, locale),
                             byTraffic, counters.RecvCost, locale);
-    lines.Label3 = WithCost(QStringLiteral("Передано: ") + NumberText(counters.SentMB, locale),
+    lines.Label3 = WithCost(Text("Передано:") + ' ' + NumberText(counters.SentMB, locale),
                             byTraffic, counters.SentCost, locale);
-    lines.Label4 = WithCost(QStringLiteral("Всего: ") + NumberText(counters.TotalMB, locale),
-                            byTraffic, counters.TotalCost, locale);
-    lines.Label5 = QStringLiteral("Скорость: ") + QString::number(counters.LinkBps);
+    lines.Label4 = WithCost(Text("Всего:") + ' ' + NumberText(counters.TotalMB, locale), byTraffic,
+                            counters.TotalCost, locale);
+    lines.Label5 = Text("Скорость:") + ' ' + QString::number(counters.LinkBps);
     lines.Label6 = QStringLiteral("IP: ") + localAddress;
-    lines.Label7 =
-        WithCost(QStringLiteral("Время: ") + OnlineTimeText(counters.OnlineSeconds, locale), byTime,
-                 counters.TimeCost, locale);
+    lines.Label7 = WithCost(Text("Время:") + ' ' + OnlineTimeText(counters.OnlineSeconds, locale),
+                            byTime, counters.TimeCost, locale);
     return lines;
 }
