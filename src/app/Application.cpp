@@ -9,7 +9,7 @@
 #include "app/SingleInstance.h"
 #include "indicator/SampleTick.h"
 #include "indicator/ui/Form4.h"
-#include "indicator/ui/TickGuard.h"
+#include "indicator/TickGuard.h"
 #include "history/HistoryRecorder.h"
 #include "link/LinkSourceFactory.h"
 #include "link/LinkSource.h"

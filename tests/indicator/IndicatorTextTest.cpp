@@ -1,6 +1,6 @@
 // The indicator's line texts under each tariff type and locale.
 #include "indicator/TrafficCounters.h"
-#include "indicator/ui/IndicatorText.h"
+#include "indicator/IndicatorText.h"
 
 #include "Locales.h"
 

@@ -1,5 +1,5 @@
 // Twips to pixels, stretched only as far as the controls need.
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // The scrolling chart of received traffic: one column a second on the gradient background.
 #pragma once
 
-#include "indicator/ui/GraphState.h"
+#include "indicator/GraphState.h"
 
 #include <QImage>
 

@@ -15,7 +15,7 @@
 #include <QWindow>
 
 #include "shell/Settings.h"
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 #include "shell/ui/WindowLook.h"
 
 namespace {

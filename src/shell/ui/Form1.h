@@ -6,7 +6,7 @@
 
 #include "shell/Autostart.h"
 #include "shell/ProgramFolder.h"
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 
 class QCheckBox;
 class QComboBox;

@@ -1,7 +1,7 @@
 // The statistics viewer "Просмотр статистики": a connection, a month, what it cost.
 #pragma once
 
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 #include "stats/StatisticsFolder.h"
 
 #include <QDialog>

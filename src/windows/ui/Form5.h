@@ -2,7 +2,7 @@
 #pragma once
 
 #include "shell/ProgramFolder.h"
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -12,7 +12,7 @@
 #include <QTextEdit>
 #include <QUrl>
 
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 #include "shell/ui/WindowLook.h"
 
 namespace {

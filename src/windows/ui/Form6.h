@@ -4,7 +4,7 @@
 
 #include <QWidget>
 
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 
 class QLabel;
 class QPushButton;

@@ -1,5 +1,5 @@
 // Fitting the twips scale to the captions of a window.
-#include "shell/ui/TwipsScale.h"
+#include "shell/TwipsScale.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The indicator's line texts.
-#include "indicator/ui/IndicatorText.h"
+#include "indicator/IndicatorText.h"
 
 #include "indicator/TrafficCounters.h"
 #include "shell/Numbers.h"

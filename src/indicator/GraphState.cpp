@@ -1,5 +1,5 @@
 // The activity graph's column height.
-#include "indicator/ui/GraphState.h"
+#include "indicator/GraphState.h"
 
 #include "shell/Numbers.h"
 
