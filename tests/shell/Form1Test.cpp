@@ -1,11 +1,14 @@
 // The settings window on the offscreen platform: reloading, storing and hiding.
 #include "shell/ui/Form1.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
+#include <QStandardPaths>
 #include <QWindow>
 #include <QtTest/QTest>
 
@@ -208,4 +211,77 @@ TEST_F(Form1Test, closingHidesUntilTheProgramAllowsIt) {
     form.ShowSettings();
     form.AllowClose();
     EXPECT_TRUE(form.close());
+}
+
+namespace {
+
+// The same window on a real X server with a window manager (run through x_session.sh):
+// the focus moves as the server and the window manager move it, pop-ups included.
+struct Form1OnAnXServer : Form1Test {
+    void SetUp() override {
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            GTEST_SKIP() << "needs an X server with a window manager: run by x_session.sh";
+        if (QStandardPaths::findExecutable(QStringLiteral("xdotool")).isEmpty())
+            GTEST_SKIP() << "xdotool is not installed";
+    }
+    // A click of the X server's own pointer, as the user makes it.
+    static void ClickAt(const QWidget& widget, const QPoint& position) {
+        const QPoint global = widget.mapToGlobal(position);
+        QProcess xdotool;
+        xdotool.start(QStringLiteral("xdotool"),
+                      {QStringLiteral("mousemove"), QStringLiteral("--sync"),
+                       QString::number(global.x()), QString::number(global.y()),
+                       QStringLiteral("click"), QStringLiteral("1")});
+        // The event loop runs meanwhile: the program answers the server while it clicks.
+        EXPECT_TRUE(
+            QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 5000));
+    }
+    static bool WaitForFocus(const QWidget& window) {
+        return QTest::qWaitFor(
+            [&] { return QGuiApplication::focusWindow() == window.windowHandle(); }, 5000);
+    }
+    // Waits for the focus to reach `window` and for whatever the server still sends.
+    static void Settle(const QWidget& window) {
+        ASSERT_TRUE(WaitForFocus(window));
+        QTest::qWait(300);
+    }
+};
+
+}  // namespace
+
+TEST_F(Form1OnAnXServer, choosingFromTheTariffListKeepsTheUnsavedChanges) {
+    WriteSettings("Type_tar=0\r\nauto_show=0\r\n");
+    form.ShowSettings();
+    Settle(form);
+    Check("Check1")->click();
+    auto* list = Find<QComboBox>("Combo1");
+    ClickAt(*list, list->rect().center());
+    QAbstractItemView* items = list->view();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return items->isVisible(); }, 5000));
+    QTest::qWait(300);  // the pop-up has the focus now
+    const QRect byTime = items->visualRect(items->model()->index(1, 0));
+    ClickAt(*items->viewport(), byTime.center());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !items->isVisible(); }, 5000));
+    Settle(form);
+    EXPECT_TRUE(Check("Check1")->isChecked());
+    EXPECT_EQ(list->currentIndex(), 1);
+    Click("Command4");
+    EXPECT_EQ(Stored("Type_tar"), "1");
+    EXPECT_EQ(Stored("auto_show"), "1");
+}
+
+TEST_F(Form1OnAnXServer, returningFromAnotherWindowOfTheProgramReloads) {
+    form.ShowSettings();
+    Settle(form);
+    Check("Check1")->click();
+    QWidget other;
+    other.setWindowTitle(QStringLiteral("other"));
+    other.show();
+    other.activateWindow();
+    Settle(other);
+    EXPECT_TRUE(Check("Check1")->isChecked()) << "nothing reloads while the focus is away";
+    other.close();
+    form.activateWindow();
+    Settle(form);
+    EXPECT_FALSE(Check("Check1")->isChecked());
 }

@@ -6,15 +6,14 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-#include <QWindow>
 
 #include "shell/Settings.h"
+#include "shell/ui/ActivationWatch.h"
 #include "shell/TwipsScale.h"
 #include "shell/ui/WindowLook.h"
 
@@ -86,7 +85,8 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
     BuildMiscGroup();
     BuildButtons();
     CentreOnScreen(*this);
-    connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &Form1::FocusWindowChanged);
+    connect(new ActivationWatch(*this), &ActivationWatch::returnedFromOtherWindow, this,
+            &Form1::Reload);
 }
 
 void Form1::FitScale() {
@@ -251,12 +251,4 @@ void Form1::EditTariff() {
 void Form1::EditScript() {
     Q_EMIT scriptEditorRequested();
     Reload();
-}
-
-void Form1::FocusWindowChanged(QWindow* focusWindow) {
-    // Only a return from another window of the program counts as an activation; coming
-    // back from another application (no focus window in between) does not.
-    const bool ownWindow = focusWindow && focusWindow == windowHandle();
-    if (ownWindow && otherWindowHadFocus_) Reload();
-    otherWindowHadFocus_ = focusWindow && !ownWindow;
 }

@@ -12,7 +12,6 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 class QScrollBar;
-class QWindow;
 struct Settings;
 
 // The window is never closed while the program runs: a close request hides it. "ОК",
@@ -59,14 +58,12 @@ private:
     void AcceptSettings();
     void EditTariff();
     void EditScript();
-    void FocusWindowChanged(QWindow* focusWindow);
 
     Settings& settings_;
     ProgramFolder folder_;
     Autostart autostart_;
     TwipsScale scale_;
     bool closeAllowed_ = false;
-    bool otherWindowHadFocus_ = false;  // the focus is in another window of the program
 
     QScrollBar* HS_ = nullptr;
     QCheckBox* Check1_ = nullptr;
