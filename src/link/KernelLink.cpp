@@ -4,6 +4,7 @@
 
 #include "link/MonotonicClock.h"
 #include "link/SmallFile.h"
+#include "shell/Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -80,7 +81,14 @@ bool KernelLink::Poll() {
     rx_ = OpenSmallFile();
     tx_ = OpenSmallFile();
     const QString found = FindInterface();
-    if (found.isEmpty()) return false;
+    if (found.isEmpty()) {
+        if (!lookedInVain_)
+            qCDebug(lcLink) << "kernel: no point-to-point interface up and running in"
+                            << paths_.sysClassNet << (wanted_.isEmpty() ? QString() : wanted_);
+        lookedInVain_ = true;
+        return false;
+    }
+    lookedInVain_ = false;
     BeginConnection(found);
     return true;
 }
@@ -109,6 +117,8 @@ void KernelLink::BeginConnection(const QString& name) {
     pid_ = pidFile.pid;
     name_ = pidFile.linkName.isEmpty() ? name : pidFile.linkName;
     startMs_ = clock_.ElapsedMs() - (pidFile.found && !reused ? pidFile.ageMs : 0);
+    qCDebug(lcLink) << "kernel: watching" << name << "named" << name_ << "pppd pid" << pid_
+                    << (reused ? "counting from its figures now" : "counting from zero");
 }
 
 // pppd writes /run/IF.pid (its pid), and with "linkname NAME" also /run/ppp-NAME.pid

@@ -47,6 +47,7 @@ private:
     QString current_;      // the interface of the connection watched, empty when none
     QString name_;         // the connection's name
     int64_t startMs_ = 0;  // monotonic moment the connection was made
+    bool lookedInVain_ = false;  // the last look found nothing (said once in the log)
     int64_t pid_ = 0;      // pppd's process id, 0 without pppd
     LinkStats baseline_;   // counters at the start of a connection on a reused interface
     QString lastIfindex_;  // ifindex of the last interface watched, to notice reuse

@@ -5,6 +5,7 @@
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
 #include "shell/IniFile.h"
+#include "shell/Logging.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 
@@ -55,6 +56,8 @@ LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& f
     const int colon = text.indexOf(u':');
     const QString kind = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
     const QString argument = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
+    qCDebug(lcLink) << "link_source" << text << "NetworkManager on the system bus:"
+                    << NetworkManagerLink::IsAvailable(QDBusConnection::systemBus());
 
     if (kind.isEmpty() || kind == u"auto") {
         if (NetworkManagerLink::IsAvailable(QDBusConnection::systemBus()))

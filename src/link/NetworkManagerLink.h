@@ -2,20 +2,23 @@
 #pragma once
 
 #include "link/LinkSource.h"
+#include "link/NetworkManagerScan.h"
 #include "link/SmallFile.h"
 
 #include <QDBusConnection>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-#include <QVariantMap>
 
 class MonotonicClock;
 class QDBusMessage;
+class QDBusPendingCallWatcher;
 
 // Watches the first active connection that is metered or of a remote-access kind, or the
-// one whose Id is asked for. What NetworkManager knows is cached and refreshed when its
-// signals say something changed (and every few seconds in case a signal was missed), so
-// a tick costs no more than the counters.
+// one whose Id is asked for. What NetworkManager knows is kept from its signals and from
+// asynchronous calls (a new look when a signal says something changed, and every few
+// seconds in case a signal was missed); a tick only reads what is already known and never
+// waits on the bus. Until the first answer has arrived there is no connection.
 class NetworkManagerLink final : public QObject, public LinkSource {
     Q_OBJECT
 
@@ -25,7 +28,7 @@ public:
     NetworkManagerLink(QDBusConnection bus, const MonotonicClock& clock, QString wantedId = {},
                        QString sysClassNet = QStringLiteral("/sys/class/net"));
 
-    // True when NetworkManager answers on the bus.
+    // True when NetworkManager's name is on the bus (a question to the bus itself).
     static bool IsAvailable(const QDBusConnection& bus);
 
     bool IsLinkConnected() override;
@@ -34,50 +37,41 @@ public:
     void HangUpLink() override;
     QString GetLinkInterface() override;
 
+    // True while a look at NetworkManager's objects is under way.
+    bool IsScanning() const { return !scan_.isNull(); }
+
 private Q_SLOTS:
     void OnPropertiesChanged(const QDBusMessage& message);
     void OnStateChanged(const QDBusMessage& message);
 
 private:
-    struct Watched {
-        QString path;         // the active connection's object path, empty when none
-        QString id;           // its name as the user knows it
-        uint state = 0;       // ACTIVATING 1, ACTIVATED 2, DEACTIVATING 3, DEACTIVATED 4
-        QString device;       // object path of its first device
-        QString ipInterface;  // the interface carrying its data (ppp0, wlan0...)
-        uint deviceType = 0;
-        uint64_t bps = 0;           // speed reported by the device or modem bearer
-        int64_t modemStartMs = -1;  // ModemManager's start-date as a monotonic moment
-    };
-
-    void RefreshIfStale();
-    void Refresh();
-    bool Chooses(const QVariantMap& active, const QVariantMap& device) const;
-    bool ProfileIsMetered(const QString& profilePath) const;
-    void ReadDevice(Watched& watched, const QVariantMap& device) const;
-    void ReadModem(Watched& watched, const QString& modemPath) const;
-    void Track(const Watched& watched);
+    void ScanIfStale();
+    void Scan();
+    void Apply(const NetworkManagerConnection& found);
+    void Track();
     bool ReadCounters(uint64_t* rx, uint64_t* tx);
-    QVariantMap GetAll(const QString& service, const QString& path, const QString& interface) const;
-    QVariant Get(const QString& service, const QString& path, const QString& interface,
-                 const QString& name) const;
+    void AskStatistics();
 
     QDBusConnection bus_;
     const MonotonicClock& clock_;
     QString wantedId_;
     QString sysClassNet_;
-    Watched watched_;
+    NetworkManagerConnection watched_;
+    QPointer<NetworkManagerScan> scan_;
     bool dirty_ = true;
-    int64_t refreshedMs_ = 0;
+    int64_t scannedMs_ = 0;
     // The connection whose counters and time online are being counted.
     QString trackedPath_;
     bool started_ = false;  // seen ACTIVATED
     int64_t startMs_ = 0;
     uint64_t baselineRx_ = 0, baselineTx_ = 0;
-    // Statistics from the device's properties, refreshed by signal or at most every second.
+    // Statistics from the device's properties, kept from signals and asked for at most
+    // every second while no signal brings them.
     uint64_t statsRx_ = 0, statsTx_ = 0;
+    bool statsKnown_ = false;
     bool statsSignalled_ = false;
-    int64_t statsReadMs_ = -1;
+    int64_t statsAskedMs_ = -1;
+    QPointer<QDBusPendingCallWatcher> statsCall_;
     // The kernel's counters of the watched IP interface, kept open while it is watched.
     QString countersOf_;
     OpenSmallFile rxFile_, txFile_;

@@ -2,6 +2,7 @@
 #include "ConnectionWatcher.h"
 
 #include "shell/Clock.h"
+#include "shell/Logging.h"
 #include "shell/Settings.h"
 #include "stats/AddStatistic.h"
 #include "stats/ConnectionFileName.h"
@@ -41,5 +42,6 @@ QString ConnectionWatcher::Book(const LinkSighting& link, const Settings& settin
     const float amount = settings.Type_tar != 0 ? link.timeCost : link.totalCost;
     const QString file = folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' +
                                              EncodeConnectionName(connectionName_));
+    qCDebug(lcStats) << "booking" << amount << "for" << connectionName_ << "in" << file;
     return AddStatistic(MonthKey(clock_.Now().date()), amount, file, locale_);
 }

@@ -177,3 +177,11 @@ QList<QVariantList> MockNetworkManager::ManagerCalls(const QString& method) {
     list.endArray();
     return calls;
 }
+
+QDBusPendingCall MockNetworkManager::Stall(int seconds) {
+    const QString test = "org.vantoril.Test";
+    Call(kManagerPath, kMock, "AddMethod",
+         {test, "Stall", "", "", QString("import time\ntime.sleep(%1)").arg(seconds)});
+    return bus_.asyncCall(QDBusMessage::createMethodCall(kService, kManagerPath, test, "Stall"),
+                          (seconds + 10) * 1000);
+}

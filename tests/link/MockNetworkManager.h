@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDBusConnection>
+#include <QDBusPendingCall>
 #include <QProcess>
 #include <QString>
 #include <QVariantMap>
@@ -35,6 +36,9 @@ public:
     // Starts ModemManager's mock on the same bus with one modem and one connected bearer
     // whose Stats carry `stats` (start-date, downlink-speed...); returns the modem's path.
     QString AddModemWithBearer(const QVariantMap& stats);
+
+    // Keeps NetworkManager from answering anything for `seconds`; the call returns at once.
+    QDBusPendingCall Stall(int seconds);
 
     // The argument lists of every call of a manager method so far.
     QList<QVariantList> ManagerCalls(const QString& method);

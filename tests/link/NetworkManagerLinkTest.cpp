@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusObjectPath>
+#include <QDBusPendingCall>
 #include <QDateTime>
 #include <QElapsedTimer>
 #include <QThread>
@@ -29,9 +30,12 @@ protected:
         if (!mock->Unavailable().isEmpty()) GTEST_SKIP() << mock->Unavailable().toStdString();
     }
 
+    // A link that has had its first answers. No interface of the mock exists in this
+    // folder: counters come over D-Bus.
     std::unique_ptr<NetworkManagerLink> Link(const QString& wantedId = {}) {
-        // No interface of the mock exists in this folder: counters come over D-Bus.
-        return std::make_unique<NetworkManagerLink>(mock->Bus(), clock, wantedId, temp.Path());
+        auto link = std::make_unique<NetworkManagerLink>(mock->Bus(), clock, wantedId, temp.Path());
+        EXPECT_TRUE(Eventually([&] { return !link->IsScanning(); }));
+        return link;
     }
 
     QString DeviceWithStatistics(const QString& name, const QString& ipInterface, uint type,
@@ -102,6 +106,7 @@ TEST_F(NetworkManagerLinkTest, ameteredDeviceOrProfileIsWatched) {
     other.Activate(other.AddDevice("wlan0", "wlan0"),
                    other.AddProfile("Hotspot", "802-11-wireless", 1), "1");
     NetworkManagerLink link(other.Bus(), clock, {}, temp.Path());
+    ASSERT_TRUE(Eventually([&] { return !link.IsScanning(); }));
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("Hotspot"));
 }
 
@@ -184,4 +189,29 @@ TEST_F(NetworkManagerLinkTest, hangUpDeactivatesTheWatchedConnection) {
     const QList<QVariantList> calls = mock->ManagerCalls("DeactivateConnection");
     ASSERT_EQ(calls.size(), 1);
     EXPECT_EQ(qdbus_cast<QDBusObjectPath>(calls[0].value(0)).path(), active);
+}
+
+TEST_F(NetworkManagerLinkTest, aTickNeverWaitsForAnAnswer) {
+    const QString device = DeviceWithStatistics("modem0", "ppp0", kModem, 700, 300);
+    mock->Activate(device, mock->AddProfile("Mobile", "gsm"), "0");
+    NetworkManagerLink fresh(mock->Bus(), clock, {}, temp.Path());
+    EXPECT_TRUE(fresh.IsScanning());
+    EXPECT_EQ(fresh.GetLinkName(), kNoLinkName) << "nothing is known before the first answer";
+    auto link = Link();
+    ASSERT_TRUE(link->IsLinkConnected());
+
+    QDBusPendingCall stall = mock->Stall(2);
+    for (int tick = 0; tick < 20; ++tick) {
+        clock.Step(3000);  // every tick finds the last look too old and asks again
+        EXPECT_TRUE(link->IsLinkConnected());
+        EXPECT_EQ(link->GetLinkName(), QStringLiteral("Mobile"));
+        EXPECT_EQ(link->GetLinkStats().dwBytesRcved, 700u);
+    }
+    EXPECT_TRUE(link->IsScanning());
+    EXPECT_FALSE(stall.isFinished()) << "the ticks waited for NetworkManager's answers";
+
+    stall.waitForFinished();
+    mock->UpdateProperties(device, kStatistics, {{"RxBytes", QVariant::fromValue(900ull)}});
+    ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().dwBytesRcved == 900u; }));
+    EXPECT_EQ(link->GetLinkName(), QStringLiteral("Mobile"));
 }

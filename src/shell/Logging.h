@@ -1,0 +1,9 @@
+// The program's logging categories, one per subsystem that has something to tell, silent
+// below warnings until asked for: QT_LOGGING_RULES="vantoril.link.debug=true".
+#pragma once
+
+#include <QLoggingCategory>
+
+Q_DECLARE_LOGGING_CATEGORY(lcLink)       // vantoril.link: which connection is watched, why
+Q_DECLARE_LOGGING_CATEGORY(lcIndicator)  // vantoril.indicator: files the sampling tick reads
+Q_DECLARE_LOGGING_CATEGORY(lcStats)      // vantoril.stats: connections booked
