@@ -4,20 +4,47 @@
 #include "indicator/IndicatorWindowSteps.h"
 #include "indicator/TrafficCounters.h"
 #include "link/LinkSource.h"
+#include "shell/Clock.h"
+#include "shell/Logging.h"
+#include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 #include "tariff/TariffFiles.h"
 
 SampleTick::SampleTick(const ProgramFolder& folder, const Clock& clock, LinkSource& link,
                        Settings& settings, TrafficCounters& counters)
-    : folder_(folder), clock_(clock), link_(link), settings_(settings), counters_(counters) {}
+    : folder_(folder),
+      clock_(clock),
+      link_(link),
+      settings_(settings),
+      counters_(counters),
+      settingsFile_(folder.AppFilePath(QString::fromLatin1(kSettingsFile))),
+      hourTableFile_(folder.AppFilePath(QString::fromLatin1(kHourTableFile))),
+      priceTableFile_(folder.AppFilePath(QString::fromLatin1(kPriceTableFile))) {}
 
 void SampleTick::Run(IndicatorWindowSteps& window) {
-    settings_ = LoadSettings(folder_);
+    if (settingsFile_.Changed()) {
+        qCDebug(lcIndicator) << "reading the settings file";
+        loaded_ = LoadSettings(folder_);
+    }
+    settings_ = loaded_;
     window.SetWindowOpacity(settings_.Transparent);
     window.RefreshIndicator();
     window.SetWindowHeightTwips(settings_.full == 1 ? kIndicatorFullHeightTwips
                                                     : kIndicatorShortHeightTwips);
     if (!link_.IsLinkConnected()) return;
     const LinkStats stats = link_.GetLinkStats();
-    counters_ = ComputeTrafficCounters(stats, CurrentRate(folder_, clock_));
+    counters_ = ComputeTrafficCounters(stats, Rate());
+}
+
+float SampleTick::Rate() {
+    const int hour = clock_.Now().time().hour();
+    // Both files are looked at every time, so that neither misses a change.
+    const bool hoursChanged = hourTableFile_.Changed();
+    const bool pricesChanged = priceTableFile_.Changed();
+    if (hoursChanged || pricesChanged || hour != rateHour_) {
+        rate_ = GetMoneyTar(folder_, GetDataTar(folder_, int16_t(hour)));
+        qCDebug(lcIndicator) << "rate of hour" << hour << "read from the tariff files:" << rate_;
+        rateHour_ = hour;
+    }
+    return rate_;
 }

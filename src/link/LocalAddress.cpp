@@ -1,13 +1,13 @@
-// Runs address lookups on a worker thread and hands their answers to the indicator.
+// Runs address lookups on one long-lived worker thread and hands their answers to the indicator.
 #include "link/LocalAddress.h"
 
 #include "link/LinkSource.h"
 #include "link/MonotonicClock.h"
+#include "link/WorkerThread.h"
 
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
-#include <thread>
 
 namespace {
 constexpr int64_t kLookupEveryMs = 2000;  // the address changes with each dial-up call
@@ -27,9 +27,10 @@ LocalAddress::LocalAddress(LinkSource& link, const MonotonicClock& clock,
     : link_(link),
       clock_(clock),
       queries_(queries ? std::move(queries) : std::make_shared<SystemAddressQueries>()),
-      runner_(runner
-                  ? std::move(runner)
-                  : [](std::function<void()> lookup) { std::thread(std::move(lookup)).detach(); }),
+      runner_(runner ? std::move(runner)
+                     : [worker = std::make_shared<WorkerThread>()](std::function<void()> lookup) {
+                           worker->Post(std::move(lookup));
+                       }),
       shared_(std::make_shared<Shared>()) {}
 
 LocalAddress::~LocalAddress() = default;

@@ -16,7 +16,8 @@ class MonotonicClock;
 // on a worker thread and the last answer is shown until a newer one arrives.
 class LocalAddress {
 public:
-    // Runs one lookup; by default on a detached worker thread. Tests may run it in place.
+    // Runs one lookup; by default on the object's one worker thread. Tests may run it in
+    // place.
     using LookupRunner = std::function<void(std::function<void()>)>;
 
     // `link` and `clock` must outlive this object; `queries` defaults to the system's.

@@ -137,3 +137,19 @@ TEST_F(SampleTickTest, rateOfTheCurrentHourPricesTheWholeConnection) {
     tick.Run(window);
     EXPECT_EQ(counters.TimeCost, 1.5f);
 }
+
+TEST_F(SampleTickTest, theSharedRecordIsRefilledAndTheRateFollowsTheHourAcrossTicks) {
+    WriteSettings("Transparent=40\r\nfull=1\r\n");
+    WriteTariff(2, 30.0f);
+    QByteArray hours(48, '\0');
+    hours[2 * 13] = 2;  // 12:00 is class 0 (price 0), 13:00 class 2
+    temp.Write("tar.dat", hours);
+    Connect(0, 3600000);
+    tick.Run(window);
+    EXPECT_EQ(counters.TimeCost, 0.0f);
+    settings.full = 0;  // someone else's change of the record, not of the file
+    clock.Set(QDateTime(QDate(2026, 1, 15), QTime(13, 0)));
+    tick.Run(window);
+    EXPECT_EQ(settings.full, 1);
+    EXPECT_EQ(counters.TimeCost, 30.0f);
+}

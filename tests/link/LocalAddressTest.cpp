@@ -2,6 +2,7 @@
 #include "link/LocalAddress.h"
 
 #include "link/LinkSource.h"
+#include "link/WorkerThread.h"
 
 #include "SteppingClock.h"
 
@@ -13,6 +14,9 @@
 
 #include <atomic>
 #include <future>
+#include <mutex>
+#include <set>
+#include <thread>
 
 namespace {
 
@@ -168,6 +172,63 @@ TEST(LocalAddress, aHangingResolverDoesNotHoldTheCaller) {
     while ((shown = address.GetLocalIP()).isEmpty() && timer.elapsed() < 5000) QThread::msleep(5);
     EXPECT_EQ(shown, QStringLiteral("10.0.0.5"));
     EXPECT_EQ(queries->lookups, 1);
+}
+
+// Records the thread of every lookup.
+class ThreadRecordingQueries final : public FakeQueries {
+public:
+    std::optional<QString> HostName(int* error) override {
+        const std::lock_guard<std::mutex> lock(mutex);
+        threads.insert(std::this_thread::get_id());
+        return FakeQueries::HostName(error);
+    }
+    std::mutex mutex;
+    std::set<std::thread::id> threads;
+};
+
+TEST(LocalAddress, everyLookupRunsOnTheSameWorkerThread) {
+    auto queries = std::make_shared<ThreadRecordingQueries>();
+    PppLink link;
+    SteppingClock clock;
+    LocalAddress address(link, clock, queries);
+    for (int lookup = 1; lookup <= 5; ++lookup) {
+        QElapsedTimer timer;
+        timer.start();
+        while (queries->lookups < lookup && timer.elapsed() < 5000) {
+            address.GetLocalIP();
+            QThread::msleep(1);
+        }
+        clock.Step(2000);
+    }
+    ASSERT_EQ(queries->lookups, 5);
+    const std::lock_guard<std::mutex> lock(queries->mutex);
+    EXPECT_EQ(queries->threads.size(), 1u);
+    EXPECT_EQ(queries->threads.count(std::this_thread::get_id()), 0u);
+}
+
+TEST(WorkerThread, runsJobsInOrderAndLetsAHangingJobGo) {
+    std::promise<void> go;
+    std::shared_future<void> release = go.get_future().share();
+    auto order = std::make_shared<std::vector<int>>();
+    std::promise<void> secondDone, hanging;
+    {
+        WorkerThread worker;
+        worker.Post([order] { order->push_back(1); });
+        worker.Post([order, &secondDone] {
+            order->push_back(2);
+            secondDone.set_value();
+        });
+        secondDone.get_future().wait();
+        worker.Post([release, &hanging] {
+            hanging.set_value();
+            release.wait();  // until the end of the test
+        });
+        worker.Post([order] { order->push_back(3); });
+        hanging.get_future().wait();
+    }  // returns at once although a job hangs; the last one is dropped
+    go.set_value();
+    QThread::msleep(50);
+    EXPECT_EQ(*order, (std::vector<int>{1, 2}));
 }
 
 TEST(SystemAddressQueries, answersWithoutFailingOnThisMachine) {
