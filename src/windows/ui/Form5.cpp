@@ -104,6 +104,7 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     warnings_->setObjectName(QStringLiteral("LintList"));
     warnings_->setGeometry(scale_.Rect(120, kBaseHeight, 5295, kWarningsHeight));
     warnings_->setWordWrap(true);
+    warnings_->setAlternatingRowColors(true);  // one warning from the next
     warnings_->setAccessibleName(tr("Предупреждения"));
     warnings_->setAccessibleDescription(tr("Сомнительные места скрипта; Enter — к строке"));
     warnings_->hide();
