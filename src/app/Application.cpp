@@ -63,12 +63,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(counters_, folder_, clock_, locale_, *link_,
                                                       [this]() -> Form4& { return Indicator(); },
-                                                      [this] {
-                                                          return history_->Report(
-                                                              LimitsOf(settings_),
-                                                              HistoryFigures(counters_,
-                                                                             settings_.Type_tar));
-                                                      })),
+                                                      [this] { return CurrentPeriod(); })),
       watcher_(folder_, clock_, locale_),
       historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
       history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
@@ -213,6 +208,10 @@ void Application::WatcherTick() {
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+PeriodReport Application::CurrentPeriod() {
+    return history_->Report(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
 }
 
 void Application::Tell(const QStringList& notices) {

@@ -33,6 +33,7 @@ class QTimer;
 class SampleTick;
 class SingleInstance;
 class clsRun;
+struct PeriodReport;
 
 inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
 // A notification area that appears this long after the start still gets the settings
@@ -64,6 +65,9 @@ public:
     Form1& SettingsWindow() { return *form1_; }
     AfTIcon& Tray() { return tray_; }
     const ProgramMenus& Menus() const { return *menus_; }
+
+    // The billing period now, the running connection's latest figures included.
+    PeriodReport CurrentPeriod();
 
     void ScriptTick();   // reads "script.vsc" afresh and runs it once
     void WatcherTick();  // the connection watcher of Timer1

@@ -12,6 +12,7 @@
 #include <QVariant>
 
 #include <algorithm>
+#include <limits>
 
 namespace {
 
@@ -34,6 +35,11 @@ QDateTime FromIsoUtc(const QVariant& value) {
 QDateTime FromSeconds(const QVariant& value) {
     if (value.isNull()) return QDateTime();
     return QDateTime::fromSecsSinceEpoch(value.toLongLong(), Qt::UTC);
+}
+
+// A null QString binds as SQL NULL; the texts of a row are never NULL.
+QString NotNull(const QString& text) {
+    return text.isNull() ? QStringLiteral("") : text;
 }
 
 HistoryProblem ProblemOf(const QSqlError& error) {
@@ -235,7 +241,8 @@ std::optional<int64_t> HistoryStore::BeginConnection(const ConnectionStart& star
     const bool done = InTransaction([&] {
         return Run(QStringLiteral("INSERT INTO connections (name, link_source, start_utc,"
                                   " tariff_type) VALUES (?, ?, ?, ?)"),
-                   {start.name, start.linkSource, IsoUtc(start.start), start.tariffType},
+                   {NotNull(start.name), NotNull(start.linkSource), IsoUtc(start.start),
+                    start.tariffType},
                    &inserted);
     });
     if (!done) return std::nullopt;
@@ -336,27 +343,27 @@ std::optional<Usage> HistoryStore::SampleAtOrBefore(int64_t id, int64_t secondsU
                  query.value(2).toDouble()};
 }
 
-QList<int64_t> HistoryStore::ConnectionIdsBetween(const QDateTime& from, const QDateTime& to) {
-    QList<int64_t> ids;
+QList<HistoryStore::Lifetime> HistoryStore::LifetimesBetween(const QDateTime& from,
+                                                           const QDateTime& to) {
+    QList<Lifetime> lifetimes;
     QSqlQuery query;
     // A row's samples lie within [start, end], so rows outside the span add nothing.
-    if (!open_ || !Run(QStringLiteral("SELECT id FROM connections WHERE start_utc <= ?"
-                                      " AND (end_utc IS NULL OR end_utc > ?)"),
+    if (!open_ || !Run(QStringLiteral("SELECT id, start_utc, end_utc FROM connections"
+                                      " WHERE start_utc <= ? AND (end_utc IS NULL OR end_utc > ?)"),
                        {IsoUtc(to), IsoUtc(from)}, &query))
-        return ids;
-    while (query.next()) ids.append(query.value(0).toLongLong());
-    return ids;
+        return lifetimes;
+    while (query.next()) {
+        const QDateTime end = FromIsoUtc(query.value(2));
+        lifetimes.append({query.value(0).toLongLong(), FromIsoUtc(query.value(1)).toSecsSinceEpoch(),
+                          end.isValid() ? end.toSecsSinceEpoch()
+                                        : std::numeric_limits<int64_t>::max()});
+    }
+    return lifetimes;
 }
 
 Usage HistoryStore::UsageBetween(const QDateTime& from, const QDateTime& to) {
-    Usage total;
-    for (const int64_t id : ConnectionIdsBetween(from, to)) {
-        const std::optional<Usage> before = SampleAtOrBefore(id, from.toSecsSinceEpoch());
-        const std::optional<Usage> after = SampleAtOrBefore(id, to.toSecsSinceEpoch());
-        if (!before || !after) return Usage{};
-        total += *after - *before;
-    }
-    return total;
+    const QList<Usage> spans = UsageBySpans({from, to});
+    return spans.isEmpty() ? Usage{} : spans[0];
 }
 
 QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
@@ -364,21 +371,20 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     if (spans.isEmpty()) return spans;
     QList<int64_t> edges;  // UTC seconds
     for (const QDateTime& b : boundaries) edges.append(b.toSecsSinceEpoch());
-    for (const int64_t id : ConnectionIdsBetween(boundaries.front(), boundaries.back())) {
-        std::optional<Usage> previous = SampleAtOrBefore(id, edges.front());
-        QSqlQuery query;
-        if (!previous ||
-            !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
-                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY t"),
-                 {qint64(id), qint64(edges.front()), qint64(edges.back())}, &query))
-            return {};
-        while (query.next()) {
-            const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),
-                            query.value(3).toDouble()};
-            // The span (edge[i-1], edge[i]] holding t: the first edge not below t.
-            const auto edge = std::lower_bound(edges.begin(), edges.end(),
-                                               query.value(0).toLongLong());
-            spans[edge - edges.begin() - 1] += now - *previous;
+    // A connection's figures at each edge, looked up only while it was up: zero before its
+    // start, its final figures after its end.
+    for (const Lifetime& connection : LifetimesBetween(boundaries.front(), boundaries.back())) {
+        Usage previous;
+        for (qsizetype i = 0; i < edges.size(); ++i) {
+            Usage now;
+            if (i > 0 && edges[i - 1] >= connection.end) {
+                now = previous;
+            } else if (edges[i] >= connection.start) {
+                const std::optional<Usage> sampled = SampleAtOrBefore(connection.id, edges[i]);
+                if (!sampled) return {};
+                now = *sampled;
+            }
+            if (i > 0) spans[i - 1] += now - previous;
             previous = now;
         }
     }

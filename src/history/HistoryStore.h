@@ -96,7 +96,12 @@ private:
     // Prepares, binds and runs one statement; the query is handed back for its results.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
-    QList<int64_t> ConnectionIdsBetween(const QDateTime& from, const QDateTime& to);
+    struct Lifetime {
+        int64_t id = 0;
+        int64_t start = 0;  // UTC seconds
+        int64_t end = 0;    // UTC seconds; the largest value while open
+    };
+    QList<Lifetime> LifetimesBetween(const QDateTime& from, const QDateTime& to);
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
     std::optional<Usage> SampleAtOrBefore(int64_t id, int64_t secondsUtc);

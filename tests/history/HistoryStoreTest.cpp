@@ -55,6 +55,9 @@ TEST_F(HistoryStoreTest, anEmptyFileIsUpgradedToTheCurrentSchemaInWriteAheadMode
     EXPECT_TRUE(store.MovedAside().isEmpty());
     EXPECT_TRUE(store.Connections(Utc(2000, 1, 1, 0, 0), Utc(2100, 1, 1, 0, 0)).isEmpty());
     EXPECT_FALSE(store.FirstStart().has_value());
+    // A setting that is missing (a null text) is stored as an empty one.
+    EXPECT_TRUE(store.BeginConnection({QStringLiteral("MyISP"), QString(), Utc(2026, 1, 1, 0, 0), 0}))
+        << store.LastError().detail.toStdString();
 }
 
 TEST_F(HistoryStoreTest, aConnectionKeepsItsRowItsSamplesAndItsEnd) {

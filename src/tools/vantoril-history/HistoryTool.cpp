@@ -1,8 +1,7 @@
 // The commands of vantoril-history.
 #include "tools/vantoril-history/HistoryTool.h"
 
-#include "history/BillingPeriod.h"
-#include "history/HistoryStore.h"
+#include "history/HistoryReports.h"
 #include "shell/Clock.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
@@ -54,21 +53,13 @@ ReportTable Days(HistoryStore& store, const HistoryToolOptions& options, const B
                      {QStringLiteral("cost"), kCost, ColumnKind::Money}};
     const QDate first = options.from.value_or(period.start);
     const QDate last = options.to.value_or(std::max(first, std::min(today, period.LastDay())));
-    QList<QDateTime> midnights;
-    for (QDate day = first; day <= last.addDays(1); day = day.addDays(1))
-        midnights.append(day.startOfDay());
-    const QList<Usage> usage = store.UsageBySpans(midnights);
-    for (qsizetype i = 0; i < usage.size(); ++i)
-        table.rows.append({first.addDays(i), usage[i].received, usage[i].sent, usage[i].cost});
+    for (const DayUsage& day : UsagePerDay(store, first, last))
+        table.rows.append({day.date, day.usage.received, day.usage.sent, day.usage.cost});
     return table;
 }
 
 ReportTable Period(HistoryStore& store, const ProgramFolder& folder, const QDateTime& now) {
-    const PeriodLimits limits = LimitsOf(LoadSettings(folder));
-    const BillingPeriod period = PeriodContaining(now.date(), limits.cycleDay);
-    const PeriodReport report =
-        BuildPeriodReport(limits, now, store.UsageBetween(period.StartTime(), period.EndTime()),
-                          store.FirstStart());
+    const PeriodReport report = StoredPeriodReport(store, LimitsOf(LoadSettings(folder)), now);
     const auto limit = [](double value) { return value > 0 ? ReportValue(value) : ReportValue(); };
     ReportTable table;
     table.columns = {

@@ -1,0 +1,56 @@
+// The program keeps the history of its connection and hands the period to its script.
+#include "ApplicationFixture.h"
+
+#include "history/BillingPeriod.h"
+#include "history/HistoryStore.h"
+
+namespace {
+
+constexpr uint64_t kMb = 1048576;
+
+using ProgramHistory = ApplicationFixture;
+
+QList<ConnectionRecord> Rows(const TempFolder& folder) {
+    HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
+    if (!store.Open(HistoryStore::Mode::ReadOnly)) return {};
+    return store.Connections(QDateTime(QDate(2000, 1, 1), QTime()), QDateTime(QDate(2100, 1, 1), QTime()));
+}
+
+}  // namespace
+
+TEST_F(ProgramHistory, theRunningConnectionCountsInThePeriodAndItsRowIsBookedAtItsEnd) {
+    WriteSettings("hide_start=1\r\ncycle_day=10\r\n");
+    programFolder.Write(QStringLiteral("connections/.keep"), "");
+    programFolder.Write(QStringLiteral("script.vsc"), "message(CAL)\r\n");
+    Run();
+    link->connected = true;
+    link->stats.dwBytesRcved = 3 * kMb;
+    link->stats.dwBytesXmited = kMb / 2;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();
+    link->stats.dwConnectDuration = 2000;  // the counters move after the row was begun
+    app->Indicator().RunSamplingTick();
+    app->ScriptTick();
+    EXPECT_EQ(Message(), QStringLiteral("3,5"));
+    EXPECT_EQ(app->CurrentPeriod().period.start, QDate(2026, 1, 10));
+
+    clock.Set(clock.Now().addSecs(61));
+    link->stats.dwBytesRcved = 5 * kMb;
+    link->stats.dwConnectDuration = 63000;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();  // a sample
+    ASSERT_EQ(Rows(programFolder).size(), 1);
+    EXPECT_TRUE(Rows(programFolder)[0].Open());
+    EXPECT_EQ(Rows(programFolder)[0].figures.usage.received, int64_t(5 * kMb));
+
+    link->connected = false;
+    app->WatcherTick();
+    app->ScriptTick();
+    EXPECT_EQ(Message(), QStringLiteral("5,5"));  // the period keeps what the connection used
+    const QList<ConnectionRecord> rows = Rows(programFolder);
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_FALSE(rows[0].Open());
+    EXPECT_TRUE(rows[0].booked);
+    EXPECT_EQ(rows[0].name, QStringLiteral("MyISP"));
+    EXPECT_EQ(rows[0].figures.usage.sent, int64_t(kMb / 2));
+}
