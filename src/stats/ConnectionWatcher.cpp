@@ -41,7 +41,7 @@ QString ConnectionWatcher::Book(const LinkSighting& link, const Settings& settin
     // The price per hour books the time online, the price per MB the traffic.
     const float amount = settings.Type_tar != 0 ? link.timeCost : link.totalCost;
     const QString file = folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' +
-                                             EncodeConnectionName(connectionName_));
+                                             ConnectionFileName(connectionName_));
     qCDebug(lcStats) << "booking" << amount << "for" << connectionName_ << "in" << file;
     return AddStatistic(MonthKey(clock_.Now().date()), amount, file, locale_);
 }

@@ -3,13 +3,14 @@
 
 #include "shell/ProgramFolder.h"
 
+#include <QByteArray>
 #include <QList>
 #include <QString>
 #include <QStringList>
 
 struct StatisticConnection {
-    QString name;      // the connection's real name, as shown to the user
-    QString fileName;  // its statistics file inside the folder "connections"
+    QString name;         // the connection's name as the user recognises it
+    QByteArray fileName;  // its statistics file in "connections", as the file system holds it
 };
 
 struct StatisticMonths {
@@ -22,21 +23,27 @@ public:
     explicit StatisticsFolder(ProgramFolder folder);
 
     // The ordinary files "*.vlg" in the order the file system gives them; the name is the
-    // file name without its last extension. A missing folder gives an empty list.
+    // file name without its last extension, read as UTF-8, or as Windows-1251 when it is
+    // not UTF-8 (a file copied from Windows), then decoded as DecodeConnectionName says.
+    // A missing folder gives an empty list.
     QList<StatisticConnection> Connections() const;
 
     // The month keys of a statistics file; an error when it cannot be read or holds none.
-    StatisticMonths Months(const QString& fileName) const;
+    StatisticMonths Months(const QByteArray& fileName) const;
 
     // The month's amount exactly as stored; empty when the month or the file is missing.
-    QString Amount(const QString& fileName, const QString& date) const;
+    QString Amount(const QByteArray& fileName, const QString& date) const;
 
     // Deletes every ordinary file of the folder, whatever its extension, stopping at the
     // first that cannot be deleted. Returns an empty text, or what went wrong.
     QString ClearAll() const;
 
 private:
-    QString FilePath(const QString& fileName) const;
+    QByteArray FilePath(const QByteArray& fileName) const;
+    // The path for the user's eyes, the file name decoded as Connections() does.
+    QString ShownPath(const QByteArray& fileName) const;
+    // The file's bytes; false, with the reason, when it cannot be read.
+    bool Read(const QByteArray& fileName, QByteArray* bytes, QString* error) const;
 
     ProgramFolder folder_;
 };

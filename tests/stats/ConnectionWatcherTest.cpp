@@ -2,6 +2,7 @@
 // what happens to the indicator.
 #include "stats/ConnectionWatcher.h"
 
+#include "stats/ConnectionFileName.h"
 #include "stats/StatisticsFolder.h"
 
 #include "FixedClock.h"
@@ -11,6 +12,8 @@
 #include "shell/Settings.h"
 
 #include <QDir>
+
+#include <algorithm>
 
 #include <gtest/gtest.h>
 
@@ -162,13 +165,49 @@ TEST_F(ConnectionWatcherTest, unsafeNamesStayInsideConnectionsAndKeepTheirRealNa
          StatisticsFolder(ProgramFolder(folder.Path())).Connections())
         shown << c.name;
     shown.sort();
-    // A name ending in ".vlg" gets no second extension, so the viewer shows it without it.
     QStringList expected{QStringLiteral("../evil"),
                          QStringLiteral("/"),
                          QStringLiteral("."),
                          QStringLiteral(".."),
                          QStringLiteral("a") + QChar(0) + u'b',
-                         QStringLiteral("../../x")};
+                         QStringLiteral("../../x.vlg")};
     expected.sort();
     EXPECT_EQ(shown, expected);
+}
+
+TEST_F(ConnectionWatcherTest, noNameLosesItsBookingOrSharesAnother) {
+    const QString longName = QString(130, u'ж');  // 260 bytes: longer than a file name may be
+    const QString longest(kMaxStatisticFileNameBytes - 4, u'x');
+    const struct {
+        QString name;
+        float cost;
+        QString shown;
+    } connections[] = {
+        {QString(), 1.0f, QStringLiteral("(без имени)")},
+        {QStringLiteral("Foo"), 2.0f, QStringLiteral("Foo")},
+        {QStringLiteral("Foo.vlg"), 4.0f, QStringLiteral("Foo.vlg")},
+        {longName, 8.0f, longName},
+        {longest, 16.0f, longest},
+    };
+    for (int round = 0; round < 2; ++round) {
+        for (const auto& c : connections) {
+            watcher.Tick(Up(c.name, c.cost), settings);
+            EXPECT_EQ(watcher.Tick(Down(c.cost), settings).error, QString());
+        }
+    }
+
+    const StatisticsFolder statistics(ProgramFolder(folder.Path()));
+    const QList<StatisticConnection> listed = statistics.Connections();
+    ASSERT_EQ(listed.size(), 5);
+    for (const auto& c : connections) {
+        // A shortened name shows its start and "…".
+        const auto found = std::find_if(listed.begin(), listed.end(), [&](const StatisticConnection& l) {
+            return l.name == c.shown || (l.name.endsWith(QStringLiteral("…")) && l.name.size() > 100 &&
+                                         c.shown.startsWith(l.name.chopped(1)));
+        });
+        ASSERT_NE(found, listed.end()) << c.shown.toStdString();
+        // Each booked twice into its own file, never added to another's.
+        EXPECT_EQ(statistics.Amount(found->fileName, QStringLiteral("03.2008")),
+                  QString::number(2 * c.cost));
+    }
 }

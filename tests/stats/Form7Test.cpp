@@ -172,6 +172,25 @@ TEST_F(Form7Test, unsafeConnectionNameIsShownByItsRealNameWithItsAmount) {
     EXPECT_TRUE(errors.isEmpty());
 }
 
+TEST_F(Form7Test, windowsNamedAndUnnamedConnectionsShowTheirMonths) {
+    // "Работа.vlg" copied from a Windows installation, its name in Windows-1251.
+    folder.WriteNamedInBytes("connections/\xd0\xe0\xe1\xee\xf2\xe0.vlg",
+                             "[Statistic]\r\n02.2008=3\r\n");
+    WriteStatistics(ConnectionFileName(QString()), "[Statistic]\r\n03.2008=6\r\n");
+    Open();
+    QStringList names = Items(Combo("Combo1"));
+    names.sort();
+    EXPECT_EQ(names, (QStringList{QStringLiteral("(без имени)"), QStringLiteral("Работа")}));
+
+    Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("Работа")));
+    EXPECT_EQ(Items(Combo("Combo2")), QStringList{QStringLiteral("02.2008")});
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("3"));
+    Choose(Combo("Combo1"), Items(Combo("Combo1")).indexOf(QStringLiteral("(без имени)")));
+    EXPECT_EQ(Items(Combo("Combo2")), QStringList{QStringLiteral("03.2008")});
+    EXPECT_EQ(Amount(), kAmountLine + QStringLiteral("6"));
+    EXPECT_TRUE(errors.isEmpty());
+}
+
 TEST_F(Form7Test, layoutFollowsTheTwipsOfTheDesignStretchedAlike) {
     Open();
     // Stretched as a whole (never shrunk) until the captions fit the desktop's font.

@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
+#include <sys/stat.h>
 #include <sys/ioctl.h>
 #include <unistd.h>
 
@@ -71,35 +72,35 @@ TEST_F(StatisticsFolderTest, connectionsAreTheOrdinaryVlgFilesWithoutTheLastExte
     names.sort();
     EXPECT_EQ(names, (QStringList{QStringLiteral("My.ISP"), QStringLiteral("MyISP")}));
     for (const StatisticConnection& c : statistics.Connections())
-        EXPECT_EQ(c.fileName, c.name + QStringLiteral(".vlg"));
+        EXPECT_EQ(c.fileName, (c.name + QStringLiteral(".vlg")).toUtf8());
 }
 
 TEST_F(StatisticsFolderTest, monthsInRecordedOrderAndAmountsAsStored) {
     WriteStatistics(QStringLiteral("MyISP.vlg"),
                     "[Statistic]\r\n03.2008=15,75\r\n02.2008=31,4\r\n");
-    const StatisticMonths months = statistics.Months(QStringLiteral("MyISP.vlg"));
+    const StatisticMonths months = statistics.Months("MyISP.vlg");
     EXPECT_EQ(months.error, QString());
     EXPECT_EQ(months.dates, (QStringList{QStringLiteral("03.2008"), QStringLiteral("02.2008")}));
-    EXPECT_EQ(statistics.Amount(QStringLiteral("MyISP.vlg"), QStringLiteral("03.2008")),
+    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("03.2008")),
               QStringLiteral("15,75"));
-    EXPECT_EQ(statistics.Amount(QStringLiteral("MyISP.vlg"), QStringLiteral("01.1999")), QString());
+    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("01.1999")), QString());
 }
 
 TEST_F(StatisticsFolderTest, windowsFileInCodePage1251StillReads) {
     WriteStatistics(QStringLiteral("\u0420\u0430\u0431\u043e\u0442\u0430.vlg"),
                     "[Statistic]\r\n03.2008=1\r\n; \xcf\xf0\xe8\xec\xe5\xf0\r\n");
     EXPECT_EQ(Names(), QStringList{QStringLiteral("Работа")});
-    EXPECT_EQ(statistics.Months(QStringLiteral("Работа.vlg")).dates,
+    EXPECT_EQ(statistics.Months(QStringLiteral("Работа.vlg").toUtf8()).dates,
               QStringList{QStringLiteral("03.2008")});
 }
 
 TEST_F(StatisticsFolderTest, fileWithoutMonthsOrVanishedIsAnError) {
     WriteStatistics(QStringLiteral("Empty.vlg"), "[Statistic]\r\n");
-    const StatisticMonths empty = statistics.Months(QStringLiteral("Empty.vlg"));
+    const StatisticMonths empty = statistics.Months("Empty.vlg");
     EXPECT_TRUE(empty.dates.isEmpty());
     EXPECT_TRUE(empty.error.contains(QStringLiteral("Empty.vlg"))) << empty.error.toStdString();
 
-    const StatisticMonths gone = statistics.Months(QStringLiteral("Gone.vlg"));
+    const StatisticMonths gone = statistics.Months("Gone.vlg");
     EXPECT_TRUE(gone.dates.isEmpty());
     EXPECT_TRUE(gone.error.contains(QStringLiteral("Gone.vlg"))) << gone.error.toStdString();
 }
@@ -126,4 +127,45 @@ TEST_F(StatisticsFolderTest, fileThatCannotBeDeletedIsReportedAndTheRestStays) {
     const QString error = statistics.ClearAll();
     EXPECT_TRUE(error.contains(QStringLiteral("MyISP.vlg"))) << error.toStdString();
     EXPECT_TRUE(QFile::exists(path));
+}
+
+TEST_F(StatisticsFolderTest, fileNamedInWindows1251IsListedReadAndCleared) {
+    // "Работа.vlg" as a Windows installation names it.
+    const QByteArray cp1251 = "\xd0\xe0\xe1\xee\xf2\xe0.vlg";
+    folder.WriteNamedInBytes("connections/" + cp1251, "[Statistic]\r\n03.2008=1,5\r\n");
+    WriteStatistics(QStringLiteral("MyISP.vlg"), "[Statistic]\r\n02.2008=2\r\n");
+
+    const QList<StatisticConnection> connections = statistics.Connections();
+    ASSERT_EQ(connections.size(), 2);
+    const StatisticConnection windows =
+        connections[0].name == QStringLiteral("MyISP") ? connections[1] : connections[0];
+    EXPECT_EQ(windows.name, QStringLiteral("Работа"));
+    EXPECT_EQ(statistics.Months(windows.fileName).dates, QStringList{QStringLiteral("03.2008")});
+    EXPECT_EQ(statistics.Amount(windows.fileName, QStringLiteral("03.2008")), QStringLiteral("1,5"));
+
+    EXPECT_EQ(statistics.ClearAll(), QString());
+    EXPECT_TRUE(statistics.Connections().isEmpty());
+}
+
+TEST_F(StatisticsFolderTest, programsOwnMarkedNamesAreShownAsTheUserKnowsThem) {
+    WriteStatistics(QStringLiteral("%(без имени).vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("%2Ehidden.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("Foo.vlg.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("Длинное имя%~0123456789abcdef.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    QStringList names = Names();
+    names.sort();
+    QStringList expected{QStringLiteral("(без имени)"), QStringLiteral(".hidden"),
+                         QStringLiteral("Foo.vlg"), QStringLiteral("Длинное имя…")};
+    expected.sort();
+    EXPECT_EQ(names, expected);
+}
+
+TEST_F(StatisticsFolderTest, pipeInPlaceOfAFileIsAnErrorNotAFreeze) {
+    QDir().mkpath(folder.File(QStringLiteral("connections")));
+    const QByteArray pipe = QFile::encodeName(folder.File(QStringLiteral("connections/Late.vlg")));
+    ASSERT_EQ(::mkfifo(pipe.constData(), 0644), 0);
+    EXPECT_TRUE(statistics.Connections().isEmpty());
+    // Listed a moment ago as a file, replaced since.
+    EXPECT_TRUE(statistics.Months("Late.vlg").error.contains(QStringLiteral("Late.vlg")));
+    EXPECT_EQ(statistics.Amount("Late.vlg", QStringLiteral("03.2008")), QString());
 }

@@ -12,6 +12,8 @@ public:
     QString File(const QString& name) const { return path_ + '/' + name; }
 
     void Write(const QString& name, const QByteArray& bytes) const;
+    // For a name that is not UTF-8 (a file copied from Windows): the name's own bytes.
+    void WriteNamedInBytes(const QByteArray& name, const QByteArray& bytes) const;
     QByteArray Read(const QString& name) const;  // empty when missing
     bool Exists(const QString& name) const;
 

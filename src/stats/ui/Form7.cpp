@@ -145,7 +145,7 @@ void Form7::LoadConnections() {
 
 void Form7::RefreshConnection() {
     if (Combo1_->currentText().isEmpty()) return;
-    const StatisticMonths months = statistics_.Months(Combo1_->currentData().toString());
+    const StatisticMonths months = statistics_.Months(Combo1_->currentData().toByteArray());
     {
         const QSignalBlocker blocker(Combo2_);
         const QSignalBlocker scrollBlocker(Combo2_->view()->verticalScrollBar());
@@ -165,7 +165,7 @@ void Form7::RefreshConnection() {
 void Form7::RefreshDate() {
     if (Combo1_->currentText().isEmpty() || Combo2_->currentText().isEmpty()) return;
     const QString amount =
-        statistics_.Amount(Combo1_->currentData().toString(), Combo2_->currentText());
+        statistics_.Amount(Combo1_->currentData().toByteArray(), Combo2_->currentText());
     Label3_->setText(AmountCaption() + ' ' + amount);
 }
 
