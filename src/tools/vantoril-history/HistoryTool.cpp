@@ -127,8 +127,10 @@ int RunHistoryTool(const QStringList& arguments, QTextStream& out, QTextStream& 
         return kUnusable;
     }
     const HistoryToolOptions& options = *parsed.options;
-    const ProgramFolder folder =
-        options.folder ? ProgramFolder(*options.folder) : ProgramFolder::Choose();
+    // The program's own folder, found without creating or copying anything: the tool only reads.
+    const ProgramFolder folder(options.folder ? *options.folder
+                                              : ProgramFolder::ChosenPath(
+                                                    ProgramFolderSources::OfThisProcess()));
     HistoryStore store(folder.AppFilePath(kHistoryFile));
     if (!store.Open(HistoryStore::Mode::ReadOnly)) {
         err << "vantoril-history: " << Unreadable(store.LastError(), store.Path()) << Qt::endl;
