@@ -71,9 +71,11 @@ void LintOperands(LintContext& context, const ScriptCondition& cut) {
 void LintAction(LintContext& context, QStringView action) {
     const qsizetype bracket = action.indexOf(u'(');
     const bool call = bracket >= 0 && !action.left(bracket).contains(u' ');
-    if (action.contains(u'=')) {
+    const bool keyword =
+        MatchesKeyword(action.left(3), u"if ") || MatchesKeyword(action.left(4), u"var ");
+    if (!keyword && action.contains(u'=')) {
         LintStatement(context, action);
-    } else if (call) {
+    } else if (!keyword && call) {
         LintCall(context, action);
     } else {
         context.Warn(QStringLiteral("действие %1 ничего не делает: после «then» выполняется "

@@ -60,7 +60,11 @@ bool IsCommaNumber(QStringView word) {
 }  // namespace
 
 void LintOperandWord(LintContext& context, QStringView word) {
-    if (word.contains(u'(')) {
+    if (word.startsWith(u'(')) {
+        context.Warn(QStringLiteral("лишняя скобка: %1 читается как имя переменной, то есть 0; "
+                                    "у условия одна пара скобок")
+                         .arg(Quoted(word)));
+    } else if (word.contains(u'(')) {
         context.Warn(QStringLiteral("вызов %1 не может быть операндом: он читается как имя "
                                     "переменной, то есть 0; сохраните его результат отдельной "
                                     "строкой")

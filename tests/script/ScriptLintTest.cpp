@@ -52,6 +52,9 @@ TEST(LintConditions, thenMustFollowTheConditionAndTheActionMustDoSomething) {
     // The checker finds "then" inside the message and lets the line pass.
     EXPECT_TRUE(WarnsOnce(Lint({"if (DL > 5) message('then')"}), 1, "нет «then»"));
     EXPECT_TRUE(WarnsOnce(Lint({"if (DL > 5) then var x"}), 1, "ничего не делает"));
+    EXPECT_TRUE(
+        WarnsOnce(Lint({"if (DL > 5) then if (UL > 1) then message('x')"}), 1, "ничего не делает"));
+    EXPECT_TRUE(WarnsOnce(Lint({"if ((DL > 5)) then message('x')"}), 1, "лишняя скобка: «(DL»"));
     EXPECT_TRUE(Lint({"var x", "if (DL > 5) then x = #1", "message(x)"}).isEmpty());
 }
 
