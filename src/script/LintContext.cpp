@@ -2,6 +2,7 @@
 // variables are declared and read where.
 #include "script/LintContext.h"
 
+#include "script/ScriptBuiltIns.h"
 #include "script/ScriptWords.h"
 
 #include <QSet>
@@ -9,10 +10,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr QStringView kFractionalBuiltIns[] = {u"DL",  u"UL",  u"AL",  u"MDL",
-                                               u"MUL", u"MAL", u"CAL", u"CMAL"};
-constexpr QStringView kOtherBuiltIns[] = {u"TC", u"BPS", u"AppPath"};
 
 // A name a script author could mean as one word: no blanks, no signs of the language.
 bool IsPlainName(QStringView name) {
@@ -29,14 +26,15 @@ QString Quoted(QStringView text) {
 }
 
 bool IsFractionalBuiltIn(QStringView name) {
-    return std::find(std::begin(kFractionalBuiltIns), std::end(kFractionalBuiltIns), name) !=
-           std::end(kFractionalBuiltIns);
+    for (const BuiltInCounter& counter : kBuiltInCounters)
+        if (counter.name == name) return counter.fractional != nullptr;
+    return false;
 }
 
 bool IsBuiltIn(QStringView name) {
-    return IsFractionalBuiltIn(name) ||
-           std::find(std::begin(kOtherBuiltIns), std::end(kOtherBuiltIns), name) !=
-               std::end(kOtherBuiltIns);
+    for (const BuiltInCounter& counter : kBuiltInCounters)
+        if (counter.name == name) return true;
+    return name == kAppPathName;
 }
 
 LintContext::LintContext(QLocale locale) : decimalComma_(locale.decimalPoint() == u",") {}

@@ -17,7 +17,6 @@ public:
     explicit LintContext(QLocale locale);
 
     void StartLine(int number);
-    int Line() const { return line_; }
     // True while the action of an if line is looked at.
     bool Conditional() const { return conditional_; }
     void SetConditional(bool conditional) { conditional_ = conditional; }

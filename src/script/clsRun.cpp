@@ -1,6 +1,7 @@
 // The script interpreter: runs a script text once, line by line, against its host.
 #include "script/clsRun.h"
 
+#include "script/ScriptBuiltIns.h"
 #include "script/ScriptCondition.h"
 #include "script/ScriptInterval.h"
 #include "script/ScriptLines.h"
@@ -74,22 +75,14 @@ bool clsRun::run() {
 
 void clsRun::AddBuiltIns() {
     const ScriptCounters counters = host_.Counters();
-    const auto add = [this](const QString& name, const QString& text) {
-        vars_.AddVar(name, ScriptValue::Text(text));
-    };
-    add(QStringLiteral("DL"), NumberText(counters.DL, locale_));
-    add(QStringLiteral("UL"), NumberText(counters.UL, locale_));
-    add(QStringLiteral("AL"), NumberText(counters.AL, locale_));
-    add(QStringLiteral("TC"), QString::number(counters.TC));
-    add(QStringLiteral("BPS"), QString::number(counters.BPS));
-    add(QStringLiteral("MDL"), NumberText(counters.MDL, locale_));
-    add(QStringLiteral("MUL"), NumberText(counters.MUL, locale_));
-    add(QStringLiteral("MAL"), NumberText(counters.MAL, locale_));
-    add(QStringLiteral("CAL"), NumberText(counters.CAL, locale_));
-    add(QStringLiteral("CMAL"), NumberText(counters.CMAL, locale_));
+    for (const BuiltInCounter& counter : kBuiltInCounters) {
+        const QString text = counter.fractional ? NumberText(counters.*counter.fractional, locale_)
+                                                : QString::number(counters.*counter.whole);
+        vars_.AddVar(counter.name.toString(), ScriptValue::Text(text));
+    }
     QString folder = host_.ProgramFolderPath();
     if (!folder.endsWith(u'/')) folder.append(u'/');
-    add(QStringLiteral("AppPath"), folder);
+    vars_.AddVar(kAppPathName.toString(), ScriptValue::Text(folder));
 }
 
 clsRun::Flow clsRun::DoLine(QStringView line) {

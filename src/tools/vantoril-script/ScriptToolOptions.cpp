@@ -1,6 +1,8 @@
 // The command line of vantoril-script: what to do, with which file and settings.
 #include "tools/vantoril-script/ScriptToolOptions.h"
 
+#include "script/ScriptBuiltIns.h"
+
 #include <cmath>
 #include <utility>
 
@@ -17,13 +19,6 @@ std::optional<QLocale> LocaleNamed(const QString& name) {
     return locale;
 }
 
-constexpr std::pair<const char*, float ScriptCounters::*> kSingleCounters[] = {
-    {"DL", &ScriptCounters::DL},   {"UL", &ScriptCounters::UL},   {"AL", &ScriptCounters::AL},
-    {"MDL", &ScriptCounters::MDL}, {"MUL", &ScriptCounters::MUL}, {"MAL", &ScriptCounters::MAL},
-    {"CAL", &ScriptCounters::CAL}, {"CMAL", &ScriptCounters::CMAL}};
-constexpr std::pair<const char*, int32_t ScriptCounters::*> kWholeCounters[] = {
-    {"TC", &ScriptCounters::TC}, {"BPS", &ScriptCounters::BPS}};
-
 // Sets one counter from "NAME=VALUE"; false when the name or the value is wrong.
 bool SetCounter(ScriptCounters& counters, const QString& argument) {
     const qsizetype equals = argument.indexOf(u'=');
@@ -31,16 +26,15 @@ bool SetCounter(ScriptCounters& counters, const QString& argument) {
     const QString name = argument.left(equals);
     const QString value = argument.mid(equals + 1);
     bool ok = false;
-    for (const auto& [counter, field] : kSingleCounters) {
-        if (name != QLatin1String(counter)) continue;
-        const float number = QLocale::c().toFloat(value, &ok);
-        if (ok && std::isfinite(number)) counters.*field = number;
-        return ok && std::isfinite(number);
-    }
-    for (const auto& [counter, field] : kWholeCounters) {
-        if (name != QLatin1String(counter)) continue;
+    for (const BuiltInCounter& counter : kBuiltInCounters) {
+        if (name != counter.name) continue;
+        if (counter.fractional) {
+            const float number = QLocale::c().toFloat(value, &ok);
+            if (ok && std::isfinite(number)) counters.*counter.fractional = number;
+            return ok && std::isfinite(number);
+        }
         const int whole = value.toInt(&ok);
-        if (ok) counters.*field = whole;
+        if (ok) counters.*counter.whole = whole;
         return ok;
     }
     return false;
@@ -76,9 +70,10 @@ ParsedOptions ParseRun(const QStringList& arguments) {
         } else if (options.file.isEmpty()) {
             options.file = argument;
         } else if (!SetCounter(options.counters, argument)) {
-            return Fail(QStringLiteral("not a counter setting: ") + argument +
-                        QStringLiteral(" (DL, UL, AL, MDL, MUL, MAL, CAL, CMAL take numbers with \".\";"
-                                       " TC, BPS whole numbers)"));
+            return Fail(
+                QStringLiteral("not a counter setting: ") + argument +
+                QStringLiteral(" (DL, UL, AL, MDL, MUL, MAL, CAL, CMAL take numbers with \".\";"
+                               " TC, BPS whole numbers)"));
         }
     }
     if (options.file.isEmpty()) return Fail(QStringLiteral("no script file given"));
