@@ -2,6 +2,7 @@
 // the portable folder's files and the shipped defaults.
 #include "shell/ProgramFolder.h"
 
+#include "ReadOnlyFolder.h"
 #include "TempFolder.h"
 
 #include <QDir>
@@ -9,42 +10,9 @@
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-#include <sched.h>
-#include <sys/mount.h>
 #include <unistd.h>
 
 namespace {
-
-// Makes a folder read-only for this process: its mode for an ordinary user; for root,
-// whom modes do not stop, a read-only bind mount in a mount namespace of this process.
-class ReadOnlyFolder {
-public:
-    explicit ReadOnlyFolder(const QString& path) : path_(QFile::encodeName(path)) {
-        if (::geteuid() != 0) {
-            made_ = QFile::setPermissions(path, QFile::ReadOwner | QFile::ExeOwner);
-            return;
-        }
-        mounted_ = ::unshare(CLONE_NEWNS) == 0 &&
-                   ::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
-                   ::mount(path_, path_, nullptr, MS_BIND, nullptr) == 0;
-        made_ = mounted_ && ::mount(nullptr, path_, nullptr, MS_BIND | MS_REMOUNT | MS_RDONLY,
-                                    nullptr) == 0;
-    }
-    ~ReadOnlyFolder() {
-        if (mounted_) {
-            ::umount2(path_, MNT_DETACH);
-            return;
-        }
-        QFile::setPermissions(QFile::decodeName(path_),
-                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    }
-    bool Made() const { return made_; }
-
-private:
-    QByteArray path_;
-    bool mounted_ = false;
-    bool made_ = false;
-};
 
 class ProgramFolderTest : public ::testing::Test {
 protected:
