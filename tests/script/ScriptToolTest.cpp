@@ -74,6 +74,18 @@ TEST(ScriptToolLint, printsFileLineWarningAndExitsWith1OnlyWithWarnings) {
     EXPECT_TRUE(clean.out.isEmpty());
 }
 
+TEST(ScriptToolRun, theShippedSampleWarnsFromFiftyAndAfterAnHour) {
+    const QString sample = QStringLiteral(VANTORIL_SOURCE_DIR "/resources/defaults/script.vsc");
+    const auto run = [&](const char* mal, const char* tc) {
+        return Tool({QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("ru_RU"),
+                     sample, QString::fromLatin1(mal), QString::fromLatin1(tc)})
+            .out;
+    };
+    EXPECT_EQ(run("MAL=49.99", "TC=3600"), QString());
+    EXPECT_EQ(run("MAL=50", "TC=3601"),
+              QStringLiteral("message: Потрачено 50 или больше\nmessage: В сети больше часа\n"));
+}
+
 TEST(ScriptToolRun, listsTheHostOperationsInOrder) {
     const ToolResult result =
         Tool({QStringLiteral("run"), QStringLiteral("--locale"), QStringLiteral("ru_RU"),
