@@ -11,6 +11,7 @@
 #include "indicator/ui/Form4.h"
 #include "indicator/TickGuard.h"
 #include "history/HistoryRecorder.h"
+#include "history/ui/HistoryWindow.h"
 #include "link/LinkSourceFactory.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
@@ -92,6 +93,7 @@ void Application::WireMenus() {
     connect(m.mnuSettings, &QAction::triggered, this, &Application::ShowSettings);
     connect(m.mnuIndikator, &QAction::triggered, this, &Application::ShowIndicator);
     connect(m.mnuStatistic, &QAction::triggered, this, &Application::ShowStatistics);
+    connect(m.mnuHistory, &QAction::triggered, this, &Application::ShowHistory);
     connect(m.mnuHelp, &QAction::triggered, this, &Application::OpenHelp);
     connect(m.mnuAbout, &QAction::triggered, this, [] { Form6::ShowSingle(); });
     connect(m.mnuExit, &QAction::triggered, this, &Application::Exit);
@@ -259,6 +261,17 @@ void Application::ShowIndicator() {
 
 void Application::ShowStatistics() {
     (new Form7(folder_))->show();
+}
+
+void Application::ShowHistory() {
+    if (!historyWindow_) {
+        historyWindow_ = new HistoryWindow(folder_, clock_, locale_);
+        historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    historyWindow_->setWindowState(historyWindow_->windowState() & ~Qt::WindowMinimized);
+    historyWindow_->show();
+    historyWindow_->raise();
+    historyWindow_->activateWindow();
 }
 
 void Application::OpenHelp() {

@@ -25,6 +25,7 @@ class HistoryRecorder;
 class HistoryStore;
 class Form1;
 class Form4;
+class HistoryWindow;
 class LinkSource;
 class LocalAddress;
 class MonotonicClock;
@@ -76,6 +77,9 @@ public:
     // unloaded, so its position is stored, and no window refuses to close.
     void EndSession();
 
+    // "История и бюджет": the one history window, opened or brought forward.
+    void ShowHistory();
+
 Q_SIGNALS:
     // "Выход": the tray icon is gone and nothing was saved; the program ends now.
     void exitRequested();
@@ -118,6 +122,7 @@ private:
     AfTIcon tray_;
     DesktopNotifier* notifier_;
     QPointer<Form4> indicator_;
+    QPointer<HistoryWindow> historyWindow_;
     std::unique_ptr<BusService> bus_;
     std::optional<int64_t> lateTrayHidesUntilMs_;  // on the steady clock
     bool watching_ = false;

@@ -28,6 +28,7 @@ ProgramMenus::ProgramMenus(QWidget* owner)
       mnuSettings(AddItem(mnuSysTray, "mnuSettings", Text("Настройки"))),
       mnuIndikator(AddItem(mnuSysTray, "mnuIndikator", Text("Индикатор"))),
       mnuStatistic(AddItem(mnuSysTray, "mnuStatistic", Text("Статистика"))),
+      mnuHistory(AddItem(mnuSysTray, "mnuHistory", Text("История и бюджет"))),
       mnuHelp(AddItem(mnuSysTray, "mnuHelp", Text("Помощь"))),
       mnuAbout(AddItem(mnuSysTray, "mnuAbout", Text("О программе"))),
       mnuExit(AddItem(mnuSysTray, "mnuExit", Text("Выход"))),

@@ -12,6 +12,7 @@ struct ProgramMenus {
     QAction* mnuSettings;
     QAction* mnuIndikator;
     QAction* mnuStatistic;
+    QAction* mnuHistory;  // "История и бюджет"
     QAction* mnuHelp;
     QAction* mnuAbout;
     QAction* mnuExit;

@@ -1,11 +1,16 @@
-// Reports over the stored history: usage per day, the billing period as stored.
+// Reports over the stored history: usage per day, the billing period as stored, and the
+// tables of connections, days and the period that the command-line tool prints and the
+// history window exports, so both give the same bytes.
 #pragma once
 
 #include "history/BillingPeriod.h"
 #include "history/HistoryStore.h"
+#include "history/ReportTable.h"
 
 #include <QDate>
 #include <QList>
+
+#include <optional>
 
 struct DayUsage {
     QDate date;  // a local calendar day
@@ -20,3 +25,13 @@ QList<DayUsage> UsagePerDay(HistoryStore& store, const QDate& first, const QDate
 // to its last sample.
 PeriodReport StoredPeriodReport(HistoryStore& store, const PeriodLimits& limits,
                                 const QDateTime& now);
+
+// One row per connection up at some moment of the local days [from, to] (open ends: all).
+ReportTable ConnectionsTable(HistoryStore& store, const std::optional<QDate>& from,
+                             const std::optional<QDate>& to);
+// One row per local day of [first, last].
+ReportTable DaysTable(HistoryStore& store, const QDate& first, const QDate& last);
+// The last day the days report covers by default: today, within the period.
+QDate DefaultLastDay(const BillingPeriod& period, const QDate& first, const QDate& today);
+// One row: the billing period's report.
+ReportTable PeriodTable(const PeriodReport& report);

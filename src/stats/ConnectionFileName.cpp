@@ -108,3 +108,9 @@ QString DecodeConnectionName(const QString& baseName) {
                kEllipsis;
     return Unescape(baseName);
 }
+
+QString StatisticMonthKey(const QDate& date) {
+    return QStringLiteral("%1.%2")
+        .arg(date.month(), 2, 10, QLatin1Char('0'))
+        .arg(date.year(), 4, 10, QLatin1Char('0'));
+}

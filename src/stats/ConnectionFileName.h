@@ -1,6 +1,7 @@
 // Where a connection's statistics live, and its name made safe as a file name.
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 inline constexpr char kConnectionsFolder[] = "connections";
@@ -27,3 +28,6 @@ QString EncodeConnectionName(const QString& name);
 // whole name, "(без имени)" for the empty one, the kept start and "…" for a shortened
 // one. Any other "%" sequence is kept as it stands.
 QString DecodeConnectionName(const QString& baseName);
+
+// "MM.YYYY": the key of the calendar month a booking goes to.
+QString StatisticMonthKey(const QDate& date);

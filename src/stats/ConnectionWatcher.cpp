@@ -7,17 +7,6 @@
 #include "stats/AddStatistic.h"
 #include "stats/ConnectionFileName.h"
 
-namespace {
-
-// "MM.YYYY": the calendar month a booking goes to.
-QString MonthKey(const QDate& date) {
-    return QStringLiteral("%1.%2")
-        .arg(date.month(), 2, 10, QLatin1Char('0'))
-        .arg(date.year(), 4, 10, QLatin1Char('0'));
-}
-
-}  // namespace
-
 ConnectionWatcher::ConnectionWatcher(ProgramFolder folder, const Clock& clock, QLocale locale)
     : folder_(std::move(folder)), clock_(clock), locale_(std::move(locale)) {}
 
@@ -43,5 +32,5 @@ QString ConnectionWatcher::Book(const LinkSighting& link, const Settings& settin
     const QString file = folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' +
                                              ConnectionFileName(connectionName_));
     qCDebug(lcStats) << "booking" << amount << "for" << connectionName_ << "in" << file;
-    return AddStatistic(MonthKey(clock_.Now().date()), amount, file, locale_);
+    return AddStatistic(StatisticMonthKey(clock_.Now().date()), amount, file, locale_);
 }

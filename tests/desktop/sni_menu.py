@@ -16,7 +16,7 @@ import tempfile
 import time
 
 SKIP = 77
-EXPECTED = ["Настройки", "Индикатор", "Статистика", "Помощь", "О программе", "Выход"]
+EXPECTED = ["Настройки", "Индикатор", "Статистика", "История и бюджет", "Помощь", "О программе", "Выход"]
 WATCHER = "org.kde.StatusNotifierWatcher"
 ITEM_INTERFACE = "org.kde.StatusNotifierItem"
 MENU_INTERFACE = "com.canonical.dbusmenu"

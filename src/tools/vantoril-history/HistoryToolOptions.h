@@ -1,6 +1,8 @@
 // The command line of vantoril-history: which report, over which days, in which format.
 #pragma once
 
+#include "history/ReportTable.h"
+
 #include <QDate>
 #include <QString>
 #include <QStringList>
@@ -9,7 +11,7 @@
 
 struct HistoryToolOptions {
     enum class Command { Connections, Days, Period };
-    enum class Format { Table, Csv, Json };
+    using Format = ReportFormat;
     Command command = Command::Period;
     Format format = Format::Table;
     std::optional<QString> folder;  // the program folder when not given

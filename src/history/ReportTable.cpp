@@ -1,6 +1,7 @@
 // Writing a report in the three formats.
-#include "tools/vantoril-history/ReportTable.h"
+#include "history/ReportTable.h"
 
+#include "history/BillingPeriod.h"
 #include "shell/Numbers.h"
 
 #include <QJsonArray>
@@ -11,8 +12,6 @@
 
 namespace {
 
-constexpr double kBytesPerMb = 1048576.0;
-
 // A moment in local time, ISO 8601 with the offset: 2026-03-10T20:00:00+03:00.
 QString LocalIso(const QDateTime& time) {
     return time.toLocalTime().toOffsetFromUtc(time.toLocalTime().offsetFromUtc()).toString(Qt::ISODate);
@@ -22,13 +21,6 @@ QString LocalIso(const QDateTime& time) {
 QString Fixed(double value, int decimals, QLocale locale) {
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     return locale.toString(RoundHalfEven(value, decimals), 'f', decimals);
-}
-
-QString Duration(int64_t seconds) {
-    return QStringLiteral("%1:%2:%3")
-        .arg(seconds / 3600)
-        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
-        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
 }
 
 double Number(const ReportValue& value) {
@@ -54,7 +46,7 @@ QString TableText(const ReportValue& value, ColumnKind kind, const QLocale& loca
         case ColumnKind::Money:
             return Fixed(Number(value), 2, locale);
         case ColumnKind::Seconds:
-            return Duration(int64_t(Number(value)));
+            return DurationText(int64_t(Number(value)));
         case ColumnKind::Count:
             return QString::number(int64_t(Number(value)));
         case ColumnKind::Flag:
@@ -113,6 +105,13 @@ bool AlignRight(ColumnKind kind) {
 }
 
 }  // namespace
+
+QString DurationText(int64_t seconds) {
+    return QStringLiteral("%1:%2:%3")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'))
+        .arg(seconds % 60, 2, 10, QLatin1Char('0'));
+}
 
 QString AsText(const ReportTable& table, const QLocale& locale) {
     QList<QStringList> cells{{}};
@@ -176,4 +175,16 @@ QString AsJson(const ReportTable& table, bool single) {
                                                                          : list[0].toObject())
                                           : QJsonDocument(list);
     return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
+}
+
+QString Written(const ReportTable& table, ReportFormat format, bool single, const QLocale& locale) {
+    switch (format) {
+        case ReportFormat::Csv:
+            return AsCsv(table);
+        case ReportFormat::Json:
+            return AsJson(table, single);
+        case ReportFormat::Table:
+            break;
+    }
+    return single ? AsTextRecord(table, locale) : AsText(table, locale);
 }

@@ -45,3 +45,10 @@ QString AsCsv(const ReportTable& table);
 QString AsJson(const ReportTable& table, bool single = false);
 // One row as "title: value" lines, for a report of one thing.
 QString AsTextRecord(const ReportTable& table, const QLocale& locale);
+
+enum class ReportFormat { Table, Csv, Json };
+// The report in `format`; `single`: a report of one thing (one object, one record).
+QString Written(const ReportTable& table, ReportFormat format, bool single, const QLocale& locale);
+
+// Seconds as H:MM:SS, the hours not limited to a day.
+QString DurationText(int64_t seconds);

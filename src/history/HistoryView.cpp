@@ -1,0 +1,250 @@
+// Building what the history window shows from the history, the settings and the books.
+#include "history/HistoryView.h"
+
+#include "history/BookedMonths.h"
+#include "history/HistoryMessages.h"
+#include "history/HistoryReports.h"
+#include "history/HistoryStore.h"
+#include "shell/IniFile.h"
+#include "shell/Numbers.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int kMonthsShown = 12;
+
+const QLocale& Russian() {
+    static const QLocale russian(QLocale::Russian, QLocale::Russia);
+    return russian;
+}
+
+// "день", "дня" or "дней" after `count`.
+QString Days(int count) {
+    const int tens = count % 100;
+    const int ones = count % 10;
+    const char* word = (tens >= 11 && tens <= 14) ? "дней"
+                       : ones == 1                ? "день"
+                       : (ones >= 2 && ones <= 4) ? "дня"
+                                                  : "дней";
+    return QString::number(count) + u' ' + QString::fromUtf8(word);
+}
+
+QString DayAndMonth(const QDate& day) {
+    return Russian().toString(day, QStringLiteral("d MMMM"));
+}
+
+QString MonthAndYear(const QDate& month) {
+    QString name = Russian().standaloneMonthName(month.month());
+    if (!name.isEmpty()) name[0] = name[0].toUpper();
+    return name + u' ' + QString::number(month.year());
+}
+
+QString MonthLabel(const QDate& month, bool withYear) {
+    static const char* const kShort[] = {"янв", "фев", "мар", "апр", "май", "июн",
+                                         "июл", "авг", "сен", "окт", "ноя", "дек"};
+    const QString name = QString::fromUtf8(kShort[month.month() - 1]);
+    return withYear ? name + u' ' + QString::number(month.year()) : name;
+}
+
+QString PeriodText(const PeriodReport& report) {
+    const BillingPeriod& period = report.period;
+    const QString from = period.start.year() == period.LastDay().year()
+                             ? DayAndMonth(period.start)
+                             : DayAndMonth(period.start) + u' ' + QString::number(period.start.year());
+    return QStringLiteral("Расчётный период: %1 — %2 %3 г., день %4 из %5")
+        .arg(from, DayAndMonth(period.LastDay()))
+        .arg(period.LastDay().year())
+        .arg(report.daysElapsed + 1)
+        .arg(period.Days());
+}
+
+int Percent(double used, double limit) {
+    return int(RoundHalfEven(100.0 * used / limit));
+}
+
+LimitGauge Gauge(double used, double limit, const QString& usedText, const QString& limitText,
+                 const QString& noLimit) {
+    LimitGauge gauge;
+    gauge.level = LevelOf(used, limit);
+    if (gauge.level == LimitLevel::None) {
+        gauge.text = usedText + QStringLiteral(" — ") + noLimit;
+        return gauge;
+    }
+    gauge.percent = Percent(used, limit);
+    gauge.text = QStringLiteral("%1 из %2 (%3 %)").arg(usedText, limitText).arg(gauge.percent);
+    return gauge;
+}
+
+QString ProjectionText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
+    QString text = QStringLiteral("Прогноз на конец периода: %1, %2")
+                       .arg(MoneyText(report.projectedCost, currency, locale),
+                            MegabytesText(report.projectedMb, locale));
+    if (report.budget > 0 && report.projectedCost > report.budget)
+        text += QStringLiteral(" — больше бюджета на ") +
+                MoneyText(report.projectedCost - report.budget, currency, locale);
+    return text;
+}
+
+QString SafePerDayText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
+    if (!report.safePerDay) return {};
+    if (report.used.cost >= report.budget) return QStringLiteral("Бюджет периода исчерпан");
+    return QStringLiteral("Можно тратить в день: ") + MoneyText(*report.safePerDay, currency, locale);
+}
+
+QList<QDateTime> Midnights(const QDate& first, int count, bool months) {
+    QList<QDateTime> edges;
+    for (int i = 0; i <= count; ++i)
+        edges.append((months ? first.addMonths(i) : first.addDays(i)).startOfDay());
+    return edges;
+}
+
+QList<ChartBar> DayBars(HistoryStore* store, const BillingPeriod& period, const QDate& today) {
+    const QList<Usage> usage =
+        store ? store->UsageBySpans(Midnights(period.start, period.Days(), false)) : QList<Usage>();
+    QList<ChartBar> bars;
+    for (int i = 0; i < period.Days(); ++i) {
+        ChartBar bar;
+        bar.first = period.start.addDays(i);
+        bar.label = QString::number(bar.first.day());
+        bar.usage = usage.value(i);
+        bar.current = bar.first == today;
+        bar.future = bar.first > today;
+        bars.append(bar);
+    }
+    return bars;
+}
+
+// The history's months where it has them; the books' money for those before it began.
+QList<ChartBar> MonthBars(HistoryStore* store, const std::optional<QDateTime>& historyStart,
+                          const ProgramFolder& folder, const QDate& today, const QLocale& locale) {
+    const QDate thisMonth(today.year(), today.month(), 1);
+    const QDate first = thisMonth.addMonths(1 - kMonthsShown);
+    const QList<Usage> usage =
+        store && historyStart ? store->UsageBySpans(Midnights(first, kMonthsShown, true)) : QList<Usage>();
+    const QDate historyMonth = historyStart ? QDate(historyStart->toLocalTime().date().year(),
+                                                    historyStart->toLocalTime().date().month(), 1)
+                                            : thisMonth.addMonths(1);
+    QList<QDate> beforeHistory;
+    for (QDate month = first; month < historyMonth && month <= thisMonth; month = month.addMonths(1))
+        beforeHistory.append(month);
+    const QMap<QDate, double> booked = BookedMonthTotals(folder, beforeHistory, locale);
+    QList<ChartBar> bars;
+    for (int i = 0; i < kMonthsShown; ++i) {
+        ChartBar bar;
+        bar.first = first.addMonths(i);
+        bar.label = MonthLabel(bar.first, i == 0 || bar.first.month() == 1);
+        bar.current = bar.first == thisMonth;
+        if (bar.first < historyMonth) {
+            bar.fromBooks = booked.contains(bar.first);
+            bar.usage.cost = booked.value(bar.first);
+        } else {
+            bar.usage = usage.value(i);
+        }
+        bars.append(bar);
+    }
+    return bars;
+}
+
+QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& period) {
+    QList<ConnectionRow> rows;
+    for (const ConnectionRecord& record : store.Connections(period.StartTime(), period.EndTime())) {
+        ConnectionRow row;
+        row.name = record.name;
+        row.start = record.start.toLocalTime();
+        row.startText = row.start.toString(QStringLiteral("dd.MM.yyyy HH:mm"));
+        row.seconds = record.figures.onlineSeconds;
+        row.durationText = DurationText(row.seconds);
+        row.receivedMb = double(record.figures.usage.received) / kBytesPerMb;
+        row.sentMb = double(record.figures.usage.sent) / kBytesPerMb;
+        row.cost = record.figures.usage.cost;
+        if (record.cutShort)
+            row.state = QStringLiteral("прервано");
+        else if (record.Open())
+            row.state = QStringLiteral("на связи");
+        rows.append(row);
+    }
+    return rows;
+}
+
+QString NoticeOf(const HistoryStore& store) {
+    if (store.LastError().problem == HistoryProblem::NotFound)
+        return QStringLiteral("Истории пока нет: она начнётся с первого соединения, которое "
+                              "учтёт программа.");
+    return HistoryProblemText(store.LastError(), store.Path());
+}
+
+}  // namespace
+
+LimitLevel LevelOf(double used, double limit) {
+    if (!(limit > 0)) return LimitLevel::None;
+    if (used >= limit) return LimitLevel::Exceeded;
+    // 4/5 of the limit, compared without the rounding of 0.8 * limit.
+    if (used * 5 >= limit * 4) return LimitLevel::Warning;
+    return LimitLevel::Ok;
+}
+
+double ChartBar::Value(ChartUnit unit) const {
+    return unit == ChartUnit::Money ? usage.cost : double(usage.Total()) / kBytesPerMb;
+}
+
+QString MoneyText(double value, const QString& currency, const QLocale& locale) {
+    const QString number = locale.toString(RoundHalfEven(value, 2), 'f', 2);
+    return currency.isEmpty() ? number : number + u' ' + currency;
+}
+
+QString MegabytesText(double value, const QLocale& locale) {
+    return locale.toString(RoundHalfEven(value, 2), 'f', 2) + QStringLiteral(" МБ");
+}
+
+QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QString& currency,
+                   const QLocale& locale) {
+    const QString when = span == ChartSpan::Days ? DayAndMonth(bar.first) : MonthAndYear(bar.first);
+    if (bar.future) return when + QStringLiteral(": ещё не наступил");
+    QString text = when + QStringLiteral(": ");
+    if (bar.fromBooks && unit == ChartUnit::Megabytes)
+        text += QStringLiteral("трафик до начала истории неизвестен");
+    else if (unit == ChartUnit::Money)
+        text += MoneyText(bar.usage.cost, currency, locale);
+    else
+        text += MegabytesText(bar.Value(unit), locale);
+    if (bar.fromBooks) text += QStringLiteral(" (по файлам статистики)");
+    if (bar.current) text += span == ChartSpan::Days ? QStringLiteral(", сегодня")
+                                                     : QStringLiteral(", текущий месяц");
+    return text;
+}
+
+HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale) {
+    HistoryView view;
+    const PeriodLimits limits = LimitsOf(LoadSettings(folder));
+    view.currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
+                            folder.AppFilePath(QLatin1String(kSettingsFile)));
+    HistoryStore store(folder.AppFilePath(QLatin1String(kHistoryFile)));
+    const bool open = store.Open(HistoryStore::Mode::ReadOnly);
+    std::optional<QDateTime> historyStart;
+    if (open) {
+        historyStart = store.FirstStart();
+        view.report = StoredPeriodReport(store, limits, now);
+        view.connections = ConnectionRows(store, view.report.period);
+    } else {
+        view.report = BuildPeriodReport(limits, now, Usage{}, std::nullopt);
+    }
+    view.days = DayBars(open ? &store : nullptr, view.report.period, now.date());
+    view.months = MonthBars(open ? &store : nullptr, historyStart, folder, now.date(), locale);
+    if (!open || store.LastError().problem != HistoryProblem::None) view.notice = NoticeOf(store);
+
+    const PeriodReport& report = view.report;
+    view.periodText = PeriodText(report);
+    view.money = Gauge(report.used.cost, report.budget, MoneyText(report.used.cost, view.currency, locale),
+                       MoneyText(report.budget, view.currency, locale),
+                       QStringLiteral("бюджет не задан"));
+    view.traffic = Gauge(report.UsedMb(), report.capMb, MegabytesText(report.UsedMb(), locale),
+                         MegabytesText(report.capMb, locale), QStringLiteral("лимит не задан"));
+    view.projectionText = ProjectionText(report, view.currency, locale);
+    view.daysLeftText = QStringLiteral("Осталось: ") + Days(report.daysLeft) +
+                        QStringLiteral(", сегодня включительно");
+    view.safePerDayText = SafePerDayText(report, view.currency, locale);
+    return view;
+}

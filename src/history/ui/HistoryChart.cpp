@@ -1,0 +1,124 @@
+// The bar chart of the history window.
+#include "history/ui/HistoryChart.h"
+
+#include <QBarCategoryAxis>
+#include <QBarSet>
+#include <QCursor>
+#include <QKeyEvent>
+#include <QStackedBarSeries>
+#include <QToolTip>
+#include <QValueAxis>
+
+#include <algorithm>
+
+namespace {
+
+QBarSet* AddSet(QStackedBarSeries* series, const QString& name, const QColor& colour) {
+    auto* set = new QBarSet(name, series);
+    set->setColor(colour);
+    set->setBorderColor(colour.darker(120));
+    set->setSelectedColor(colour.darker(160));  // the bar chosen with the keyboard
+    series->append(set);
+    return set;
+}
+
+}  // namespace
+
+HistoryChart::HistoryChart(QWidget* parent)
+    : QChartView(parent), series_(new QStackedBarSeries), categories_(new QBarCategoryAxis),
+      values_(new QValueAxis) {
+    history_ = AddSet(series_, QStringLiteral("По истории"), QColor(0x3a, 0x7b, 0xbf));
+    current_ = AddSet(series_, QStringLiteral("Сейчас"), QColor(0xe0, 0x8a, 0x1e));
+    books_ = AddSet(series_, QStringLiteral("По файлам статистики"), QColor(0x9e, 0x9e, 0x9e));
+    series_->setBarWidth(0.8);
+    auto* chart = new QChart;
+    chart->addSeries(series_);
+    chart->addAxis(categories_, Qt::AlignBottom);
+    chart->addAxis(values_, Qt::AlignLeft);
+    series_->attachAxis(categories_);
+    series_->attachAxis(values_);
+    chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setMargins(QMargins(4, 4, 4, 4));
+    chart->setBackgroundRoundness(0);
+    setChart(chart);
+    setRenderHint(QPainter::Antialiasing);
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Диаграмма расхода"));
+    connect(series_, &QStackedBarSeries::hovered, this,
+            [this](bool entered, int index, QBarSet*) { OnHovered(entered, index); });
+}
+
+void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUnit unit,
+                           const QString& currency, const QLocale& locale) {
+    QList<qreal> history, current, books;
+    QStringList labels;
+    captions_.clear();
+    double top = 0;
+    for (const ChartBar& bar : bars) {
+        const double value = bar.Value(unit);
+        const bool known = !(bar.fromBooks && unit == ChartUnit::Megabytes);
+        history.append(!bar.current && !bar.fromBooks ? value : 0);
+        current.append(bar.current && !bar.fromBooks ? value : 0);
+        books.append(bar.fromBooks && known ? value : 0);
+        if (known) top = std::max(top, value);
+        labels.append(bar.label);
+        captions_.append(BarCaption(bar, span, unit, currency, locale));
+    }
+    history_->remove(0, history_->count());
+    current_->remove(0, current_->count());
+    books_->remove(0, books_->count());
+    history_->append(history);
+    current_->append(current);
+    books_->append(books);
+    current_->setLabel(span == ChartSpan::Days ? QStringLiteral("Сегодня")
+                                               : QStringLiteral("Текущий месяц"));
+    categories_->clear();
+    categories_->append(labels);
+    values_->setRange(0, top > 0 ? top * 1.1 : 1);
+    values_->setLabelFormat(unit == ChartUnit::Money ? QStringLiteral("%.2f") : QStringLiteral("%.1f"));
+    values_->setTitleText(unit == ChartUnit::Money
+                              ? (currency.isEmpty() ? QStringLiteral("Деньги") : currency)
+                              : QStringLiteral("МБ"));
+    values_->applyNiceNumbers();
+    chosen_ = std::min<int>(chosen_, int(captions_.size()) - 1);
+    if (chosen_ >= 0) Q_EMIT figureChanged(captions_[chosen_]);
+}
+
+void HistoryChart::ChooseBar(int index) {
+    if (captions_.isEmpty()) return;
+    chosen_ = std::clamp(index, 0, int(captions_.size()) - 1);
+    for (QBarSet* set : {history_, current_, books_}) {
+        set->deselectAllBars();
+        set->selectBar(chosen_);
+    }
+    setAccessibleDescription(captions_[chosen_]);
+    Q_EMIT figureChanged(captions_[chosen_]);
+}
+
+void HistoryChart::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+        case Qt::Key_Left:
+            ChooseBar(chosen_ < 0 ? int(captions_.size()) - 1 : chosen_ - 1);
+            return;
+        case Qt::Key_Right:
+            ChooseBar(chosen_ + 1);
+            return;
+        case Qt::Key_Home:
+            ChooseBar(0);
+            return;
+        case Qt::Key_End:
+            ChooseBar(int(captions_.size()) - 1);
+            return;
+        default:
+            QChartView::keyPressEvent(event);
+    }
+}
+
+void HistoryChart::OnHovered(bool entered, int index) {
+    if (!entered || index < 0 || index >= captions_.size()) {
+        QToolTip::hideText();
+        return;
+    }
+    QToolTip::showText(QCursor::pos(), captions_[index], this);
+    Q_EMIT figureChanged(captions_[index]);
+}

@@ -1,0 +1,325 @@
+// The history window: thin over LoadHistoryView, BudgetSettings and the export.
+#include "history/ui/HistoryWindow.h"
+
+#include "history/ui/BudgetGroup.h"
+#include "history/ui/HistoryChart.h"
+#include "shell/Clock.h"
+#include "shell/Settings.h"
+#include "shell/ui/WindowLook.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSortFilterProxyModel>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kRefreshMs = 60 * 1000;
+constexpr int kSortRole = Qt::UserRole + 1;
+
+struct ExportChoice {
+    QString filter;
+    ExportKind kind;
+    ReportFormat format;
+    QString extension;
+};
+
+const QList<ExportChoice>& ExportChoices() {
+    static const QList<ExportChoice> choices{
+        {QStringLiteral("Соединения периода, CSV (*.csv)"), ExportKind::Connections, ReportFormat::Csv, QStringLiteral("csv")},
+        {QStringLiteral("Соединения периода, JSON (*.json)"), ExportKind::Connections, ReportFormat::Json, QStringLiteral("json")},
+        {QStringLiteral("Дни периода, CSV (*.csv)"), ExportKind::Days, ReportFormat::Csv, QStringLiteral("csv")},
+        {QStringLiteral("Дни периода, JSON (*.json)"), ExportKind::Days, ReportFormat::Json, QStringLiteral("json")},
+    };
+    return choices;
+}
+
+const char* LevelName(LimitLevel level) {
+    switch (level) {
+        case LimitLevel::None:
+            return "none";
+        case LimitLevel::Ok:
+            return "ok";
+        case LimitLevel::Warning:
+            return "warning";
+        case LimitLevel::Exceeded:
+            return "critical";
+    }
+    return "none";
+}
+
+QColor LevelColour(LimitLevel level) {
+    switch (level) {
+        case LimitLevel::Warning:
+            return QColor(0xf0, 0xa2, 0x02);
+        case LimitLevel::Exceeded:
+            return QColor(0xc6, 0x28, 0x28);
+        default:
+            return QColor(0x2e, 0x7d, 0x32);
+    }
+}
+
+void ShowGauge(QProgressBar* bar, const LimitGauge& gauge) {
+    bar->setVisible(gauge.level != LimitLevel::None);
+    bar->setValue(std::min(gauge.percent, 100));
+    bar->setFormat(gauge.text);
+    bar->setProperty("level", QLatin1String(LevelName(gauge.level)));
+    bar->setAccessibleDescription(gauge.text);
+    QPalette palette = bar->palette();
+    palette.setColor(QPalette::Highlight, LevelColour(gauge.level));
+    bar->setPalette(palette);
+}
+
+QProgressBar* AddGauge(const char* name, const QString& accessibleName, QWidget* parent) {
+    auto* bar = new QProgressBar(parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setAccessibleName(accessibleName);
+    bar->setRange(0, 100);
+    bar->setTextVisible(true);
+    bar->setAlignment(Qt::AlignCenter);
+    return bar;
+}
+
+QLabel* AddText(const char* name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    label->setWordWrap(true);
+    return label;
+}
+
+QRadioButton* AddChoice(const char* name, const QString& caption, QButtonGroup* group,
+                        QLayout* layout) {
+    auto* button = new QRadioButton(caption);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(QString(caption).remove(u'&'));
+    group->addButton(button);
+    layout->addWidget(button);
+    return button;
+}
+
+QStandardItem* Cell(const QString& text, const QVariant& sortValue, bool number) {
+    auto* item = new QStandardItem(text);
+    item->setData(sortValue, kSortRole);
+    item->setEditable(false);
+    if (number) item->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return item;
+}
+
+}  // namespace
+
+HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
+                             QWidget* parent, SaveFileChooser chooser)
+    : QDialog(parent), folder_(std::move(folder)), clock_(clock), locale_(std::move(locale)),
+      chooser_(std::move(chooser)) {
+    setObjectName(QStringLiteral("HistoryWindow"));
+    setWindowTitle(QStringLiteral("История и бюджет"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
+    setWindowIcon(ProgramIcon());
+    BuildControls();
+    budget_->ShowLimits(LimitsOf(LoadSettings(folder_)));
+    Reload();
+    resize(860, 700);
+    CentreOnScreen(*this);
+    refresh_ = new QTimer(this);
+    refresh_->setInterval(kRefreshMs);
+    connect(refresh_, &QTimer::timeout, this, &HistoryWindow::Reload);
+    refresh_->start();
+}
+
+void HistoryWindow::BuildControls() {
+    period_ = AddText("period", this);
+    QFont bold = period_->font();
+    bold.setBold(true);
+    period_->setFont(bold);
+    moneyBar_ = AddGauge("moneyBar", QStringLiteral("Потрачено из бюджета"), this);
+    trafficBar_ = AddGauge("trafficBar", QStringLiteral("Трафик из лимита"), this);
+    projection_ = AddText("projection", this);
+    daysLeft_ = AddText("daysLeft", this);
+    safePerDay_ = AddText("safePerDay", this);
+    notice_ = AddText("notice", this);
+
+    auto* gauges = new QGridLayout;
+    gauges->addWidget(new QLabel(QStringLiteral("Деньги:"), this), 0, 0);
+    gauges->addWidget(moneyBar_, 0, 1);
+    gauges->addWidget(new QLabel(QStringLiteral("Трафик:"), this), 1, 0);
+    gauges->addWidget(trafficBar_, 1, 1);
+    gauges->setColumnStretch(1, 1);
+    auto* figures = new QHBoxLayout;
+    figures->addWidget(daysLeft_);
+    figures->addWidget(safePerDay_);
+    figures->addStretch();
+
+    auto* switches = new QHBoxLayout;
+    auto* spans = new QButtonGroup(this);
+    byDays_ = AddChoice("byDays", QStringLiteral("По д&ням периода"), spans, switches);
+    byMonths_ = AddChoice("byMonths", QStringLiteral("По &месяцам за год"), spans, switches);
+    switches->addSpacing(24);
+    auto* units = new QButtonGroup(this);
+    money_ = AddChoice("byMoney", QStringLiteral("Д&еньги"), units, switches);
+    megabytes_ = AddChoice("byMegabytes", QStringLiteral("Трафи&к, МБ"), units, switches);
+    switches->addStretch();
+    byDays_->setChecked(true);
+    money_->setChecked(true);
+    chart_ = new HistoryChart(this);
+    chart_->setObjectName(QStringLiteral("chart"));
+    chart_->setMinimumHeight(220);
+    figure_ = AddText("figure", this);
+    figure_->setText(QStringLiteral("Наведите указатель на столбик или выберите его стрелками."));
+    connect(chart_, &HistoryChart::figureChanged, figure_, &QLabel::setText);
+    for (QRadioButton* button : {byDays_, byMonths_, money_, megabytes_})
+        connect(button, &QRadioButton::toggled, this, [this](bool on) {
+            if (on) ShowChart();
+        });
+
+    connections_ = new QStandardItemModel(this);
+    connections_->setHorizontalHeaderLabels(
+        {QStringLiteral("Соединение"), QStringLiteral("Начало"), QStringLiteral("Длительность"),
+         QStringLiteral("Принято, МБ"), QStringLiteral("Отправлено, МБ"), QStringLiteral("Стоимость"),
+         QStringLiteral("Примечание")});
+    sorted_ = new QSortFilterProxyModel(this);
+    sorted_->setSourceModel(connections_);
+    sorted_->setSortRole(kSortRole);
+    table_ = new QTableView(this);
+    table_->setObjectName(QStringLiteral("connections"));
+    table_->setAccessibleName(QStringLiteral("Соединения периода"));
+    table_->setModel(sorted_);
+    table_->setSortingEnabled(true);
+    table_->sortByColumn(1, Qt::DescendingOrder);
+    table_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table_->setAlternatingRowColors(true);
+    table_->verticalHeader()->hide();
+    table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->setTabKeyNavigation(false);
+    auto* tableTitle = new QLabel(QStringLiteral("Соединения пер&иода:"), this);
+    tableTitle->setBuddy(table_);
+
+    budget_ = new BudgetGroup(folder_, locale_, this);
+    connect(budget_, &BudgetGroup::saved, this, &HistoryWindow::Reload);
+
+    auto* exportButton = new QPushButton(QStringLiteral("&Экспорт…"), this);
+    exportButton->setObjectName(QStringLiteral("export"));
+    exportButton->setAccessibleName(QStringLiteral("Экспорт"));
+    exportButton->setToolTip(QStringLiteral("Записать соединения или дни периода в файл CSV или JSON"));
+    exportButton->setAutoDefault(false);
+    connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
+    auto* closeButton = new QPushButton(QStringLiteral("&Закрыть"), this);
+    closeButton->setObjectName(QStringLiteral("close"));
+    closeButton->setAutoDefault(false);
+    connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
+    status_ = AddText("status", this);
+    status_->setAccessibleName(QStringLiteral("Сообщение"));
+
+    auto* actions = new QVBoxLayout;
+    actions->addWidget(budget_);
+    actions->addStretch();
+    actions->addWidget(status_);
+    actions->addWidget(exportButton);
+    actions->addWidget(closeButton);
+    auto* lower = new QHBoxLayout;
+    auto* tableColumn = new QVBoxLayout;
+    tableColumn->addWidget(tableTitle);
+    tableColumn->addWidget(table_);
+    lower->addLayout(tableColumn, 1);
+    lower->addLayout(actions);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(period_);
+    layout->addLayout(gauges);
+    layout->addWidget(projection_);
+    layout->addLayout(figures);
+    layout->addWidget(notice_);
+    layout->addLayout(switches);
+    layout->addWidget(chart_, 3);
+    layout->addWidget(figure_);
+    layout->addLayout(lower, 2);
+}
+
+void HistoryWindow::Reload() {
+    view_ = LoadHistoryView(folder_, clock_.Now(), locale_);
+    ShowSummary();
+    ShowChart();
+    ShowConnections();
+}
+
+void HistoryWindow::ShowSummary() {
+    period_->setText(view_.periodText);
+    ShowGauge(moneyBar_, view_.money);
+    ShowGauge(trafficBar_, view_.traffic);
+    const bool noLimits =
+        view_.money.level == LimitLevel::None && view_.traffic.level == LimitLevel::None;
+    QString figures = noLimits ? QStringLiteral("Потрачено: %1; трафик: %2. Бюджет и лимит "
+                                                "можно задать в группе «Бюджет».")
+                                     .arg(view_.money.text, view_.traffic.text)
+                               : QString();
+    projection_->setText(figures.isEmpty() ? view_.projectionText
+                                           : figures + u'\n' + view_.projectionText);
+    daysLeft_->setText(view_.daysLeftText);
+    safePerDay_->setText(view_.safePerDayText);
+    safePerDay_->setVisible(!view_.safePerDayText.isEmpty());
+    notice_->setText(view_.notice);
+    notice_->setVisible(!view_.notice.isEmpty());
+}
+
+void HistoryWindow::ShowChart() {
+    const bool days = byDays_->isChecked();
+    chart_->SetBars(days ? view_.days : view_.months, days ? ChartSpan::Days : ChartSpan::Months,
+                    money_->isChecked() ? ChartUnit::Money : ChartUnit::Megabytes, view_.currency,
+                    locale_);
+}
+
+void HistoryWindow::ShowConnections() {
+    connections_->removeRows(0, connections_->rowCount());
+    const auto fixed = [this](double value) { return locale_.toString(value, 'f', 2); };
+    for (const ConnectionRow& row : view_.connections) {
+        connections_->appendRow({Cell(row.name, row.name.toLower(), false),
+                                 Cell(row.startText, row.start, false),
+                                 Cell(row.durationText, qint64(row.seconds), true),
+                                 Cell(fixed(row.receivedMb), row.receivedMb, true),
+                                 Cell(fixed(row.sentMb), row.sentMb, true),
+                                 Cell(MoneyText(row.cost, view_.currency, locale_), row.cost, true),
+                                 Cell(row.state, row.state, false)});
+    }
+}
+
+void HistoryWindow::Export() {
+    QStringList filters;
+    for (const ExportChoice& choice : ExportChoices()) filters.append(choice.filter);
+    QString chosenFilter = filters.first();
+    QString path = chooser_(this, filters, &chosenFilter);
+    if (path.isEmpty()) return;
+    const qsizetype index = std::max<qsizetype>(filters.indexOf(chosenFilter), 0);
+    const ExportChoice& choice = ExportChoices()[index];
+    if (QFileInfo(path).suffix().isEmpty()) path += u'.' + choice.extension;
+    QString error;
+    if (ExportPeriod(folder_, clock_.Now(), choice.kind, choice.format, path, &error)) {
+        status_->setStyleSheet(QString());
+        status_->setText(QStringLiteral("Записано в «%1».").arg(QDir::toNativeSeparators(path)));
+    } else {
+        status_->setStyleSheet(QStringLiteral("color: #b71c1c;"));
+        status_->setText(error);
+    }
+}
+
+QString HistoryWindow::AskForSaveFile(QWidget* parent, const QStringList& filters,
+                                      QString* chosenFilter) {
+    return QFileDialog::getSaveFileName(parent, QStringLiteral("Экспорт истории"),
+                                        QDir::homePath() + QStringLiteral("/vantoril-history"),
+                                        filters.join(QStringLiteral(";;")), chosenFilter);
+}

@@ -1,0 +1,73 @@
+// The window "История и бюджет": the billing period at a glance, a chart of days or
+// months, the period's connections, the budget settings and the export.
+#pragma once
+
+#include "history/HistoryExport.h"
+#include "history/HistoryView.h"
+#include "shell/ProgramFolder.h"
+
+#include <QDialog>
+#include <QLocale>
+
+#include <functional>
+
+class BudgetGroup;
+class Clock;
+class HistoryChart;
+class QLabel;
+class QProgressBar;
+class QRadioButton;
+class QSortFilterProxyModel;
+class QStandardItemModel;
+class QTableView;
+class QTimer;
+
+// Not modal. Everything it shows comes from LoadHistoryView; it reloads every minute (the
+// history takes a sample a minute) and after the budget is saved.
+class HistoryWindow : public QDialog {
+    Q_OBJECT
+public:
+    // Asks where to export: the path (empty: cancelled) and the chosen filter.
+    using SaveFileChooser =
+        std::function<QString(QWidget* parent, const QStringList& filters, QString* chosenFilter)>;
+
+    HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
+                  QWidget* parent = nullptr, SaveFileChooser chooser = AskForSaveFile);
+
+    void Reload();
+    void Export();
+    const HistoryView& View() const { return view_; }
+
+    static QString AskForSaveFile(QWidget* parent, const QStringList& filters, QString* chosenFilter);
+
+private:
+    void BuildControls();
+    void ShowSummary();
+    void ShowChart();
+    void ShowConnections();
+
+    ProgramFolder folder_;
+    const Clock& clock_;
+    QLocale locale_;
+    SaveFileChooser chooser_;
+    HistoryView view_;
+    QLabel* period_ = nullptr;
+    QProgressBar* moneyBar_ = nullptr;
+    QProgressBar* trafficBar_ = nullptr;
+    QLabel* projection_ = nullptr;
+    QLabel* daysLeft_ = nullptr;
+    QLabel* safePerDay_ = nullptr;
+    QLabel* notice_ = nullptr;
+    QRadioButton* byDays_ = nullptr;
+    QRadioButton* byMonths_ = nullptr;
+    QRadioButton* money_ = nullptr;
+    QRadioButton* megabytes_ = nullptr;
+    HistoryChart* chart_ = nullptr;
+    QLabel* figure_ = nullptr;
+    QStandardItemModel* connections_ = nullptr;
+    QSortFilterProxyModel* sorted_ = nullptr;
+    QTableView* table_ = nullptr;
+    BudgetGroup* budget_ = nullptr;
+    QLabel* status_ = nullptr;
+    QTimer* refresh_ = nullptr;
+};
