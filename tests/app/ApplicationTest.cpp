@@ -146,6 +146,28 @@ TEST_F(ProgramMenusTest, stayOnTopFollowsTheCheckMarkAlsoAfterAReload) {
     EXPECT_FALSE(onTop());
 }
 
+TEST_F(ProgramMenusTest, historyOpensOneWindowAndBringsItBack) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    const auto historyWindows = [] {
+        QList<QWidget*> found;
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == u"HistoryWindow" && w->isVisible()) found.append(w);
+        return found;
+    };
+    Item("mnuHistory").trigger();
+    ASSERT_EQ(historyWindows().size(), 1);
+    QWidget* window = historyWindows().first();
+    window->showMinimized();
+    app->ShowHistory();  // as the bus asks for it
+    ASSERT_EQ(historyWindows().size(), 1);
+    EXPECT_EQ(historyWindows().first(), window);
+    EXPECT_FALSE(window->isMinimized());
+    window->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(historyWindows().isEmpty());
+}
+
 TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
     WriteSettings("hide_start=1\r\n");
     Run();

@@ -221,6 +221,7 @@ void HistoryWindow::BuildControls() {
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
     auto* closeButton = new QPushButton(QStringLiteral("&Закрыть"), this);
     closeButton->setObjectName(QStringLiteral("close"));
+    closeButton->setAccessibleName(QStringLiteral("Закрыть"));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     status_ = AddText("status", this);
