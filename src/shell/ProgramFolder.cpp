@@ -13,9 +13,9 @@ ProgramFolder::ProgramFolder(QString path) : path_(std::move(path)) {}
 
 namespace {
 
-// The files of the program that an installation ships and a portable folder holds.
-const char* const kProgramFiles[] = {"inet.conf", "tar.dat", "tar.money.dat", "script.vsc",
-                                     "history.sqlite"};
+// The files of the program that an installation ships or a portable folder holds.
+const char* const kProgramFiles[] = {"inet.conf",  "tar.dat",        "tar.money.dat",
+                                     "script.vsc", "history.sqlite", "help.chm"};
 const char kConnections[] = "connections";
 
 // Why the folder beside the executable is or is not the program folder.

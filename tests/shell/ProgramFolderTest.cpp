@@ -28,6 +28,7 @@ protected:
         install.Write(QStringLiteral("bin/inet.conf"), "[Vantoril]\r\nTransparent=100\r\n");
         install.Write(QStringLiteral("bin/connections/Work.vlg"), "[Statistic]\r\n03.2008=7\r\n");
         install.Write(QStringLiteral("bin/history.sqlite"), "history");
+        install.Write(QStringLiteral("bin/help.chm"), "help");
     }
     QByteArray UserFile(const QString& name) const {
         return install.Read(QStringLiteral("home/Vantoril/") + name);
@@ -91,6 +92,7 @@ TEST_F(ProgramFolderTest, folderOfAnotherUserIsSaidAndItsFilesCopiedWithoutRepla
     EXPECT_EQ(UserFile(QStringLiteral("connections/Work.vlg")), "[Statistic]\r\n03.2008=7\r\n");
     EXPECT_EQ(UserFile(QStringLiteral("tar.money.dat")), "shipped");
     EXPECT_EQ(UserFile(QStringLiteral("history.sqlite")), "history");
+    EXPECT_EQ(UserFile(QStringLiteral("help.chm")), "help");
     EXPECT_EQ(UserFile(QStringLiteral("tar.dat")), "mine");
     EXPECT_EQ(QFile::permissions(mine) & (QFile::ReadOther | QFile::ReadGroup), 0);
     EXPECT_TRUE(QFile::permissions(sources.userFolder + QStringLiteral("/inet.conf")) &
