@@ -61,9 +61,9 @@ void LintOperands(LintContext& context, const ScriptCondition& cut) {
         context.Warn(QStringLiteral("справа от сравнения не одно слово, а %1: условие ничего "
                                     "не вычисляет")
                          .arg(Quoted(cut.right)));
-    } else {
-        LintOperandWord(context, cut.right);
+        return;
     }
+    LintOperandWord(context, cut.right);
     LintFractionalComparison(context, cut);
 }
 

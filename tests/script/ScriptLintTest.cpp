@@ -41,7 +41,8 @@ TEST(LintConditions, unknownComparisonsExtraBlanksAndExpressionsAreNamed) {
     EXPECT_TRUE(
         WarnsOnce(Lint({"if (DL => 0) then message('x')"}), 1, "неизвестное сравнение «=>»"));
     EXPECT_TRUE(WarnsOnce(Lint({"if (DL  > 1) then message('x')"}), 1, "больше одного пробела"));
-    EXPECT_TRUE(WarnsOnce(Lint({"if (DL > 1 + 2) then message('x')"}), 1, "не одно слово"));
+    EXPECT_TRUE(WarnsOnce(Lint({"if (DL > 1 + 2) then message('x')"}, RussianLocale()), 1,
+                          "не одно слово"));
     for (const char* comparison : {">", "<", "<>", ">=", "<=", "="}) {
         const QByteArray line = QByteArray("if (DL ") + comparison + " 1) then message('x')";
         EXPECT_TRUE(Lint({line.constData()}).isEmpty()) << comparison;
