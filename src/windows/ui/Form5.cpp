@@ -111,9 +111,8 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     connect(warnings_, &QListWidget::itemActivated, this, &Form5::GoToWarning);
     connect(warnings_, &QListWidget::itemClicked, this, &Form5::GoToWarning);
 
-    auto* help = new QLabel(QStringLiteral("<a href=\"help\">") + tr("Справка") +
-                                QStringLiteral("</a>"),
-                            this);
+    auto* help = new QLabel(
+        QStringLiteral("<a href=\"help\">") + tr("Справка") + QStringLiteral("</a>"), this);
     help->setObjectName(QStringLiteral("HelpLink"));
     help->setGeometry(scale_.Rect(3720, 120, 960, 495));
     help->setToolTip(tr("Справка по языку сценариев (F1)"));
@@ -201,13 +200,14 @@ void Form5::Check() {
 void Form5::ShowWarnings(const QString& code) {
     warnings_->clear();
     for (const LintWarning& warning : LintScript(code, locale_)) {
-        auto* item = new QListWidgetItem(
-            tr("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
+        auto* item =
+            new QListWidgetItem(tr("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
         item->setData(Qt::UserRole, warning.line);
     }
     const bool any = warnings_->count() > 0;
     warnings_->setVisible(any);
-    setFixedSize(scale_.Length(5520), scale_.Length(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
+    setFixedSize(scale_.Length(5520),
+                 scale_.Length(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
 }
 
 void Form5::GoToWarning(QListWidgetItem* item) {
