@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     for (int64_t at :
          {int64_t(0), int64_t(1), int64_t(999), int64_t(123456789), INT64_MAX / 2, INT64_MAX}) {
         const ScenarioScript::Moment moment = script->At(at);
-        if (moment.state != ScenarioScript::State::Connected && moment.stats.dwBytesRcved != 0)
+        if (moment.state != ScenarioScript::State::Connected && moment.stats.bytesReceived != 0)
             __builtin_trap();
     }
     return 0;

@@ -46,7 +46,7 @@ const QString kTitle = QStringLiteral("Vantoril");
 ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
     const double cost =
         RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    return {{int64_t(counters.Stats.dwBytesRcved), int64_t(counters.Stats.dwBytesXmited), cost},
+    return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent), cost},
             counters.OnlineSeconds};
 }
 }  // namespace

@@ -37,15 +37,15 @@ IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t ta
     const bool byTraffic = tariffType == 0;
     const bool byTime = tariffType == 1;
     IndicatorLines lines;
-    lines.Label2 = WithCost(Text("Получено:") + ' ' + NumberText(counters.RecvMB, locale),
-                            byTraffic, counters.RecvCost, locale);
-    lines.Label3 = WithCost(Text("Передано:") + ' ' + NumberText(counters.SentMB, locale),
-                            byTraffic, counters.SentCost, locale);
-    lines.Label4 = WithCost(Text("Всего:") + ' ' + NumberText(counters.TotalMB, locale), byTraffic,
-                            counters.TotalCost, locale);
-    lines.Label5 = Text("Скорость:") + ' ' + QString::number(counters.LinkBps);
-    lines.Label6 = QStringLiteral("IP: ") + localAddress;
-    lines.Label7 = WithCost(Text("Время:") + ' ' + OnlineTimeText(counters.OnlineSeconds, locale),
+    lines.received = WithCost(Text("Получено:") + ' ' + NumberText(counters.RecvMB, locale),
+                              byTraffic, counters.RecvCost, locale);
+    lines.sent = WithCost(Text("Передано:") + ' ' + NumberText(counters.SentMB, locale), byTraffic,
+                          counters.SentCost, locale);
+    lines.total = WithCost(Text("Всего:") + ' ' + NumberText(counters.TotalMB, locale), byTraffic,
+                           counters.TotalCost, locale);
+    lines.speed = Text("Скорость:") + ' ' + QString::number(counters.LinkBps);
+    lines.address = QStringLiteral("IP: ") + localAddress;
+    lines.online = WithCost(Text("Время:") + ' ' + OnlineTimeText(counters.OnlineSeconds, locale),
                             byTime, counters.TimeCost, locale);
     return lines;
 }

@@ -9,12 +9,12 @@
 struct TrafficCounters;
 
 struct IndicatorLines {
-    QString Label2;  // received MB, and its cost by traffic
-    QString Label3;  // sent MB, and its cost by traffic
-    QString Label4;  // total MB, and its cost by traffic
-    QString Label5;  // link speed, bit/s
-    QString Label6;  // local IP address
-    QString Label7;  // time online, and its cost by time
+    QString received;  // received MB, and its cost by traffic
+    QString sent;      // sent MB, and its cost by traffic
+    QString total;     // total MB, and its cost by traffic
+    QString speed;     // link speed, bit/s
+    QString address;   // local IP address
+    QString online;    // time online, and its cost by time
 };
 
 // Tariff type 0 adds the traffic costs, 1 the time cost, any other value no cost.

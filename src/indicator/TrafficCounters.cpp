@@ -36,11 +36,11 @@ int64_t SpeedOf(uint64_t bps) {
 TrafficCounters ComputeTrafficCounters(const LinkStats& stats, float rate) {
     TrafficCounters counters;
     counters.Stats = stats;
-    counters.RecvMB = MegabytesOf(stats.dwBytesRcved);
-    counters.SentMB = MegabytesOf(stats.dwBytesXmited);
+    counters.RecvMB = MegabytesOf(stats.bytesReceived);
+    counters.SentMB = MegabytesOf(stats.bytesSent);
     counters.TotalMB = counters.SentMB + counters.RecvMB;
-    counters.LinkBps = SpeedOf(stats.dwBps);
-    counters.OnlineSeconds = RoundToInt32(static_cast<double>(stats.dwConnectDuration) / 1000.0);
+    counters.LinkBps = SpeedOf(stats.bitsPerSecond);
+    counters.OnlineSeconds = RoundToInt32(static_cast<double>(stats.connectedMs) / 1000.0);
     counters.RecvCost = TrafficCost(counters.RecvMB, rate);
     counters.SentCost = TrafficCost(counters.SentMB, rate);
     counters.TotalCost = counters.SentCost + counters.RecvCost;

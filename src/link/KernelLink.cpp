@@ -110,8 +110,8 @@ void KernelLink::BeginConnection(const QString& name) {
     lastIfindex_ = ifindex;
     baseline_ = LinkStats();
     if (reused) {
-        baseline_.dwBytesRcved = rx_.ReadCounter().value_or(0);
-        baseline_.dwBytesXmited = tx_.ReadCounter().value_or(0);
+        baseline_.bytesReceived = rx_.ReadCounter().value_or(0);
+        baseline_.bytesSent = tx_.ReadCounter().value_or(0);
     }
     const PidFile pidFile = ReadPidFile(name);
     pid_ = pidFile.pid;
@@ -153,12 +153,11 @@ LinkStats KernelLink::GetLinkStats() {
     if (!Poll()) return {};
     LinkStats stats;
     const uint64_t rx = rx_.ReadCounter().value_or(0), tx = tx_.ReadCounter().value_or(0);
-    stats.dwBytesRcved = rx >= baseline_.dwBytesRcved ? rx - baseline_.dwBytesRcved : rx;
-    stats.dwBytesXmited = tx >= baseline_.dwBytesXmited ? tx - baseline_.dwBytesXmited : tx;
+    stats.bytesReceived = rx >= baseline_.bytesReceived ? rx - baseline_.bytesReceived : rx;
+    stats.bytesSent = tx >= baseline_.bytesSent ? tx - baseline_.bytesSent : tx;
     // ppp has no speed and tun reports a made-up one: nothing worth showing.
-    stats.dwBps = 0;
-    stats.dwConnectDuration =
-        static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    stats.bitsPerSecond = 0;
+    stats.connectedMs = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
     return stats;
 }
 

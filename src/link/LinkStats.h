@@ -6,14 +6,14 @@
 // Every field counts from zero when the connection is made. The counters are 64-bit:
 // Linux counts past 4 GiB, and a 32-bit record would wrap on a modern connection.
 struct LinkStats {
-    uint64_t dwBytesRcved = 0;       // bytes received since the connection was made
-    uint64_t dwBytesXmited = 0;      // bytes sent since the connection was made
-    uint64_t dwBps = 0;              // link speed as the link layer reports it, bit/s
-    uint64_t dwConnectDuration = 0;  // milliseconds since the connection was made
+    uint64_t bytesReceived = 0;  // bytes received since the connection was made
+    uint64_t bytesSent = 0;      // bytes sent since the connection was made
+    uint64_t bitsPerSecond = 0;  // link speed as the link layer reports it, bit/s
+    uint64_t connectedMs = 0;    // milliseconds since the connection was made
 
     bool operator==(const LinkStats& other) const {
-        return dwBytesRcved == other.dwBytesRcved && dwBytesXmited == other.dwBytesXmited &&
-               dwBps == other.dwBps && dwConnectDuration == other.dwConnectDuration;
+        return bytesReceived == other.bytesReceived && bytesSent == other.bytesSent &&
+               bitsPerSecond == other.bitsPerSecond && connectedMs == other.connectedMs;
     }
     bool operator!=(const LinkStats& other) const { return !(*this == other); }
 };

@@ -190,11 +190,10 @@ LinkStats NetworkManagerLink::GetLinkStats() {
     ReadCounters(&rx, &tx);
     LinkStats stats;
     // Counters below the baseline mean the interface was made anew: they count from zero.
-    stats.dwBytesRcved = rx >= baselineRx_ ? rx - baselineRx_ : rx;
-    stats.dwBytesXmited = tx >= baselineTx_ ? tx - baselineTx_ : tx;
-    stats.dwBps = watched_.bps;
-    stats.dwConnectDuration =
-        static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    stats.bytesReceived = rx >= baselineRx_ ? rx - baselineRx_ : rx;
+    stats.bytesSent = tx >= baselineTx_ ? tx - baselineTx_ : tx;
+    stats.bitsPerSecond = watched_.bps;
+    stats.connectedMs = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
     return stats;
 }
 

@@ -154,17 +154,17 @@ ScenarioScript::Moment ScenarioScript::At(int64_t elapsedMs) const {
     moment.connection = pass * static_cast<int64_t>(lines_.size()) + line.connectionStart;
     if (line.state != State::Connected) return moment;
 
-    moment.stats.dwBps = line.bps;
-    moment.stats.dwConnectDuration = static_cast<uint64_t>(at - lines_[line.connectedSince].time);
-    moment.stats.dwBytesRcved = line.rx;
-    moment.stats.dwBytesXmited = line.tx;
+    moment.stats.bitsPerSecond = line.bps;
+    moment.stats.connectedMs = static_cast<uint64_t>(at - lines_[line.connectedSince].time);
+    moment.stats.bytesReceived = line.rx;
+    moment.stats.bytesSent = line.tx;
     const bool growsToNext = index + 1 < lines_.size() &&
                              lines_[index + 1].state == State::Connected &&
                              lines_[index + 1].connectionStart == line.connectionStart;
     if (growsToNext) {
         const Line& next = lines_[index + 1];
-        moment.stats.dwBytesRcved = Between(line.rx, next.rx, line.time, next.time, at);
-        moment.stats.dwBytesXmited = Between(line.tx, next.tx, line.time, next.time, at);
+        moment.stats.bytesReceived = Between(line.rx, next.rx, line.time, next.time, at);
+        moment.stats.bytesSent = Between(line.tx, next.tx, line.time, next.time, at);
     }
     return moment;
 }

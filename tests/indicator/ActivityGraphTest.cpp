@@ -20,12 +20,12 @@ int ColumnHeight(const QImage& chart, int x) {
 int ColumnFor(uint64_t bytes) {
     FakeLink link;
     link.connected = true;
-    link.stats.dwBps = 48000;
-    link.stats.dwBytesRcved = 100000;
+    link.stats.bitsPerSecond = 48000;
+    link.stats.bytesReceived = 100000;
     TrafficCounters counters;
     ActivityGraph graph;
     graph.Tick(link, counters);  // the first tick charts everything since the connection began
-    link.stats.dwBytesRcved += bytes;
+    link.stats.bytesReceived += bytes;
     graph.Tick(link, counters);
     return ColumnHeight(graph.Chart(), kGraphWidth - 1);
 }
@@ -83,8 +83,8 @@ TEST(GraphTick, standsStillWhileTheLinkIsDown) {
 TEST(GraphTick, copiesTheStatisticsIntoTheCounters) {
     FakeLink link;
     link.connected = true;
-    link.stats.dwBytesRcved = 1234;
-    link.stats.dwBps = 48000;
+    link.stats.bytesReceived = 1234;
+    link.stats.bitsPerSecond = 48000;
     TrafficCounters counters;
     ActivityGraph graph;
     graph.Tick(link, counters);

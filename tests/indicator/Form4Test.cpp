@@ -21,9 +21,9 @@ using Form4Window = IndicatorFixture;
 TEST_F(Form4Window, showsTheCountersOfThePreviousTickUnderTheCaptionOfTheLink) {
     WriteSettings("Type_tar=2\r\nTransparent=255\r\n");
     link.connected = true;
-    link.stats.dwBytesRcved = 1572864;
-    link.stats.dwBps = 48000;
-    link.stats.dwConnectDuration = 3725000;
+    link.stats.bytesReceived = 1572864;
+    link.stats.bitsPerSecond = 48000;
+    link.stats.connectedMs = 3725000;
     auto form = LoadIndicator();  // the load's tick computes; the display still shows zeros
     EXPECT_EQ(form->windowTitle(), QStringLiteral("MyISP"));
     EXPECT_EQ(Text(*form, "Label2"), QStringLiteral("Получено: 0"));
@@ -42,8 +42,8 @@ TEST_F(Form4Window, showsTheCountersOfThePreviousTickUnderTheCaptionOfTheLink) {
 TEST_F(Form4Window, tariffTypeDecidesWhichLinesCarryACost) {
     temp.Write(QStringLiteral("tar.money.dat"), QByteArray("\0\0\0\x40", 4));  // class 0 costs 2
     link.connected = true;
-    link.stats.dwBytesRcved = 1572864;
-    link.stats.dwConnectDuration = 90000;
+    link.stats.bytesReceived = 1572864;
+    link.stats.connectedMs = 90000;
     WriteSettings("Type_tar=0\r\n");
     auto form = LoadIndicator();
     form->RunSamplingTick();
@@ -137,7 +137,7 @@ TEST_F(Form4Window, refreshIntervalZeroFreezesTheDisplayUntilTheNextLoad) {
     form->SetRefreshInterval(0);
     EXPECT_FALSE(Timer(*form, "Timer1").isActive());
     link.connected = true;
-    link.stats.dwBytesRcved = 1572864;
+    link.stats.bytesReceived = 1572864;
     QTest::qWait(1200);  // two intervals of the load's 500 ms: no tick runs
     EXPECT_EQ(Text(*form, "Label2"), frozen);
     EXPECT_TRUE(Timer(*form, "Timer3").isActive());  // the graph goes on
@@ -167,10 +167,10 @@ TEST_F(Form4Window, messageLineIsRedAndKeepsItsText) {
 
 TEST_F(Form4Window, graphTickDrawsIntoThePicture) {
     link.connected = true;
-    link.stats.dwBps = 48000;
+    link.stats.bitsPerSecond = 48000;
     auto form = LoadIndicator();
     form->RunGraphTick();
-    link.stats.dwBytesRcved = 3000;
+    link.stats.bytesReceived = 3000;
     form->RunGraphTick();
     const QImage shown = form->findChild<QLabel*>(QStringLiteral("Picture1"))->pixmap().toImage();
     EXPECT_EQ(QColor(shown.pixel(216, 29)), QColor(255, 0, 0));

@@ -25,27 +25,27 @@ TrafficCounters Sample() {
 TEST(IndicatorLines, byTrafficShowsTheThreeTrafficCosts) {
     const IndicatorLines lines =
         ComposeIndicatorLines(Sample(), 0, QStringLiteral("10.0.0.5"), RussianLocale());
-    EXPECT_EQ(lines.Label2, QStringLiteral("Получено: 1,5 / 3"));
-    EXPECT_EQ(lines.Label3, QStringLiteral("Передано: 0,25 / 0,5"));
-    EXPECT_EQ(lines.Label4, QStringLiteral("Всего: 1,75 / 3,5"));
-    EXPECT_EQ(lines.Label5, QStringLiteral("Скорость: 48000"));
-    EXPECT_EQ(lines.Label6, QStringLiteral("IP: 10.0.0.5"));
-    EXPECT_EQ(lines.Label7, QStringLiteral("Время: 1:02:05"));
+    EXPECT_EQ(lines.received, QStringLiteral("Получено: 1,5 / 3"));
+    EXPECT_EQ(lines.sent, QStringLiteral("Передано: 0,25 / 0,5"));
+    EXPECT_EQ(lines.total, QStringLiteral("Всего: 1,75 / 3,5"));
+    EXPECT_EQ(lines.speed, QStringLiteral("Скорость: 48000"));
+    EXPECT_EQ(lines.address, QStringLiteral("IP: 10.0.0.5"));
+    EXPECT_EQ(lines.online, QStringLiteral("Время: 1:02:05"));
 }
 
 TEST(IndicatorLines, byTimeShowsOnlyTheTimeCost) {
     const IndicatorLines lines = ComposeIndicatorLines(Sample(), 1, QString(), PointLocale());
-    EXPECT_EQ(lines.Label2, QStringLiteral("Получено: 1.5"));
-    EXPECT_EQ(lines.Label4, QStringLiteral("Всего: 1.75"));
-    EXPECT_EQ(lines.Label6, QStringLiteral("IP: "));
-    EXPECT_EQ(lines.Label7, QStringLiteral("Время: 1:02:05 / 0.75"));
+    EXPECT_EQ(lines.received, QStringLiteral("Получено: 1.5"));
+    EXPECT_EQ(lines.total, QStringLiteral("Всего: 1.75"));
+    EXPECT_EQ(lines.address, QStringLiteral("IP: "));
+    EXPECT_EQ(lines.online, QStringLiteral("Время: 1:02:05 / 0.75"));
 }
 
 TEST(IndicatorLines, otherTariffTypesShowNoCost) {
     for (int32_t type : {2, -1}) {
         const IndicatorLines lines =
             ComposeIndicatorLines(Sample(), type, QString(), RussianLocale());
-        for (const QString& text : {lines.Label2, lines.Label3, lines.Label4, lines.Label7})
+        for (const QString& text : {lines.received, lines.sent, lines.total, lines.online})
             EXPECT_FALSE(text.contains(QStringLiteral(" / "))) << text.toStdString();
     }
 }

@@ -62,8 +62,8 @@ protected:
 
     void Connect(uint64_t received, uint64_t milliseconds) {
         link.connected = true;
-        link.stats.dwBytesRcved = received;
-        link.stats.dwConnectDuration = milliseconds;
+        link.stats.bytesReceived = received;
+        link.stats.connectedMs = milliseconds;
     }
 
     TempFolder temp;
@@ -113,7 +113,7 @@ TEST_F(SampleTickTest, countersFreezeWhileTheLinkIsDown) {
     EXPECT_EQ(counters.RecvMB, 1.5f);
     EXPECT_EQ(counters.OnlineSeconds, 90);
     EXPECT_EQ(counters.RecvCost, 3.0f);
-    EXPECT_EQ(counters.Stats.dwBytesRcved, 1572864u);
+    EXPECT_EQ(counters.Stats.bytesReceived, 1572864u);
 }
 
 TEST_F(SampleTickTest, missingTariffFilesLeaveCostsAtZeroWhileTrafficMoves) {

@@ -7,13 +7,13 @@ namespace {
 
 LinkStats Received(uint64_t bytes) {
     LinkStats stats;
-    stats.dwBytesRcved = bytes;
+    stats.bytesReceived = bytes;
     return stats;
 }
 
 LinkStats Online(uint64_t milliseconds) {
     LinkStats stats;
-    stats.dwConnectDuration = milliseconds;
+    stats.connectedMs = milliseconds;
     return stats;
 }
 
@@ -35,14 +35,14 @@ TEST(ComputeTrafficCounters, exactHalvesGoToTheEvenNeighbour) {
 TEST(ComputeTrafficCounters, largeCountsStayPositiveAndGoPastFourGigabytes) {
     EXPECT_EQ(ComputeTrafficCounters(Received(3221225472u), 0).RecvMB, 3072.0f);
     LinkStats stats;
-    stats.dwBytesXmited = 5368709120u;  // 5 GiB: wraps in 32 bits
+    stats.bytesSent = 5368709120u;  // 5 GiB: wraps in 32 bits
     EXPECT_EQ(ComputeTrafficCounters(stats, 0).SentMB, 5120.0f);
 }
 
 TEST(ComputeTrafficCounters, totalIsTheSumOfTheRoundedFigures) {
     LinkStats stats;
-    stats.dwBytesRcved = 131072;  // 0.125 -> 0.12
-    stats.dwBytesXmited = 131072;
+    stats.bytesReceived = 131072;  // 0.125 -> 0.12
+    stats.bytesSent = 131072;
     const TrafficCounters counters = ComputeTrafficCounters(stats, 1);
     EXPECT_EQ(counters.TotalMB, 0.12f + 0.12f);
     EXPECT_EQ(counters.TotalCost, counters.RecvCost + counters.SentCost);
@@ -51,7 +51,7 @@ TEST(ComputeTrafficCounters, totalIsTheSumOfTheRoundedFigures) {
 
 TEST(ComputeTrafficCounters, trafficCostIsMegabytesTimesRate) {
     LinkStats stats = Received(1572864);
-    stats.dwBytesXmited = 1048576;
+    stats.bytesSent = 1048576;
     const TrafficCounters counters = ComputeTrafficCounters(stats, 2);
     EXPECT_EQ(counters.RecvCost, 3.0f);
     EXPECT_EQ(counters.SentCost, 2.0f);
@@ -71,7 +71,7 @@ TEST(ComputeTrafficCounters, timeCostIsRatePerMinuteTimesMinutes) {
 
 TEST(ComputeTrafficCounters, speedIsCopiedEvenBeyondThirtyTwoBits) {
     LinkStats stats;
-    stats.dwBps = 10000000000u;  // 10 Gbit/s
+    stats.bitsPerSecond = 10000000000u;  // 10 Gbit/s
     const TrafficCounters counters = ComputeTrafficCounters(stats, 0);
     EXPECT_EQ(counters.LinkBps, 10000000000);
     EXPECT_EQ(counters.Stats, stats);
@@ -79,7 +79,7 @@ TEST(ComputeTrafficCounters, speedIsCopiedEvenBeyondThirtyTwoBits) {
 
 TEST(ComputeTrafficCounters, zeroRateLeavesEveryCostAtZero) {
     LinkStats stats = Received(1572864);
-    stats.dwConnectDuration = 3600000;
+    stats.connectedMs = 3600000;
     const TrafficCounters counters = ComputeTrafficCounters(stats, 0);
     EXPECT_EQ(counters.RecvMB, 1.5f);
     EXPECT_EQ(counters.OnlineSeconds, 3600);

@@ -65,9 +65,9 @@ TEST_F(KernelLinkTest, countersAreReadAsSixtyFourBitValues) {
     Counters("ppp0", 6000000000u, 1234);
     KernelLink link(paths, clock);
     const LinkStats stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 6000000000u);
-    EXPECT_EQ(stats.dwBytesXmited, 1234u);
-    EXPECT_EQ(stats.dwBps, 0u);
+    EXPECT_EQ(stats.bytesReceived, 6000000000u);
+    EXPECT_EQ(stats.bytesSent, 1234u);
+    EXPECT_EQ(stats.bitsPerSecond, 0u);
 }
 
 TEST_F(KernelLinkTest, timeOnlineCountsFromWhenTheInterfaceWasFirstSeen) {
@@ -76,14 +76,14 @@ TEST_F(KernelLinkTest, timeOnlineCountsFromWhenTheInterfaceWasFirstSeen) {
     Interface("ppp0");
     EXPECT_TRUE(link.IsLinkConnected());
     clock.Step(2500);
-    EXPECT_EQ(link.GetLinkStats().dwConnectDuration, 2500u);
+    EXPECT_EQ(link.GetLinkStats().connectedMs, 2500u);
 }
 
 TEST_F(KernelLinkTest, aNewConnectionOnTheSameInterfaceCountsFromZero) {
     Interface("tun0");
     Counters("tun0", 1000, 100);
     KernelLink link(paths, clock);
-    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 1000u);  // seen mid-connection: all of it
+    EXPECT_EQ(link.GetLinkStats().bytesReceived, 1000u);  // seen mid-connection: all of it
     Interface("tun0", "0x1090");
     EXPECT_FALSE(link.IsLinkConnected());
     Interface("tun0");  // the same device (same ifindex) up again
@@ -92,9 +92,9 @@ TEST_F(KernelLinkTest, aNewConnectionOnTheSameInterfaceCountsFromZero) {
     EXPECT_TRUE(link.IsLinkConnected());
     Counters("tun0", 1600, 350);
     const LinkStats stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 100u);
-    EXPECT_EQ(stats.dwBytesXmited, 50u);
-    EXPECT_EQ(stats.dwConnectDuration, 0u);
+    EXPECT_EQ(stats.bytesReceived, 100u);
+    EXPECT_EQ(stats.bytesSent, 50u);
+    EXPECT_EQ(stats.connectedMs, 0u);
 }
 
 TEST_F(KernelLinkTest, nameComesFromPppdsLinknamePidFile) {
@@ -113,8 +113,8 @@ TEST_F(KernelLinkTest, onlyTheNamedInterfaceIsWatched) {
     KernelLink link(paths, clock, QStringLiteral("eth1"));
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("eth1"));
     Counters("eth1", 90500, 9100);
-    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 500u);  // counted from when it was first seen
-    EXPECT_EQ(link.GetLinkStats().dwBytesXmited, 100u);
+    EXPECT_EQ(link.GetLinkStats().bytesReceived, 500u);  // counted from when it was first seen
+    EXPECT_EQ(link.GetLinkStats().bytesSent, 100u);
     KernelLink missing(paths, clock, QStringLiteral("ppp9"));
     EXPECT_FALSE(missing.IsLinkConnected());
 }

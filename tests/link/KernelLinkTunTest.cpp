@@ -210,9 +210,9 @@ TEST_F(KernelLinkTunTest, countsRealPacketsBothWaysAndHangsUpByTakingTheDeviceDo
     const uint64_t received = ReceiveFromPeer(2, 200);
     clock.Step(2500);
     const LinkStats stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesXmited, sent);
-    EXPECT_EQ(stats.dwBytesRcved, received);
-    EXPECT_EQ(stats.dwConnectDuration, 2500u);
+    EXPECT_EQ(stats.bytesSent, sent);
+    EXPECT_EQ(stats.bytesReceived, received);
+    EXPECT_EQ(stats.connectedMs, 2500u);
 
     link.HangUpLink();
     EXPECT_FALSE(IsUp());
@@ -239,7 +239,7 @@ TEST_F(KernelLinkTunTest, pppdNamedInItsPidFileGetsTheHangUpSignal) {
     BringUp();
     KernelLink link(paths, clock);
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("Офис"));
-    const uint64_t online = link.GetLinkStats().dwConnectDuration;
+    const uint64_t online = link.GetLinkStats().connectedMs;
     EXPECT_GE(online, 59000u);
     EXPECT_LE(online, 65000u);
 

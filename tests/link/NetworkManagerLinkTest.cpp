@@ -87,8 +87,8 @@ TEST_F(NetworkManagerLinkTest, watchesTheRemoteAccessConnectionNotTheLan) {
     EXPECT_EQ(link->GetLinkInterface(), QStringLiteral("ppp0"));
     // A ppp interface is new with the call: its counters are the connection's own.
     const LinkStats stats = link->GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 700u);
-    EXPECT_EQ(stats.dwBytesXmited, 300u);
+    EXPECT_EQ(stats.bytesReceived, 700u);
+    EXPECT_EQ(stats.bytesSent, 300u);
 }
 
 TEST_F(NetworkManagerLinkTest, ameteredDeviceOrProfileIsWatched) {
@@ -130,7 +130,7 @@ TEST_F(NetworkManagerLinkTest, activatingConnectionHasANameButIsNotConnected) {
                            {{"State", QVariant::fromValue(2u)}});
     ASSERT_TRUE(Eventually([&] { return link->IsLinkConnected(); }));
     clock.Step(1500);
-    EXPECT_EQ(link->GetLinkStats().dwConnectDuration, 1500u);  // from activation, not dialling
+    EXPECT_EQ(link->GetLinkStats().connectedMs, 1500u);  // from activation, not dialling
 }
 
 TEST_F(NetworkManagerLinkTest, countersOfALongLivedInterfaceCountFromTheActivation) {
@@ -139,16 +139,16 @@ TEST_F(NetworkManagerLinkTest, countersOfALongLivedInterfaceCountFromTheActivati
     mock->Activate(device, mock->AddProfile("Metered LAN", "802-3-ethernet"), "0");
     auto link = Link();
     ASSERT_TRUE(link->IsLinkConnected());
-    EXPECT_EQ(link->GetLinkStats().dwBytesRcved, 0u);
+    EXPECT_EQ(link->GetLinkStats().bytesReceived, 0u);
     mock->UpdateProperties(device, kStatistics,
                            {{"RxBytes", QVariant::fromValue(5000000000ull)},
                             {"TxBytes", QVariant::fromValue(700ull)}});
-    ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().dwBytesRcved != 0; }));
+    ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().bytesReceived != 0; }));
     clock.Step(3000);
     const LinkStats stats = link->GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 5000000000u - 1000u);
-    EXPECT_EQ(stats.dwBytesXmited, 200u);
-    EXPECT_EQ(stats.dwConnectDuration, 3000u);
+    EXPECT_EQ(stats.bytesReceived, 5000000000u - 1000u);
+    EXPECT_EQ(stats.bytesSent, 200u);
+    EXPECT_EQ(stats.connectedMs, 3000u);
 }
 
 TEST_F(NetworkManagerLinkTest, countersAreReadFromTheInterfaceWhenTheKernelShowsIt) {
@@ -157,8 +157,8 @@ TEST_F(NetworkManagerLinkTest, countersAreReadFromTheInterfaceWhenTheKernelShows
     mock->Activate(DeviceWithStatistics("modem0", "ppp0", kModem, 1, 1),
                    mock->AddProfile("Mobile", "gsm"), "0");
     const LinkStats stats = Link()->GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 123456u);
-    EXPECT_EQ(stats.dwBytesXmited, 654321u);
+    EXPECT_EQ(stats.bytesReceived, 123456u);
+    EXPECT_EQ(stats.bytesSent, 654321u);
 }
 
 TEST_F(NetworkManagerLinkTest, aModemsBearerGivesSpeedAndStartOfTheCall) {
@@ -171,9 +171,9 @@ TEST_F(NetworkManagerLinkTest, aModemsBearerGivesSpeedAndStartOfTheCall) {
     mock->AddProperties(device, kDevice, {{"Udi", modem}});
     mock->Activate(device, mock->AddProfile("Mobile", "gsm"), "0");
     const LinkStats stats = Link()->GetLinkStats();
-    EXPECT_EQ(stats.dwBps, 7200000u);
-    EXPECT_GE(stats.dwConnectDuration, 59000u);
-    EXPECT_LE(stats.dwConnectDuration, 70000u);
+    EXPECT_EQ(stats.bitsPerSecond, 7200000u);
+    EXPECT_GE(stats.connectedMs, 59000u);
+    EXPECT_LE(stats.connectedMs, 70000u);
 }
 
 TEST_F(NetworkManagerLinkTest, hangUpDeactivatesTheWatchedConnection) {

@@ -42,7 +42,7 @@ TEST(ScenarioLink, followsTheStatesOfTheFile) {
     EXPECT_EQ(link.GetLinkStats(), LinkStats());
     clock.Step(1500);
     EXPECT_TRUE(link.IsLinkConnected());
-    EXPECT_EQ(link.GetLinkStats().dwBps, 33600u);
+    EXPECT_EQ(link.GetLinkStats().bitsPerSecond, 33600u);
     clock.Step(17000);
     EXPECT_FALSE(link.IsLinkConnected());
     EXPECT_EQ(link.GetLinkName(), kNoLinkName);
@@ -53,17 +53,17 @@ TEST(ScenarioLink, countersGrowLinearlyBetweenConnectedLines) {
     ScenarioLink link(Script(kDialUp), clock);
     clock.Step(8000);  // halfway from 3000 to 13000
     LinkStats stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 500u);
-    EXPECT_EQ(stats.dwBytesXmited, 1000u);
-    EXPECT_EQ(stats.dwConnectDuration, 5000u);  // online since the line at 3000
+    EXPECT_EQ(stats.bytesReceived, 500u);
+    EXPECT_EQ(stats.bytesSent, 1000u);
+    EXPECT_EQ(stats.connectedMs, 5000u);  // online since the line at 3000
     clock.Step(5000);
     stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 1000u);
-    EXPECT_EQ(stats.dwConnectDuration, 10000u);
+    EXPECT_EQ(stats.bytesReceived, 1000u);
+    EXPECT_EQ(stats.connectedMs, 10000u);
     clock.Step(4000);  // the last connected line holds until the link goes down
     stats = link.GetLinkStats();
-    EXPECT_EQ(stats.dwBytesRcved, 1000u);
-    EXPECT_EQ(stats.dwConnectDuration, 14000u);
+    EXPECT_EQ(stats.bytesReceived, 1000u);
+    EXPECT_EQ(stats.connectedMs, 14000u);
 }
 
 TEST(ScenarioLink, countersPastFourGigabytesInterpolateExactly) {
@@ -72,7 +72,7 @@ TEST(ScenarioLink, countersPastFourGigabytesInterpolateExactly) {
                              "1000000 connected 20000000000 0 0 big\n"),
                       clock);
     clock.Step(250000);
-    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 5000000000u);
+    EXPECT_EQ(link.GetLinkStats().bytesReceived, 5000000000u);
 }
 
 TEST(ScenarioLink, everythingHoldsAfterTheLastLine) {
@@ -80,8 +80,8 @@ TEST(ScenarioLink, everythingHoldsAfterTheLastLine) {
     ScenarioLink link(Script("0 connected 10 20 9600 ISP\n"), clock);
     clock.Step(86400000);
     EXPECT_TRUE(link.IsLinkConnected());
-    EXPECT_EQ(link.GetLinkStats().dwBytesXmited, 20u);
-    EXPECT_EQ(link.GetLinkStats().dwConnectDuration, 86400000u);
+    EXPECT_EQ(link.GetLinkStats().bytesSent, 20u);
+    EXPECT_EQ(link.GetLinkStats().connectedMs, 86400000u);
 }
 
 TEST(ScenarioLink, loopRestartsTheFileAsANewConnection) {
@@ -95,10 +95,10 @@ TEST(ScenarioLink, loopRestartsTheFileAsANewConnection) {
     EXPECT_FALSE(link.IsLinkConnected());
     clock.Step(1000);  // 3500 is 500 into the second pass
     EXPECT_TRUE(link.IsLinkConnected());
-    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 50u);
-    EXPECT_EQ(link.GetLinkStats().dwConnectDuration, 500u);
+    EXPECT_EQ(link.GetLinkStats().bytesReceived, 50u);
+    EXPECT_EQ(link.GetLinkStats().connectedMs, 500u);
     clock.Step(30000 - 3500 + 1000);  // many passes later
-    EXPECT_EQ(link.GetLinkStats().dwBytesRcved, 100u);
+    EXPECT_EQ(link.GetLinkStats().bytesReceived, 100u);
 }
 
 TEST(ScenarioLink, hangUpEndsTheConnectionUntilANewOneStarts) {

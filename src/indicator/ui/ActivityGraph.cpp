@@ -47,9 +47,9 @@ ActivityGraph::ActivityGraph() : chart_(Background().copy()) {}
 bool ActivityGraph::Tick(LinkSource& link, TrafficCounters& counters) {
     if (!link.IsLinkConnected()) return false;
     counters.Stats = link.GetLinkStats();
-    AddColumn(NextGraphSample(state_, counters.Stats.dwBytesRcved, counters.Stats.dwBps));
+    AddColumn(NextGraphSample(state_, counters.Stats.bytesReceived, counters.Stats.bitsPerSecond));
     counters.Stats = link.GetLinkStats();
-    state_.PrevRecvBytes = counters.Stats.dwBytesRcved;
+    state_.PrevRecvBytes = counters.Stats.bytesReceived;
     state_.HavePrev = true;
     return true;
 }

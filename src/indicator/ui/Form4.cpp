@@ -63,14 +63,14 @@ Form4::Form4(IndicatorServices services, QWidget* parent)
                AddLabel("Label6", QStringLiteral("IP:"), QRect(2160, 240, 1935, 210)),
                AddLabel("Label7", tr("Время:"), QRect(2160, 480, 1935, 210)),
                AddLabel("Label8", QString(), QRect(15, 720, 4065, 210))};
-    Label8_ = labels_.last();
-    Image2_ = AddPicture("Image2", QRect(0, 960, 420, 450));
-    Picture1_ = AddPicture("Picture1", QRect(420, 960, 3255, 450));
-    Image1_ = AddPicture("Image1", QRect(3675, 960, 420, 450));
+    messageLabel_ = labels_.last();
+    leftCap_ = AddPicture("Image2", QRect(0, 960, 420, 450));
+    graphPicture_ = AddPicture("Picture1", QRect(420, 960, 3255, 450));
+    rightCap_ = AddPicture("Image1", QRect(3675, 960, 420, 450));
 
-    Timer1_ = AddTimer("Timer1", &Form4::RunSamplingTick);
-    Timer2_ = AddTimer("Timer2", &Form4::RunScriptTick);
-    Timer3_ = AddTimer("Timer3", &Form4::RunGraphTick);
+    samplingTimer_ = AddTimer("Timer1", &Form4::RunSamplingTick);
+    scriptTimer_ = AddTimer("Timer2", &Form4::RunScriptTick);
+    graphTimer_ = AddTimer("Timer3", &Form4::RunGraphTick);
 }
 
 QLabel* Form4::AddLabel(const char* name, const QString& text, const QRect& twips) {
@@ -103,16 +103,16 @@ QTimer* Form4::AddTimer(const char* name, void (Form4::*tick)()) {
 
 void Form4::Load() {
     // Intervals first, so that a script that sets one at every run keeps it.
-    Timer1_->start(kRefreshIntervalMs);
-    Timer2_->start(kScriptIntervalMs);
-    Timer3_->start(kGraphIntervalMs);
+    samplingTimer_->start(kRefreshIntervalMs);
+    scriptTimer_->start(kScriptIntervalMs);
+    graphTimer_->start(kGraphIntervalMs);
     RunSamplingTick();
     RunScriptTick();
     MoveToSavedPosition();
     ApplyColours();
     graph_ = ActivityGraph();
-    Image2_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(true)));
-    Image1_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(false)));
+    leftCap_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(true)));
+    rightCap_->setPixmap(QPixmap::fromImage(ActivityGraph::EndPiece(false)));
     ShowGraph();
 }
 
@@ -121,9 +121,9 @@ void Form4::Unload() {
     const QString section = QString::fromLatin1(kSettingsSection);
     WriteIni(section, kTopKey, NumberText(float(pos().y()) * 15.0f, services_.locale), file);
     WriteIni(section, kLeftKey, NumberText(float(pos().x()) * 15.0f, services_.locale), file);
-    Timer1_->stop();
-    Timer2_->stop();
-    Timer3_->stop();
+    samplingTimer_->stop();
+    scriptTimer_->stop();
+    graphTimer_->stop();
 }
 
 void Form4::MoveToSavedPosition() {
@@ -141,25 +141,26 @@ void Form4::ApplyColours() {
     for (QLabel* label : labels_) {
         QPalette labelPalette = label->palette();
         labelPalette.setColor(QPalette::Window, kIndicatorBackground);
-        labelPalette.setColor(QPalette::WindowText, label == Label8_ ? kMessageText : Qt::black);
+        labelPalette.setColor(QPalette::WindowText,
+                              label == messageLabel_ ? kMessageText : Qt::black);
         label->setPalette(labelPalette);
     }
 }
 
 void Form4::ShowGraph() {
-    Picture1_->setPixmap(QPixmap::fromImage(graph_.Chart()));
+    graphPicture_->setPixmap(QPixmap::fromImage(graph_.Chart()));
 }
 
 void Form4::SetMessageText(const QString& text) {
-    Label8_->setText(text);
+    messageLabel_->setText(text);
 }
 
 void Form4::SetRefreshInterval(int milliseconds) {
-    SetInterval(*Timer1_, milliseconds);
+    SetInterval(*samplingTimer_, milliseconds);
 }
 
 void Form4::SetScriptInterval(int milliseconds) {
-    SetInterval(*Timer2_, milliseconds);
+    SetInterval(*scriptTimer_, milliseconds);
 }
 
 void Form4::SetStayOnTop(bool onTop) {
@@ -213,8 +214,8 @@ void Form4::RefreshIndicator() {
     const IndicatorLines lines =
         ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
                               services_.address.GetLocalIP(), services_.locale);
-    const QString texts[] = {lines.Label2, lines.Label3, lines.Label4,
-                             lines.Label5, lines.Label6, lines.Label7};
+    const QString texts[] = {lines.received, lines.sent,    lines.total,
+                             lines.speed,    lines.address, lines.online};
     for (int i = 0; i < 6; ++i) labels_[i]->setText(texts[i]);
     AnnounceAddressFailure();
 }

@@ -87,14 +87,14 @@ private:
 
     IndicatorServices services_;
     ActivityGraph graph_;
-    QList<QLabel*> labels_;  // Label2 .. Label8
-    QLabel* Label8_;
-    QLabel* Picture1_;
-    QLabel* Image1_;
-    QLabel* Image2_;
-    QTimer* Timer1_;
-    QTimer* Timer2_;
-    QTimer* Timer3_;
+    QList<QLabel*> labels_;  // the seven text lines, top left to the message line
+    QLabel* messageLabel_;
+    QLabel* graphPicture_;
+    QLabel* rightCap_;
+    QLabel* leftCap_;
+    QTimer* samplingTimer_;
+    QTimer* scriptTimer_;
+    QTimer* graphTimer_;
     bool sampling_ = false;
     bool scripting_ = false;
     bool graphing_ = false;
