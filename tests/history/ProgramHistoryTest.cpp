@@ -24,19 +24,19 @@ TEST_F(ProgramHistory, theRunningConnectionCountsInThePeriodAndItsRowIsBookedAtI
     programFolder.Write(QStringLiteral("script.vsc"), "message(CAL)\r\n");
     Run();
     link->connected = true;
-    link->stats.dwBytesRcved = 3 * kMb;
-    link->stats.dwBytesXmited = kMb / 2;
+    link->stats.bytesReceived = 3 * kMb;
+    link->stats.bytesSent = kMb / 2;
     app->Indicator().RunSamplingTick();
     app->WatcherTick();
-    link->stats.dwConnectDuration = 2000;  // the counters move after the row was begun
+    link->stats.connectedMs = 2000;  // the counters move after the row was begun
     app->Indicator().RunSamplingTick();
     app->ScriptTick();
     EXPECT_EQ(Message(), QStringLiteral("3,5"));
     EXPECT_EQ(app->CurrentPeriod().period.start, QDate(2026, 1, 10));
 
     clock.Set(clock.Now().addSecs(61));
-    link->stats.dwBytesRcved = 5 * kMb;
-    link->stats.dwConnectDuration = 63000;
+    link->stats.bytesReceived = 5 * kMb;
+    link->stats.connectedMs = 63000;
     app->Indicator().RunSamplingTick();
     app->WatcherTick();  // a sample
     ASSERT_EQ(Rows(programFolder).size(), 1);

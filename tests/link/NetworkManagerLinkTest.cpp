@@ -205,13 +205,13 @@ TEST_F(NetworkManagerLinkTest, aTickNeverWaitsForAnAnswer) {
         clock.Step(3000);  // every tick finds the last look too old and asks again
         EXPECT_TRUE(link->IsLinkConnected());
         EXPECT_EQ(link->GetLinkName(), QStringLiteral("Mobile"));
-        EXPECT_EQ(link->GetLinkStats().dwBytesRcved, 700u);
+        EXPECT_EQ(link->GetLinkStats().bytesReceived, 700u);
     }
     EXPECT_TRUE(link->IsScanning());
     EXPECT_FALSE(stall.isFinished()) << "the ticks waited for NetworkManager's answers";
 
     stall.waitForFinished();
     mock->UpdateProperties(device, kStatistics, {{"RxBytes", QVariant::fromValue(900ull)}});
-    ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().dwBytesRcved == 900u; }));
+    ASSERT_TRUE(Eventually([&] { return link->GetLinkStats().bytesReceived == 900u; }));
     EXPECT_EQ(link->GetLinkName(), QStringLiteral("Mobile"));
 }
