@@ -25,6 +25,14 @@ QStringList HistoryRecorder::Start() {
 }
 
 void HistoryRecorder::Check(bool written) {
+    if (!written && store_.LastError().problem == HistoryProblem::Corrupt && store_.StartAfresh()) {
+        // Damage found while writing: the file is kept aside and the connection starts a
+        // new history at the next tick.
+        notices_.append(HistoryMovedAsideText(store_.MovedAside()));
+        running_.reset();
+        basePeriod_.reset();
+        return;
+    }
     if (written || problemTold_) return;
     problemTold_ = true;
     notices_.append(HistoryProblemText(store_.LastError(), store_.Path()));
@@ -90,13 +98,14 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
         if (made < run.start && store_.SetStart(run.id, made)) run.start = made;
     }
     const bool written = store_.AddSample(run.id, now, sighting.figures);
-    Check(written);
     // A failed write is not retried at every tick: the next try is a minute later.
     run.lastSample = now;
-    if (!written) return;
-    run.sampled = sighting.figures;
-    run.sampledOnce = true;
-    basePeriod_.reset();
+    if (written) {
+        run.sampled = sighting.figures;
+        run.sampledOnce = true;
+        basePeriod_.reset();
+    }
+    Check(written);  // last: a damaged file ends the running row
 }
 
 void HistoryRecorder::Finish(const ConnectionFigures& figures, int tariffType, bool booked,

@@ -148,6 +148,11 @@ bool HistoryStore::Open(Mode mode) {
     return false;
 }
 
+bool HistoryStore::StartAfresh() {
+    movedAside_.clear();
+    return MoveAside() && OpenFile(Mode::ReadWrite);
+}
+
 bool HistoryStore::OpenFile(Mode mode) {
     Close();
     error_ = {};

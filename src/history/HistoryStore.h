@@ -48,6 +48,8 @@ public:
     // aside as "<file>.corrupt-<date>" (never deleted) and a new one is started; then
     // MovedAside() names it.
     [[nodiscard]] bool Open(Mode mode = Mode::ReadWrite);
+    // For damage found after opening: moves the file aside and begins a new history.
+    [[nodiscard]] bool StartAfresh();
     bool IsOpen() const { return open_; }
     void Close();
     const QString& Path() const { return path_; }

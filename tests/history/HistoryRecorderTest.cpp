@@ -6,6 +6,9 @@
 #include "Locales.h"
 #include "TempFolder.h"
 
+#include <QFile>
+#include <QFileInfo>
+
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -202,4 +205,38 @@ TEST_F(HistoryRecorderTest, aDamagedFileIsToldAboutWhenMovedAside) {
     const QStringList told = Restart();
     ASSERT_EQ(told.size(), 1);
     EXPECT_TRUE(told[0].contains(QStringLiteral(".corrupt-"))) << told[0].toStdString();
+}
+
+TEST_F(HistoryRecorderTest, damageFoundWhileWritingMovesTheFileAsideAndTheHistoryGoesOn) {
+    TickAt(t0, Up(0, 0, 0));
+    for (int minute = 1; minute <= 200; ++minute)
+        TickAt(t0.addSecs(60 * minute), Up(minute * kMb, minute, 60 * minute));
+    recorder.reset();
+    store.reset();  // the last connection's close writes everything into the file
+    // The header still reads, every page after the first is garbage.
+    const QString path = folder.File(QLatin1String(kHistoryFile));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    const qint64 size = file.size();
+    ASSERT_GT(size, 4 * 4096);
+    file.seek(4096);
+    file.write(QByteArray(size - 4096, 'x'));
+    file.close();
+
+    EXPECT_TRUE(Restart().isEmpty());  // nothing wrong to be seen yet
+    QStringList told;
+    for (int minute = 201; minute <= 203 && told.isEmpty(); ++minute)
+        told = TickAt(t0.addSecs(60 * minute), Up(minute * kMb, minute, 60 * minute));
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(QStringLiteral(".corrupt-"))) << told[0].toStdString();
+    EXPECT_EQ(QFileInfo(store->MovedAside()).size(), size);  // kept whole
+
+    // The connection goes on in a new history.
+    TickAt(t0.addSecs(60 * 205), Up(205 * kMb, 205, 60 * 205));
+    TickAt(t0.addSecs(60 * 266), Up(266 * kMb, 266, 60 * 266));
+    TickAt(t0.addSecs(60 * 267), Down(267 * kMb, 267, 60 * 267));
+    const QList<ConnectionRecord> rows = Rows();
+    ASSERT_EQ(rows.size(), 1);
+    EXPECT_EQ(rows[0].figures.usage.received, 267 * kMb);
+    EXPECT_EQ(rows[0].start, t0.toUTC());  // moved back by its time online
 }
