@@ -15,8 +15,8 @@ void LintTimerConstant(LintContext& context, QStringView name, QStringView item)
     if (interval.fault) {
         context.Warn(QStringLiteral("%1: интервал вне 0–65535 мс; при выполнении — ошибка %2, "
                                     "интервал не меняется")
-                         .arg(Quoted(QString(name.toString() + u'(' + item + u')')))
-                         .arg(int(*interval.fault)));
+                         .arg(Quoted(QString(name.toString() + u'(' + item + u')')),
+                              QString::number(int(*interval.fault))));
     } else if (interval.milliseconds == 0 && TrimBlanks(text) != u"0") {
         context.Warn(QStringLiteral("аргумент %1 не число: читается как 0, а 0 останавливает "
                                     "таймер")

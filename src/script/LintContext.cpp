@@ -61,8 +61,7 @@ void LintContext::Declare(QStringView name) {
     } else if (declared_.contains(key)) {
         Warn(QStringLiteral("%1 уже объявлена в строке %2: чтение видит первую переменную, "
                             "присваивание меняет последнюю")
-                 .arg(Quoted(name))
-                 .arg(declared_.value(key)));
+                 .arg(Quoted(name), QString::number(declared_.value(key))));
     } else if (!IsPlainName(name)) {
         Warn(QStringLiteral("«var» объявляет имя %1 целиком, со всеми пробелами и знаками; "
                             "значение задаётся отдельной строкой: «x = #5»")

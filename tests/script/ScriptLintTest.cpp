@@ -122,6 +122,12 @@ TEST(LintVariables, useBeforeVarUnusedVarsShadowsAndOddNames) {
     EXPECT_TRUE(WarnsOnce(Lint({"var x", "x = #1"}), 1, "нигде не читается"));
     EXPECT_TRUE(WarnsOnce(Lint({"var DL", "DL = #5", "message(DL)"}), 1, "встроенная"));
     EXPECT_TRUE(WarnsOnce(Lint({"var x", "var x", "message(x)"}), 2, "уже объявлена в строке 1"));
+    // A "%1" of the script is quoted as it is, never taken for a place of the text.
+    EXPECT_TRUE(WarnsOnce(Lint({"var a%1", "var a%1", "message(a%1)"}), 2,
+                          "«a%1» уже объявлена в строке 1"));
+    EXPECT_TRUE(WarnsOnce(
+        Lint({"timer_script('99999%2')"}), 1,
+        "«timer_script('99999%2')»: интервал вне 0–65535 мс; при выполнении — ошибка 380"));
     const QStringList odd = Lint({"var x = 5", "message(x)"});
     ASSERT_EQ(odd.size(), 3) << odd.join(" | ").toStdString();
     EXPECT_TRUE(odd[0].contains(QStringLiteral("«x = 5» целиком")));
