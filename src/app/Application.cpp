@@ -56,6 +56,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
       link_(std::move(link)),
+      linkSourceSetting_(ReadLinkSourceSpec(folder_)),
       clock_(clock),
       steady_(steady),
       locale_(std::move(locale)),
@@ -206,7 +207,7 @@ void Application::WatcherTick() {
     HistorySighting history{sighting.connected, sighting.name, QString(),
                             HistoryFigures(counters_, settings_.Type_tar), settings_.Type_tar,
                             step.error.isEmpty()};
-    if (sighting.connected) history.linkSource = ReadLinkSourceSpec(folder_);
+    if (sighting.connected) history.linkSource = linkSourceSetting_;
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);

@@ -103,6 +103,7 @@ private:
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;
+    const QString linkSourceSetting_;  // as read at start, when the link was chosen by it
     const Clock& clock_;
     const MonotonicClock& steady_;
     QLocale locale_;
