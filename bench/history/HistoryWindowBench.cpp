@@ -1,0 +1,41 @@
+// The history window opening on a year of history: the figures gathered, the window built,
+// shown and painted once; and the figures alone.
+#include "YearOfHistory.h"
+#include "history/HistoryView.h"
+#include "history/ui/HistoryWindow.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+const QDateTime kNow(QDate(2026, 12, 20), QTime(12, 0));
+
+void HistoryViewOverAYear(benchmark::State& state) {
+    const ProgramFolder folder(YearFolder().path());
+    for (auto _ : state) benchmark::DoNotOptimize(LoadHistoryView(folder, kNow, QLocale::c()));
+}
+BENCHMARK(HistoryViewOverAYear)->Unit(benchmark::kMillisecond);
+
+void HistoryWindowOpensOnAYear(benchmark::State& state) {
+    const ProgramFolder folder(YearFolder().path());
+    const PinnedClock clock(kNow);
+    for (auto _ : state) {
+        HistoryWindow window(folder, clock, QLocale::c());
+        window.show();
+        benchmark::DoNotOptimize(window.grab());  // laid out and painted
+    }
+}
+BENCHMARK(HistoryWindowOpensOnAYear)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
