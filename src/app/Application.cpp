@@ -266,7 +266,9 @@ void Application::ShowStatistics() {
 
 void Application::ShowHistory() {
     if (!historyWindow_) {
-        historyWindow_ = new HistoryWindow(folder_, clock_, locale_);
+        historyWindow_ = new HistoryWindow(folder_, clock_, locale_, nullptr,
+                                           HistoryWindow::AskForSaveFile,
+                                           [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     historyWindow_->setWindowState(historyWindow_->windowState() & ~Qt::WindowMinimized);

@@ -216,7 +216,8 @@ QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QS
     return text;
 }
 
-HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale) {
+HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale,
+                            const std::optional<PeriodReport>& live) {
     HistoryView view;
     const PeriodLimits limits = LimitsOf(LoadSettings(folder));
     view.currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
@@ -233,6 +234,14 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, c
     }
     view.days = DayBars(open ? &store : nullptr, view.report.period, now.date());
     view.months = MonthBars(open ? &store : nullptr, historyStart, folder, now.date(), locale);
+    const Usage unsaved = live ? live->used - view.report.used : Usage{};
+    if (open && live && live->period.start == view.report.period.start && unsaved.received >= 0 &&
+        unsaved.sent >= 0 && unsaved.cost >= 0) {
+        view.report = BuildPeriodReport(limits, now, live->used, historyStart);
+        for (ChartBar& bar : view.days)
+            if (bar.current) bar.usage += unsaved;
+        if (!view.months.last().fromBooks) view.months.last().usage += unsaved;
+    }
     if (!open || store.LastError().problem != HistoryProblem::None) view.notice = NoticeOf(store);
 
     const PeriodReport& report = view.report;

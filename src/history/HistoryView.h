@@ -10,6 +10,8 @@
 #include <QLocale>
 #include <QString>
 
+#include <optional>
+
 class HistoryStore;
 class ProgramFolder;
 
@@ -68,8 +70,11 @@ struct HistoryView {
 };
 
 // The view for the moment `now` from the program folder's history, settings and, for
-// the months before the history began, its statistics files.
-HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale);
+// the months before the history began, its statistics files. `live`: the running
+// program's report of the period, whose connection may have used more since its last
+// stored sample; that rest counts today and this month.
+HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale,
+                            const std::optional<PeriodReport>& live = std::nullopt);
 
 // The exact figure of a bar, for its tooltip and for screen readers.
 QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QString& currency,

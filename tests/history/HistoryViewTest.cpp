@@ -189,3 +189,23 @@ TEST(BudgetSaveTest, aSettingsFileThatCannotBeReadIsLeftAlone) {
     EXPECT_TRUE(error.startsWith(QStringLiteral("Настройки не сохранены"))) << error.toStdString();
     EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("inet.conf"))).isDir());
 }
+
+TEST_F(HistoryViewTest, theRunningProgramsUnstoredMinuteCountsTodayAndThisMonth) {
+    WriteAll(folder);
+    const PeriodLimits limits{10, 100, 1000, true};
+    PeriodReport live = BuildPeriodReport(limits, kNow, {}, std::nullopt);
+    live.used = Usage{80 * kMb, 8 * kMb, 100};  // 2 MB and 10 more than stored
+    const HistoryView view = LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live);
+    EXPECT_EQ(view.money.level, LimitLevel::Exceeded);
+    EXPECT_DOUBLE_EQ(view.report.used.cost, 100);
+    EXPECT_DOUBLE_EQ(DayBar(view, 20).usage.cost, 65);
+    EXPECT_DOUBLE_EQ(DayBar(view, 20).Value(ChartUnit::Megabytes), 57);
+    EXPECT_DOUBLE_EQ(DayBar(view, 19).usage.cost, 0);
+    EXPECT_DOUBLE_EQ(view.months.last().usage.cost, 100);
+
+    // A report of another period (the billing day was just changed) is not mixed in.
+    live.period = PeriodContaining(kNow.date(), 20);
+    EXPECT_DOUBLE_EQ(LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live)
+                         .report.used.cost,
+                     90);
+}

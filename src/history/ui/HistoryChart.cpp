@@ -5,6 +5,7 @@
 #include <QBarSet>
 #include <QCursor>
 #include <QKeyEvent>
+#include <QBarLegendMarker>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -38,6 +39,11 @@ HistoryChart::HistoryChart(QWidget* parent)
     series_->attachAxis(categories_);
     series_->attachAxis(values_);
     chart->legend()->setAlignment(Qt::AlignBottom);
+    chart->setLocalizeNumbers(true);
+    // Two-digit days under 31 bars: a smaller font keeps them whole.
+    QFont small = categories_->labelsFont();
+    small.setPointSizeF(small.pointSizeF() * 0.8);
+    categories_->setLabelsFont(small);
     chart->setMargins(QMargins(4, 4, 4, 4));
     chart->setBackgroundRoundness(0);
     setChart(chart);
@@ -50,6 +56,7 @@ HistoryChart::HistoryChart(QWidget* parent)
 
 void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUnit unit,
                            const QString& currency, const QLocale& locale) {
+    chart()->setLocale(locale);
     QList<qreal> history, current, books;
     QStringList labels;
     captions_.clear();
@@ -72,10 +79,15 @@ void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUni
     books_->append(books);
     current_->setLabel(span == ChartSpan::Days ? QStringLiteral("Сегодня")
                                                : QStringLiteral("Текущий месяц"));
+    // Only months before the history come from the books.
+    for (QLegendMarker* marker : chart()->legend()->markers(series_)) {
+        auto* barMarker = qobject_cast<QBarLegendMarker*>(marker);
+        if (barMarker && barMarker->barset() == books_) marker->setVisible(span == ChartSpan::Months);
+    }
     categories_->clear();
     categories_->append(labels);
     values_->setRange(0, top > 0 ? top * 1.1 : 1);
-    values_->setLabelFormat(unit == ChartUnit::Money ? QStringLiteral("%.2f") : QStringLiteral("%.1f"));
+    values_->setLabelFormat(top >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
     values_->setTitleText(unit == ChartUnit::Money
                               ? (currency.isEmpty() ? QStringLiteral("Деньги") : currency)
                               : QStringLiteral("МБ"));

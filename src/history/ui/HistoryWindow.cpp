@@ -13,6 +13,8 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -123,9 +125,9 @@ QStandardItem* Cell(const QString& text, const QVariant& sortValue, bool number)
 }  // namespace
 
 HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
-                             QWidget* parent, SaveFileChooser chooser)
+                             QWidget* parent, SaveFileChooser chooser, LivePeriod livePeriod)
     : QDialog(parent), folder_(std::move(folder)), clock_(clock), locale_(std::move(locale)),
-      chooser_(std::move(chooser)) {
+      chooser_(std::move(chooser)), livePeriod_(std::move(livePeriod)) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("История и бюджет"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -134,7 +136,11 @@ HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale l
     BuildControls();
     budget_->ShowLimits(LimitsOf(LoadSettings(folder_)));
     Reload();
-    resize(860, 700);
+    // The whole window where the screen allows it, also at a large scale on a small screen.
+    QSize size(980, 740);
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        size = size.boundedTo(screen->availableGeometry().size() * 0.9);
+    resize(size);
     CentreOnScreen(*this);
     refresh_ = new QTimer(this);
     refresh_->setInterval(kRefreshMs);
@@ -151,7 +157,9 @@ void HistoryWindow::BuildControls() {
     trafficBar_ = AddGauge("trafficBar", QStringLiteral("Трафик из лимита"), this);
     projection_ = AddText("projection", this);
     daysLeft_ = AddText("daysLeft", this);
+    daysLeft_->setWordWrap(false);
     safePerDay_ = AddText("safePerDay", this);
+    safePerDay_->setWordWrap(false);
     notice_ = AddText("notice", this);
 
     auto* gauges = new QGridLayout;
@@ -162,6 +170,7 @@ void HistoryWindow::BuildControls() {
     gauges->setColumnStretch(1, 1);
     auto* figures = new QHBoxLayout;
     figures->addWidget(daysLeft_);
+    figures->addSpacing(24);
     figures->addWidget(safePerDay_);
     figures->addStretch();
 
@@ -211,6 +220,7 @@ void HistoryWindow::BuildControls() {
     tableTitle->setBuddy(table_);
 
     budget_ = new BudgetGroup(folder_, locale_, this);
+    budget_->setMaximumWidth(budget_->fontMetrics().horizontalAdvance(u'0') * 44);
     connect(budget_, &BudgetGroup::saved, this, &HistoryWindow::Reload);
 
     auto* exportButton = new QPushButton(QStringLiteral("&Экспорт…"), this);
@@ -253,7 +263,8 @@ void HistoryWindow::BuildControls() {
 }
 
 void HistoryWindow::Reload() {
-    view_ = LoadHistoryView(folder_, clock_.Now(), locale_);
+    view_ = LoadHistoryView(folder_, clock_.Now(), locale_,
+                            livePeriod_ ? std::optional<PeriodReport>(livePeriod_()) : std::nullopt);
     ShowSummary();
     ShowChart();
     ShowConnections();

@@ -31,8 +31,12 @@ public:
     using SaveFileChooser =
         std::function<QString(QWidget* parent, const QStringList& filters, QString* chosenFilter)>;
 
+    // The running program's report of the period, with what is not stored yet.
+    using LivePeriod = std::function<PeriodReport()>;
+
     HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
-                  QWidget* parent = nullptr, SaveFileChooser chooser = AskForSaveFile);
+                  QWidget* parent = nullptr, SaveFileChooser chooser = AskForSaveFile,
+                  LivePeriod livePeriod = nullptr);
 
     void Reload();
     void Export();
@@ -50,6 +54,7 @@ private:
     const Clock& clock_;
     QLocale locale_;
     SaveFileChooser chooser_;
+    LivePeriod livePeriod_;
     HistoryView view_;
     QLabel* period_ = nullptr;
     QProgressBar* moneyBar_ = nullptr;
