@@ -1,7 +1,6 @@
 // Lint rules for command calls: the argument a command takes, timer constants, a hang-up
 // on every run.
 #include "script/LintRules.h"
-
 #include "script/ScriptInterval.h"
 #include "script/ScriptWords.h"
 #include "shell/Numbers.h"

@@ -1,7 +1,6 @@
 // Lint rules for if lines: a condition the interpreter can cut, a known comparison,
 // "then" in its place, an action that does something.
 #include "script/LintRules.h"
-
 #include "script/ScriptCondition.h"
 #include "script/ScriptWords.h"
 

@@ -1,6 +1,5 @@
 // Lint rules for assignments: one operation per expression, "#" for copies, operand words.
 #include "script/LintRules.h"
-
 #include "script/ScriptOperation.h"
 #include "script/ScriptWords.h"
 #include "shell/Numbers.h"

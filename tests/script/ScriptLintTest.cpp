@@ -1,6 +1,5 @@
 // The lint: each rule with a script that trips it and a near miss that does not.
 #include "ScriptRunner.h"
-
 #include "script/ScriptLint.h"
 
 #include <QFile>

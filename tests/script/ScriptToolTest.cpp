@@ -1,7 +1,6 @@
 // The vantoril-script tool: its commands, outputs and exit statuses.
-#include "tools/vantoril-script/ScriptTool.h"
-
 #include "TempFolder.h"
+#include "tools/vantoril-script/ScriptTool.h"
 
 #include <gtest/gtest.h>
 

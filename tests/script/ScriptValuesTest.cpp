@@ -1,6 +1,5 @@
 // Values, operations, intervals and the cutting of conditions, one rule at a time.
 #include "ScriptRunner.h"
-
 #include "script/ScriptCondition.h"
 #include "script/ScriptInterval.h"
 #include "script/ScriptOperation.h"

@@ -1,7 +1,6 @@
 // The variable store: reads from the front, writes from the back.
-#include "script/ScriptVariables.h"
-
 #include "Locales.h"
+#include "script/ScriptVariables.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,5 @@
 // Word rules: blanks, letter case, operand kinds, lines and limits.
 #include "ScriptRunner.h"
-
 #include "script/ScriptLines.h"
 #include "script/ScriptWords.h"
 

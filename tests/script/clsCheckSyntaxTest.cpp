@@ -1,6 +1,5 @@
 // The syntax checker: each test, their order, and which message wins.
 #include "ScriptRunner.h"
-
 #include "script/ScriptLines.h"
 #include "script/clsCheckSyntax.h"
 

@@ -1,6 +1,5 @@
 // Faults at run time: what is reported, where the run stops, and what survives it.
 #include "ScriptRunner.h"
-
 #include "script/ScriptLines.h"
 
 #include <gtest/gtest.h>

@@ -1,10 +1,9 @@
 // The script editor window, driven like a user on the offscreen platform.
-#include "windows/ui/Form5.h"
-
 #include "NextModal.h"
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"
 #include "windows/ScriptHelp.h"
+#include "windows/ui/Form5.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,7 +16,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {

@@ -1,9 +1,8 @@
 // The script file as the script editor reads and writes it.
-#include "windows/ScriptFile.h"
-#include "windows/ScriptHelp.h"
-
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"
+#include "windows/ScriptFile.h"
+#include "windows/ScriptHelp.h"
 
 #include <QDir>
 

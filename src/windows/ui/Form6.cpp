@@ -1,19 +1,19 @@
 // The About window: fixed texts and two links opened with the desktop's default handler.
 #include "windows/ui/Form6.h"
 
+#include "shell/TwipsScale.h"
+#include "shell/ui/WindowLook.h"
+
 #include <QApplication>
 #include <QDesktopServices>
 #include <QFontMetrics>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
 #include <QTextEdit>
 #include <QUrl>
-
-#include "shell/TwipsScale.h"
-#include "shell/ui/WindowLook.h"
 
 namespace {
 
@@ -27,12 +27,11 @@ const char* const kPlaceAndYear = QT_TRANSLATE_NOOP("Form6", "Урал, 2026");
 // The three lines beside the logo share one width, up to the window's right margin.
 constexpr int kLineWidth = 2580;
 
-const QStringList kThanks = {
-    QStringLiteral("Алексей Дроздов"),   QStringLiteral("Марина Ветрова"),
-    QStringLiteral("Павел Кручинин"),    QStringLiteral("Ольга Лесницкая"),
-    QStringLiteral("Григорий Саватеев"), QStringLiteral("Дарья Орешкина"),
-    QStringLiteral("Степан Улитин"),     QStringLiteral("Нина Ястребова"),
-    QStringLiteral("Тимур Хасанов")};
+const QStringList kThanks = {QStringLiteral("Алексей Дроздов"),   QStringLiteral("Марина Ветрова"),
+                             QStringLiteral("Павел Кручинин"),    QStringLiteral("Ольга Лесницкая"),
+                             QStringLiteral("Григорий Саватеев"), QStringLiteral("Дарья Орешкина"),
+                             QStringLiteral("Степан Улитин"),     QStringLiteral("Нина Ястребова"),
+                             QStringLiteral("Тимур Хасанов")};
 
 }  // namespace
 

@@ -2,9 +2,9 @@
 // and the people thanked.
 #pragma once
 
-#include <QWidget>
-
 #include "shell/TwipsScale.h"
+
+#include <QWidget>
 
 class QLabel;
 class QPushButton;
