@@ -20,8 +20,19 @@ void LintLeadingBlanks(LintContext& context, QStringView line) {
     }
 }
 
+// "  ; note" passes the check as a comment but runs as a statement; it matters only
+// with an "=" or a "(".
+bool LintIndentedComment(LintContext& context, QStringView line) {
+    if (!TrimBlanks(line).startsWith(u';')) return false;
+    if (line.contains(u'=') || line.contains(u'('))
+        context.Warn(
+            QStringLiteral("пробелы перед «;»: при выполнении строка не комментарий, "
+                           "а инструкция"));
+    return true;
+}
+
 void LintLine(LintContext& context, QStringView line) {
-    if (line.startsWith(u';')) return;
+    if (line.startsWith(u';') || LintIndentedComment(context, line)) return;
     LintLeadingBlanks(context, line);
     const qsizetype blank = line.indexOf(u' ');
     if (blank >= 0) {

@@ -132,6 +132,8 @@ TEST(LintVariables, useBeforeVarUnusedVarsShadowsAndOddNames) {
     EXPECT_TRUE(odd[0].contains(QStringLiteral("«x = 5» целиком")));
     EXPECT_TRUE(WarnsOnce(Lint({"message( DL)"}), 1, "с пробелами"));
     EXPECT_TRUE(WarnsOnce(Lint({"  var x"}), 1, "пробелы перед «var»"));
+    EXPECT_TRUE(WarnsOnce(Lint({"  ; x = 1"}), 1, "пробелы перед «;»"));
+    EXPECT_TRUE(Lint({"  ; a note", "; x = 1"}).isEmpty());
     EXPECT_TRUE(Lint({"var n", "n = #1", "n = n + 1", "if (n > AL) then message(n)",
                       "message(AppPath)", "message(CAL)"})
                     .isEmpty());
