@@ -174,6 +174,10 @@ void HistoryWindow::BuildControls() {
     figures->addWidget(safePerDay_);
     figures->addStretch();
 
+    // Made before the chart and the table: the Tab order follows the layout, top to bottom.
+    budget_ = new BudgetGroup(folder_, locale_, this);
+    connect(budget_, &BudgetGroup::saved, this, &HistoryWindow::Reload);
+
     auto* switches = new QHBoxLayout;
     auto* spans = new QButtonGroup(this);
     byDays_ = AddChoice("byDays", QStringLiteral("По д&ням периода"), spans, switches);
@@ -214,14 +218,10 @@ void HistoryWindow::BuildControls() {
     table_->setAlternatingRowColors(true);
     table_->verticalHeader()->hide();
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    table_->horizontalHeader()->setStretchLastSection(true);
+    table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setTabKeyNavigation(false);
     auto* tableTitle = new QLabel(QStringLiteral("Соединения пер&иода:"), this);
     tableTitle->setBuddy(table_);
-
-    budget_ = new BudgetGroup(folder_, locale_, this);
-    budget_->setMaximumWidth(budget_->fontMetrics().horizontalAdvance(u'0') * 44);
-    connect(budget_, &BudgetGroup::saved, this, &HistoryWindow::Reload);
 
     auto* exportButton = new QPushButton(QStringLiteral("&Экспорт…"), this);
     exportButton->setObjectName(QStringLiteral("export"));
@@ -237,29 +237,29 @@ void HistoryWindow::BuildControls() {
     status_ = AddText("status", this);
     status_->setAccessibleName(QStringLiteral("Сообщение"));
 
-    auto* actions = new QVBoxLayout;
-    actions->addWidget(budget_);
-    actions->addStretch();
-    actions->addWidget(status_);
-    actions->addWidget(exportButton);
-    actions->addWidget(closeButton);
-    auto* lower = new QHBoxLayout;
-    auto* tableColumn = new QVBoxLayout;
-    tableColumn->addWidget(tableTitle);
-    tableColumn->addWidget(table_);
-    lower->addLayout(tableColumn, 1);
-    lower->addLayout(actions);
+    auto* summary = new QVBoxLayout;
+    summary->addWidget(period_);
+    summary->addLayout(gauges);
+    summary->addWidget(projection_);
+    summary->addLayout(figures);
+    summary->addWidget(notice_);
+    summary->addStretch();
+    auto* top = new QHBoxLayout;
+    top->addLayout(summary, 1);
+    top->addWidget(budget_);
+    auto* buttons = new QHBoxLayout;
+    buttons->addWidget(status_, 1);
+    buttons->addWidget(exportButton);
+    buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(period_);
-    layout->addLayout(gauges);
-    layout->addWidget(projection_);
-    layout->addLayout(figures);
-    layout->addWidget(notice_);
+    layout->addLayout(top);
     layout->addLayout(switches);
     layout->addWidget(chart_, 3);
     layout->addWidget(figure_);
-    layout->addLayout(lower, 2);
+    layout->addWidget(tableTitle);
+    layout->addWidget(table_, 2);
+    layout->addLayout(buttons);
 }
 
 void HistoryWindow::Reload() {
