@@ -169,3 +169,22 @@ TEST_F(StatisticsFolderTest, pipeInPlaceOfAFileIsAnErrorNotAFreeze) {
     EXPECT_TRUE(statistics.Months("Late.vlg").error.contains(QStringLiteral("Late.vlg")));
     EXPECT_EQ(statistics.Amount("Late.vlg", QStringLiteral("03.2008")), QString());
 }
+
+TEST_F(StatisticsFolderTest, loneCrLinesAndAStrayByteReadAsEveryMonth) {
+    WriteStatistics(QStringLiteral("Old.vlg"),
+                    "[Statistic]\r; caf\xE9\r01.2008=1,5\r02.2008=\xD0\xBF\r");
+    EXPECT_EQ(statistics.Months("Old.vlg").dates,
+              (QStringList{QStringLiteral("01.2008"), QStringLiteral("02.2008")}));
+    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("01.2008")), "1,5");
+    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("02.2008")),
+              QStringLiteral("п"));
+}
+
+TEST_F(StatisticsFolderTest, anAbsurdlyLargeFileIsAnErrorNamingIt) {
+    WriteStatistics(QStringLiteral("Big.vlg"),
+                    "[Statistic]\r\n01.2008=1\r\n" + QByteArray(16 * 1024 * 1024, ';'));
+    const StatisticMonths big = statistics.Months("Big.vlg");
+    EXPECT_TRUE(big.dates.isEmpty());
+    EXPECT_TRUE(big.error.contains(QStringLiteral("Big.vlg"))) << big.error.toStdString();
+    EXPECT_EQ(statistics.Amount("Big.vlg", QStringLiteral("01.2008")), QString());
+}
