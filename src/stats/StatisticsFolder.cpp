@@ -11,10 +11,10 @@
 
 #include <QFile>
 
-#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
 
@@ -87,7 +87,8 @@ QString StatisticsFolder::ClearAll() const {
     for (const QByteArray& fileName : OrdinaryFiles(FilePath({}))) {
         if (::unlink(FilePath(fileName).constData()) != 0) {
             const QString reason = qt_error_string(errno);
-            return QStringLiteral("Не удалось удалить файл «%1»: %2.").arg(ShownPath(fileName), reason);
+            return QStringLiteral("Не удалось удалить файл «%1»: %2.")
+                .arg(ShownPath(fileName), reason);
         }
     }
     return {};

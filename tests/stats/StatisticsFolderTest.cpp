@@ -9,8 +9,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
-#include <sys/stat.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -81,8 +81,7 @@ TEST_F(StatisticsFolderTest, monthsInRecordedOrderAndAmountsAsStored) {
     const StatisticMonths months = statistics.Months("MyISP.vlg");
     EXPECT_EQ(months.error, QString());
     EXPECT_EQ(months.dates, (QStringList{QStringLiteral("03.2008"), QStringLiteral("02.2008")}));
-    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("03.2008")),
-              QStringLiteral("15,75"));
+    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("03.2008")), QStringLiteral("15,75"));
     EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("01.1999")), QString());
 }
 
@@ -141,7 +140,8 @@ TEST_F(StatisticsFolderTest, fileNamedInWindows1251IsListedReadAndCleared) {
         connections[0].name == QStringLiteral("MyISP") ? connections[1] : connections[0];
     EXPECT_EQ(windows.name, QStringLiteral("Работа"));
     EXPECT_EQ(statistics.Months(windows.fileName).dates, QStringList{QStringLiteral("03.2008")});
-    EXPECT_EQ(statistics.Amount(windows.fileName, QStringLiteral("03.2008")), QStringLiteral("1,5"));
+    EXPECT_EQ(statistics.Amount(windows.fileName, QStringLiteral("03.2008")),
+              QStringLiteral("1,5"));
 
     EXPECT_EQ(statistics.ClearAll(), QString());
     EXPECT_TRUE(statistics.Connections().isEmpty());
@@ -151,7 +151,8 @@ TEST_F(StatisticsFolderTest, programsOwnMarkedNamesAreShownAsTheUserKnowsThem) {
     WriteStatistics(QStringLiteral("%(без имени).vlg"), "[Statistic]\r\n03.2008=1\r\n");
     WriteStatistics(QStringLiteral("%2Ehidden.vlg"), "[Statistic]\r\n03.2008=1\r\n");
     WriteStatistics(QStringLiteral("Foo.vlg.vlg"), "[Statistic]\r\n03.2008=1\r\n");
-    WriteStatistics(QStringLiteral("Длинное имя%~0123456789abcdef.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("Длинное имя%~0123456789abcdef.vlg"),
+                    "[Statistic]\r\n03.2008=1\r\n");
     QStringList names = Names();
     names.sort();
     QStringList expected{QStringLiteral("(без имени)"), QStringLiteral(".hidden"),
@@ -176,8 +177,7 @@ TEST_F(StatisticsFolderTest, loneCrLinesAndAStrayByteReadAsEveryMonth) {
     EXPECT_EQ(statistics.Months("Old.vlg").dates,
               (QStringList{QStringLiteral("01.2008"), QStringLiteral("02.2008")}));
     EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("01.2008")), "1,5");
-    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("02.2008")),
-              QStringLiteral("п"));
+    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("02.2008")), QStringLiteral("п"));
 }
 
 TEST_F(StatisticsFolderTest, anAbsurdlyLargeFileIsAnErrorNamingIt) {
