@@ -23,7 +23,7 @@ WriteDeviceWrapper& Wrapper() {
 }
 
 QString SaveError(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось сохранить файл «%1»: %2. Файл не изменён.").arg(path, reason);
+    return QStringLiteral("Не удалось записать файл «%1»: %2. Файл не изменён.").arg(path, reason);
 }
 
 // The file a symbolic link names is the one replaced, so the link itself stays.
