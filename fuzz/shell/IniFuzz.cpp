@@ -7,6 +7,8 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
     IniFile ini = IniFile::Parse(bytes);
+    // Nothing set, nothing changed: every byte and line end is written back as read.
+    if (ini.Serialized() != bytes) __builtin_trap();
     const QStringList keys = ini.Keys(QStringLiteral("Vantoril"));
     for (const QString& key : keys) {
         const QString value = ini.Value(QStringLiteral("Vantoril"), key);

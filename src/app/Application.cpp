@@ -19,6 +19,7 @@
 #include "script/clsRun.h"
 #include "shell/Autostart.h"
 #include "shell/Numbers.h"
+#include "shell/FileNotices.h"
 #include "shell/TextDecoding.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/WindowLook.h"
@@ -26,13 +27,13 @@
 #include "tariff/ui/Form2.h"
 #include "windows/ui/Form5.h"
 #include "windows/ui/Form6.h"
+#include "windows/ScriptFile.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QFile>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -86,6 +87,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
 
 Application::~Application() {
     qApp->removeEventFilter(this);
+    SetFileNoticeHandler({});
     delete indicator_.data();  // nothing is stored: the program simply ends
 }
 
@@ -128,6 +130,12 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     bus_ = std::make_unique<BusService>(sessionBus);
     connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
     (void)bus_->Register();  // a second program on the bus simply runs without it
+    // File problems met by the timers are told in a window that does not stop them.
+    SetFileNoticeHandler([](const QString& message) {
+        auto* box = new QMessageBox(QMessageBox::Warning, kTitle, message);
+        box->setAttribute(Qt::WA_DeleteOnClose);
+        box->show();
+    });
     tray_.SetIcon(ProgramIcon());
     tray_.SetToolTip(
         QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
@@ -174,9 +182,10 @@ void Application::CloseIndicator() {
 }
 
 void Application::ScriptTick() {
-    QFile file(folder_.AppFilePath(QStringLiteral("script.vsc")));
     // A missing or unreadable file runs as the empty script.
-    const QString code = file.open(QIODevice::ReadOnly) ? DecodeText(file.readAll()) : QString();
+    const RegularFile file = ReadScriptFile(folder_);
+    NoticeFileProblem(file.error);
+    const QString code = DecodeText(file.bytes);
     if (!ScriptRunner) ScriptRunner = std::make_unique<clsRun>(*scriptHost_);
     ScriptRunner->SetCode(code);
     ScriptRunner->run();

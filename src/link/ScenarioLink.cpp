@@ -2,23 +2,23 @@
 #include "link/ScenarioLink.h"
 
 #include "link/MonotonicClock.h"
+#include "shell/RegularFile.h"
 #include "shell/TextDecoding.h"
-
-#include <QFile>
 
 ScenarioLink::ScenarioLink(ScenarioScript script, const MonotonicClock& clock)
     : script_(std::move(script)), clock_(clock), startMs_(clock.ElapsedMs()) {}
 
 std::optional<ScenarioScript> ScenarioLink::LoadFile(const QString& path, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    // A scenario is a few dozen lines; a pipe named by mistake never blocks the start.
+    const RegularFile file = ReadRegularFile(path, kMiB);
+    if (!file.IsRead()) {
         if (error)
-            *error = QStringLiteral("не удалось прочитать файл сценария «%1»: %2")
-                         .arg(path, file.errorString());
+            *error = file.error.isEmpty() ? QStringLiteral("файл сценария «%1» не найден").arg(path)
+                                          : QStringLiteral("файл сценария: %1").arg(file.error);
         return std::nullopt;
     }
     QString why;
-    std::optional<ScenarioScript> script = ScenarioScript::Parse(DecodeText(file.readAll()), &why);
+    std::optional<ScenarioScript> script = ScenarioScript::Parse(DecodeText(file.bytes), &why);
     if (!script && error) *error = QStringLiteral("файл сценария «%1», %2").arg(path, why);
     return script;
 }

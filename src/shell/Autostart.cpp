@@ -12,6 +12,7 @@
 #include <optional>
 
 #include "shell/AtomicFile.h"
+#include "shell/RegularFile.h"
 
 namespace {
 
@@ -159,11 +160,10 @@ bool Autostart::DisableAutostart() const {
 }
 
 bool Autostart::IsAutostartEnabled() const {
-    QFile file(EntryPath());
-    if (configFolder_.isEmpty() || file.size() > kLargestEntry ||
-        !file.open(QIODevice::ReadOnly))
-        return false;
-    const QHash<QString, QString> keys = ReadEntryGroup(QString::fromUtf8(file.readAll()));
+    if (configFolder_.isEmpty()) return false;
+    const RegularFile file = ReadRegularFile(EntryPath(), kLargestEntry);
+    if (!file.IsRead()) return false;
+    const QHash<QString, QString> keys = ReadEntryGroup(QString::fromUtf8(file.bytes));
     // Hidden=true is the desktops' common way to switch an entry off, the other key GNOME's.
     if (keys.value("Type") != "Application" || keys.value("Hidden") == "true" ||
         keys.value("X-GNOME-Autostart-enabled") == "false")

@@ -1,12 +1,32 @@
 // Loading and saving the settings record.
-#include "Settings.h"
+#include "shell/Settings.h"
 
-#include "IniFile.h"
-#include "Numbers.h"
-#include "ProgramFolder.h"
+#include "shell/FileNotices.h"
+#include "shell/IniFile.h"
+#include "shell/Numbers.h"
+#include "shell/ProgramFolder.h"
+
+namespace {
+
+IniFile LoadSettingsFile(const ProgramFolder& folder) {
+    IniFile ini = IniFile::Load(folder.AppFilePath(kSettingsFile), kSettingsFileLimit);
+    NoticeFileProblem(ini.ReadProblem());  // read at every tick, told once
+    return ini;
+}
+
+// Every save sets its keys in one replacement of the file.
+template <typename SetKeys>
+bool SaveKeys(const ProgramFolder& folder, QString* error, SetKeys setKeys) {
+    const QString path = folder.AppFilePath(kSettingsFile);
+    IniFile ini = IniFile::Load(path, kSettingsFileLimit);
+    setKeys(ini);
+    return ini.Save(path, error);
+}
+
+}  // namespace
 
 Settings LoadSettings(const ProgramFolder& folder) {
-    const IniFile ini = IniFile::Load(folder.AppFilePath(kSettingsFile));
+    const IniFile ini = LoadSettingsFile(folder);
     const auto number = [&](const char* key) { return ReadNumber(ini.Value(kSettingsSection, key)); };
     Settings s;
     s.Type_tar = RoundToInt32(number("Type_tar"));
@@ -28,18 +48,28 @@ Settings LoadSettings(const ProgramFolder& folder) {
     return s;
 }
 
-void SaveSettings(const ProgramFolder& folder, const Settings& settings, int tariffTypeIndex,
-                  int opacity) {
-    // Five single-key updates, made in one atomic replacement of the file.
-    const QString path = folder.AppFilePath(kSettingsFile);
-    IniFile ini = IniFile::Load(path);
-    const auto set = [&](const char* key, int value) {
-        ini.SetValue(kSettingsSection, key, QString::number(value));
-    };
-    set("Type_tar", tariffTypeIndex);
-    set("Transparent", opacity);
-    set("auto_show", settings.auto_show);
-    set("hide_start", settings.hide_start);
-    set("full", settings.full);
-    ini.Save(path);
+QString ReadSetting(const ProgramFolder& folder, const QString& key) {
+    return LoadSettingsFile(folder).Value(kSettingsSection, key);
+}
+
+bool SaveSettings(const ProgramFolder& folder, const Settings& settings, int tariffTypeIndex,
+                  int opacity, QString* error) {
+    return SaveKeys(folder, error, [&](IniFile& ini) {
+        const auto set = [&](const char* key, int value) {
+            ini.SetValue(kSettingsSection, key, QString::number(value));
+        };
+        set("Type_tar", tariffTypeIndex);
+        set("Transparent", opacity);
+        set("auto_show", settings.auto_show);
+        set("hide_start", settings.hide_start);
+        set("full", settings.full);
+    });
+}
+
+bool SaveIndicatorPosition(const ProgramFolder& folder, float leftTwips, float topTwips,
+                           const QLocale& locale, QString* error) {
+    return SaveKeys(folder, error, [&](IniFile& ini) {
+        ini.SetValue(kSettingsSection, QStringLiteral("i_top"), NumberText(topTwips, locale));
+        ini.SetValue(kSettingsSection, QStringLiteral("i_left"), NumberText(leftTwips, locale));
+    });
 }

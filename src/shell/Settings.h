@@ -1,6 +1,11 @@
 // The settings record and the configuration file "inet.conf" (section Vantoril).
 #pragma once
 
+#include "shell/RegularFile.h"
+
+#include <QLocale>
+#include <QString>
+
 #include <cstdint>
 
 class ProgramFolder;
@@ -22,10 +27,22 @@ struct Settings {
 
 inline constexpr char kSettingsFile[] = "inet.conf";
 inline constexpr char kSettingsSection[] = "Vantoril";
+// A settings file is a few hundred bytes; a larger one is not read, nor rewritten.
+inline constexpr qint64 kSettingsFileLimit = kMiB;
 
+// A file that cannot be read loads as all zero; the user is told once why.
 Settings LoadSettings(const ProgramFolder& folder);
+// One key of section Vantoril, as ReadIni gives it; empty when the file cannot be read.
+QString ReadSetting(const ProgramFolder& folder, const QString& key);
 
 // Writes Type_tar and Transparent as handed in (the settings window's controls) and
-// auto_show, hide_start, full from the record.
-void SaveSettings(const ProgramFolder& folder, const Settings& settings, int tariffTypeIndex,
-                  int opacity);
+// auto_show, hide_start, full from the record, in one replacement of the file. False with
+// `error` when the file could not be read (it is then left alone) or written.
+[[nodiscard]] bool SaveSettings(const ProgramFolder& folder, const Settings& settings,
+                                int tariffTypeIndex, int opacity, QString* error = nullptr);
+
+// Writes the indicator's top and left edges (twips, as single-precision number texts in
+// `locale`) to i_top and i_left, in one replacement of the file, with the same refusals.
+[[nodiscard]] bool SaveIndicatorPosition(const ProgramFolder& folder, float leftTwips,
+                                         float topTwips, const QLocale& locale,
+                                         QString* error = nullptr);

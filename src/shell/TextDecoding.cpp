@@ -31,10 +31,30 @@ QString DecodeCp1251(const QByteArray& bytes) {
 
 }  // namespace
 
-QString DecodeText(const QByteArray& bytes) {
+bool IsUtf8(const QByteArray& bytes) {
     QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError()) return DecodeCp1251(bytes);
-    if (text.startsWith(QChar(0xFEFF))) text.remove(0, 1);
+    const QString text = utf8.decode(bytes);  // decoding happens on conversion
+    return !utf8.hasError();
+}
+
+QString DecodeLine(const QByteArray& line) {
+    return IsUtf8(line) ? QString::fromUtf8(line) : DecodeCp1251(line);
+}
+
+QString DecodeText(const QByteArray& bytes) {
+    QByteArray body = bytes.startsWith(kUtf8Bom) ? bytes.mid(3) : bytes;
+    if (IsUtf8(body)) return QString::fromUtf8(body);
+    // Line by line: one byte from another editor does not turn the other lines to garbage.
+    QString text;
+    text.reserve(body.size());
+    qsizetype start = 0;
+    while (start < body.size()) {
+        qsizetype end = start;
+        while (end < body.size() && body[end] != '\n' && body[end] != '\r') ++end;
+        text += DecodeLine(QByteArray::fromRawData(body.constData() + start, end - start));
+        const qsizetype next = qMin(end + 1, body.size());
+        text += QLatin1String(body.constData() + end, next - end);  // the line end itself
+        start = next;
+    }
     return text;
 }

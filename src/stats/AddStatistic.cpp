@@ -41,13 +41,10 @@ QString AddStatistic(const QString& key, float amount, const QString& file, cons
     QString path = file;
     if (!path.endsWith(QLatin1String(kStatisticExtension))) path += kStatisticExtension;
 
-    // An existing file that cannot be read would load as empty, and saving that would
-    // throw away every month it holds.
-    const QFileInfo info(path);
-    if (info.exists() && !(info.isFile() && info.isReadable()))
-        return QStringLiteral("Файл «%1» нельзя прочитать.").arg(path) + kNotBooked;
-
-    IniFile ini = IniFile::Load(path);
+    // A file that cannot be read whole loads as empty, and saving that would throw away
+    // every month it holds.
+    IniFile ini = IniFile::Load(path, kStatisticFileLimit);
+    if (!ini.ReadProblem().isEmpty()) return ini.ReadProblem() + kNotBooked;
     const QString stored = ini.Value(kStatisticSection, key);
     const std::optional<float> total = NewTotal(stored, amount, locale);
     if (!total) {
@@ -57,13 +54,10 @@ QString AddStatistic(const QString& key, float amount, const QString& file, cons
     if (!std::isfinite(*total)) return Overflow(key, path);
 
     ini.SetValue(kStatisticSection, key, NumberText(*total, locale));
-    if (!QDir().mkpath(info.absolutePath()))
-        return QStringLiteral("Не удалось создать папку «%1».").arg(info.absolutePath()) +
-               kNotBooked;
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("Не удалось создать папку «%1».").arg(folder) + kNotBooked;
     QString error;
-    if (!ini.Save(path, &error)) {
-        if (error.isEmpty()) error = QStringLiteral("Не удалось записать файл «%1»").arg(path);
-        return error + u'.' + kNotBooked;
-    }
+    if (!ini.Save(path, &error)) return error + kNotBooked;
     return {};
 }

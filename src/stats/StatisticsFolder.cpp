@@ -3,22 +3,20 @@
 #include "StatisticsFolder.h"
 
 #include "shell/IniFile.h"
+#include "shell/RegularFile.h"
 #include "shell/TextDecoding.h"
+#include "stats/AddStatistic.h"
 #include "stats/ConnectionFileName.h"
 #include "stats/StatisticDates.h"
 
 #include <QFile>
 
-#include <cerrno>
 #include <dirent.h>
-#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <cerrno>
 
 namespace {
-
-// Far beyond any real statistics file (a line a month); a bigger one is not read whole.
-constexpr qint64 kMaxStatisticFileBytes = 16 * 1024 * 1024;
 
 // Ordinary files only: no folders, no hidden files, no devices, sockets or pipes; a
 // symbolic link counts as what it points to.
@@ -53,32 +51,8 @@ QString StatisticsFolder::ShownPath(const QByteArray& fileName) const {
     return folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' + DecodeText(fileName));
 }
 
-bool StatisticsFolder::Read(const QByteArray& fileName, QByteArray* bytes, QString* error) const {
-    // Non-blocking: a pipe in the folder must not hold the window up.
-    const int fd = ::open(FilePath(fileName).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) {
-        *error = qt_error_string(errno);
-        return false;
-    }
-    struct stat info {};
-    if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
-        ::close(fd);
-        *error = QStringLiteral("это не обычный файл");
-        return false;
-    }
-    if (info.st_size > kMaxStatisticFileBytes) {
-        ::close(fd);
-        *error = QStringLiteral("файл больше 16 МБ");
-        return false;
-    }
-    QFile file;
-    if (!file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
-        ::close(fd);
-        *error = file.errorString();
-        return false;
-    }
-    *bytes = file.read(kMaxStatisticFileBytes);
-    return true;
+RegularFile StatisticsFolder::Read(const QByteArray& fileName) const {
+    return ReadRegularFile(FilePath(fileName), ShownPath(fileName), kStatisticFileLimit);
 }
 
 QList<StatisticConnection> StatisticsFolder::Connections() const {
@@ -92,13 +66,11 @@ QList<StatisticConnection> StatisticsFolder::Connections() const {
 }
 
 StatisticMonths StatisticsFolder::Months(const QByteArray& fileName) const {
-    QByteArray bytes;
-    QString error;
-    if (!Read(fileName, &bytes, &error))
-        return {{},
-                QStringLiteral("Не удалось открыть файл статистики «%1»: %2.")
-                    .arg(ShownPath(fileName), error)};
-    StatisticMonths months{StatisticDates(DecodeText(bytes)), {}};
+    const RegularFile file = Read(fileName);
+    if (file.status == RegularFile::Status::Missing)
+        return {{}, QStringLiteral("Файл статистики «%1» не найден.").arg(ShownPath(fileName))};
+    if (!file.IsRead()) return {{}, file.error};
+    StatisticMonths months{StatisticDates(DecodeText(file.bytes)), {}};
     if (months.dates.isEmpty())
         months.error = QStringLiteral("В файле статистики «%1» нет ни одного месяца.")
                            .arg(ShownPath(fileName));
@@ -106,17 +78,17 @@ StatisticMonths StatisticsFolder::Months(const QByteArray& fileName) const {
 }
 
 QString StatisticsFolder::Amount(const QByteArray& fileName, const QString& date) const {
-    QByteArray bytes;
-    QString error;
-    if (!Read(fileName, &bytes, &error)) return {};
-    return IniFile::Parse(bytes).Value(QLatin1String(kStatisticSection), date);
+    const RegularFile file = Read(fileName);
+    if (!file.IsRead()) return {};
+    return IniFile::Parse(file.bytes).Value(QLatin1String(kStatisticSection), date);
 }
 
 QString StatisticsFolder::ClearAll() const {
     for (const QByteArray& fileName : OrdinaryFiles(FilePath({}))) {
         if (::unlink(FilePath(fileName).constData()) != 0) {
             const QString reason = qt_error_string(errno);
-            return QStringLiteral("Не удалось удалить файл «%1»: %2.").arg(ShownPath(fileName), reason);
+            return QStringLiteral("Не удалось удалить файл «%1»: %2.")
+                .arg(ShownPath(fileName), reason);
         }
     }
     return {};

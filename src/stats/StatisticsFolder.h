@@ -2,6 +2,7 @@
 #pragma once
 
 #include "shell/ProgramFolder.h"
+#include "shell/RegularFile.h"
 
 #include <QByteArray>
 #include <QList>
@@ -42,8 +43,8 @@ private:
     QByteArray FilePath(const QByteArray& fileName) const;
     // The path for the user's eyes, the file name decoded as Connections() does.
     QString ShownPath(const QByteArray& fileName) const;
-    // The file's bytes; false, with the reason, when it cannot be read.
-    bool Read(const QByteArray& fileName, QByteArray* bytes, QString* error) const;
+    // The file read whole, bounded, never blocking.
+    RegularFile Read(const QByteArray& fileName) const;
 
     ProgramFolder folder_;
 };

@@ -23,7 +23,10 @@ bool IsPriceCharacter(QChar character, const QLocale& locale) {
 }
 
 QString PriceTextError(const QString& text, const QLocale& locale) {
-    if (ReadLocaleSingle(text, locale)) return QString();
+    if (const std::optional<float> price = ReadLocaleSingle(text, locale)) {
+        if (*price < 0) return QStringLiteral("Цена «%1» меньше нуля.").arg(text);
+        return QString();
+    }
     if (text.trimmed().isEmpty()) return QStringLiteral("Цена не указана.");
     if (ReadLocaleNumber(text, locale)) {
         return QStringLiteral("Цена «%1» слишком велика: наибольшая возможная цена %2.")

@@ -5,27 +5,19 @@
 #include "shell/ProgramFolder.h"
 #include "tariff/TariffFiles.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include <QStringList>
 #include <QtEndian>
 
 namespace {
 
-// The file's bytes; a missing file is created empty (as the lookups do) and reads as
-// no bytes. False only when an existing file cannot be read.
+// The file's bytes (none for a missing file, created empty). False when an existing file
+// cannot be read whole; `error` then says why.
 bool ReadFileBytes(const QString& path, QByteArray* bytes, QString* error) {
-    QFile file(path);
-    if (!QFileInfo::exists(path)) {
-        file.open(QIODevice::WriteOnly);  // best effort: a read-only folder just stays empty
-        bytes->clear();
-        return true;
-    }
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    *bytes = file.readAll();
-    return true;
+    const RegularFile file = ReadTariffFile(path);
+    *bytes = file.bytes;
+    if (file.MayReplace()) return true;
+    *error = file.error;
+    return false;
 }
 
 // Little-endian record `index` of type T, or zero bytes when the file ends before it.
@@ -48,22 +40,34 @@ QByteArray WithRecords(QByteArray bytes, const std::array<T, N>& records) {
 }  // namespace
 
 bool ReadTariffTables(const ProgramFolder& folder, TariffTables* tables, QString* error) {
+    const QString pricesPath = folder.AppFilePath(kPriceTableFile);
     QByteArray hours;
     QByteArray prices;
-    QString hoursError;
-    QString pricesError;
+    QStringList problems;
     // Both files are read even when the first fails, so the other still shows as stored.
-    const bool hoursRead = ReadFileBytes(folder.AppFilePath(kHourTableFile), &hours, &hoursError);
-    const bool pricesRead =
-        ReadFileBytes(folder.AppFilePath(kPriceTableFile), &prices, &pricesError);
-    const bool ok = hoursRead && pricesRead;
+    for (const auto& [path, bytes] :
+         {std::pair{folder.AppFilePath(kHourTableFile), &hours}, std::pair{pricesPath, &prices}}) {
+        QString problem;
+        if (!ReadFileBytes(path, bytes, &problem))
+            problems << problem + QStringLiteral(" Его записи показаны нулями.");
+    }
     for (int h = 0; h < 24; ++h) tables->hourClasses[h] = RecordAt<int16_t>(hours, h);
-    for (int c = 0; c < 4; ++c) tables->prices[c] = RecordAt<float>(prices, c);
-    if (!ok && error) *error = hoursError.isEmpty() ? pricesError : hoursError;
-    return ok;
+    for (int c = 0; c < 4; ++c) {
+        tables->prices[c] = RecordAt<float>(prices, c);
+        if (!IsUsablePrice(tables->prices[c]))
+            problems << UnusablePriceText(pricesPath, c, tables->prices[c]);
+    }
+    if (error) *error = problems.join(u'\n');
+    return problems.isEmpty();
 }
 
 bool WriteTariffTables(const ProgramFolder& folder, const TariffTables& tables, QString* error) {
+    for (int c = 0; c < 4; ++c) {
+        if (!IsUsablePrice(tables.prices[c])) {
+            if (error) *error = QStringLiteral("Цена класса %1 не может быть ценой.").arg(c);
+            return false;
+        }
+    }
     const QString hoursPath = folder.AppFilePath(kHourTableFile);
     const QString pricesPath = folder.AppFilePath(kPriceTableFile);
     QString readError;
@@ -72,14 +76,10 @@ bool WriteTariffTables(const ProgramFolder& folder, const TariffTables& tables, 
     // Both files are read first: a file whose tail cannot be kept is not written at all.
     if (!ReadFileBytes(hoursPath, &oldHours, &readError) ||
         !ReadFileBytes(pricesPath, &oldPrices, &readError)) {
-        if (error) *error = readError;
+        if (error) *error = readError + QStringLiteral(" Файл не изменён.");
         return false;
     }
-    if (!ReplaceFileAtomically(hoursPath, WithRecords(oldHours, tables.hourClasses), error))
-        return false;
-    if (!ReplaceFileAtomically(pricesPath, WithRecords(oldPrices, tables.prices), error)) {
-        ReplaceFileAtomically(hoursPath, oldHours);
-        return false;
-    }
-    return true;
+    return ReplaceFilesAtomically({{hoursPath, WithRecords(oldHours, tables.hourClasses)},
+                                   {pricesPath, WithRecords(oldPrices, tables.prices)}},
+                                  error);
 }

@@ -6,8 +6,6 @@
 #include "shell/ProgramFolder.h"
 #include "shell/TextDecoding.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace {
@@ -38,22 +36,25 @@ QString FileTextFromEditor(const QString& editorText) {
     return text.replace(kFeedInLine, u'\n').replace(kReturnInLine, u'\r');
 }
 
+RegularFile ReadScriptFile(const ProgramFolder& folder) {
+    return ReadRegularFile(folder.AppFilePath(kScriptFile), kScriptFileLimit);
+}
+
 bool LoadScript(const ProgramFolder& folder, QString* editorText, QString* error) {
-    const QString path = folder.AppFilePath(kScriptFile);
-    editorText->clear();
-    if (!QFileInfo::exists(path)) return true;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error =
-                QStringLiteral("Не удалось прочитать файл «%1»: %2").arg(path, file.errorString());
-        return false;
-    }
-    *editorText = EditorTextFromFile(file.readAll());
-    return true;
+    const RegularFile file = ReadScriptFile(folder);
+    *editorText = EditorTextFromFile(file.bytes);
+    if (file.MayReplace()) return true;
+    if (error) *error = file.error;
+    return false;
 }
 
 bool SaveScript(const ProgramFolder& folder, const QString& editorText, QString* error) {
+    // A script that could not be read is not replaced by one the user never saw.
+    const RegularFile old = ReadScriptFile(folder);
+    if (!old.MayReplace()) {
+        if (error) *error = old.error + QStringLiteral(" Файл не изменён.");
+        return false;
+    }
     return ReplaceFileAtomically(folder.AppFilePath(kScriptFile),
                                  FileTextFromEditor(editorText).toUtf8(), error);
 }

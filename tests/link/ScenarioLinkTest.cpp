@@ -4,7 +4,11 @@
 #include "SteppingClock.h"
 #include "TempFolder.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -156,4 +160,12 @@ TEST(ScenarioLink, loadsFilesWrittenOnWindowsToo) {
     EXPECT_EQ(link.GetLinkName(), QStringLiteral("Провайдер"));
     EXPECT_FALSE(ScenarioLink::LoadFile(temp.File("missing.txt"), &error));
     EXPECT_TRUE(error.contains(QStringLiteral("missing.txt")));
+}
+
+TEST(ScenarioLink, aPipeNamedAsTheScenarioIsRefusedWithoutBlocking) {
+    TempFolder temp;
+    ASSERT_EQ(::mkfifo(QFile::encodeName(temp.File("pipe")).constData(), 0600), 0);
+    QString error;
+    EXPECT_FALSE(ScenarioLink::LoadFile(temp.File("pipe"), &error));
+    EXPECT_TRUE(error.contains(temp.File("pipe"))) << error.toStdString();
 }

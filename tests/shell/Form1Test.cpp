@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
 #include <QScrollBar>
@@ -13,6 +14,8 @@
 #include <QtTest/QTest>
 
 #include "shell/IniFile.h"
+#include "FailingDevice.h"
+#include "NextModal.h"
 #include "shell/Settings.h"
 #include "TempFolder.h"
 
@@ -110,6 +113,29 @@ TEST_F(Form1Test, okKeepsTheOtherKeysOfTheFile) {
     Click("Command4");
     EXPECT_EQ(Stored("i_left"), "1500");
     EXPECT_EQ(ReadIni("Other", "key", programFolder.File("inet.conf")), "value");
+}
+
+TEST_F(Form1Test, okOnAFullDiskSaysSoOnceAndKeepsTheFileAndTheWindow) {
+    WriteSettings("full=1\r\nmine=keep\r\n");
+    const QByteArray before = programFolder.Read("inet.conf");
+    form.ShowSettings();
+    Find<QScrollBar>("HS")->setValue(200);
+    QStringList boxes;
+    OnNextModal([&](QWidget* box) {
+        boxes << static_cast<QMessageBox*>(box)->text();
+        static_cast<QDialog*>(box)->accept();
+    });
+    {
+        const ScopedFailingWrites full(10);
+        Click("Command4");
+    }
+    ASSERT_EQ(boxes.size(), 1);
+    EXPECT_TRUE(boxes[0].contains(QStringLiteral("на диске нет места")) &&
+                boxes[0].contains(QStringLiteral("Файл не изменён")))
+        << boxes[0].toStdString();
+    EXPECT_EQ(programFolder.Read("inet.conf"), before);
+    EXPECT_TRUE(form.isVisible()) << "the user's choices are still on screen";
+    EXPECT_EQ(Find<QScrollBar>("HS")->value(), 200);
 }
 
 TEST_F(Form1Test, cancelStoresNothing) {

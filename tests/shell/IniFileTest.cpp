@@ -46,11 +46,14 @@ TEST_F(IniFileTest, longValuesAreCutTo254Characters) {
     EXPECT_EQ(ReadIni("A", "k", path), QString(254, u'x'));
 }
 
-TEST_F(IniFileTest, writeChangesOneLineInPlaceAndKeepsEverythingElse) {
-    folder.Write("inet.conf", "; my notes\n[Vantoril]\nfull=0\nmine = keep me\n\n[Other]\nx=1\n");
+TEST_F(IniFileTest, writeChangesOneLineInPlaceAndKeepsEveryOtherByte) {
+    folder.Write("inet.conf", "; my notes\n[Vantoril]\nfull=0\nmine = keep me\n\n[Other]\nx=1");
     ASSERT_TRUE(WriteIni("Vantoril", "FULL", "1", path));
     EXPECT_EQ(folder.Read("inet.conf"),
-              "; my notes\r\n[Vantoril]\r\nFULL=1\r\nmine = keep me\r\n\r\n[Other]\r\nx=1\r\n");
+              "; my notes\n[Vantoril]\nFULL=1\nmine = keep me\n\n[Other]\nx=1");
+    ASSERT_TRUE(WriteIni("Other", "y", "2", path));  // after a last line without its end
+    EXPECT_EQ(folder.Read("inet.conf"),
+              "; my notes\n[Vantoril]\nFULL=1\nmine = keep me\n\n[Other]\nx=1\r\ny=2\r\n");
 }
 
 TEST_F(IniFileTest, newKeysGoToTheEndOfTheirSectionAndNewSectionsToTheEnd) {
@@ -125,4 +128,48 @@ TEST_F(IniFileTest, aWriteThatCannotBeDoneSaysWhy) {
     EXPECT_FALSE(ReplaceFileAtomically(folder.File("plain/inet.conf"), "new", &error));
     EXPECT_TRUE(error.contains("plain/inet.conf")) << error.toStdString();
     EXPECT_EQ(folder.Read("plain"), "not a folder");
+}
+
+TEST_F(IniFileTest, eachLineHasItsOwnEncodingAndUnsetLinesKeepTheirBytes) {
+    // UTF-8 throughout but for one Windows-1251 byte in a comment.
+    const QByteArray before =
+        "; \xEA\xEE\xEC\xEC\xE5\xED\xF2\r\n[Vantoril]\r\n"
+        "link_source=scenario:\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0\xD1\x80\xD0\xB8\xD0\xB9.scn\r\n"
+        "full=0\r\n";
+    folder.Write("inet.conf", before);
+    EXPECT_EQ(ReadIni("Vantoril", "link_source", path), QString::fromUtf8("scenario:Сценарий.scn"));
+    ASSERT_TRUE(WriteIni("Vantoril", "full", "1", path));
+    QByteArray expected = before;
+    expected.replace("full=0", "full=1");
+    EXPECT_EQ(folder.Read("inet.conf"), expected);
+    EXPECT_EQ(IniFile::Parse("; \xEA\xEE\xEC\r\n").Keys("x"), QStringList());
+}
+
+TEST_F(IniFileTest, aLoneCrEndsALineAsCrLfAndLfDo) {
+    folder.Write("inet.conf", "[Vantoril]\rfull=0\rauto_show=1\r\n[B]\nk=2\r");
+    EXPECT_EQ(ReadIni("Vantoril", "full", path), "0");
+    EXPECT_EQ(ReadIni("Vantoril", "auto_show", path), "1");
+    EXPECT_EQ(ReadIni("B", "k", path), "2");
+    ASSERT_TRUE(WriteIni("Vantoril", "full", "1", path));
+    EXPECT_EQ(folder.Read("inet.conf"), "[Vantoril]\rfull=1\rauto_show=1\r\n[B]\nk=2\r");
+}
+
+TEST_F(IniFileTest, aByteOrderMarkIsKeptAndNotPartOfTheFirstLine) {
+    folder.Write("inet.conf", "\xEF\xBB\xBF[A]\r\nk=1\r\n");
+    EXPECT_EQ(ReadIni("A", "k", path), "1");
+    ASSERT_TRUE(WriteIni("A", "k", "2", path));
+    EXPECT_EQ(folder.Read("inet.conf"), "\xEF\xBB\xBF[A]\r\nk=2\r\n");
+}
+
+TEST_F(IniFileTest, aFileNotReadWholeIsNeverRewritten) {
+    const QByteArray big = "[A]\r\nk=1\r\n" + QByteArray(100, ';');
+    folder.Write("inet.conf", big);
+    IniFile ini = IniFile::Load(path, 64);
+    EXPECT_EQ(ini.Value("A", "k"), "");
+    EXPECT_TRUE(ini.ReadProblem().contains(path)) << ini.ReadProblem().toStdString();
+    ini.SetValue("A", "k", "2");
+    QString error;
+    EXPECT_FALSE(ini.Save(path, &error));
+    EXPECT_TRUE(error.contains(QStringLiteral("Файл не изменён"))) << error.toStdString();
+    EXPECT_EQ(folder.Read("inet.conf"), big);
 }

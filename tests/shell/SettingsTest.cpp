@@ -1,6 +1,7 @@
 // The settings record as loaded from and saved to "inet.conf".
 #include "shell/Settings.h"
 
+#include "shell/FileNotices.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramFolder.h"
 #include "TempFolder.h"
@@ -78,7 +79,7 @@ TEST_F(SettingsTest, saveWritesTheControlsValuesAndTheRecordsFlags) {
     record.Transparent = 10;
     record.auto_show = 1;
     record.full = 1;
-    SaveSettings(folder, record, -1, 200);
+    ASSERT_TRUE(SaveSettings(folder, record, -1, 200));
     EXPECT_EQ(temp.Read("inet.conf"),
               "[Vantoril]\r\ni_left=1500\r\nTransparent=200\r\nmine=x\r\nType_tar=-1\r\n"
               "auto_show=1\r\nhide_start=0\r\nfull=1\r\n");
@@ -96,4 +97,32 @@ TEST_F(SettingsTest, billingKeysHaveTheirDefaultsAndReadLikeTheOthers) {
     EXPECT_EQ(s.cap_mb, 20480);
     EXPECT_EQ(s.alerts, 0);
     EXPECT_EQ(LoadWith("alerts=\r\ncycle_day=\r\n").alerts, 1);  // empty as missing
+}
+
+TEST_F(SettingsTest, aSettingsFileThatCannotBeReadLoadsAsZeroIsToldOnceAndIsKept) {
+    QStringList told;
+    ForgetFileNotices();
+    SetFileNoticeHandler([&](const QString& message) { told << message; });
+    const QByteArray big = "[Vantoril]\r\nTransparent=200\r\n" + QByteArray(kSettingsFileLimit, ';');
+    temp.Write("inet.conf", big);
+    EXPECT_EQ(LoadSettings(folder).Transparent, 0);
+    EXPECT_EQ(LoadSettings(folder).Transparent, 0);
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].contains(temp.File("inet.conf"))) << told[0].toStdString();
+
+    QString error;
+    EXPECT_FALSE(SaveSettings(folder, Settings{}, 0, 255, &error));
+    EXPECT_FALSE(SaveIndicatorPosition(folder, 15, 30, QLocale::c(), &error));
+    EXPECT_TRUE(error.contains(temp.File("inet.conf")) && error.contains(QStringLiteral("не изменён")))
+        << error.toStdString();
+    EXPECT_EQ(temp.Read("inet.conf"), big);
+    SetFileNoticeHandler({});
+    ForgetFileNotices();
+}
+
+TEST_F(SettingsTest, theIndicatorPositionIsSavedInOneReplacementKeepingTheRest) {
+    temp.Write("inet.conf", "[Vantoril]\r\nfull=1\r\ni_left=0\r\n");
+    ASSERT_TRUE(SaveIndicatorPosition(folder, 1500.5f, -30, QLocale(QLocale::Russian)));
+    EXPECT_EQ(temp.Read("inet.conf"), "[Vantoril]\r\nfull=1\r\ni_left=1500,5\r\ni_top=-30\r\n");
+    EXPECT_EQ(ReadSetting(folder, "I_TOP"), "-30");
 }

@@ -10,3 +10,8 @@ TEST(DecodeText, readsUtf8AndDropsAByteOrderMark) {
 TEST(DecodeText, readsNonUtf8AsWindows1251) {
     EXPECT_EQ(DecodeText("\xCF\xF0\xE8\xE2\xE5\xF2 \xA8\xB8 \xB9"), QString::fromUtf8("Привет Ёё №"));
 }
+
+TEST(DecodeText, oneStrayByteGarblesOnlyItsOwnLine) {
+    EXPECT_EQ(DecodeText("\xD0\x9F\xD1\x80\xD0\xB8\r\ncaf\xE9\r\xD0\x94\xD0\xB0\n"),
+              QString::fromUtf8("При\r\ncafй\rДа\n"));
+}

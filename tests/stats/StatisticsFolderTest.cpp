@@ -9,8 +9,8 @@
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/fs.h>
-#include <sys/stat.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -81,8 +81,7 @@ TEST_F(StatisticsFolderTest, monthsInRecordedOrderAndAmountsAsStored) {
     const StatisticMonths months = statistics.Months("MyISP.vlg");
     EXPECT_EQ(months.error, QString());
     EXPECT_EQ(months.dates, (QStringList{QStringLiteral("03.2008"), QStringLiteral("02.2008")}));
-    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("03.2008")),
-              QStringLiteral("15,75"));
+    EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("03.2008")), QStringLiteral("15,75"));
     EXPECT_EQ(statistics.Amount("MyISP.vlg", QStringLiteral("01.1999")), QString());
 }
 
@@ -141,7 +140,8 @@ TEST_F(StatisticsFolderTest, fileNamedInWindows1251IsListedReadAndCleared) {
         connections[0].name == QStringLiteral("MyISP") ? connections[1] : connections[0];
     EXPECT_EQ(windows.name, QStringLiteral("Работа"));
     EXPECT_EQ(statistics.Months(windows.fileName).dates, QStringList{QStringLiteral("03.2008")});
-    EXPECT_EQ(statistics.Amount(windows.fileName, QStringLiteral("03.2008")), QStringLiteral("1,5"));
+    EXPECT_EQ(statistics.Amount(windows.fileName, QStringLiteral("03.2008")),
+              QStringLiteral("1,5"));
 
     EXPECT_EQ(statistics.ClearAll(), QString());
     EXPECT_TRUE(statistics.Connections().isEmpty());
@@ -151,7 +151,8 @@ TEST_F(StatisticsFolderTest, programsOwnMarkedNamesAreShownAsTheUserKnowsThem) {
     WriteStatistics(QStringLiteral("%(без имени).vlg"), "[Statistic]\r\n03.2008=1\r\n");
     WriteStatistics(QStringLiteral("%2Ehidden.vlg"), "[Statistic]\r\n03.2008=1\r\n");
     WriteStatistics(QStringLiteral("Foo.vlg.vlg"), "[Statistic]\r\n03.2008=1\r\n");
-    WriteStatistics(QStringLiteral("Длинное имя%~0123456789abcdef.vlg"), "[Statistic]\r\n03.2008=1\r\n");
+    WriteStatistics(QStringLiteral("Длинное имя%~0123456789abcdef.vlg"),
+                    "[Statistic]\r\n03.2008=1\r\n");
     QStringList names = Names();
     names.sort();
     QStringList expected{QStringLiteral("(без имени)"), QStringLiteral(".hidden"),
@@ -168,4 +169,22 @@ TEST_F(StatisticsFolderTest, pipeInPlaceOfAFileIsAnErrorNotAFreeze) {
     // Listed a moment ago as a file, replaced since.
     EXPECT_TRUE(statistics.Months("Late.vlg").error.contains(QStringLiteral("Late.vlg")));
     EXPECT_EQ(statistics.Amount("Late.vlg", QStringLiteral("03.2008")), QString());
+}
+
+TEST_F(StatisticsFolderTest, loneCrLinesAndAStrayByteReadAsEveryMonth) {
+    WriteStatistics(QStringLiteral("Old.vlg"),
+                    "[Statistic]\r; caf\xE9\r01.2008=1,5\r02.2008=\xD0\xBF\r");
+    EXPECT_EQ(statistics.Months("Old.vlg").dates,
+              (QStringList{QStringLiteral("01.2008"), QStringLiteral("02.2008")}));
+    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("01.2008")), "1,5");
+    EXPECT_EQ(statistics.Amount("Old.vlg", QStringLiteral("02.2008")), QStringLiteral("п"));
+}
+
+TEST_F(StatisticsFolderTest, anAbsurdlyLargeFileIsAnErrorNamingIt) {
+    WriteStatistics(QStringLiteral("Big.vlg"),
+                    "[Statistic]\r\n01.2008=1\r\n" + QByteArray(16 * 1024 * 1024, ';'));
+    const StatisticMonths big = statistics.Months("Big.vlg");
+    EXPECT_TRUE(big.dates.isEmpty());
+    EXPECT_TRUE(big.error.contains(QStringLiteral("Big.vlg"))) << big.error.toStdString();
+    EXPECT_EQ(statistics.Amount("Big.vlg", QStringLiteral("01.2008")), QString());
 }

@@ -105,7 +105,7 @@ struct TariffEditorTest : ::testing::Test {
         return message;
     }
     void StoreTariffType(const char* type) {
-        WriteIni("Vantoril", "Type_tar", type, folder.AppFilePath("inet.conf"));
+        ASSERT_TRUE(WriteIni("Vantoril", "Type_tar", type, folder.AppFilePath("inet.conf")));
     }
 };
 
@@ -248,21 +248,34 @@ TEST_F(TariffEditorTest, pointLocaleShowsAndReadsPricesWithThePoint) {
     EXPECT_EQ(temp.Read("tar.money.dat"), PriceTable({0.5f, 1.5f, 0, 0}));
 }
 
-TEST_F(TariffEditorTest, priceThatIsNotANumberIsRefusedBeforeAnythingIsWritten) {
+TEST_F(TariffEditorTest, aStoredPriceThatCannotBeOneIsToldShownEmptyAndRefused) {
     const QByteArray hours = HourTable({});
-    const QByteArray prices = PriceTable({1, 2, 3, std::numeric_limits<float>::quiet_NaN()});
-    temp.Write("tar.dat", hours);
-    temp.Write("tar.money.dat", prices);
-    auto editor = Open();
-    QTest::mouseClick(Option(*editor, 1), Qt::LeftButton);
-    ClickCell(*editor, 0);
+    for (const float bad : {std::numeric_limits<float>::quiet_NaN(), -2.0f,
+                            std::numeric_limits<float>::infinity()}) {
+        const QByteArray prices = PriceTable({1, 2, 3, bad});
+        temp.Write("tar.dat", hours);
+        temp.Write("tar.money.dat", prices);
+        QString told;
+        OnNextModal([&](QWidget* box) {
+            told = static_cast<QMessageBox*>(box)->text();
+            static_cast<QDialog*>(box)->accept();
+        });
+        auto editor = Open();
+        QTRY_VERIFY_WITH_TIMEOUT(!told.isEmpty(), 5000);
+        EXPECT_TRUE(told.contains("tar.money.dat") && told.contains(QStringLiteral("класса 3")))
+            << told.toStdString();
+        EXPECT_EQ(Option(*editor, 3)->text(), "");
+        EXPECT_EQ(Option(*editor, 2)->text(), "3");
+        QTest::mouseClick(Option(*editor, 1), Qt::LeftButton);
+        ClickCell(*editor, 0);
 
-    const QString message = SaveRefused(*editor);
-    EXPECT_TRUE(message.contains(QStringLiteral("голубого"))) << message.toStdString();
-    EXPECT_TRUE(message.contains(QStringLiteral("не сохранён"))) << message.toStdString();
-    EXPECT_TRUE(editor->isVisible());
-    EXPECT_EQ(temp.Read("tar.dat"), hours);
-    EXPECT_EQ(temp.Read("tar.money.dat"), prices);
+        const QString message = SaveRefused(*editor);
+        EXPECT_TRUE(message.contains(QStringLiteral("голубого"))) << message.toStdString();
+        EXPECT_TRUE(message.contains(QStringLiteral("не сохранён"))) << message.toStdString();
+        EXPECT_TRUE(editor->isVisible());
+        EXPECT_EQ(temp.Read("tar.dat"), hours);
+        EXPECT_EQ(temp.Read("tar.money.dat"), prices);
+    }
 }
 
 TEST_F(TariffEditorTest, unreadableTariffFileIsReportedWhenTheWindowShows) {

@@ -2,13 +2,19 @@
 #include "tariff/TariffFiles.h"
 
 #include "FixedClock.h"
+#include "shell/FileNotices.h"
 #include "shell/ProgramFolder.h"
 #include "TempFolder.h"
 
+#include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <limits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -90,4 +96,31 @@ TEST_F(TariffFilesTest, aFileThatCannotBeOpenedCountsAsEmpty) {
     QDir().mkpath(temp.File("tar.dat"));
     EXPECT_EQ(GetDataTar(folder, 5), 0);
     EXPECT_EQ(TariffFilesTest::RateAt(5, 0), 0.0f);
+}
+
+TEST_F(TariffFilesTest, aStoredPriceThatCannotBeOneCostsNothingAndIsToldOnce) {
+    QStringList told;
+    ForgetFileNotices();
+    SetFileNoticeHandler([&](const QString& message) { told << message; });
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    temp.Write("tar.money.dat", PriceTable({-1.5f, nan, inf, 3e38f}));
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(GetMoneyTar(folder, 0), 0.0f);
+        EXPECT_EQ(GetMoneyTar(folder, 1), 0.0f);
+        EXPECT_EQ(GetMoneyTar(folder, 2), 0.0f);
+        EXPECT_EQ(GetMoneyTar(folder, 3), 3e38f) << "large, but a price";
+    }
+    ASSERT_EQ(told.size(), 3) << told.join('\n').toStdString();
+    EXPECT_TRUE(told[0].contains(temp.File("tar.money.dat")) && told[0].contains("-1.5"))
+        << told[0].toStdString();
+    SetFileNoticeHandler({});
+    ForgetFileNotices();
+}
+
+TEST_F(TariffFilesTest, aPipeOrAHugeFileReadsAsNoTariff) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(temp.File("tar.dat")).constData(), 0600), 0);
+    temp.Write("tar.money.dat", PriceTable({2}) + QByteArray(kTariffFileLimit, '\0'));
+    EXPECT_EQ(RateAt(12, 0), 0.0f);
+    EXPECT_EQ(QFileInfo(temp.File("tar.money.dat")).size(), 4 + kTariffFileLimit);
 }

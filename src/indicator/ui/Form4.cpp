@@ -8,7 +8,7 @@
 #include "indicator/TickGuard.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
-#include "shell/IniFile.h"
+#include "shell/FileNotices.h"
 #include "shell/Numbers.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
@@ -117,20 +117,18 @@ void Form4::Load() {
 }
 
 void Form4::Unload() {
-    const QString file = services_.folder.AppFilePath(QString::fromLatin1(kSettingsFile));
-    const QString section = QString::fromLatin1(kSettingsSection);
-    WriteIni(section, kTopKey, NumberText(float(pos().y()) * 15.0f, services_.locale), file);
-    WriteIni(section, kLeftKey, NumberText(float(pos().x()) * 15.0f, services_.locale), file);
+    QString error;
+    if (!SaveIndicatorPosition(services_.folder, float(pos().x()) * 15.0f, float(pos().y()) * 15.0f,
+                               services_.locale, &error))
+        NoticeFileProblem(error);  // the window is going away: told by the application
     samplingTimer_->stop();
     scriptTimer_->stop();
     graphTimer_->stop();
 }
 
 void Form4::MoveToSavedPosition() {
-    const QString file = services_.folder.AppFilePath(QString::fromLatin1(kSettingsFile));
-    const QString section = QString::fromLatin1(kSettingsSection);
-    move(SavedPixels(ReadIni(section, kLeftKey, file)),
-         SavedPixels(ReadIni(section, kTopKey, file)));
+    move(SavedPixels(ReadSetting(services_.folder, kLeftKey)),
+         SavedPixels(ReadSetting(services_.folder, kTopKey)));
 }
 
 void Form4::ApplyColours() {

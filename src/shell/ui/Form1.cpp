@@ -8,6 +8,7 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
@@ -225,8 +226,12 @@ void Form1::Reload() {
     HS_->setValue(settings_.Transparent);  // already within 0..255
 }
 
-void Form1::SaveControls() {
-    SaveSettings(folder_, settings_, Combo1_->currentIndex(), HS_->value());
+bool Form1::SaveControls() {
+    QString error;
+    if (SaveSettings(folder_, settings_, Combo1_->currentIndex(), HS_->value(), &error))
+        return true;
+    QMessageBox::warning(this, QStringLiteral("Vantoril"), error);
+    return false;
 }
 
 void Form1::AcceptSettings() {
@@ -238,8 +243,7 @@ void Form1::AcceptSettings() {
         autostart_.EnableAutostart();
     else
         autostart_.DisableAutostart();
-    SaveControls();
-    close();
+    if (SaveControls()) close();  // after a failed save the window stays, as the user left it
 }
 
 void Form1::EditTariff() {

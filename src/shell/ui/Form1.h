@@ -54,7 +54,7 @@ private:
     void BuildButtons();
 
     void Reload();
-    void SaveControls();
+    bool SaveControls();  // false, after telling the user, when the file was not saved
     void AcceptSettings();
     void EditTariff();
     void EditScript();

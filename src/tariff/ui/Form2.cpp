@@ -4,6 +4,7 @@
 #include "shell/Numbers.h"
 #include "shell/ui/Twips.h"
 #include "tariff/PriceText.h"
+#include "tariff/TariffFiles.h"
 #include "tariff/TariffTables.h"
 #include "tariff/ui/Form3.h"
 #include "tariff/ui/HourCell.h"
@@ -127,7 +128,11 @@ void Form2::Load() {
         const int tariffClass = tables.hourClasses[h];
         PaintCell(h, tariffClass >= 0 && tariffClass <= 3 ? tariffClass : kNoClass);
     }
-    for (int c = 0; c < 4; ++c) ShowPrice(c, NumberText(tables.prices[c], locale_));
+    // A price that cannot be one shows empty, so Save asks for it rather than keep it.
+    for (int c = 0; c < 4; ++c) {
+        const float price = tables.prices[c];
+        ShowPrice(c, IsUsablePrice(price) ? NumberText(price, locale_) : QString());
+    }
 }
 
 void Form2::ShowPrice(int tariffClass, const QString& price) {
@@ -194,7 +199,7 @@ void Form2::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     if (loadError_.isEmpty()) return;
     // Reported once the window is up, so the user sees which window it concerns.
-    const QString message = loadError_ + '\n' + tr("Нечитаемые записи показаны нулями.");
+    const QString message = loadError_;
     loadError_.clear();
     QTimer::singleShot(0, this, [this, message] {
         QMessageBox::warning(this, QStringLiteral("Vantoril"), message);
