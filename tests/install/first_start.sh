@@ -20,9 +20,13 @@ prefix=$work/prefix
 cmake --install "$build" --prefix "$prefix" >/dev/null
 for f in bin/vantoril bin/vantoril-script share/applications/vantoril.desktop \
          share/icons/hicolor/48x48/apps/vantoril.png share/icons/hicolor/scalable/apps/vantoril.svg \
-         share/metainfo/org.example.vantoril.metainfo.xml share/man/man1/vantoril.1 \
-         share/vantoril/inet.conf share/vantoril/script.vsc share/doc/vantoril/README.md; do
+         share/metainfo/org.example.vantoril.metainfo.xml share/vantoril/inet.conf \
+         share/vantoril/script.vsc share/doc/vantoril/README.md share/doc/vantoril/copyright; do
   [ -e "$prefix/$f" ] || { echo "not installed: $f"; exit 1; }
+done
+# Manual pages and the changelog are installed compressed, and each must unpack.
+for f in share/man/man1/vantoril.1.gz share/man/man1/vantoril-script.1.gz share/doc/vantoril/changelog.gz; do
+  gzip -t "$prefix/$f" || { echo "not installed compressed: $f"; exit 1; }
 done
 "$prefix/bin/vantoril-script" check "$prefix/share/vantoril/script.vsc"
 
