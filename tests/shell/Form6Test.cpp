@@ -5,9 +5,9 @@
 #include <QDesktopServices>
 #include <QLabel>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 #include <QUrl>
-#include <QtTest/QTest>
 
 #include <gtest/gtest.h>
 

@@ -60,8 +60,8 @@ Form6::Form6(QWidget* parent)
     title->setAlignment(Qt::AlignCenter);
 
     AddLabel("Label2", tr(kAuthorLine), scale_.Rect(2040, 360, kLineWidth, 195));
-    Label3_ = AddLink("Label3", kMailLine, scale_.Rect(2040, 600, kLineWidth, 195));
-    Label4_ = AddLink("Label4", kWebLine, scale_.Rect(2040, 840, kLineWidth, 195));
+    mailLink_ = AddLink("Label3", kMailLine, scale_.Rect(2040, 600, kLineWidth, 195));
+    webLink_ = AddLink("Label4", kWebLine, scale_.Rect(2040, 840, kLineWidth, 195));
     AddLabel("Label5", tr("Спасибы:"), scale_.Rect(2040, 1080, 2640, 195))
         ->setAlignment(Qt::AlignCenter);
 
@@ -115,7 +115,7 @@ void Form6::keyPressEvent(QKeyEvent* event) {
 
 bool Form6::eventFilter(QObject* watched, QEvent* event) {
     auto* link = qobject_cast<QLabel*>(watched);
-    if (watched != Label3_ && watched != Label4_) return QWidget::eventFilter(watched, event);
+    if (watched != mailLink_ && watched != webLink_) return QWidget::eventFilter(watched, event);
     const auto* key = static_cast<QKeyEvent*>(event);
     const bool clicked = event->type() == QEvent::MouseButtonRelease &&
                          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
@@ -124,7 +124,7 @@ bool Form6::eventFilter(QObject* watched, QEvent* event) {
                           key->key() == Qt::Key_Space);
     if (clicked || pressed) {
         // A missing mail client or browser is no concern of this window.
-        QDesktopServices::openUrl(watched == Label3_
+        QDesktopServices::openUrl(watched == mailLink_
                                       ? QUrl(QStringLiteral("mailto:") + kMailAddress)
                                       : QUrl(QString::fromLatin1(kWebAddress)));
         return true;

@@ -29,7 +29,7 @@ private:
     QLabel* AddLink(const char* name, const QString& text, const QRect& geometry);
 
     TwipsScale scale_;
-    QLabel* Label3_ = nullptr;
-    QLabel* Label4_ = nullptr;
+    QLabel* mailLink_ = nullptr;
+    QLabel* webLink_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
