@@ -155,6 +155,12 @@ TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
     EXPECT_EQ(column(3), QStringList({"50,00", "20,00", "8,00"}));
     table->sortByColumn(2, Qt::AscendingOrder);
     EXPECT_EQ(column(2), QStringList({"0:20:00", "1:00:00", "2:00:00"}));
+    // The minute's refresh keeps the order and the row the user is on.
+    table->selectRow(1);
+    window->Reload();
+    EXPECT_EQ(column(2), QStringList({"0:20:00", "1:00:00", "2:00:00"}));
+    EXPECT_EQ(table->currentIndex().row(), 1);
+    EXPECT_EQ(table->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("12.03.2026 10:00"));
 }
 
 TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {

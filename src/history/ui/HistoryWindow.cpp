@@ -22,6 +22,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
 #include <QTableView>
@@ -297,6 +298,9 @@ void HistoryWindow::ShowChart() {
 }
 
 void HistoryWindow::ShowConnections() {
+    // The minute's refresh keeps the row the user is on and where the list was scrolled.
+    const QVariant chosenStart = table_->currentIndex().siblingAtColumn(1).data(kSortRole);
+    const int scrolled = table_->verticalScrollBar()->value();
     connections_->removeRows(0, connections_->rowCount());
     const auto fixed = [this](double value) { return locale_.toString(value, 'f', 2); };
     for (const ConnectionRow& row : view_.connections) {
@@ -308,6 +312,14 @@ void HistoryWindow::ShowConnections() {
                                  Cell(MoneyText(row.cost, view_.currency, locale_), row.cost, true),
                                  Cell(row.state, row.state, false)});
     }
+    if (chosenStart.isValid()) {
+        const QModelIndexList found =
+            sorted_->match(sorted_->index(0, 1), kSortRole, chosenStart, 1, Qt::MatchExactly);
+        if (!found.isEmpty())
+            table_->selectionModel()->setCurrentIndex(
+                found.first(), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    }
+    table_->verticalScrollBar()->setValue(scrolled);
 }
 
 void HistoryWindow::Export() {
