@@ -5,6 +5,7 @@
 #include "app/BusService.h"
 #include "app/DesktopNotifier.h"
 #include "app/HelpDocument.h"
+#include "app/MeterFigures.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
 #include "indicator/SampleTick.h"
@@ -129,6 +130,8 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     }
     bus_ = std::make_unique<BusService>(sessionBus);
     connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
+    connect(bus_.get(), &BusService::showIndicatorRequested, this, &Application::ShowIndicator);
+    connect(bus_.get(), &BusService::showHistoryRequested, this, &Application::ShowHistory);
     (void)bus_->Register();  // a second program on the bus simply runs without it
     // File problems met by the timers are told in a window that does not stop them.
     SetFileNoticeHandler([](const QString& message) {
@@ -162,6 +165,7 @@ Form4& Application::Indicator() {
     connect(form, &Form4::menuRequested, this,
             [this](const QPoint& position) { menus_->mnuInd->popup(position); });
     connect(form, &Form4::closeRequested, this, &Application::CloseIndicator);
+    connect(form, &Form4::sampled, this, &Application::PublishFigures);
     form->Load();
     // The check mark outlives the window: a window loaded again follows it.
     if (menus_->mnuStayOnTop->isChecked()) form->SetStayOnTop(true);
@@ -224,6 +228,14 @@ void Application::WatcherTick() {
 
 PeriodReport Application::CurrentPeriod() {
     return history_->Report(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
+}
+
+void Application::PublishFigures() {
+    if (!bus_ || !bus_->Registered() || !indicator_) return;
+    const bool connected = sampling_->LinkConnected();
+    bus_->Publish(MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(),
+                                   counters_, settings_.Type_tar, CurrentPeriod(),
+                                   indicator_->MessageText()));
 }
 
 void Application::Tell(const QStringList& notices) {

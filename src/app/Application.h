@@ -100,6 +100,7 @@ private:
     void ToggleStayOnTop();
     void Exit();
     void Tell(const QStringList& notices);  // non-modal: a desktop notification
+    void PublishFigures();                  // the sampling tick's figures on the bus
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;

@@ -1,6 +1,7 @@
 // The session bus service: its object, its adaptors and the second start's request.
 #include "app/BusService.h"
 
+#include "MeterAdaptor.h"
 #include "ProgramAdaptor.h"
 
 #include <QDBusConnectionInterface>
@@ -11,12 +12,14 @@ const QString kProgramInterface = QStringLiteral("org.example.Vantoril");
 constexpr int kAnswerWithinMs = 1000;  // a hung first instance must not hold up the second
 }  // namespace
 
+const QString BusService::kMeterInterface = QStringLiteral("org.example.Vantoril.Meter");
 const QString BusService::kServiceName = QStringLiteral("org.example.Vantoril");
 const QString BusService::kObjectPath = QStringLiteral("/org/example/Vantoril");
 
 BusService::BusService(QDBusConnection bus, QObject* parent)
     : QObject(parent), bus_(std::move(bus)) {
     new ProgramAdaptor(this);
+    new MeterAdaptor(this);
 }
 
 BusService::~BusService() {
@@ -59,4 +62,24 @@ bool BusService::AskToShowSettings(const QDBusConnection& bus) {
 
 void BusService::ShowSettings() {
     Q_EMIT showSettingsRequested();
+}
+
+void BusService::ShowIndicator() {
+    Q_EMIT showIndicatorRequested();
+}
+
+void BusService::ShowHistory() {
+    Q_EMIT showHistoryRequested();
+}
+
+void BusService::Publish(const MeterFigures& figures) {
+    const QVariantMap changed = ChangedMeterProperties(figures_, figures);
+    if (changed.isEmpty()) return;
+    figures_ = figures;
+    if (!registered_) return;
+    QDBusMessage signal =
+        QDBusMessage::createSignal(kObjectPath, QStringLiteral("org.freedesktop.DBus.Properties"),
+                                   QStringLiteral("PropertiesChanged"));
+    signal << kMeterInterface << changed << QStringList();
+    bus_.send(signal);
 }

@@ -31,7 +31,8 @@ void SampleTick::Run(IndicatorWindowSteps& window) {
     window.RefreshIndicator();
     window.SetWindowHeightTwips(settings_.full == 1 ? kIndicatorFullHeightTwips
                                                     : kIndicatorShortHeightTwips);
-    if (!link_.IsLinkConnected()) return;
+    connected_ = link_.IsLinkConnected();
+    if (!connected_) return;
     const LinkStats stats = link_.GetLinkStats();
     counters_ = ComputeTrafficCounters(stats, Rate());
 }

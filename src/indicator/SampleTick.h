@@ -21,6 +21,8 @@ public:
     // link is connected, recompute the counters at the rate of the current hour.
     // While the link is down every counter keeps its value.
     void Run(IndicatorWindowSteps& window);
+    // Whether the last tick found the link connected.
+    bool LinkConnected() const { return connected_; }
 
 private:
     // The rate of the current hour, looked up again when a tariff file changed or the
@@ -36,4 +38,5 @@ private:
     Settings loaded_;
     float rate_ = 0;
     int rateHour_ = -1;
+    bool connected_ = false;
 };

@@ -153,6 +153,10 @@ void Form4::SetMessageText(const QString& text) {
     messageLabel_->setText(text);
 }
 
+QString Form4::MessageText() const {
+    return messageLabel_->text();
+}
+
 void Form4::SetRefreshInterval(int milliseconds) {
     SetInterval(*samplingTimer_, milliseconds);
 }
@@ -172,7 +176,10 @@ void Form4::SetStayOnTop(bool onTop) {
 void Form4::RunSamplingTick() {
     {
         const TickGuard guard(sampling_);
-        if (guard.Entered()) services_.sampling.Run(*this);
+        if (guard.Entered()) {
+            services_.sampling.Run(*this);
+            Q_EMIT sampled();
+        }
     }
     TellIfIdle();
 }

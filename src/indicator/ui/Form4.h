@@ -47,6 +47,7 @@ public:
     void Unload();
 
     void SetMessageText(const QString& text);
+    QString MessageText() const;
     // 0 stops the timer; other values up to 65535 restart it at that period.
     void SetRefreshInterval(int milliseconds);
     void SetScriptInterval(int milliseconds);
@@ -70,6 +71,7 @@ Q_SIGNALS:
     void menuRequested(const QPoint& globalPosition);  // right press on a label
     void closeRequested();                             // the window's own close box
     void idle();                                       // the last running tick has ended
+    void sampled();                                    // a sampling tick has run
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

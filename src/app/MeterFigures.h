@@ -1,0 +1,40 @@
+// The live figures the program publishes for panels, and what changed between two of them.
+#pragma once
+
+#include <QString>
+#include <QVariantMap>
+
+#include <cstdint>
+
+struct PeriodReport;
+struct TrafficCounters;
+
+// One sampling tick's figures, as the interface org.example.Vantoril.Meter names them.
+struct MeterFigures {
+    bool connected = false;
+    QString connectionName;  // empty while down
+    uint64_t receivedBytes = 0;
+    uint64_t sentBytes = 0;
+    uint64_t linkBps = 0;
+    uint64_t onlineSeconds = 0;
+    double cost = 0;        // the connection's money at the tariff in force, 2 decimals
+    double periodCost = 0;  // the billing period's money, the running connection included
+    double budget = 0;      // 0: none
+    double periodMb = 0;    // MB of 1,048,576 bytes, 2 decimals
+    double capMb = 0;       // 0: none
+    QString message;        // the indicator's script message
+
+    bool operator==(const MeterFigures& other) const;
+};
+
+// The figures of a tick: the counters as the indicator shows them (the cost of the tariff
+// type in force), the period as the history reports it.
+MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
+                              const TrafficCounters& counters, int tariffType,
+                              const PeriodReport& period, const QString& message);
+
+// Every figure under its property name, as D-Bus types (b, s, t, d).
+QVariantMap MeterProperties(const MeterFigures& figures);
+
+// Only the figures of `now` that differ from `before`, under their property names.
+QVariantMap ChangedMeterProperties(const MeterFigures& before, const MeterFigures& now);

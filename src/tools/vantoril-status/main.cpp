@@ -1,0 +1,56 @@
+// vantoril-status: the running Vantoril's figures on one line, for desktop panels.
+#include "shell/IniFile.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
+#include "tools/vantoril-status/MeterReader.h"
+#include "tools/vantoril-status/StatusLine.h"
+
+#include <QCoreApplication>
+#include <QTextStream>
+
+int main(int argc, char** argv) {
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const ParsedStatusOptions parsed = ParseStatusOptions(app.arguments().mid(1));
+    if (parsed.help) {
+        out << StatusUsage();
+        return 0;
+    }
+    if (!parsed.options) {
+        err << "vantoril-status: " << parsed.error << '\n' << StatusUsage();
+        return 2;
+    }
+    const StatusOptions options = *parsed.options;
+    // The currency sign is the program's setting; the tool only reads its folder.
+    const ProgramFolder folder(
+        options.folder ? *options.folder
+                       : ProgramFolder::ChosenPath(ProgramFolderSources::OfThisProcess()));
+    const QString currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
+                                     folder.AppFilePath(QLatin1String(kSettingsFile)));
+    const QLocale locale = QLocale::system();
+
+    QString last;
+    bool printed = false;
+    const auto print = [&](const std::optional<QVariantMap>& properties) {
+        const QString line = properties ? StatusLine(*properties, options.format, locale, currency)
+                                        : StoppedLine(options.format);
+        if (printed && line == last) return;  // a panel needs no repeated line
+        out << line << '\n';
+        out.flush();
+        last = line;
+        printed = true;
+    };
+
+    MeterReader reader(QDBusConnection::sessionBus());
+    if (!options.follow) {
+        const std::optional<QVariantMap> properties = reader.ReadAll();
+        print(properties);
+        return properties ? 0 : kNotRunningStatus;
+    }
+    QObject::connect(&reader, &MeterReader::changed, [&](const QVariantMap& p) { print(p); });
+    QObject::connect(&reader, &MeterReader::stopped, [&] { print(std::nullopt); });
+    print(reader.Follow());
+    if (!QDBusConnection::sessionBus().isConnected()) return kNotRunningStatus;
+    return app.exec();
+}
