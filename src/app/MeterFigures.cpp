@@ -5,10 +5,6 @@
 #include "indicator/TrafficCounters.h"
 #include "shell/Numbers.h"
 
-bool MeterFigures::operator==(const MeterFigures& other) const {
-    return MeterProperties(*this) == MeterProperties(other);
-}
-
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
                               const PeriodReport& period, const QString& message) {

@@ -23,8 +23,6 @@ struct MeterFigures {
     double periodMb = 0;    // MB of 1,048,576 bytes, 2 decimals
     double capMb = 0;       // 0: none
     QString message;        // the indicator's script message
-
-    bool operator==(const MeterFigures& other) const;
 };
 
 // The figures of a tick: the counters as the indicator shows them (the cost of the tariff
