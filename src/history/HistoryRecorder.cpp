@@ -104,6 +104,10 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
         run.sampled = sighting.figures;
         run.sampledOnce = true;
         basePeriod_.reset();
+        if (++samplesSinceCheckpoint_ >= kSamplesPerCheckpoint) {
+            samplesSinceCheckpoint_ = 0;
+            store_.CheckpointInBackground();
+        }
     }
     Check(written);  // last: a damaged file ends the running row
 }

@@ -14,6 +14,7 @@
 class Clock;
 
 inline constexpr int kHistorySampleSeconds = 60;
+inline constexpr int kSamplesPerCheckpoint = 60;  // the log is copied into the file hourly
 
 // What one tick of the connection watcher saw, in the history's terms.
 struct HistorySighting {
@@ -75,6 +76,7 @@ private:
     std::optional<BillingPeriod> basePeriod_;
     Usage base_;
     std::optional<QDateTime> firstStart_;
+    int samplesSinceCheckpoint_ = 0;
     QSet<QString> alertsGiven_;  // keys of alerts given or found given, this run
     QDateTime now_;              // the time of the tick under way
 };

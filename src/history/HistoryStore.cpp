@@ -8,6 +8,8 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QThread>
+#include <QThreadPool>
 #include <QSqlQuery>
 #include <QVariant>
 
@@ -22,6 +24,8 @@ constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
+
+constexpr int kCheckpointWaitMs = 5000;
 
 QString IsoUtc(const QDateTime& time) {
     return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + u'Z';
@@ -95,6 +99,10 @@ HistoryStore::~HistoryStore() {
 }
 
 void HistoryStore::Close() {
+    // The last connection to close copies the log into the file and removes it: a copy
+    // under way on the other thread is let finish first.
+    for (int waited = 0; checkpointing_->load() && waited < kCheckpointWaitMs; waited += 5)
+        QThread::msleep(5);
     if (QSqlDatabase::contains(connectionName_)) {
         QSqlDatabase::database(connectionName_, false).close();
         QSqlDatabase::removeDatabase(connectionName_);
@@ -148,6 +156,24 @@ bool HistoryStore::Open(Mode mode) {
     return false;
 }
 
+void HistoryStore::CheckpointInBackground() {
+    if (!open_ || checkpointing_->exchange(true)) return;
+    static QAtomicInteger<int> serial;
+    const QString name = connectionName_ + QStringLiteral("-checkpoint-%1").arg(serial.fetchAndAddRelaxed(1));
+    QThreadPool::globalInstance()->start([path = path_, name, busy = checkpointing_] {
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+            db.setDatabaseName(path);
+            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+            // PASSIVE: the writer goes on meanwhile; a failure leaves the log for the next try.
+            if (db.open()) QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase(name);
+        busy->store(false);
+    });
+}
+
 bool HistoryStore::StartAfresh() {
     movedAside_.clear();
     return MoveAside() && OpenFile(Mode::ReadWrite);
@@ -189,8 +215,11 @@ bool HistoryStore::Prepare(Mode mode) {
     if (mode == Mode::ReadOnly) return true;
     // Readers never wait for the writer; a commit writes to the log without waiting for
     // the disk, so a power cut loses at most what the system had not yet written out.
+    // Copying the log into the file waits for the disk: that runs on another thread
+    // (CheckpointInBackground), never inside a write of the calling thread.
     if (!Exec(QStringLiteral("PRAGMA journal_mode=WAL")) ||
         !Exec(QStringLiteral("PRAGMA synchronous=NORMAL")) ||
+        !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")) ||
         !Exec(QStringLiteral("PRAGMA foreign_keys=ON")))
         return false;
     for (; schema < kHistorySchemaVersion; ++schema) {

@@ -10,7 +10,9 @@
 #include <QVariantList>
 #include <QString>
 
+#include <atomic>
 #include <functional>
+#include <memory>
 #include <optional>
 
 inline constexpr char kHistoryFile[] = "history.sqlite";
@@ -75,6 +77,10 @@ public:
     [[nodiscard]] bool RecordAlert(const QString& key, const QDateTime& at);
     [[nodiscard]] bool AlertRecorded(const QString& key);
 
+    // Copies the write-ahead log into the file on a thread of the global pool (one copy at
+    // a time): the only work that waits for the disk. The last close copies it as well.
+    void CheckpointInBackground();
+
     // Reads; on failure they give nothing and LastError() says why.
     QList<ConnectionRecord> OpenConnections();
     // Connections that were up at some moment of [from, to), oldest first.
@@ -110,6 +116,7 @@ private:
 
     QString path_;
     QString connectionName_;
+    std::shared_ptr<std::atomic<bool>> checkpointing_ = std::make_shared<std::atomic<bool>>(false);
     bool open_ = false;
     QString movedAside_;
     HistoryError error_;

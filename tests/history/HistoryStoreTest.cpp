@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlQuery>
+#include <QThreadPool>
 
 #include <gtest/gtest.h>
 
@@ -226,4 +227,21 @@ TEST_F(HistoryStoreTest, aMissingFolderIsReportedAsNotOpenable) {
     EXPECT_FALSE(store.Open());
     EXPECT_EQ(store.LastError().problem, HistoryProblem::CannotOpen);
     EXPECT_FALSE(store.BeginConnection(StartOf(QStringLiteral("MyISP"), Utc(2026, 1, 1, 0, 0))));
+}
+
+TEST_F(HistoryStoreTest, theLogIsCopiedIntoTheFileOnlyOnAnotherThread) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 10, 20, 0);
+    const int64_t id = Begin(store, start);
+    const qint64 before = QFileInfo(Path()).size();
+    for (int minute = 1; minute <= 300; ++minute)
+        ASSERT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(minute, 0, 0)));
+    EXPECT_EQ(QFileInfo(Path()).size(), before);  // every write went to the log only
+
+    store.CheckpointInBackground();
+    ASSERT_TRUE(QThreadPool::globalInstance()->waitForDone(5000));
+    EXPECT_GT(QFileInfo(Path()).size(), before);
+    EXPECT_TRUE(store.AddSample(id, start.addSecs(60 * 301), Figures(301, 0, 0)));
+    EXPECT_EQ(store.UsageBetween(start, start.addDays(1)).received, 301);
 }
