@@ -18,6 +18,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
 
     const QString file = EncodeConnectionName(text);
     if (file.contains(u'/') || file.contains(QChar(0)) || file.startsWith(u'.')) __builtin_trap();
-    if (DecodeConnectionName(file) != text) __builtin_trap();
+    if (ConnectionFileName(text).toUtf8().size() > kMaxStatisticFileNameBytes) __builtin_trap();
+    // Whole names come back exactly; the empty name and shortened ones ("%~" and a hash,
+    // a sequence no whole name encodes to) are shown in a form of their own.
+    const bool whole = !text.isEmpty() && !file.contains(QLatin1String("%~"));
+    if (whole && DecodeConnectionName(file) != text) __builtin_trap();
     return 0;
 }
