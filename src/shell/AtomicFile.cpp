@@ -35,10 +35,18 @@ QString ResolvedTarget(const QString& path) {
 }
 
 // Mode bits for a new file: what an ordinary creation would give (0666 less the umask).
+// The umask is read from /proc, never set, since other threads may create files meanwhile.
 mode_t NewFileMode() {
     static const mode_t mode = [] {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
+        mode_t mask = 022;
+        QFile status(QStringLiteral("/proc/self/status"));
+        if (status.open(QIODevice::ReadOnly | QIODevice::Text)) {
+            for (QByteArray line = status.readLine(); !line.isEmpty(); line = status.readLine()) {
+                bool ok = false;
+                const uint value = line.mid(6).trimmed().toUInt(&ok, 8);
+                if (line.startsWith("Umask:") && ok) mask = mode_t(value);
+            }
+        }
         return mode_t(0666 & ~mask);
     }();
     return mode;
