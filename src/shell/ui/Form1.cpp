@@ -72,7 +72,7 @@ Form1::Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWid
       settings_(settings),
       folder_(std::move(folder)),
       autostart_(std::move(autostart)) {
-    setObjectName("Form1");
+    setObjectName(QStringLiteral("Form1"));
     setWindowTitle(tr("Настройки программы"));
     setAccessibleName(windowTitle());
     setAccessibleDescription(tr("Индикатор, оповещения, тариф и запуск программы"));
@@ -112,22 +112,22 @@ void Form1::FitScale() {
 
 void Form1::BuildIndicatorGroup() {
     QGroupBox* group = AddGroup(this, tr("Настройка индикатора"), scale_.Rect(120, 0, 2655, 1395));
-    HS_ = new QScrollBar(Qt::Horizontal, group);
-    HS_->setObjectName("HS");
-    HS_->setRange(0, 255);
-    HS_->setGeometry(scale_.Rect(120, 480, 2415, 255));
-    HS_->setFocusPolicy(Qt::StrongFocus);  // scroll bars are left out of the Tab chain
-    HS_->setInvertedControls(false);       // the right arrow moves the thumb right
-    HS_->setAccessibleName(tr("Прозрачность"));
-    HS_->setAccessibleDescription(
+    transparencyBar_ = new QScrollBar(Qt::Horizontal, group);
+    transparencyBar_->setObjectName("HS");
+    transparencyBar_->setRange(0, 255);
+    transparencyBar_->setGeometry(scale_.Rect(120, 480, 2415, 255));
+    transparencyBar_->setFocusPolicy(Qt::StrongFocus);  // scroll bars are left out of the Tab chain
+    transparencyBar_->setInvertedControls(false);       // the right arrow moves the thumb right
+    transparencyBar_->setAccessibleName(tr("Прозрачность"));
+    transparencyBar_->setAccessibleDescription(
         tr("Прозрачность индикатора: 0 — совсем прозрачный, 255 — непрозрачный"));
-    AddLabel(group, tr("Прозрачность:"), scale_.Rect(120, 240, 2415, 240), HS_);
-    Check1_ = AddControl<QCheckBox>(group, "Check1", tr(kShowAutomatically),
-                                    scale_.Rect(120, 730, 2415, 255),
-                                    tr("Показывать индикатор, пока соединение установлено"));
-    Check4_ = AddControl<QCheckBox>(group, "Check4", tr(kActivityMonitor),
-                                    scale_.Rect(120, 1080, 2415, 255),
-                                    tr("Показывать в индикаторе график активности"));
+    AddLabel(group, tr("Прозрачность:"), scale_.Rect(120, 240, 2415, 240), transparencyBar_);
+    autoShowBox_ = AddControl<QCheckBox>(group, "Check1", tr(kShowAutomatically),
+                                         scale_.Rect(120, 730, 2415, 255),
+                                         tr("Показывать индикатор, пока соединение установлено"));
+    activityMonitorBox_ = AddControl<QCheckBox>(group, "Check4", tr(kActivityMonitor),
+                                                scale_.Rect(120, 1080, 2415, 255),
+                                                tr("Показывать в индикаторе график активности"));
 }
 
 void Form1::BuildNotificationGroup() {
@@ -142,14 +142,15 @@ void Form1::BuildNotificationGroup() {
 
 void Form1::BuildTariffGroup() {
     QGroupBox* group = AddGroup(this, tr("Настройка тарифа"), scale_.Rect(120, 1440, 2655, 1395));
-    Combo1_ = new QComboBox(group);
-    Combo1_->setObjectName("Combo1");
-    Combo1_->addItem(tr(kByTraffic));
-    Combo1_->addItem(tr(kByTime));
-    Combo1_->setGeometry(scale_.Rect(120, 480, 2415, 315));
-    Combo1_->setAccessibleName(tr("Тип тарификации"));
-    Combo1_->setAccessibleDescription(tr("Оплата за мегабайт траффика или за час соединения"));
-    AddLabel(group, tr("Тип тарификации:"), scale_.Rect(120, 240, 2415, 240), Combo1_);
+    tariffTypeList_ = new QComboBox(group);
+    tariffTypeList_->setObjectName("Combo1");
+    tariffTypeList_->addItem(tr(kByTraffic));
+    tariffTypeList_->addItem(tr(kByTime));
+    tariffTypeList_->setGeometry(scale_.Rect(120, 480, 2415, 315));
+    tariffTypeList_->setAccessibleName(tr("Тип тарификации"));
+    tariffTypeList_->setAccessibleDescription(
+        tr("Оплата за мегабайт траффика или за час соединения"));
+    AddLabel(group, tr("Тип тарификации:"), scale_.Rect(120, 240, 2415, 240), tariffTypeList_);
     QPushButton* edit = AddControl<QPushButton>(
         group, "Command2", tr(kEditTariff), scale_.Rect(120, 840, 2415, 375),
         tr("Сохранить выбранный тип тарификации и открыть редактор тарифа"));
@@ -158,10 +159,10 @@ void Form1::BuildTariffGroup() {
 
 void Form1::BuildMiscGroup() {
     QGroupBox* group = AddGroup(this, tr("Разное"), scale_.Rect(2880, 1440, 2655, 915));
-    Check2_ =
+    hideAtStartBox_ =
         AddControl<QCheckBox>(group, "Check2", tr(kHideAtStart), scale_.Rect(120, 240, 2415, 255),
                               tr("Не показывать это окно при запуске программы"));
-    Check3_ =
+    autostartBox_ =
         AddControl<QCheckBox>(group, "Check3", tr(kAutostart), scale_.Rect(120, 570, 2415, 255),
                               tr("Запускать программу при входе в систему"));
 }
@@ -216,30 +217,31 @@ void Form1::closeEvent(QCloseEvent* event) {
 
 void Form1::Reload() {
     settings_ = LoadSettings(folder_);
-    Check1_->setChecked(IsOn(settings_.auto_show));
-    Check2_->setChecked(IsOn(settings_.hide_start));
-    Check4_->setChecked(IsOn(settings_.full));
-    Check3_->setChecked(autostart_.IsAutostartEnabled());
+    autoShowBox_->setChecked(IsOn(settings_.auto_show));
+    hideAtStartBox_->setChecked(IsOn(settings_.hide_start));
+    activityMonitorBox_->setChecked(IsOn(settings_.full));
+    autostartBox_->setChecked(autostart_.IsAutostartEnabled());
     // A hand-edited type the list does not have shows as no selection.
     const bool listed = settings_.Type_tar == 0 || settings_.Type_tar == 1;
-    Combo1_->setCurrentIndex(listed ? settings_.Type_tar : -1);
-    HS_->setValue(settings_.Transparent);  // already within 0..255
+    tariffTypeList_->setCurrentIndex(listed ? settings_.Type_tar : -1);
+    transparencyBar_->setValue(settings_.Transparent);  // already within 0..255
 }
 
 bool Form1::SaveControls() {
     QString error;
-    if (SaveSettings(folder_, settings_, Combo1_->currentIndex(), HS_->value(), &error))
+    if (SaveSettings(folder_, settings_, tariffTypeList_->currentIndex(), transparencyBar_->value(),
+                     &error))
         return true;
     QMessageBox::warning(this, QStringLiteral("Vantoril"), error);
     return false;
 }
 
 void Form1::AcceptSettings() {
-    settings_.auto_show = Check1_->isChecked() ? 1 : 0;
-    settings_.hide_start = Check2_->isChecked() ? 1 : 0;
-    settings_.full = Check4_->isChecked() ? 1 : 0;
+    settings_.auto_show = autoShowBox_->isChecked() ? 1 : 0;
+    settings_.hide_start = hideAtStartBox_->isChecked() ? 1 : 0;
+    settings_.full = activityMonitorBox_->isChecked() ? 1 : 0;
     // A failure shows as an unticked box at the next activation.
-    if (Check3_->isChecked())
+    if (autostartBox_->isChecked())
         autostart_.EnableAutostart();
     else
         autostart_.DisableAutostart();

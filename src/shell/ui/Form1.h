@@ -65,11 +65,11 @@ private:
     TwipsScale scale_;
     bool closeAllowed_ = false;
 
-    QScrollBar* HS_ = nullptr;
-    QCheckBox* Check1_ = nullptr;
-    QCheckBox* Check2_ = nullptr;
-    QCheckBox* Check3_ = nullptr;
-    QCheckBox* Check4_ = nullptr;
-    QComboBox* Combo1_ = nullptr;
+    QScrollBar* transparencyBar_ = nullptr;
+    QCheckBox* autoShowBox_ = nullptr;
+    QCheckBox* hideAtStartBox_ = nullptr;
+    QCheckBox* autostartBox_ = nullptr;
+    QCheckBox* activityMonitorBox_ = nullptr;
+    QComboBox* tariffTypeList_ = nullptr;
     QPushButton* okButton_ = nullptr;
 };
