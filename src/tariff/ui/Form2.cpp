@@ -69,6 +69,7 @@ Form2::Form2(ProgramFolder folder, QLocale locale, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)) {
+    setObjectName(QStringLiteral("Form2"));
     setWindowTitle(tr("Редактирование тарифа"));
     setAccessibleName(windowTitle());
     setAccessibleDescription(tr("Класс тарифа каждого часа суток и цена каждого класса"));
@@ -88,7 +89,7 @@ void Form2::BuildCells() {
         cell->setGeometry(TwipsRect(kCellLeft + kCellStep * (h % 12), top, 255, 135));
         cell->setAccessibleName(tr("Час %1").arg(h));
         connect(cell, &HourCell::clicked, this, [this, h] { PaintSelectedClass(h); });
-        tar1_[h] = cell;
+        hourCells_[h] = cell;
         PaintCell(h, kNoClass);
     }
 }
@@ -101,9 +102,9 @@ void Form2::BuildClassButtons() {
         FillWith(button, ClassColour(c));
         button->setAccessibleName(tr("Класс %1").arg(c));
         button->installEventFilter(this);
-        option1_[c] = button;
+        classButtons_[c] = button;
     }
-    option1_[0]->setChecked(true);
+    classButtons_[0]->setChecked(true);
 }
 
 void Form2::BuildCommands() {
@@ -136,23 +137,23 @@ void Form2::Load() {
 }
 
 void Form2::ShowPrice(int tariffClass, const QString& price) {
-    option1_[tariffClass]->setText(price);
-    option1_[tariffClass]->setToolTip(price);  // a long price does not fit on the button
-    option1_[tariffClass]->setAccessibleDescription(
+    classButtons_[tariffClass]->setText(price);
+    classButtons_[tariffClass]->setToolTip(price);  // a long price does not fit on the button
+    classButtons_[tariffClass]->setAccessibleDescription(
         tr("Цена: %1; %2. Клавиша меню или правая кнопка мыши меняет цену.")
             .arg(price, ClassName(tariffClass)));
 }
 
 void Form2::PaintCell(int hour, int tariffClass) {
     cellClasses_[hour] = tariffClass;
-    FillWith(tar1_[hour], ClassColour(tariffClass));
-    tar1_[hour]->setAccessibleDescription(
+    FillWith(hourCells_[hour], ClassColour(tariffClass));
+    hourCells_[hour]->setAccessibleDescription(
         tr("%1. Пробел закрашивает час выбранным классом.").arg(ClassName(tariffClass)));
 }
 
 void Form2::PaintSelectedClass(int hour) {
     for (int c = 0; c < 4; ++c) {
-        if (option1_[c]->isChecked()) {
+        if (classButtons_[c]->isChecked()) {
             PaintCell(hour, c);
             return;
         }
@@ -161,7 +162,7 @@ void Form2::PaintSelectedClass(int hour) {
 
 void Form2::AskPrice(int tariffClass) {
     Form3 dialog(folder_, locale_, this);
-    const QString price = dialog.InputMsg(option1_[tariffClass]->text());
+    const QString price = dialog.InputMsg(classButtons_[tariffClass]->text());
     if (!price.isEmpty()) ShowPrice(tariffClass, price);
 }
 
@@ -170,7 +171,7 @@ void Form2::Save() {
     // A white cell is stored as class 0, so that every hour keeps its record.
     for (int h = 0; h < 24; ++h) tables.hourClasses[h] = int16_t(qMax(cellClasses_[h], 0));
     QStringList priceTexts;
-    for (QRadioButton* button : option1_) priceTexts << button->text();
+    for (QRadioButton* button : classButtons_) priceTexts << button->text();
     // Every price is read before anything is written.
     QString error;
     if (ReadPriceTexts(priceTexts, locale_, &tables.prices, &error) &&
@@ -182,14 +183,14 @@ void Form2::Save() {
 }
 
 bool Form2::eventFilter(QObject* watched, QEvent* event) {
-    const auto button = std::find(option1_.begin(), option1_.end(), watched);
-    if (button == option1_.end()) return QDialog::eventFilter(watched, event);
+    const auto button = std::find(classButtons_.begin(), classButtons_.end(), watched);
+    if (button == classButtons_.end()) return QDialog::eventFilter(watched, event);
     const bool rightPress = event->type() == QEvent::MouseButtonPress &&
                             static_cast<QMouseEvent*>(event)->button() == Qt::RightButton;
     const bool menuKey =
         event->type() == QEvent::KeyPress && IsMenuKey(*static_cast<QKeyEvent*>(event));
     if (rightPress || menuKey) {
-        AskPrice(int(button - option1_.begin()));
+        AskPrice(int(button - classButtons_.begin()));
         return true;  // the selected class stays as it was
     }
     return QDialog::eventFilter(watched, event);

@@ -39,8 +39,8 @@ private:
 
     ProgramFolder folder_;
     QLocale locale_;
-    std::array<HourCell*, 24> tar1_{};
-    std::array<QRadioButton*, 4> option1_{};
+    std::array<HourCell*, 24> hourCells_{};
+    std::array<QRadioButton*, 4> classButtons_{};
     std::array<int, 24> cellClasses_{};
     QString loadError_;
 };

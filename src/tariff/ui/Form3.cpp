@@ -27,17 +27,18 @@ Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)),
-      text1_(new QLineEdit(this)) {
+      priceField_(new QLineEdit(this)) {
+    setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Введите данные"));
     setAccessibleName(tr("Цена"));
     setAccessibleDescription(tr("Цена одного класса тарифа"));
     setFixedSize(Twips(2940), Twips(975));
 
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(TwipsRect(120, 120, 2655, 285));
-    text1_->installEventFilter(this);
-    text1_->setAccessibleName(tr("Цена"));
-    text1_->setAccessibleDescription(tr("Только цифры и десятичный разделитель"));
+    priceField_->setObjectName(QStringLiteral("Text1"));
+    priceField_->setGeometry(TwipsRect(120, 120, 2655, 285));
+    priceField_->installEventFilter(this);
+    priceField_->setAccessibleName(tr("Цена"));
+    priceField_->setAccessibleDescription(tr("Только цифры и десятичный разделитель"));
 
     auto* ok = new QPushButton(tr("ОК"), this);
     ok->setObjectName(QStringLiteral("Command2"));
@@ -54,30 +55,30 @@ Form3::Form3(ProgramFolder folder, QLocale locale, QWidget* parent)
 }
 
 QString Form3::InputMsg(const QString& text) {
-    text1_->setText(text);
-    text1_->selectAll();
+    priceField_->setText(text);
+    priceField_->selectAll();
     // The type is read afresh: the settings window stores it just before the editor opens.
     const bool perHour = LoadSettings(folder_).Type_tar == 1;
     // Both captions begin with the Latin capital C.
     setWindowTitle(perHour ? tr("Cтоимость часа") : tr("Cтоимость МБ"));
     setAccessibleName(windowTitle());
     CentreOnScreen(*this);
-    return exec() == QDialog::Accepted ? text1_->text() : QString();
+    return exec() == QDialog::Accepted ? priceField_->text() : QString();
 }
 
 void Form3::Confirm() {
-    const QString text = text1_->text();
+    const QString text = priceField_->text();
     const QString problem = text.isEmpty() ? QString() : PriceTextError(text, locale_);
     if (!problem.isEmpty()) {
         QMessageBox::warning(this, QStringLiteral("Vantoril"), problem);
-        text1_->setFocus();
+        priceField_->setFocus();
         return;
     }
     accept();
 }
 
 bool Form3::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == text1_ && event->type() == QEvent::KeyPress) {
+    if (watched == priceField_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
         const QString typed = key->text();
         // Every typed character but a digit and the separator is dropped, Backspace and

@@ -27,5 +27,5 @@ private:
 
     ProgramFolder folder_;
     QLocale locale_;
-    QLineEdit* text1_;
+    QLineEdit* priceField_;
 };
