@@ -68,10 +68,11 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
-      text1_(new LineNumberedEdit(this)),
-      label1_(new QLabel(this)),
+      scriptField_(new LineNumberedEdit(this)),
+      reportLabel_(new QLabel(this)),
       warnings_(new QListWidget(this)),
       locale_(std::move(locale)) {
+    setObjectName(QStringLiteral("Form5"));
     setWindowTitle(tr("Редактор скриптов"));
     setAccessibleName(windowTitle());
     setAccessibleDescription(tr("Скрипт оповещений и проверка его синтаксиса"));
@@ -80,26 +81,26 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     setWindowIcon(ProgramIcon());  // the settings window's icon
     BuildButtons();
 
-    auto* image1 = new QLabel(this);
-    image1->setObjectName(QStringLiteral("Image1"));
-    image1->setGeometry(scale_.Rect(4785, -30, 720, 780));
-    image1->setPixmap(PaperSheet());
+    auto* paperPicture = new QLabel(this);
+    paperPicture->setObjectName(QStringLiteral("Image1"));
+    paperPicture->setGeometry(scale_.Rect(4785, -30, 720, 780));
+    paperPicture->setPixmap(PaperSheet());
 
-    text1_->setObjectName(QStringLiteral("Text1"));
-    text1_->setGeometry(scale_.Rect(120, 720, 5295, 3255));
-    text1_->setFont(ScriptFont());
-    text1_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    text1_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    text1_->setAccessibleName(tr("Текст скрипта"));
-    text1_->setAccessibleDescription(
+    scriptField_->setObjectName(QStringLiteral("Text1"));
+    scriptField_->setGeometry(scale_.Rect(120, 720, 5295, 3255));
+    scriptField_->setFont(ScriptFont());
+    scriptField_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    scriptField_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scriptField_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    scriptField_->setAccessibleName(tr("Текст скрипта"));
+    scriptField_->setAccessibleDescription(
         tr("Скрипт, который программа выполняет каждые несколько секунд; Ctrl+Tab — к кнопкам"));
 
-    label1_->setObjectName(QStringLiteral("Label1"));
-    label1_->setGeometry(scale_.Rect(120, 4005, 5295, 495));
-    label1_->setWordWrap(true);
-    label1_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label1_->setTextFormat(Qt::PlainText);
+    reportLabel_->setObjectName(QStringLiteral("Label1"));
+    reportLabel_->setGeometry(scale_.Rect(120, 4005, 5295, 495));
+    reportLabel_->setWordWrap(true);
+    reportLabel_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    reportLabel_->setTextFormat(Qt::PlainText);
 
     warnings_->setObjectName(QStringLiteral("LintList"));
     warnings_->setGeometry(scale_.Rect(120, kBaseHeight, 5295, kWarningsHeight));
@@ -119,15 +120,15 @@ Form5::Form5(ProgramFolder folder, QWidget* parent, QLocale locale)
     help->setAccessibleDescription(help->toolTip());
     help->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     connect(help, &QLabel::linkActivated, this, &Form5::OpenHelp);
-    auto* f1 = new QShortcut(QKeySequence::HelpContents, this);
-    connect(f1, &QShortcut::activated, this, &Form5::OpenHelp);
+    auto* helpKey = new QShortcut(QKeySequence::HelpContents, this);
+    connect(helpKey, &QShortcut::activated, this, &Form5::OpenHelp);
 
     QString script;
     QString error;
     if (LoadScript(folder_, &script, &error))
-        text1_->setPlainText(script);
+        scriptField_->setPlainText(script);
     else
-        label1_->setText(error);
+        reportLabel_->setText(error);
 }
 
 Form5::~Form5() = default;
@@ -178,7 +179,7 @@ void Form5::BuildButtons() {
 
 void Form5::Save() {
     QString error;
-    if (!SaveScript(folder_, text1_->LinesText(), &error))
+    if (!SaveScript(folder_, scriptField_->LinesText(), &error))
         QMessageBox::warning(this, QStringLiteral("Vantoril"),
                              error + '\n' + tr("Скрипт не сохранён."));
 }
@@ -186,14 +187,14 @@ void Form5::Save() {
 void Form5::Check() {
     if (!checker_) checker_ = std::make_unique<clsCheckSyntax>();
     // The checker sees the text as it would be saved, so its line numbers are the editor's.
-    const QString code = FileTextFromEditor(text1_->LinesText());
+    const QString code = FileTextFromEditor(scriptField_->LinesText());
     checker_->SetCode(code);
     const SyntaxReport report = checker_->Check();
-    label1_->setText(SyntaxVerdict(report));
+    reportLabel_->setText(SyntaxVerdict(report));
     ShowWarnings(code);
     if (report.fault) {
-        text1_->GoToLine(report.line);
-        text1_->setFocus();
+        scriptField_->GoToLine(report.line);
+        scriptField_->setFocus();
     }
 }
 
@@ -211,14 +212,14 @@ void Form5::ShowWarnings(const QString& code) {
 }
 
 void Form5::GoToWarning(QListWidgetItem* item) {
-    text1_->GoToLine(item->data(Qt::UserRole).toInt());
-    text1_->setFocus();
+    scriptField_->GoToLine(item->data(Qt::UserRole).toInt());
+    scriptField_->setFocus();
 }
 
 void Form5::OpenHelp() {
     const QString document = ScriptHelpDocument(QCoreApplication::applicationDirPath());
     if (document.isEmpty()) {
-        label1_->setText(
+        reportLabel_->setText(
             tr("Справка не установлена: описание языка — в файле "
                "docs/script-language.md исходных текстов программы."));
         return;

@@ -38,8 +38,8 @@ private:
 
     ProgramFolder folder_;
     TwipsScale scale_;
-    LineNumberedEdit* text1_;
-    QLabel* label1_;
+    LineNumberedEdit* scriptField_;
+    QLabel* reportLabel_;
     QListWidget* warnings_;
     QLocale locale_;
     std::unique_ptr<clsCheckSyntax> checker_;  // made at the first check

@@ -38,7 +38,7 @@ const QStringList kThanks = {QStringLiteral("Алексей Дроздов"),   
 Form6::Form6(QWidget* parent)
     : QWidget(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowCloseButtonHint) {
-    setObjectName("Form6");
+    setObjectName(QStringLiteral("Form6"));
     setWindowTitle(tr("О программе"));
     setAccessibleName(windowTitle());
     setAccessibleDescription(tr("Версия, автор, адреса и благодарности"));
