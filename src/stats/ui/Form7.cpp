@@ -67,18 +67,19 @@ void Form7::ShowVantorilError(QWidget* window, const QString& text) {
 }
 
 void Form7::BuildControls() {
-    Combo1_ = AddList(this, "Combo1", scale_.Rect(1920, 90, 2655, 315), tr("Соединение"),
-                      tr("Соединение, чья статистика показана"));
+    connectionList_ = AddList(this, "Combo1", scale_.Rect(1920, 90, 2655, 315), tr("Соединение"),
+                              tr("Соединение, чья статистика показана"));
     AddLabel(this, "Label1", tr(kChooseConnection), scale_.Rect(120, 120, 1740, 195))
-        ->setBuddy(Combo1_);
-    Combo2_ = AddList(this, "Combo2", scale_.Rect(1920, 480, 2655, 315), tr("Дата"),
-                      tr("Месяц, за который показана сумма"));
-    AddLabel(this, "Label2", tr(kChooseDate), scale_.Rect(120, 510, 1170, 195))->setBuddy(Combo2_);
+        ->setBuddy(connectionList_);
+    dateList_ = AddList(this, "Combo2", scale_.Rect(1920, 480, 2655, 315), tr("Дата"),
+                        tr("Месяц, за который показана сумма"));
+    AddLabel(this, "Label2", tr(kChooseDate), scale_.Rect(120, 510, 1170, 195))
+        ->setBuddy(dateList_);
 
     auto* frame = new QGroupBox(tr("Данные статистики"), this);
     frame->setObjectName(QStringLiteral("Frame1"));
     frame->setGeometry(scale_.Rect(120, 840, 4455, 735));
-    Label3_ = AddLabel(frame, "Label3", AmountCaption(), scale_.Rect(120, 360, 4215, 255));
+    amountLabel_ = AddLabel(frame, "Label3", AmountCaption(), scale_.Rect(120, 360, 4215, 255));
 
     auto* clear = new QPushButton(tr(kClearAll), this);
     clear->setObjectName(QStringLiteral("Command1"));
@@ -124,49 +125,49 @@ bool Form7::eventFilter(QObject* watched, QEvent* event) {
 // A choice (also of the entry already chosen) and a scroll of the open list both refresh;
 // the program's own selections call the refresh itself.
 void Form7::ConnectRefreshes() {
-    connect(Combo1_, &QComboBox::activated, this, &Form7::RefreshConnection);
-    connect(Combo1_->view()->verticalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(connectionList_, &QComboBox::activated, this, &Form7::RefreshConnection);
+    connect(connectionList_->view()->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &Form7::RefreshConnection);
-    connect(Combo2_, &QComboBox::activated, this, &Form7::RefreshDate);
-    connect(Combo2_->view()->verticalScrollBar(), &QScrollBar::valueChanged, this,
+    connect(dateList_, &QComboBox::activated, this, &Form7::RefreshDate);
+    connect(dateList_->view()->verticalScrollBar(), &QScrollBar::valueChanged, this,
             &Form7::RefreshDate);
 }
 
 void Form7::LoadConnections() {
     {
-        const QSignalBlocker blocker(Combo1_);
+        const QSignalBlocker blocker(connectionList_);
         for (const StatisticConnection& connection : statistics_.Connections())
-            Combo1_->addItem(connection.name, connection.fileName);
+            connectionList_->addItem(connection.name, connection.fileName);
     }
-    if (Combo1_->count() == 0) return;
-    Combo1_->setCurrentIndex(0);
+    if (connectionList_->count() == 0) return;
+    connectionList_->setCurrentIndex(0);
     RefreshConnection();
 }
 
 void Form7::RefreshConnection() {
-    if (Combo1_->currentText().isEmpty()) return;
-    const StatisticMonths months = statistics_.Months(Combo1_->currentData().toByteArray());
+    if (connectionList_->currentText().isEmpty()) return;
+    const StatisticMonths months = statistics_.Months(connectionList_->currentData().toByteArray());
     {
-        const QSignalBlocker blocker(Combo2_);
-        const QSignalBlocker scrollBlocker(Combo2_->view()->verticalScrollBar());
-        Combo2_->clear();
-        Combo2_->addItems(months.dates);
+        const QSignalBlocker blocker(dateList_);
+        const QSignalBlocker scrollBlocker(dateList_->view()->verticalScrollBar());
+        dateList_->clear();
+        dateList_->addItems(months.dates);
     }
     // An amount left from another connection would be read as this one's.
-    Label3_->setText(AmountCaption());
+    amountLabel_->setText(AmountCaption());
     if (!months.error.isEmpty()) {
         errorBox_(this, months.error);
         return;
     }
-    Combo2_->setCurrentIndex(0);
+    dateList_->setCurrentIndex(0);
     RefreshDate();
 }
 
 void Form7::RefreshDate() {
-    if (Combo1_->currentText().isEmpty() || Combo2_->currentText().isEmpty()) return;
+    if (connectionList_->currentText().isEmpty() || dateList_->currentText().isEmpty()) return;
     const QString amount =
-        statistics_.Amount(Combo1_->currentData().toByteArray(), Combo2_->currentText());
-    Label3_->setText(AmountCaption() + ' ' + amount);
+        statistics_.Amount(connectionList_->currentData().toByteArray(), dateList_->currentText());
+    amountLabel_->setText(AmountCaption() + ' ' + amount);
 }
 
 void Form7::ClearStatistics() {

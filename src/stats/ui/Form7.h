@@ -42,7 +42,7 @@ private:
     TwipsScale scale_;
     StatisticsFolder statistics_;
     ErrorBox errorBox_;
-    QComboBox* Combo1_ = nullptr;
-    QComboBox* Combo2_ = nullptr;
-    QLabel* Label3_ = nullptr;
+    QComboBox* connectionList_ = nullptr;
+    QComboBox* dateList_ = nullptr;
+    QLabel* amountLabel_ = nullptr;
 };
