@@ -65,24 +65,24 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       trayHost_(tray),
       address_(std::make_unique<LocalAddress>(*link_, steady, std::move(addressQueries))),
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
-      scriptHost_(std::make_unique<ProgramScriptHost>(counters_, folder_, clock_, locale_, *link_,
-                                                      [this]() -> Form4& { return Indicator(); },
-                                                      [this] { return CurrentPeriod(); })),
+      scriptHost_(std::make_unique<ProgramScriptHost>(
+          counters_, folder_, clock_, locale_, *link_, [this]() -> Form4& { return Indicator(); },
+          [this] { return CurrentPeriod(); })),
       watcher_(folder_, clock_, locale_),
       historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
       history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
-      form1_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
-      menus_(std::make_unique<ProgramMenus>(form1_.get())),
-      Timer1_(new QTimer(form1_.get())),
+      settingsWindow_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
+      menus_(std::make_unique<ProgramMenus>(settingsWindow_.get())),
+      watcherTimer_(new QTimer(settingsWindow_.get())),
       tray_(this, AfTIcon::Attach::Later),
       notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)) {
-    Timer1_->setObjectName(QStringLiteral("Timer1"));
-    Timer1_->setInterval(kWatcherIntervalMs);
-    connect(Timer1_, &QTimer::timeout, this, &Application::WatcherTick);
+    watcherTimer_->setObjectName(QStringLiteral("Timer1"));
+    watcherTimer_->setInterval(kWatcherIntervalMs);
+    connect(watcherTimer_, &QTimer::timeout, this, &Application::WatcherTick);
     connect(&tray_, &AfTIcon::Click, this, &Application::OnTrayClick);
     connect(&tray_, &AfTIcon::DblClick, this, &Application::OnTrayDblClick);
     WireMenus();
-    form1_->installEventFilter(this);
+    settingsWindow_->installEventFilter(this);
     qApp->installEventFilter(this);
 }
 
@@ -104,19 +104,19 @@ void Application::WireMenus() {
     connect(m.mnuStayOnTop, &QAction::triggered, this, &Application::ToggleStayOnTop);
     connect(m.mnuClose, &QAction::triggered, this, &Application::CloseIndicator);
     // The editors are modal: the settings window reloads its controls when they close.
-    connect(form1_.get(), &Form1::tariffEditorRequested, this, [this] {
-        Form2 editor(folder_, locale_, form1_.get());
+    connect(settingsWindow_.get(), &Form1::tariffEditorRequested, this, [this] {
+        Form2 editor(folder_, locale_, settingsWindow_.get());
         editor.exec();
     });
-    connect(form1_.get(), &Form1::scriptEditorRequested, this, [this] {
-        Form5 editor(folder_, form1_.get());
+    connect(settingsWindow_.get(), &Form1::scriptEditorRequested, this, [this] {
+        Form5 editor(folder_, settingsWindow_.get());
         editor.exec();
     });
     if (!trayHost_.available) {
         // Without a notification area the settings window is the way to every item.
-        form1_->addActions(m.mnuSysTray->actions());
-        form1_->setContextMenuPolicy(Qt::ActionsContextMenu);
-        form1_->setToolTip(tr("Меню программы: правая кнопка мыши"));
+        settingsWindow_->addActions(m.mnuSysTray->actions());
+        settingsWindow_->setContextMenuPolicy(Qt::ActionsContextMenu);
+        settingsWindow_->setToolTip(tr("Меню программы: правая кнопка мыши"));
     }
 }
 
@@ -147,12 +147,12 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     tray_.Show();
     Tell(history_->Start());
     if (settings_.hide_start == 1 && trayHost_.available) {
-        form1_->hide();
+        settingsWindow_->hide();
     } else {
         ShowSettings();
         if (settings_.hide_start == 1) lateTrayHidesUntilMs_ = steady_.ElapsedMs() + kLateTrayMs;
     }
-    Timer1_->start();
+    watcherTimer_->start();
     Indicator().RunSamplingTick();
     return true;
 }
@@ -248,7 +248,8 @@ void Application::SetTrayHost(TrayHost host) {
     ApplyTrayMenu();
     if (!appeared) return;
     tray_.AttachToNotificationArea();
-    if (lateTrayHidesUntilMs_ && steady_.ElapsedMs() <= *lateTrayHidesUntilMs_) form1_->hide();
+    if (lateTrayHidesUntilMs_ && steady_.ElapsedMs() <= *lateTrayHidesUntilMs_)
+        settingsWindow_->hide();
     lateTrayHidesUntilMs_.reset();
 }
 
@@ -271,8 +272,8 @@ void Application::OnTrayDblClick(int button) {
 
 void Application::ShowSettings() {
     // Minimised, where no tray icon could bring it back: the request restores it.
-    form1_->setWindowState(form1_->windowState() & ~Qt::WindowMinimized);
-    form1_->ShowSettings();
+    settingsWindow_->setWindowState(settingsWindow_->windowState() & ~Qt::WindowMinimized);
+    settingsWindow_->ShowSettings();
 }
 
 void Application::ShowIndicator() {
@@ -316,18 +317,18 @@ void Application::Exit() {
 void Application::EndSession() {
     if (ending_) return;
     ending_ = true;
-    form1_->AllowClose();
+    settingsWindow_->AllowClose();
     CloseIndicator();
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
     if (watched == qApp && event->type() == QEvent::Quit) {
         EndSession();  // the session manager or a signal asks: let every window close
-    } else if (watched == form1_.get() && event->type() == QEvent::Close && !ending_ &&
+    } else if (watched == settingsWindow_.get() && event->type() == QEvent::Close && !ending_ &&
                !trayHost_.available) {
         // With no tray icon to bring it back, the settings window stays in the taskbar.
         event->ignore();
-        form1_->showMinimized();
+        settingsWindow_->showMinimized();
         return true;
     }
     return QObject::eventFilter(watched, event);

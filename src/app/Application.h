@@ -63,7 +63,7 @@ public:
     // The indicator window, loaded (hidden) first when it is not loaded.
     Form4& Indicator();
     bool IndicatorLoaded() const { return !indicator_.isNull(); }
-    Form1& SettingsWindow() { return *form1_; }
+    Form1& SettingsWindow() { return *settingsWindow_; }
     AfTIcon& Tray() { return tray_; }
     const ProgramMenus& Menus() const { return *menus_; }
 
@@ -118,9 +118,9 @@ private:
     ConnectionWatcher watcher_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryRecorder> history_;  // the connection history, the period's alerts
-    std::unique_ptr<Form1> form1_;
+    std::unique_ptr<Form1> settingsWindow_;
     std::unique_ptr<ProgramMenus> menus_;
-    QTimer* Timer1_;
+    QTimer* watcherTimer_;
     AfTIcon tray_;
     DesktopNotifier* notifier_;
     QPointer<Form4> indicator_;
