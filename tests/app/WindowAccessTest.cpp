@@ -23,6 +23,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFile>
+#include <QHash>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -45,6 +46,11 @@ namespace {
 // What every window owes its users; `tabChain` lists the objectNames in Tab order.
 void ExpectReachable(QWidget& window, const QStringList& tabChain, const QString& shotName) {
     SaveShot(window, shotName);
+    const QHash<QString, QString> documentedNames = {
+        {"settings", "Form1"},      {"tariff-editor", "Form2"}, {"price-dialog", "Form3"},
+        {"indicator", "Form4"},     {"script-editor", "Form5"}, {"about", "Form6"},
+        {"statistics", "Form7"}};
+    EXPECT_EQ(window.objectName(), documentedNames.value(shotName));
     EXPECT_EQ(CutCaptions(window), QStringList());
     EXPECT_FALSE(window.accessibleName().isEmpty()) << "the window's own name";
     EXPECT_EQ(ControlsWithoutAccessibleText(window), QStringList());
