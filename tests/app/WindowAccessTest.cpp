@@ -1,5 +1,9 @@
 // Every window with a keyboard and a screen reader: captions shown whole, the Tab chain,
 // accessible names and descriptions, Return on the default button and Escape.
+#include "IndicatorFixture.h"
+#include "Locales.h"
+#include "TempFolder.h"
+#include "WindowChecks.h"
 #include "app/QtTranslation.h"
 #include "indicator/ui/Form4.h"
 #include "shell/IniFile.h"
@@ -10,11 +14,6 @@
 #include "tariff/ui/Form3.h"
 #include "windows/ui/Form5.h"
 #include "windows/ui/Form6.h"
-
-#include "IndicatorFixture.h"
-#include "Locales.h"
-#include "TempFolder.h"
-#include "WindowChecks.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -47,8 +46,8 @@ namespace {
 void ExpectReachable(QWidget& window, const QStringList& tabChain, const QString& shotName) {
     SaveShot(window, shotName);
     const QHash<QString, QString> documentedNames = {
-        {"settings", "Form1"},      {"tariff-editor", "Form2"}, {"price-dialog", "Form3"},
-        {"indicator", "Form4"},     {"script-editor", "Form5"}, {"about", "Form6"},
+        {"settings", "Form1"},  {"tariff-editor", "Form2"}, {"price-dialog", "Form3"},
+        {"indicator", "Form4"}, {"script-editor", "Form5"}, {"about", "Form6"},
         {"statistics", "Form7"}};
     EXPECT_EQ(window.objectName(), documentedNames.value(shotName));
     EXPECT_EQ(CutCaptions(window), QStringList());

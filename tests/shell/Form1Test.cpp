@@ -1,4 +1,9 @@
 // The settings window on the offscreen platform: reloading, storing and hiding.
+#include "FailingDevice.h"
+#include "NextModal.h"
+#include "TempFolder.h"
+#include "shell/IniFile.h"
+#include "shell/Settings.h"
 #include "shell/ui/Form1.h"
 
 #include <QAbstractItemView>
@@ -10,14 +15,8 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStandardPaths>
+#include <QTest>
 #include <QWindow>
-#include <QtTest/QTest>
-
-#include "shell/IniFile.h"
-#include "FailingDevice.h"
-#include "NextModal.h"
-#include "shell/Settings.h"
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -67,8 +66,9 @@ TEST_F(Form1Test, showingLoadsTheStoredValues) {
 }
 
 TEST_F(Form1Test, valuesTheControlsCannotShowLeaveThemEmpty) {
-    WriteSettings("Type_tar=7\r\nTransparent=-5\r\nauto_show=2\r\nhide_start=1.5\r\n"
-                  "full=99999999999\r\n");
+    WriteSettings(
+        "Type_tar=7\r\nTransparent=-5\r\nauto_show=2\r\nhide_start=1.5\r\n"
+        "full=99999999999\r\n");
     form.ShowSettings();
     EXPECT_EQ(Find<QComboBox>("Combo1")->currentIndex(), -1);
     EXPECT_EQ(Find<QScrollBar>("HS")->value(), 255);
@@ -174,9 +174,8 @@ TEST_F(Form1Test, editTariffStoresTheListAndScrollBarBeforeTheEditorOpens) {
     Find<QScrollBar>("HS")->setValue(77);
     Check("Check1")->setChecked(true);
     Settings seenByEditor;
-    QObject::connect(&form, &Form1::tariffEditorRequested, [&] {
-        seenByEditor = LoadSettings(ProgramFolder(programFolder.Path()));
-    });
+    QObject::connect(&form, &Form1::tariffEditorRequested,
+                     [&] { seenByEditor = LoadSettings(ProgramFolder(programFolder.Path())); });
     Click("Command2");
     EXPECT_EQ(seenByEditor.Type_tar, 1);
     EXPECT_EQ(seenByEditor.Transparent, 77);
@@ -254,13 +253,12 @@ struct Form1OnAnXServer : Form1Test {
     static void ClickAt(const QWidget& widget, const QPoint& position) {
         const QPoint global = widget.mapToGlobal(position);
         QProcess xdotool;
-        xdotool.start(QStringLiteral("xdotool"),
-                      {QStringLiteral("mousemove"), QStringLiteral("--sync"),
-                       QString::number(global.x()), QString::number(global.y()),
-                       QStringLiteral("click"), QStringLiteral("1")});
+        xdotool.start(
+            QStringLiteral("xdotool"),
+            {QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(global.x()),
+             QString::number(global.y()), QStringLiteral("click"), QStringLiteral("1")});
         // The event loop runs meanwhile: the program answers the server while it clicks.
-        EXPECT_TRUE(
-            QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 5000));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return xdotool.state() == QProcess::NotRunning; }, 5000));
     }
     static bool WaitForFocus(const QWidget& window) {
         return QTest::qWaitFor(
