@@ -4,6 +4,7 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QAbstractSlider>
+#include <QAbstractSpinBox>
 #include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
@@ -28,16 +29,21 @@ namespace {
 QStringList Cut(const QWidget& widget, const QRect& area, const QString& text, bool wraps,
                 Qt::Alignment alignment = Qt::AlignCenter) {
     if (text.isEmpty()) return {};
+    // A mnemonic's "&" is not shown; "&&" shows one.
+    const QString shown = QString(text)
+                              .replace(QStringLiteral("&&"), QStringLiteral("\x01"))
+                              .remove(QLatin1Char('&'))
+                              .replace(QLatin1Char('\x01'), QLatin1Char('&'));
     const QFontMetrics metrics = widget.fontMetrics();
     QRect ink;
     if (wraps) {
-        ink = metrics.boundingRect(area, int(alignment) | Qt::TextWordWrap, text);
+        ink = metrics.boundingRect(area, int(alignment) | Qt::TextWordWrap, shown);
     } else {
-        const QRect line = metrics.boundingRect(area, int(alignment), text);
+        const QRect line = metrics.boundingRect(area, int(alignment), shown);
         ink =
-            metrics.tightBoundingRect(text).translated(line.left(), line.top() + metrics.ascent());
+            metrics.tightBoundingRect(shown).translated(line.left(), line.top() + metrics.ascent());
         ink.setLeft(line.left());
-        ink.setWidth(metrics.horizontalAdvance(text));
+        ink.setWidth(metrics.horizontalAdvance(shown));
     }
     if (area.contains(ink)) return {};
     return {QStringLiteral("%1: %2 (needs %3x%4 at %5,%6 in %7x%8)")
@@ -61,6 +67,8 @@ QStringList CutLabel(const QLabel& label) {
     }
     const int margin = label.margin() + qMax(label.indent(), 0);
     const QRect area = label.contentsRect().adjusted(margin, margin, -margin, -margin);
+    // Without a buddy a label shows its "&" as it is.
+    if (!label.buddy()) text.replace(QLatin1Char('&'), QStringLiteral("&&"));
     return Cut(label, area, text, label.wordWrap(), label.alignment());
 }
 
@@ -104,12 +112,23 @@ QStringList CutEntries(const QComboBox& list) {
     return cut;
 }
 
-bool IsControl(const QWidget& widget) {
-    if (qobject_cast<const QAbstractSlider*>(&widget))  // a field's own scroll bar is not one
-        return !qobject_cast<const QAbstractScrollArea*>(widget.parentWidget()->parentWidget());
-    if (qobject_cast<const QLabel*>(&widget)) return widget.focusPolicy() != Qt::NoFocus;
+// Whether the widget is a part of a composite control (a field's scroll bars and header,
+// a spin box's text field, a list's button) rather than a control of its own.
+bool IsPartOfControl(const QWidget& widget, const QWidget& window) {
+    for (const QWidget* up = widget.parentWidget(); up && up != &window; up = up->parentWidget())
+        if (qobject_cast<const QAbstractScrollArea*>(up) ||
+            qobject_cast<const QAbstractSpinBox*>(up) || qobject_cast<const QComboBox*>(up))
+            return true;
+    return false;
+}
+
+bool IsControl(const QWidget& widget, const QWidget& window) {
+    if (IsPartOfControl(widget, window)) return false;
+    if (qobject_cast<const QLabel*>(&widget)) return widget.focusPolicy() & Qt::TabFocus;
     return qobject_cast<const QAbstractButton*>(&widget) ||
+           qobject_cast<const QAbstractSlider*>(&widget) ||
            qobject_cast<const QComboBox*>(&widget) || qobject_cast<const QLineEdit*>(&widget) ||
+           qobject_cast<const QAbstractSpinBox*>(&widget) ||
            qobject_cast<const QAbstractScrollArea*>(&widget);
 }
 
@@ -130,7 +149,8 @@ QStringList CutCaptions(const QWidget& window) {
 QList<QWidget*> Controls(const QWidget& window) {
     QList<QWidget*> controls;
     for (QWidget* widget : window.findChildren<QWidget*>())
-        if (widget->window() == &window && widget->isVisibleTo(&window) && IsControl(*widget))
+        if (widget->window() == &window && widget->isVisibleTo(&window) &&
+            IsControl(*widget, window))
             controls << widget;
     return controls;
 }

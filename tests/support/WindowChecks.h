@@ -12,7 +12,8 @@ class QWidget;
 QStringList CutCaptions(const QWidget& window);
 
 // The controls a user works with: buttons, boxes, lists, fields, sliders, and labels that
-// take the focus (links). Scroll bars of a text field count as part of the field.
+// take the focus from Tab (links). The parts of a composite control (a field's scroll
+// bars, a spin box's text field) count as that control.
 QList<QWidget*> Controls(const QWidget& window);
 
 // Shows and activates the window, then presses Tab from its first focus until the focus
