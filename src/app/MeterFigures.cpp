@@ -13,8 +13,8 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     if (connected) figures.connectionName = connectionName;
     figures.receivedBytes = counters.Stats.bytesReceived;
     figures.sentBytes = counters.Stats.bytesSent;
-    figures.linkBps = uint64_t(std::max<int64_t>(counters.LinkBps, 0));
-    figures.onlineSeconds = uint64_t(std::max<int32_t>(counters.OnlineSeconds, 0));
+    figures.linkBps = qulonglong(std::max<int64_t>(counters.LinkBps, 0));
+    figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
     // The single-precision counters hold 2 decimals only approximately.
     figures.cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
     figures.periodCost = RoundHalfEven(period.used.cost, 2);
@@ -25,27 +25,40 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     return figures;
 }
 
-QVariantMap MeterProperties(const MeterFigures& figures) {
-    return {
-        {QStringLiteral("Connected"), figures.connected},
-        {QStringLiteral("ConnectionName"), figures.connectionName},
-        {QStringLiteral("ReceivedBytes"), qulonglong(figures.receivedBytes)},
-        {QStringLiteral("SentBytes"), qulonglong(figures.sentBytes)},
-        {QStringLiteral("LinkBps"), qulonglong(figures.linkBps)},
-        {QStringLiteral("OnlineSeconds"), qulonglong(figures.onlineSeconds)},
-        {QStringLiteral("Cost"), figures.cost},
-        {QStringLiteral("PeriodCost"), figures.periodCost},
-        {QStringLiteral("Budget"), figures.budget},
-        {QStringLiteral("PeriodMB"), figures.periodMb},
-        {QStringLiteral("CapMB"), figures.capMb},
-        {QStringLiteral("Message"), figures.message},
+namespace {
+// Adds the figure under its name when it differs from the one before (always without one).
+template <typename T>
+void Note(QVariantMap& map, const char* name, const T* before, const T& now) {
+    if (!before || !(*before == now)) map.insert(QLatin1String(name), QVariant::fromValue(now));
+}
+
+// The figures of `now` that differ from `before`; every figure without `before`. Compared
+// field by field: this runs at every sampling tick.
+QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
+    QVariantMap map;
+    const auto was = [before](auto MeterFigures::*field) {
+        return before ? &(before->*field) : nullptr;
     };
+    Note(map, "Connected", was(&MeterFigures::connected), now.connected);
+    Note(map, "ConnectionName", was(&MeterFigures::connectionName), now.connectionName);
+    Note(map, "ReceivedBytes", was(&MeterFigures::receivedBytes), now.receivedBytes);
+    Note(map, "SentBytes", was(&MeterFigures::sentBytes), now.sentBytes);
+    Note(map, "LinkBps", was(&MeterFigures::linkBps), now.linkBps);
+    Note(map, "OnlineSeconds", was(&MeterFigures::onlineSeconds), now.onlineSeconds);
+    Note(map, "Cost", was(&MeterFigures::cost), now.cost);
+    Note(map, "PeriodCost", was(&MeterFigures::periodCost), now.periodCost);
+    Note(map, "Budget", was(&MeterFigures::budget), now.budget);
+    Note(map, "PeriodMB", was(&MeterFigures::periodMb), now.periodMb);
+    Note(map, "CapMB", was(&MeterFigures::capMb), now.capMb);
+    Note(map, "Message", was(&MeterFigures::message), now.message);
+    return map;
+}
+}  // namespace
+
+QVariantMap MeterProperties(const MeterFigures& figures) {
+    return Figures(nullptr, figures);
 }
 
 QVariantMap ChangedMeterProperties(const MeterFigures& before, const MeterFigures& now) {
-    const QVariantMap old = MeterProperties(before);
-    QVariantMap changed = MeterProperties(now);
-    for (auto it = changed.begin(); it != changed.end();)
-        it = it.value() == old.value(it.key()) ? changed.erase(it) : std::next(it);
-    return changed;
+    return Figures(&before, now);
 }

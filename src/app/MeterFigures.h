@@ -4,8 +4,6 @@
 #include <QString>
 #include <QVariantMap>
 
-#include <cstdint>
-
 struct PeriodReport;
 struct TrafficCounters;
 
@@ -13,10 +11,10 @@ struct TrafficCounters;
 struct MeterFigures {
     bool connected = false;
     QString connectionName;  // empty while down
-    uint64_t receivedBytes = 0;
-    uint64_t sentBytes = 0;
-    uint64_t linkBps = 0;
-    uint64_t onlineSeconds = 0;
+    qulonglong receivedBytes = 0;
+    qulonglong sentBytes = 0;
+    qulonglong linkBps = 0;
+    qulonglong onlineSeconds = 0;
     double cost = 0;        // the connection's money at the tariff in force, 2 decimals
     double periodCost = 0;  // the billing period's money, the running connection included
     double budget = 0;      // 0: none
