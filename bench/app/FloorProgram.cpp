@@ -22,11 +22,13 @@ QRect TwipsRect(int left, int top, int width, int height) {
 
 class FloorWindow : public QWidget {
 public:
-    FloorWindow() : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint), chart_(217, 30, QImage::Format_RGB32) {
+    FloorWindow()
+        : QWidget(nullptr, Qt::Tool | Qt::WindowStaysOnTopHint),
+          chart_(217, 30, QImage::Format_RGB32) {
         setWindowTitle(QStringLiteral("Floor Line"));
         setFixedSize(4095 / kTwipsPerPixel, 1410 / kTwipsPerPixel);
-        const QRect places[] = {TwipsRect(30, 0, 2055, 210),    TwipsRect(15, 240, 2055, 210),
-                                TwipsRect(15, 480, 2055, 210),  TwipsRect(2160, 0, 1935, 210),
+        const QRect places[] = {TwipsRect(30, 0, 2055, 210),     TwipsRect(15, 240, 2055, 210),
+                                TwipsRect(15, 480, 2055, 210),   TwipsRect(2160, 0, 1935, 210),
                                 TwipsRect(2160, 240, 1935, 210), TwipsRect(2160, 480, 1935, 210),
                                 TwipsRect(15, 720, 4065, 210)};
         QFont font(QStringLiteral("Arial"));
@@ -57,8 +59,8 @@ private:
         const double megabytes = ticks_ * 0.37;
         labels_[0]->setText(QStringLiteral("Получено: ") + locale.toString(megabytes, 'f', 2) +
                             QStringLiteral(" Мб"));
-        labels_[1]->setText(QStringLiteral("Передано: ") +
-                            locale.toString(megabytes / 10, 'f', 2) + QStringLiteral(" Мб"));
+        labels_[1]->setText(QStringLiteral("Передано: ") + locale.toString(megabytes / 10, 'f', 2) +
+                            QStringLiteral(" Мб"));
         labels_[2]->setText(QStringLiteral("Всего: ") + locale.toString(megabytes * 1.1, 'f', 2) +
                             QStringLiteral(" Мб"));
         labels_[3]->setText(QStringLiteral("Скорость: 115200"));

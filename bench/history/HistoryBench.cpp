@@ -1,8 +1,8 @@
 // The history's costs: one sample written while a connection is up (the hourly copy of
 // the log into the file running beside it, as in the program), and the period's
 // report over a year of minute samples (a link up all day, a connection a day).
-#include "history/HistoryStore.h"
 #include "YearOfHistory.h"
+#include "history/HistoryStore.h"
 #include "shell/Clock.h"
 #include "tools/vantoril-history/HistoryTool.h"
 

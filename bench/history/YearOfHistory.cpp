@@ -44,13 +44,12 @@ QTemporaryDir& YearFolder() {
             if (!sample.exec()) std::abort();
         }
         db.commit();
-        if (!store.FinishConnection(id, start.addDays(1),
-                                    {{kMinutesPerDay * 100000LL, kMinutesPerDay * 10000LL,
-                                      kMinutesPerDay * 0.01},
-                                     kMinutesPerDay * 60},
-                                    0, true))
+        if (!store.FinishConnection(
+                id, start.addDays(1),
+                {{kMinutesPerDay * 100000LL, kMinutesPerDay * 10000LL, kMinutesPerDay * 0.01},
+                 kMinutesPerDay * 60},
+                0, true))
             std::abort();
     }
     return dir;
 }
-

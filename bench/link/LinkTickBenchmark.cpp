@@ -1,12 +1,11 @@
 // The link work of one sampling tick (connected?, statistics, name) for each backend.
+#include "MockNetworkManager.h"
+#include "SteppingClock.h"
 #include "link/KernelLink.h"
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
-
-#include "MockNetworkManager.h"
-#include "SteppingClock.h"
 
 #include <QCoreApplication>
 #include <QDBusObjectPath>

@@ -5,7 +5,8 @@
 #include <cstdint>
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
+    const QByteArray bytes =
+        QByteArray::fromRawData(reinterpret_cast<const char*>(data), int(size));
     IniFile ini = IniFile::Parse(bytes);
     // Nothing set, nothing changed: every byte and line end is written back as read.
     if (ini.Serialized() != bytes) __builtin_trap();

@@ -8,27 +8,27 @@
 #include "app/MeterFigures.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
-#include "indicator/SampleTick.h"
-#include "indicator/ui/Form4.h"
-#include "indicator/TickGuard.h"
 #include "history/HistoryRecorder.h"
 #include "history/ui/HistoryWindow.h"
-#include "link/LinkSourceFactory.h"
+#include "indicator/SampleTick.h"
+#include "indicator/TickGuard.h"
+#include "indicator/ui/Form4.h"
 #include "link/LinkSource.h"
+#include "link/LinkSourceFactory.h"
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 #include "script/clsRun.h"
 #include "shell/Autostart.h"
-#include "shell/Numbers.h"
 #include "shell/FileNotices.h"
+#include "shell/Numbers.h"
 #include "shell/TextDecoding.h"
 #include "shell/ui/Form1.h"
 #include "shell/ui/WindowLook.h"
 #include "stats/ui/Form7.h"
 #include "tariff/ui/Form2.h"
+#include "windows/ScriptFile.h"
 #include "windows/ui/Form5.h"
 #include "windows/ui/Form6.h"
-#include "windows/ScriptFile.h"
 
 #include <QAction>
 #include <QApplication>
@@ -46,8 +46,7 @@ const QString kTitle = QStringLiteral("Vantoril");
 // The connection's figures as the history keeps them: the cost the books would take, to
 // its 2 decimals (the single-precision counters hold them only approximately).
 ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
-    const double cost =
-        RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
+    const double cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
     return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent), cost},
             counters.OnlineSeconds};
 }
@@ -217,9 +216,9 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
-    HistorySighting history{sighting.connected, sighting.name, QString(),
-                            HistoryFigures(counters_, settings_.Type_tar), settings_.Type_tar,
-                            step.error.isEmpty()};
+    HistorySighting history{sighting.connected, sighting.name,
+                            QString(),          HistoryFigures(counters_, settings_.Type_tar),
+                            settings_.Type_tar, step.error.isEmpty()};
     if (sighting.connected) history.linkSource = linkSourceSetting_;
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
@@ -288,9 +287,9 @@ void Application::ShowStatistics() {
 
 void Application::ShowHistory() {
     if (!historyWindow_) {
-        historyWindow_ = new HistoryWindow(folder_, clock_, locale_, nullptr,
-                                           HistoryWindow::AskForSaveFile,
-                                           [this] { return CurrentPeriod(); });
+        historyWindow_ =
+            new HistoryWindow(folder_, clock_, locale_, nullptr, HistoryWindow::AskForSaveFile,
+                              [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
     historyWindow_->setWindowState(historyWindow_->windowState() & ~Qt::WindowMinimized);

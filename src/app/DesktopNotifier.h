@@ -11,8 +11,7 @@ class DesktopNotifier : public QObject {
     Q_OBJECT
 public:
     // The tray icon must outlive the notifier.
-    explicit DesktopNotifier(AfTIcon& tray,
-                             QDBusConnection bus = QDBusConnection::sessionBus(),
+    explicit DesktopNotifier(AfTIcon& tray, QDBusConnection bus = QDBusConnection::sessionBus(),
                              QObject* parent = nullptr);
 
     // Asks org.freedesktop.Notifications without waiting; when no server answers, the

@@ -3,9 +3,9 @@
 
 #include <QSocketNotifier>
 
+#include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-#include <csignal>
 
 namespace {
 int g_sockets[2] = {-1, -1};  // written by the handlers: the only state they may touch

@@ -7,10 +7,9 @@
 #include <QDBusVariant>
 #include <QGuiApplication>
 
-#include <xcb/xcb.h>
-
 #include <cstdlib>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 constexpr int kAnswerWithinMs = 500;  // a panel that hangs must not hold up the start
@@ -43,9 +42,8 @@ bool X11SystemTrayPresent() {
         if (xcb_parse_display(nullptr, &host, &display, &screen)) std::free(host);
         const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen);
         const std::unique_ptr<xcb_intern_atom_reply_t, decltype(&std::free)> atom(
-            xcb_intern_atom_reply(connection,
-                                  xcb_intern_atom(connection, 0, name.size(), name.data()),
-                                  nullptr),
+            xcb_intern_atom_reply(
+                connection, xcb_intern_atom(connection, 0, name.size(), name.data()), nullptr),
             &std::free);
         return atom ? atom->atom : xcb_atom_t(XCB_NONE);
     }();

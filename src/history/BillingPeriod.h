@@ -38,11 +38,11 @@ PeriodLimits LimitsOf(const Settings& settings);
 
 struct PeriodReport {
     BillingPeriod period;
-    int daysElapsed = 0;  // whole days before today
-    int daysLeft = 0;     // today and the days after it
-    Usage used;           // the running connection included
-    double budget = 0;    // 0: none
-    double capMb = 0;     // 0: none
+    int daysElapsed = 0;       // whole days before today
+    int daysLeft = 0;          // today and the days after it
+    Usage used;                // the running connection included
+    double budget = 0;         // 0: none
+    double capMb = 0;          // 0: none
     double projectedCost = 0;  // money at the period's end at the pace so far
     double projectedMb = 0;
     std::optional<double> safePerDay;  // money per day left, today included; no budget: none

@@ -36,10 +36,11 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
                             : QStringLiteral("Лимит трафика периода исчерпан: %1 из %2."))
                          .arg(usedText, limitText);
     } else {
-        alert.text = (money ? QStringLiteral("Израсходовано %1 % бюджета периода: %2 из %3.")
-                            : QStringLiteral("Израсходовано %1 % лимита трафика периода: %2 из %3."))
-                         .arg(int(used * 100 / limit))
-                         .arg(usedText, limitText);
+        alert.text =
+            (money ? QStringLiteral("Израсходовано %1 % бюджета периода: %2 из %3.")
+                   : QStringLiteral("Израсходовано %1 % лимита трафика периода: %2 из %3."))
+                .arg(int(used * 100 / limit))
+                .arg(usedText, limitText);
     }
     return alert;
 }

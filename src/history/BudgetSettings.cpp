@@ -33,8 +33,9 @@ std::optional<double> Limit(const QString& text, const QString& what, const QStr
         return std::nullopt;
     }
     if (*value < 0) {
-        *error = QStringLiteral("%1 не может быть отрицательным. Оставьте поле пустым или "
-                                "введите 0, если он не нужен.")
+        *error = QStringLiteral(
+                     "%1 не может быть отрицательным. Оставьте поле пустым или "
+                     "введите 0, если он не нужен.")
                      .arg(what);
         return std::nullopt;
     }
@@ -57,8 +58,8 @@ BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale) {
     const std::optional<double> budget =
         Limit(input.budget, QStringLiteral("Бюджет"), moneyExample, locale, &check.error);
     if (!budget) return check;
-    const std::optional<double> cap =
-        Limit(input.capMb, QStringLiteral("Лимит трафика"), QStringLiteral("10240"), locale, &check.error);
+    const std::optional<double> cap = Limit(input.capMb, QStringLiteral("Лимит трафика"),
+                                            QStringLiteral("10240"), locale, &check.error);
     if (!cap) return check;
     check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts};
     return check;
@@ -85,6 +86,7 @@ bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString
     ini.SetValue(section, QStringLiteral("cycle_day"), QString::number(limits.cycleDay));
     ini.SetValue(section, QStringLiteral("budget"), NumberText(limits.budget, QLocale::c()));
     ini.SetValue(section, QStringLiteral("cap_mb"), NumberText(limits.capMb, QLocale::c()));
-    ini.SetValue(section, QStringLiteral("alerts"), limits.alerts ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.SetValue(section, QStringLiteral("alerts"),
+                 limits.alerts ? QStringLiteral("1") : QStringLiteral("0"));
     return ini.Save(path, error);
 }

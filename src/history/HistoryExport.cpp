@@ -25,7 +25,8 @@ std::optional<QString> PeriodExportText(const ProgramFolder& folder, const QDate
                         : HistoryProblemText(store.LastError(), store.Path()));
         return std::nullopt;
     }
-    const BillingPeriod period = PeriodContaining(now.date(), LimitsOf(LoadSettings(folder)).cycleDay);
+    const BillingPeriod period =
+        PeriodContaining(now.date(), LimitsOf(LoadSettings(folder)).cycleDay);
     const ReportTable table =
         kind == ExportKind::Connections
             ? ConnectionsTable(store, period.start, period.LastDay())

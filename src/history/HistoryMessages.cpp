@@ -4,7 +4,8 @@
 #include <QDir>
 
 namespace {
-const QString kGoesOn = QStringLiteral(" Учёт трафика и запись статистики продолжаются как обычно.");
+const QString kGoesOn =
+    QStringLiteral(" Учёт трафика и запись статистики продолжаются как обычно.");
 }
 
 QString HistoryProblemText(const HistoryError& error, const QString& path) {
@@ -12,12 +13,14 @@ QString HistoryProblemText(const HistoryError& error, const QString& path) {
     QString text;
     switch (error.problem) {
         case HistoryProblem::NoDriver:
-            text = QStringLiteral("История соединений не ведётся: не установлен драйвер SQLite "
-                                  "для Qt (пакет libqt6sql6-sqlite).");
+            text = QStringLiteral(
+                "История соединений не ведётся: не установлен драйвер SQLite "
+                "для Qt (пакет libqt6sql6-sqlite).");
             break;
         case HistoryProblem::NewerFormat:
-            text = QStringLiteral("История соединений не ведётся: файл «%1» записан более новой "
-                                  "версией программы.")
+            text = QStringLiteral(
+                       "История соединений не ведётся: файл «%1» записан более новой "
+                       "версией программы.")
                        .arg(file);
             break;
         case HistoryProblem::DiskFull:
@@ -26,8 +29,9 @@ QString HistoryProblemText(const HistoryError& error, const QString& path) {
         case HistoryProblem::NotFound:
         case HistoryProblem::CannotOpen:
         case HistoryProblem::ReadOnly:
-            text = QStringLiteral("История соединений не ведётся: файл «%1» нельзя открыть "
-                                  "для записи.")
+            text = QStringLiteral(
+                       "История соединений не ведётся: файл «%1» нельзя открыть "
+                       "для записи.")
                        .arg(file);
             break;
         case HistoryProblem::Corrupt:
@@ -44,7 +48,8 @@ QString HistoryProblemText(const HistoryError& error, const QString& path) {
 }
 
 QString HistoryMovedAsideText(const QString& movedTo) {
-    return QStringLiteral("Файл истории соединений был повреждён. Он сохранён как «%1», "
-                          "история начата заново.")
+    return QStringLiteral(
+               "Файл истории соединений был повреждён. Он сохранён как «%1», "
+               "история начата заново.")
         .arg(QDir::toNativeSeparators(movedTo));
 }

@@ -68,8 +68,8 @@ void HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
         if (same) {
             // The program was restarted while the connection stayed up: the row goes on.
             const QDateTime last = row.lastSample.isValid() ? row.lastSample : row.start;
-            running_ = Running{row.id, row.start, last, row.figures, row.lastSample.isValid(),
-                               sighting.figures};
+            running_ = Running{
+                row.id, row.start, last, row.figures, row.lastSample.isValid(), sighting.figures};
         } else {
             Check(store_.CloseCutShort(row.id));
         }
@@ -128,8 +128,7 @@ Usage HistoryRecorder::BaseUsage(const BillingPeriod& period) {
     return base_;
 }
 
-PeriodReport HistoryRecorder::Report(const PeriodLimits& limits,
-                                     const ConnectionFigures& running) {
+PeriodReport HistoryRecorder::Report(const PeriodLimits& limits, const ConnectionFigures& running) {
     const QDateTime now = clock_.Now();
     Usage used = BaseUsage(PeriodContaining(now.date(), limits.cycleDay));
     std::optional<QDateTime> historyStart = firstStart_;

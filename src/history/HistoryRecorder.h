@@ -49,8 +49,8 @@ public:
 private:
     struct Running {
         int64_t id = 0;
-        QDateTime start;         // when it was made, as far as is known
-        QDateTime lastSample;    // when the last sample was stored (or the row begun)
+        QDateTime start;            // when it was made, as far as is known
+        QDateTime lastSample;       // when the last sample was stored (or the row begun)
         ConnectionFigures sampled;  // the figures of the last stored sample
         bool sampledOnce = false;
         ConnectionFigures seen;  // the counters on the tick the row was begun or taken up

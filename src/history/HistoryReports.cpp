@@ -31,17 +31,19 @@ const QString kCost = QStringLiteral("Стоимость");
 ReportTable ConnectionsTable(HistoryStore& store, const std::optional<QDate>& from,
                              const std::optional<QDate>& to) {
     ReportTable table;
-    table.columns = {{QStringLiteral("name"), QStringLiteral("Соединение"), ColumnKind::Text},
-                     {QStringLiteral("start"), QStringLiteral("Начало"), ColumnKind::Time},
-                     {QStringLiteral("end"), QStringLiteral("Конец"), ColumnKind::Time},
-                     {QStringLiteral("received_bytes"), kReceived, ColumnKind::Bytes},
-                     {QStringLiteral("sent_bytes"), kSent, ColumnKind::Bytes},
-                     {QStringLiteral("online_seconds"), QStringLiteral("В сети"), ColumnKind::Seconds},
-                     {QStringLiteral("cost"), kCost, ColumnKind::Money},
-                     {QStringLiteral("cut_short"), QStringLiteral("Прервано"), ColumnKind::Flag}};
-    const QDateTime fromTime = from ? from->startOfDay() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
-    const QDateTime toTime = to ? to->addDays(1).startOfDay()
-                                : QDateTime(QDate(9999, 1, 1), QTime(0, 0), Qt::UTC);
+    table.columns = {
+        {QStringLiteral("name"), QStringLiteral("Соединение"), ColumnKind::Text},
+        {QStringLiteral("start"), QStringLiteral("Начало"), ColumnKind::Time},
+        {QStringLiteral("end"), QStringLiteral("Конец"), ColumnKind::Time},
+        {QStringLiteral("received_bytes"), kReceived, ColumnKind::Bytes},
+        {QStringLiteral("sent_bytes"), kSent, ColumnKind::Bytes},
+        {QStringLiteral("online_seconds"), QStringLiteral("В сети"), ColumnKind::Seconds},
+        {QStringLiteral("cost"), kCost, ColumnKind::Money},
+        {QStringLiteral("cut_short"), QStringLiteral("Прервано"), ColumnKind::Flag}};
+    const QDateTime fromTime =
+        from ? from->startOfDay() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
+    const QDateTime toTime =
+        to ? to->addDays(1).startOfDay() : QDateTime(QDate(9999, 1, 1), QTime(0, 0), Qt::UTC);
     for (const ConnectionRecord& row : store.Connections(fromTime, toTime)) {
         const ReportValue end = row.Open() ? ReportValue() : ReportValue(row.end);
         table.rows.append({row.name, row.start, end, row.figures.usage.received,
@@ -81,7 +83,8 @@ ReportTable PeriodTable(const PeriodReport& report) {
         {QStringLiteral("cap_mb"), QStringLiteral("Лимит, МБ"), ColumnKind::Megabytes},
         {QStringLiteral("projected_cost"), QStringLiteral("Прогноз стоимости"), ColumnKind::Money},
         {QStringLiteral("projected_mb"), QStringLiteral("Прогноз, МБ"), ColumnKind::Megabytes},
-        {QStringLiteral("safe_per_day"), QStringLiteral("Можно тратить в день"), ColumnKind::Money}};
+        {QStringLiteral("safe_per_day"), QStringLiteral("Можно тратить в день"),
+         ColumnKind::Money}};
     table.rows.append({report.period.start, report.period.LastDay(), int64_t(report.daysElapsed),
                        int64_t(report.daysLeft), report.used.received, report.used.sent,
                        report.used.cost, limit(report.budget), limit(report.capMb),

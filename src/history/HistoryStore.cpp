@@ -8,9 +8,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlError>
+#include <QSqlQuery>
 #include <QThread>
 #include <QThreadPool>
-#include <QSqlQuery>
 #include <QVariant>
 
 #include <algorithm>
@@ -159,7 +159,8 @@ bool HistoryStore::Open(Mode mode) {
 void HistoryStore::CheckpointInBackground() {
     if (!open_ || checkpointing_->exchange(true)) return;
     static QAtomicInteger<int> serial;
-    const QString name = connectionName_ + QStringLiteral("-checkpoint-%1").arg(serial.fetchAndAddRelaxed(1));
+    const QString name =
+        connectionName_ + QStringLiteral("-checkpoint-%1").arg(serial.fetchAndAddRelaxed(1));
     QThreadPool::globalInstance()->start([path = path_, name, busy = checkpointing_] {
         {
             QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
@@ -250,8 +251,7 @@ bool HistoryStore::MoveAside() {
     return true;
 }
 
-bool HistoryStore::Run(const QString& statement, const QVariantList& values,
-                       QSqlQuery* result) {
+bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSqlQuery* result) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     if (!query.prepare(statement)) return Fail(query.lastError());
     for (const QVariant& value : values) query.addBindValue(value);
@@ -260,8 +260,7 @@ bool HistoryStore::Run(const QString& statement, const QVariantList& values,
     return true;
 }
 
-bool HistoryStore::InsertSample(int64_t id, const QDateTime& at,
-                                const ConnectionFigures& figures) {
+bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
     // Two samples in one second: the later figures stand.
     return Run(QStringLiteral("INSERT OR REPLACE INTO samples"
                               " (connection, t, received_bytes, sent_bytes, online_seconds, cost)"
@@ -273,11 +272,11 @@ bool HistoryStore::InsertSample(int64_t id, const QDateTime& at,
 std::optional<int64_t> HistoryStore::BeginConnection(const ConnectionStart& start) {
     QSqlQuery inserted;
     const bool done = InTransaction([&] {
-        return Run(QStringLiteral("INSERT INTO connections (name, link_source, start_utc,"
-                                  " tariff_type) VALUES (?, ?, ?, ?)"),
-                   {NotNull(start.name), NotNull(start.linkSource), IsoUtc(start.start),
-                    start.tariffType},
-                   &inserted);
+        return Run(
+            QStringLiteral("INSERT INTO connections (name, link_source, start_utc,"
+                           " tariff_type) VALUES (?, ?, ?, ?)"),
+            {NotNull(start.name), NotNull(start.linkSource), IsoUtc(start.start), start.tariffType},
+            &inserted);
     });
     if (!done) return std::nullopt;
     return inserted.lastInsertId().toLongLong();
@@ -301,28 +300,27 @@ bool HistoryStore::SetStart(int64_t id, const QDateTime& start) {
 }
 
 bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
-                                    const ConnectionFigures& figures, int tariffType,
-                                    bool booked) {
+                                    const ConnectionFigures& figures, int tariffType, bool booked) {
     return InTransaction([&] {
         return InsertSample(id, end, figures) &&
                Run(QStringLiteral("UPDATE connections SET end_utc = ?, received_bytes = ?,"
                                   " sent_bytes = ?, online_seconds = ?, cost = ?,"
                                   " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
                    {IsoUtc(end), qint64(figures.usage.received), qint64(figures.usage.sent),
-                    qint64(figures.onlineSeconds), figures.usage.cost, tariffType,
-                    booked ? 1 : 0, qint64(id)});
+                    qint64(figures.onlineSeconds), figures.usage.cost, tariffType, booked ? 1 : 0,
+                    qint64(id)});
     });
 }
 
 bool HistoryStore::CloseCutShort(int64_t id) {
     // The row already holds its last sample's figures; it ends where that sample was.
     return InTransaction([&] {
-        return Run(QStringLiteral(
-                       "UPDATE connections SET cut_short = 1, end_utc = COALESCE("
-                       " strftime('%Y-%m-%dT%H:%M:%SZ',"
-                       "  (SELECT MAX(t) FROM samples WHERE connection = ?), 'unixepoch'),"
-                       " start_utc) WHERE id = ?"),
-                   {qint64(id), qint64(id)});
+        return Run(
+            QStringLiteral("UPDATE connections SET cut_short = 1, end_utc = COALESCE("
+                           " strftime('%Y-%m-%dT%H:%M:%SZ',"
+                           "  (SELECT MAX(t) FROM samples WHERE connection = ?), 'unixepoch'),"
+                           " start_utc) WHERE id = ?"),
+            {qint64(id), qint64(id)});
     });
 }
 
@@ -378,7 +376,7 @@ std::optional<Usage> HistoryStore::SampleAtOrBefore(int64_t id, int64_t secondsU
 }
 
 QList<HistoryStore::Lifetime> HistoryStore::LifetimesBetween(const QDateTime& from,
-                                                           const QDateTime& to) {
+                                                             const QDateTime& to) {
     QList<Lifetime> lifetimes;
     QSqlQuery query;
     // A row's samples lie within [start, end], so rows outside the span add nothing.
@@ -388,9 +386,9 @@ QList<HistoryStore::Lifetime> HistoryStore::LifetimesBetween(const QDateTime& fr
         return lifetimes;
     while (query.next()) {
         const QDateTime end = FromIsoUtc(query.value(2));
-        lifetimes.append({query.value(0).toLongLong(), FromIsoUtc(query.value(1)).toSecsSinceEpoch(),
-                          end.isValid() ? end.toSecsSinceEpoch()
-                                        : std::numeric_limits<int64_t>::max()});
+        lifetimes.append(
+            {query.value(0).toLongLong(), FromIsoUtc(query.value(1)).toSecsSinceEpoch(),
+             end.isValid() ? end.toSecsSinceEpoch() : std::numeric_limits<int64_t>::max()});
     }
     return lifetimes;
 }

@@ -7,8 +7,8 @@
 #include <QSqlDatabase>
 #include <QSqlError>
 #include <QSqlQuery>
-#include <QVariantList>
 #include <QString>
+#include <QVariantList>
 
 #include <atomic>
 #include <functional>

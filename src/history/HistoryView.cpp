@@ -51,9 +51,10 @@ QString MonthLabel(const QDate& month, bool withYear) {
 
 QString PeriodText(const PeriodReport& report) {
     const BillingPeriod& period = report.period;
-    const QString from = period.start.year() == period.LastDay().year()
-                             ? DayAndMonth(period.start)
-                             : DayAndMonth(period.start) + u' ' + QString::number(period.start.year());
+    const QString from =
+        period.start.year() == period.LastDay().year()
+            ? DayAndMonth(period.start)
+            : DayAndMonth(period.start) + u' ' + QString::number(period.start.year());
     return QStringLiteral("Расчётный период: %1 — %2 %3 г., день %4 из %5")
         .arg(from, DayAndMonth(period.LastDay()))
         .arg(period.LastDay().year())
@@ -91,7 +92,8 @@ QString ProjectionText(const PeriodReport& report, const QString& currency, cons
 QString SafePerDayText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
     if (!report.safePerDay) return {};
     if (report.used.cost >= report.budget) return QStringLiteral("Бюджет периода исчерпан");
-    return QStringLiteral("Можно тратить в день: ") + MoneyText(*report.safePerDay, currency, locale);
+    return QStringLiteral("Можно тратить в день: ") +
+           MoneyText(*report.safePerDay, currency, locale);
 }
 
 QList<QDateTime> Midnights(const QDate& first, int count, bool months) {
@@ -122,13 +124,15 @@ QList<ChartBar> MonthBars(HistoryStore* store, const std::optional<QDateTime>& h
                           const ProgramFolder& folder, const QDate& today, const QLocale& locale) {
     const QDate thisMonth(today.year(), today.month(), 1);
     const QDate first = thisMonth.addMonths(1 - kMonthsShown);
-    const QList<Usage> usage =
-        store && historyStart ? store->UsageBySpans(Midnights(first, kMonthsShown, true)) : QList<Usage>();
+    const QList<Usage> usage = store && historyStart
+                                   ? store->UsageBySpans(Midnights(first, kMonthsShown, true))
+                                   : QList<Usage>();
     const QDate historyMonth = historyStart ? QDate(historyStart->toLocalTime().date().year(),
                                                     historyStart->toLocalTime().date().month(), 1)
                                             : thisMonth.addMonths(1);
     QList<QDate> beforeHistory;
-    for (QDate month = first; month < historyMonth && month <= thisMonth; month = month.addMonths(1))
+    for (QDate month = first; month < historyMonth && month <= thisMonth;
+         month = month.addMonths(1))
         beforeHistory.append(month);
     const QMap<QDate, double> booked = BookedMonthTotals(folder, beforeHistory, locale);
     QList<ChartBar> bars;
@@ -171,8 +175,9 @@ QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& pe
 
 QString NoticeOf(const HistoryStore& store) {
     if (store.LastError().problem == HistoryProblem::NotFound)
-        return QStringLiteral("Истории пока нет: она начнётся с первого соединения, которое "
-                              "учтёт программа.");
+        return QStringLiteral(
+            "Истории пока нет: она начнётся с первого соединения, которое "
+            "учтёт программа.");
     return HistoryProblemText(store.LastError(), store.Path());
 }
 
@@ -211,13 +216,14 @@ QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QS
     else
         text += MegabytesText(bar.Value(unit), locale);
     if (bar.fromBooks) text += QStringLiteral(" (по файлам статистики)");
-    if (bar.current) text += span == ChartSpan::Days ? QStringLiteral(", сегодня")
-                                                     : QStringLiteral(", текущий месяц");
+    if (bar.current)
+        text += span == ChartSpan::Days ? QStringLiteral(", сегодня")
+                                        : QStringLiteral(", текущий месяц");
     return text;
 }
 
-HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale,
-                            const std::optional<PeriodReport>& live) {
+HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
+                            const QLocale& locale, const std::optional<PeriodReport>& live) {
     HistoryView view;
     const PeriodLimits limits = LimitsOf(LoadSettings(folder));
     view.currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
@@ -246,9 +252,9 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, c
 
     const PeriodReport& report = view.report;
     view.periodText = PeriodText(report);
-    view.money = Gauge(report.used.cost, report.budget, MoneyText(report.used.cost, view.currency, locale),
-                       MoneyText(report.budget, view.currency, locale),
-                       QStringLiteral("бюджет не задан"));
+    view.money =
+        Gauge(report.used.cost, report.budget, MoneyText(report.used.cost, view.currency, locale),
+              MoneyText(report.budget, view.currency, locale), QStringLiteral("бюджет не задан"));
     view.traffic = Gauge(report.UsedMb(), report.capMb, MegabytesText(report.UsedMb(), locale),
                          MegabytesText(report.capMb, locale), QStringLiteral("лимит не задан"));
     view.projectionText = ProjectionText(report, view.currency, locale);

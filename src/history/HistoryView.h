@@ -31,11 +31,11 @@ enum class ChartSpan { Days, Months };
 
 // One bar: a day of the period or a month of the last twelve.
 struct ChartBar {
-    QDate first;           // the day, or the month's first day
-    QString label;         // under the bar: "5", "мар"
+    QDate first;    // the day, or the month's first day
+    QString label;  // under the bar: "5", "мар"
     Usage usage;
-    bool current = false;  // today, or this month
-    bool future = false;   // a day of the period still to come
+    bool current = false;    // today, or this month
+    bool future = false;     // a day of the period still to come
     bool fromBooks = false;  // before the history: the statistics files' money, no traffic
 
     double Value(ChartUnit unit) const;
@@ -73,7 +73,8 @@ struct HistoryView {
 // the months before the history began, its statistics files. `live`: the running
 // program's report of the period, whose connection may have used more since its last
 // stored sample; that rest counts today and this month.
-HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now, const QLocale& locale,
+HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
+                            const QLocale& locale,
                             const std::optional<PeriodReport>& live = std::nullopt);
 
 // The exact figure of a bar, for its tooltip and for screen readers.

@@ -14,7 +14,9 @@ namespace {
 
 // A moment in local time, ISO 8601 with the offset: 2026-03-10T20:00:00+03:00.
 QString LocalIso(const QDateTime& time) {
-    return time.toLocalTime().toOffsetFromUtc(time.toLocalTime().offsetFromUtc()).toString(Qt::ISODate);
+    return time.toLocalTime()
+        .toOffsetFromUtc(time.toLocalTime().offsetFromUtc())
+        .toString(Qt::ISODate);
 }
 
 // The locale's decimal separator, without digit grouping, like every number the program shows.
@@ -89,8 +91,8 @@ QString CsvField(const ReportValue& value, ColumnKind kind) {
                    ? QString::number(json.toDouble(), 'f', 2)
                    : QString::number(json.toInteger());
     }
-    const bool quote = text.contains(u',') || text.contains(u'"') || text.contains(u'\r') ||
-                       text.contains(u'\n');
+    const bool quote =
+        text.contains(u',') || text.contains(u'"') || text.contains(u'\r') || text.contains(u'\n');
     if (!quote) return text;
     return u'"' + QString(text).replace(u'"', QStringLiteral("\"\"")) + u'"';
 }
@@ -140,7 +142,8 @@ QString AsText(const ReportTable& table, const QLocale& locale) {
 
 QString AsTextRecord(const ReportTable& table, const QLocale& locale) {
     int width = 0;
-    for (const ReportColumn& column : table.columns) width = std::max(width, int(column.title.size()));
+    for (const ReportColumn& column : table.columns)
+        width = std::max(width, int(column.title.size()));
     QString out;
     for (qsizetype c = 0; c < table.columns.size(); ++c) {
         const ReportValue value = table.rows.isEmpty() ? ReportValue() : table.rows[0][c];
@@ -171,9 +174,9 @@ QString AsJson(const ReportTable& table, bool single) {
             object.insert(table.columns[c].key, JsonValue(row[c], table.columns[c].kind));
         list.append(object);
     }
-    const QJsonDocument document = single ? QJsonDocument(list.isEmpty() ? QJsonObject()
-                                                                         : list[0].toObject())
-                                          : QJsonDocument(list);
+    const QJsonDocument document =
+        single ? QJsonDocument(list.isEmpty() ? QJsonObject() : list[0].toObject())
+               : QJsonDocument(list);
     return QString::fromUtf8(document.toJson(QJsonDocument::Indented));
 }
 

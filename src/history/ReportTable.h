@@ -13,12 +13,12 @@
 // What a column holds; it decides how each format writes it.
 enum class ColumnKind {
     Text,
-    Date,      // a local calendar day
-    Time,      // a moment, written in local time
-    Bytes,     // a byte count; the text table shows MB
+    Date,   // a local calendar day
+    Time,   // a moment, written in local time
+    Bytes,  // a byte count; the text table shows MB
     Megabytes,
-    Money,     // 2 decimals
-    Seconds,   // the text table shows H:MM:SS
+    Money,    // 2 decimals
+    Seconds,  // the text table shows H:MM:SS
     Count,
     Flag,
 };

@@ -16,9 +16,9 @@ public:
     SampleTick(const ProgramFolder& folder, const Clock& clock, LinkSource& link,
                Settings& settings, TrafficCounters& counters);
 
-    // One tick, in this order: reload the settings (read again only when the file changed), set the window's opacity, refresh the
-    // window (it shows the previous tick's counters), set its height, and, while the
-    // link is connected, recompute the counters at the rate of the current hour.
+    // One tick, in this order: reload the settings (read again only when the file changed), set the
+    // window's opacity, refresh the window (it shows the previous tick's counters), set its height,
+    // and, while the link is connected, recompute the counters at the rate of the current hour.
     // While the link is down every counter keeps its value.
     void Run(IndicatorWindowSteps& window);
     // Whether the last tick found the link connected.

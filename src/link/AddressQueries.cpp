@@ -3,14 +3,13 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <arpa/inet.h>
+#include <cerrno>
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netdb.h>
 #include <unistd.h>
-#include <cerrno>
-
-#include <algorithm>
 
 std::optional<QString> SystemAddressQueries::HostName(int* error) {
     char name[256] = {};

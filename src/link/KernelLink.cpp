@@ -10,14 +10,13 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <algorithm>
+#include <cstring>
 #include <net/if.h>
 #include <signal.h>
 #include <sys/ioctl.h>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <algorithm>
-#include <cstring>
 
 namespace {
 

@@ -44,13 +44,13 @@ private:
     KernelPaths paths_;
     const MonotonicClock& clock_;
     QString wanted_;
-    QString current_;      // the interface of the connection watched, empty when none
-    QString name_;         // the connection's name
-    int64_t startMs_ = 0;  // monotonic moment the connection was made
+    QString current_;            // the interface of the connection watched, empty when none
+    QString name_;               // the connection's name
+    int64_t startMs_ = 0;        // monotonic moment the connection was made
     bool lookedInVain_ = false;  // the last look found nothing (said once in the log)
-    int64_t pid_ = 0;      // pppd's process id, 0 without pppd
-    LinkStats baseline_;   // counters at the start of a connection on a reused interface
-    QString lastIfindex_;  // ifindex of the last interface watched, to notice reuse
+    int64_t pid_ = 0;            // pppd's process id, 0 without pppd
+    LinkStats baseline_;         // counters at the start of a connection on a reused interface
+    QString lastIfindex_;        // ifindex of the last interface watched, to notice reuse
     // The watched interface's files, kept open while it is watched.
     OpenSmallFile flags_, operstate_, rx_, tx_;
 };

@@ -28,9 +28,8 @@ LocalAddress::LocalAddress(LinkSource& link, const MonotonicClock& clock,
       clock_(clock),
       queries_(queries ? std::move(queries) : std::make_shared<SystemAddressQueries>()),
       runner_(runner ? std::move(runner)
-                     : [worker = std::make_shared<WorkerThread>()](std::function<void()> lookup) {
-                           worker->Post(std::move(lookup));
-                       }),
+                     : [worker = std::make_shared<WorkerThread>()](
+                           std::function<void()> lookup) { worker->Post(std::move(lookup)); }),
       shared_(std::make_shared<Shared>()) {}
 
 LocalAddress::~LocalAddress() = default;

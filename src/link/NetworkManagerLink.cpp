@@ -172,7 +172,8 @@ bool NetworkManagerLink::ReadCounters(uint64_t* rx, uint64_t* tx) {
             return true;
         }
     }
-    if (!statsSignalled_ && (statsAskedMs_ < 0 || clock_.ElapsedMs() - statsAskedMs_ >= kStatisticsPollMs))
+    if (!statsSignalled_ &&
+        (statsAskedMs_ < 0 || clock_.ElapsedMs() - statsAskedMs_ >= kStatisticsPollMs))
         AskStatistics();
     *rx = statsRx_;
     *tx = statsTx_;

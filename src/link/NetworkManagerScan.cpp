@@ -78,9 +78,8 @@ bool NetworkManagerScan::CreatedWithConnection(uint deviceType, const QString& i
            ipInterface.startsWith(QLatin1String("ppp"));
 }
 
-void NetworkManagerScan::Call(const QString& service, const QString& path,
-                              const QString& interface, const QString& method,
-                              const QVariantList& arguments,
+void NetworkManagerScan::Call(const QString& service, const QString& path, const QString& interface,
+                              const QString& method, const QVariantList& arguments,
                               std::function<void(const QDBusMessage&)> then) {
     QDBusMessage call = QDBusMessage::createMethodCall(service, path, interface, method);
     call.setArguments(arguments);
@@ -93,8 +92,8 @@ void NetworkManagerScan::Call(const QString& service, const QString& path,
                 if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
                     then(reply);
                 else
-                    qCDebug(lcLink) << "D-Bus" << method << path
-                                    << "failed:" << reply.errorName() << reply.errorMessage();
+                    qCDebug(lcLink) << "D-Bus" << method << path << "failed:" << reply.errorName()
+                                    << reply.errorMessage();
                 if (--pending_ == 0) choosing_ ? Choose() : Deliver();
             });
 }
@@ -108,9 +107,8 @@ void NetworkManagerScan::GetAll(const QString& service, const QString& path,
          });
 }
 
-void NetworkManagerScan::Get(const QString& service, const QString& path,
-                             const QString& interface, const QString& name,
-                             std::function<void(const QVariant&)> then) {
+void NetworkManagerScan::Get(const QString& service, const QString& path, const QString& interface,
+                             const QString& name, std::function<void(const QVariant&)> then) {
     Call(service, path, kProperties, QStringLiteral("Get"), {interface, name},
          [then = std::move(then)](const QDBusMessage& reply) {
              then(qdbus_cast<QDBusVariant>(reply.arguments().first()).variant());
@@ -133,8 +131,7 @@ void NetworkManagerScan::LoadCandidate(size_t index) {
 void NetworkManagerScan::AskProfile(size_t index) {
     const Candidate& candidate = candidates_[index];
     const QString profile = ProfilePath(candidate.active);
-    if (!wantedId_.isEmpty() || Chooses(candidate) || profile.isEmpty() || profile == u"/")
-        return;
+    if (!wantedId_.isEmpty() || Chooses(candidate) || profile.isEmpty() || profile == u"/") return;
     Call(kService, profile, kProfile, QStringLiteral("GetSettings"), {},
          [this, index](const QDBusMessage& reply) {
              const auto settings =
@@ -158,13 +155,15 @@ void NetworkManagerScan::Choose() {
     const auto chosen = std::find_if(candidates_.begin(), candidates_.end(),
                                      [this](const Candidate& c) { return Chooses(c); });
     for (const Candidate& c : candidates_)
-        qCDebug(lcLink).nospace()
-            << "NetworkManager: " << c.path << " Id=" << c.active.value("Id").toString()
-            << " Type=" << c.active.value("Type").toString()
-            << " State=" << c.active.value("State").toUInt()
-            << " device Metered=" << c.device.value("Metered").toUInt()
-            << " profile metered=" << c.profileMetered
-            << (chosen != candidates_.end() && &c == &*chosen ? " -> watched" : " -> not watched");
+        qCDebug(lcLink).nospace() << "NetworkManager: " << c.path
+                                  << " Id=" << c.active.value("Id").toString()
+                                  << " Type=" << c.active.value("Type").toString()
+                                  << " State=" << c.active.value("State").toUInt()
+                                  << " device Metered=" << c.device.value("Metered").toUInt()
+                                  << " profile metered=" << c.profileMetered
+                                  << (chosen != candidates_.end() && &c == &*chosen
+                                          ? " -> watched"
+                                          : " -> not watched");
     if (chosen == candidates_.end()) {
         qCDebug(lcLink) << "NetworkManager: no active connection is metered or of a "
                            "remote-access kind"
@@ -233,7 +232,7 @@ void NetworkManagerScan::Deliver() {
     }
     if (!found_.path.isEmpty())
         qCDebug(lcLink) << "NetworkManager: watching" << found_.id << "state" << found_.state
-                        << "interface" << found_.ipInterface << "type" << found_.deviceType
-                        << "bps" << found_.bps;
+                        << "interface" << found_.ipInterface << "type" << found_.deviceType << "bps"
+                        << found_.bps;
     done_(found_);
 }

@@ -3,17 +3,16 @@
 
 #include "shell/RegularFile.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cerrno>
 #include <cstdlib>
-#include <vector>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 

@@ -1,6 +1,9 @@
 // Writes, reads and removes the XDG autostart entry of the program.
 #include "shell/Autostart.h"
 
+#include "shell/AtomicFile.h"
+#include "shell/RegularFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -10,9 +13,6 @@
 #include <QStringList>
 
 #include <optional>
-
-#include "shell/AtomicFile.h"
-#include "shell/RegularFile.h"
 
 namespace {
 
@@ -33,9 +33,12 @@ bool NeedsQuotes(const QString& argument) {
 QString QuoteExecArgument(const QString& argument) {
     QString quoted;
     for (const QChar c : argument) {
-        if (c == '%') quoted += QStringLiteral("%%");
-        else if (c == '"' || c == '`' || c == '$' || c == '\\') quoted += QChar('\\') + c;
-        else quoted += c;
+        if (c == '%')
+            quoted += QStringLiteral("%%");
+        else if (c == '"' || c == '`' || c == '$' || c == '\\')
+            quoted += QChar('\\') + c;
+        else
+            quoted += c;
     }
     return NeedsQuotes(argument) ? '"' + quoted + '"' : quoted;
 }
@@ -44,11 +47,16 @@ QString QuoteExecArgument(const QString& argument) {
 QString EscapeValue(const QString& value) {
     QString escaped;
     for (const QChar c : value) {
-        if (c == '\\') escaped += QStringLiteral("\\\\");
-        else if (c == '\n') escaped += QStringLiteral("\\n");
-        else if (c == '\t') escaped += QStringLiteral("\\t");
-        else if (c == '\r') escaped += QStringLiteral("\\r");
-        else escaped += c;
+        if (c == '\\')
+            escaped += QStringLiteral("\\\\");
+        else if (c == '\n')
+            escaped += QStringLiteral("\\n");
+        else if (c == '\t')
+            escaped += QStringLiteral("\\t");
+        else if (c == '\r')
+            escaped += QStringLiteral("\\r");
+        else
+            escaped += c;
     }
     return escaped;
 }
@@ -61,11 +69,16 @@ QString UnescapeValue(const QString& value) {
             continue;
         }
         const QChar next = value[++i];
-        if (next == 's') plain += ' ';
-        else if (next == 'n') plain += '\n';
-        else if (next == 't') plain += '\t';
-        else if (next == 'r') plain += '\r';
-        else plain += next;
+        if (next == 's')
+            plain += ' ';
+        else if (next == 'n')
+            plain += '\n';
+        else if (next == 't')
+            plain += '\t';
+        else if (next == 'r')
+            plain += '\r';
+        else
+            plain += next;
     }
     return plain;
 }
@@ -85,9 +98,12 @@ std::optional<QStringList> SplitExec(const QString& exec) {
             ++i;
             inArgument = true;
         } else if (quoted) {
-            if (c == '"') quoted = false;
-            else if (c == '\\' && i + 1 < exec.size()) current += exec[++i];
-            else current += c;
+            if (c == '"')
+                quoted = false;
+            else if (c == '\\' && i + 1 < exec.size())
+                current += exec[++i];
+            else
+                current += c;
         } else if (c == '"') {
             quoted = inArgument = true;
         } else if (c == ' ') {
@@ -133,15 +149,20 @@ Autostart Autostart::ForRunningProgram() {
                      QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
 }
 
-QString Autostart::EntryPath() const { return configFolder_ + "/autostart/Vantoril.desktop"; }
+QString Autostart::EntryPath() const {
+    return configFolder_ + "/autostart/Vantoril.desktop";
+}
 
 bool Autostart::EnableAutostart() const {
     if (configFolder_.isEmpty() || !QDir().mkpath(QFileInfo(EntryPath()).path())) return false;
-    const QString entry = QLatin1String(kEntryGroup) + "\n"
+    const QString entry = QLatin1String(kEntryGroup) +
+                          "\n"
                           "Type=Application\n"
                           "Name=Vantoril\n"
                           "Comment=Traffic and cost meter of the network connection\n"
-                          "Exec=" + EscapeValue(QuoteExecArgument(programPath_)) + "\n"
+                          "Exec=" +
+                          EscapeValue(QuoteExecArgument(programPath_)) +
+                          "\n"
                           "Terminal=false\n"
                           // Started after the panel where the desktop can be asked to, so
                           // the tray icon finds its notification area at once.

@@ -9,8 +9,12 @@
 
 namespace {
 
-bool IsSkipped(QChar c) { return c == u' ' || c == u'\t' || c == u'\n'; }
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsSkipped(QChar c) {
+    return c == u' ' || c == u'\t' || c == u'\n';
+}
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // The text without blanks, tabs and line feeds, as Latin-1 bytes (other characters
 // cannot be part of a number, so they become a stop character).
@@ -29,9 +33,12 @@ double ReadWholeNumber(const std::string& s, size_t from, int base) {
     for (size_t i = from; i < s.size(); ++i) {
         int digit = -1;
         const char c = s[i];
-        if (IsDigit(c)) digit = c - '0';
-        else if (c >= 'a' && c <= 'f') digit = c - 'a' + 10;
-        else if (c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+        if (IsDigit(c))
+            digit = c - '0';
+        else if (c >= 'a' && c <= 'f')
+            digit = c - 'a' + 10;
+        else if (c >= 'A' && c <= 'F')
+            digit = c - 'A' + 10;
         if (digit < 0 || digit >= base) break;
         value = value * base + digit;
     }
@@ -159,9 +166,13 @@ std::optional<float> ReadLocaleSingle(QStringView text, const QLocale& locale) {
     return float(*value);
 }
 
-QString NumberText(double value, const QLocale& locale) { return FormatNumber(value, 15, locale); }
+QString NumberText(double value, const QLocale& locale) {
+    return FormatNumber(value, 15, locale);
+}
 
-QString NumberText(float value, const QLocale& locale) { return FormatNumber(value, 7, locale); }
+QString NumberText(float value, const QLocale& locale) {
+    return FormatNumber(value, 7, locale);
+}
 
 double RoundHalfEven(double value, int decimals) {
     if (decimals == 0) return std::nearbyint(value);
@@ -169,6 +180,10 @@ double RoundHalfEven(double value, int decimals) {
     return std::nearbyint(value * scale) / scale;
 }
 
-int16_t RoundToInt16(double value) { return RoundSaturating<int16_t>(value); }
+int16_t RoundToInt16(double value) {
+    return RoundSaturating<int16_t>(value);
+}
 
-int32_t RoundToInt32(double value) { return RoundSaturating<int32_t>(value); }
+int32_t RoundToInt32(double value) {
+    return RoundSaturating<int32_t>(value);
+}

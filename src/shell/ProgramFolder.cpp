@@ -48,8 +48,8 @@ bool HoldsProgramFiles(const QDir& folder) {
 bool CopyIfMissing(const QString& from, const QString& to) {
     if (QFileInfo::exists(to) || !QFileInfo(from).isFile()) return false;
     if (!QFile::copy(from, to)) return false;
-    QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                  QFile::ReadOther);
+    QFile::setPermissions(
+        to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return true;
 }
 
@@ -63,7 +63,8 @@ void CopyMissingFiles(const QDir& beside, const QDir& defaults, const QDir& user
     const QStringList files = statistics.entryList(QDir::Files);
     if (files.isEmpty() || !user.mkpath(QLatin1String(kConnections))) return;
     const QDir copies(user.filePath(QLatin1String(kConnections)));
-    for (const QString& file : files) CopyIfMissing(statistics.filePath(file), copies.filePath(file));
+    for (const QString& file : files)
+        CopyIfMissing(statistics.filePath(file), copies.filePath(file));
 }
 
 QString Notice(Beside beside, const QString& executableFolder, const QString& userFolder) {

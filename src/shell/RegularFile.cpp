@@ -5,7 +5,6 @@
 
 #include <cerrno>
 #include <cstring>
-
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>

@@ -27,7 +27,9 @@ bool SaveKeys(const ProgramFolder& folder, QString* error, SetKeys setKeys) {
 
 Settings LoadSettings(const ProgramFolder& folder) {
     const IniFile ini = LoadSettingsFile(folder);
-    const auto number = [&](const char* key) { return ReadNumber(ini.Value(kSettingsSection, key)); };
+    const auto number = [&](const char* key) {
+        return ReadNumber(ini.Value(kSettingsSection, key));
+    };
     Settings s;
     s.Type_tar = RoundToInt32(number("Type_tar"));
     s.Transparent = RoundToInt16(number("Transparent"));

@@ -11,10 +11,10 @@
 
 #include <QFile>
 
+#include <cerrno>
 #include <dirent.h>
 #include <sys/stat.h>
 #include <unistd.h>
-#include <cerrno>
 
 namespace {
 

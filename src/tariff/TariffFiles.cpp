@@ -9,7 +9,6 @@
 #include <QtEndian>
 
 #include <cmath>
-
 #include <fcntl.h>
 #include <unistd.h>
 

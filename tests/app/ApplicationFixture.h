@@ -1,17 +1,16 @@
 // A running program over a fake link in a temporary program folder, tray and all.
 #pragma once
 
-#include "app/Application.h"
-#include "app/SingleInstance.h"
-#include "indicator/ui/Form4.h"
-#include "shell/ui/Form1.h"
-
 #include "FakeLink.h"
 #include "FixedAddress.h"
 #include "FixedClock.h"
 #include "Locales.h"
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "app/Application.h"
+#include "app/SingleInstance.h"
+#include "indicator/ui/Form4.h"
+#include "shell/ui/Form1.h"
 
 #include <QAction>
 #include <QApplication>
@@ -20,7 +19,6 @@
 #include <QTimer>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 class ApplicationFixture : public ::testing::Test {

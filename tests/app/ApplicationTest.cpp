@@ -76,9 +76,9 @@ TEST_F(ProgramMenusTest, trayMenuHoldsItsItemsInOrder) {
     QStringList captions;
     for (QAction* action : app->Menus().mnuSysTray->actions()) captions << action->text();
     EXPECT_EQ(captions, QStringList({QStringLiteral("Настройки"), QStringLiteral("Индикатор"),
-                                     QStringLiteral("Статистика"), QStringLiteral("История и бюджет"),
-                                     QStringLiteral("Помощь"), QStringLiteral("О программе"),
-                                     QStringLiteral("Выход")}));
+                                     QStringLiteral("Статистика"),
+                                     QStringLiteral("История и бюджет"), QStringLiteral("Помощь"),
+                                     QStringLiteral("О программе"), QStringLiteral("Выход")}));
     EXPECT_EQ(app->Menus().mnuInd->actions().size(), 2);
 }
 

@@ -1,9 +1,8 @@
 // The program's session bus service: its name, its interface, and a second start that
 // brings the settings window of the running program back.
-#include "app/BusService.h"
-
 #include "ApplicationFixture.h"
 #include "PrivateBus.h"
+#include "app/BusService.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCall>

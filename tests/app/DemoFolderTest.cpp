@@ -1,6 +1,5 @@
 // The demo's program folder: every file the program reads, in forms it accepts.
 #include "app/DemoFolder.h"
-
 #include "link/ScenarioLink.h"
 #include "script/clsCheckSyntax.h"
 #include "shell/ProgramFolder.h"

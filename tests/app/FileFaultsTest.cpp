@@ -3,7 +3,6 @@
 // editor, lines ended by a lone CR. No fault may lose a byte the user had.
 #include "FailingDevice.h"
 #include "TempFolder.h"
-
 #include "shell/Autostart.h"
 #include "shell/FileNotices.h"
 #include "shell/ProgramFolder.h"
@@ -19,11 +18,9 @@
 #include <QFileInfo>
 #include <QMap>
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <iostream>
-
 #include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>

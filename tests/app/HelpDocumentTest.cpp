@@ -1,8 +1,7 @@
 // The Help menu item's document: help.chm first, else the installed README.
-#include "app/HelpDocument.h"
-
-#include "shell/ProgramFolder.h"
 #include "TempFolder.h"
+#include "app/HelpDocument.h"
+#include "shell/ProgramFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,12 @@
 // One running program per user session and per program folder.
-#include "app/SingleInstance.h"
-
 #include "TempFolder.h"
+#include "app/SingleInstance.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QSysInfo>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 TEST(SingleInstance, secondHolderIsRefusedUntilTheFirstHasGone) {

@@ -1,9 +1,8 @@
 // Telling a StatusNotifierItem host (no double clicks) from other notification areas, and
 // following them as panels come and go.
+#include "PrivateBus.h"
 #include "app/TrayHost.h"
 #include "app/TrayHostWatch.h"
-
-#include "PrivateBus.h"
 
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
@@ -12,9 +11,8 @@
 #include <QTest>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
+#include <gtest/gtest.h>
 
 namespace {
 // The watcher a desktop panel registers, served from its own thread as a panel would.

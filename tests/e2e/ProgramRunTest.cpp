@@ -1,7 +1,6 @@
 // The real program on a made-up connection, in a private X server and program folder.
-#include "XServer.h"
-
 #include "TempFolder.h"
+#include "XServer.h"
 
 #include <QDate>
 #include <QDeadlineTimer>
@@ -10,9 +9,8 @@
 #include <QProcess>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 // Connected for 8 seconds with 1 MB received, then down for good.
@@ -106,7 +104,6 @@ TEST_F(ProgramRun, startsShowsTheIndicatorRefusesASecondStartAndKeepsItsFiles) {
     QStringList files = QDir(folder.Path()).entryList(QDir::Files | QDir::NoDotAndDotDot);
     files.sort();
     EXPECT_EQ(files, QStringList({QStringLiteral("history.sqlite"), QStringLiteral("inet.conf"),
-                                  QStringLiteral("link.scenario"),
-                                  QStringLiteral("tar.dat"), QStringLiteral("tar.money.dat"),
-                                  QStringLiteral("vantoril")}));
+                                  QStringLiteral("link.scenario"), QStringLiteral("tar.dat"),
+                                  QStringLiteral("tar.money.dat"), QStringLiteral("vantoril")}));
 }

@@ -1,9 +1,8 @@
 // The real program started from a portable folder it cannot write: it says so, works from
 // the per-user folder with the portable folder's files, and books there.
-#include "XServer.h"
-
 #include "ReadOnlyFolder.h"
 #include "TempFolder.h"
+#include "XServer.h"
 
 #include <QDeadlineTimer>
 #include <QFile>
@@ -41,9 +40,10 @@ TEST(ReadOnlyPortableRun, isSaidOnceAndTheProgramWorksFromThePerUserFolder) {
     TempFolder runtime;
     ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORIL_EXECUTABLE), portable.File("vantoril")));
     runtime.Write(QStringLiteral("link.scenario"), kScenario);
-    const QByteArray settings = "[Vantoril]\r\nType_tar=0\r\nTransparent=255\r\nhide_start=1\r\n"
-                                "link_source=scenario:" +
-                                runtime.File(QStringLiteral("link.scenario")).toUtf8() + "\r\n";
+    const QByteArray settings =
+        "[Vantoril]\r\nType_tar=0\r\nTransparent=255\r\nhide_start=1\r\n"
+        "link_source=scenario:" +
+        runtime.File(QStringLiteral("link.scenario")).toUtf8() + "\r\n";
     portable.Write(QStringLiteral("inet.conf"), settings);
     portable.Write(QStringLiteral("tar.money.dat"), QByteArray("\0\0\0\x40", 4));  // 2 a MB
     portable.Write(QStringLiteral("connections/Portable Line.vlg"), "[Statistic]\r\n01.2000=5\r\n");
@@ -70,9 +70,11 @@ TEST(ReadOnlyPortableRun, isSaidOnceAndTheProgramWorksFromThePerUserFolder) {
     // The portable folder's settings and statistics carry on in the per-user folder.
     EXPECT_EQ(home.Read(QStringLiteral("Vantoril/inet.conf")), settings);
     const QString book = QStringLiteral("Vantoril/connections/Portable Line.vlg");
-    ASSERT_TRUE(WaitFor([&] { return home.Read(book).contains("\r\n01.2000=5\r\n") &&
-                                     home.Read(book).count('=') == 2; },
-                        15000))
+    ASSERT_TRUE(WaitFor(
+        [&] {
+            return home.Read(book).contains("\r\n01.2000=5\r\n") && home.Read(book).count('=') == 2;
+        },
+        15000))
         << home.Read(book).toStdString();
     program.kill();
     program.waitForFinished(5000);

@@ -1,6 +1,5 @@
 // The billing period's dates, the projection and the money left per day.
 #include "history/BillingPeriod.h"
-
 #include "shell/Settings.h"
 
 #include <gtest/gtest.h>
@@ -77,7 +76,8 @@ TEST(PeriodReport, daysElapsedAndLeftCountTodayAsLeft) {
     EXPECT_EQ(last.daysLeft, 1);
     EXPECT_DOUBLE_EQ(*last.safePerDay, 10);  // all that is left, today
 
-    const PeriodReport over = BuildPeriodReport(Limits(1, 300), Local(2026, 4, 20), {0, 0, 450}, {});
+    const PeriodReport over =
+        BuildPeriodReport(Limits(1, 300), Local(2026, 4, 20), {0, 0, 450}, {});
     EXPECT_DOUBLE_EQ(*over.safePerDay, 0);
     EXPECT_FALSE(BuildPeriodReport(Limits(1), Local(2026, 4, 20), {}, {}).safePerDay.has_value());
 }
@@ -105,13 +105,12 @@ TEST(PeriodReport, onTheFirstMorningTheProjectionTakesTheDaySoFarForAWholeDay) {
 
 TEST(PeriodReport, aPeriodStartedBeforeTheHistoryIsPacedFromTheHistorysStart) {
     // The history began on the 21st; by the 26th it holds 10: 2 a day for 5 days more.
-    const PeriodReport report = BuildPeriodReport(Limits(1), Local(2026, 4, 26), {0, 0, 10},
-                                                  Local(2026, 4, 21));
+    const PeriodReport report =
+        BuildPeriodReport(Limits(1), Local(2026, 4, 26), {0, 0, 10}, Local(2026, 4, 21));
     EXPECT_DOUBLE_EQ(report.projectedCost, 20);
     EXPECT_EQ(report.period.start, QDate(2026, 4, 1));
     // A history older than the period changes nothing.
-    EXPECT_DOUBLE_EQ(BuildPeriodReport(Limits(1), Local(2026, 4, 16), {0, 0, 10},
-                                       Local(2025, 1, 1))
+    EXPECT_DOUBLE_EQ(BuildPeriodReport(Limits(1), Local(2026, 4, 16), {0, 0, 10}, Local(2025, 1, 1))
                          .projectedCost,
                      20);
 }

@@ -1,15 +1,14 @@
 // Alerts and history problems reach the user as desktop notifications, or as the tray
 // icon's balloon when no notification service answers.
 #include "app/DesktopNotifier.h"
-
 #include "tray/AfTIcon.h"
 
 #include <QDBusConnection>
 #include <QMutex>
 #include <QProcess>
 #include <QSignalSpy>
-#include <QTest>
 #include <QStandardPaths>
+#include <QTest>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -34,7 +33,8 @@ public Q_SLOTS:
         Q_UNUSED(actions);
         Q_UNUSED(hints);
         const QMutexLocker lock(&mutex_);
-        received_.append(QStringList{app, icon, summary, body, QString::number(timeout)}.join(u'|'));
+        received_.append(
+            QStringList{app, icon, summary, body, QString::number(timeout)}.join(u'|'));
         return uint(received_.size());
     }
 
@@ -90,8 +90,9 @@ TEST_F(NotificationBus, aNotificationServiceGetsTheTextAndNoBalloonIsShown) {
     QSignalSpy balloon(&notifier, &DesktopNotifier::fellBackToBalloon);
     notifier.Notify(QStringLiteral("Vantoril"), QStringLiteral("Бюджет периода исчерпан"));
     for (int i = 0; i < 50 && server.Received().isEmpty(); ++i) QTest::qWait(20);
-    EXPECT_EQ(server.Received(),
-              QStringList({QStringLiteral("Vantoril|vantoril|Vantoril|Бюджет периода исчерпан|-1")}));
+    EXPECT_EQ(
+        server.Received(),
+        QStringList({QStringLiteral("Vantoril|vantoril|Vantoril|Бюджет периода исчерпан|-1")}));
     QTest::qWait(50);
     EXPECT_TRUE(balloon.isEmpty());
 }

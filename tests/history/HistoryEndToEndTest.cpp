@@ -1,8 +1,7 @@
 // End to end: the real program meters a made-up connection, and vantoril-history lists it
 // from the program's history with the connection's bytes.
-#include "XServer.h"
-
 #include "TempFolder.h"
+#include "XServer.h"
 
 #include <QDeadlineTimer>
 #include <QDir>
@@ -13,9 +12,8 @@
 #include <QProcess>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 
@@ -49,7 +47,8 @@ TEST(HistoryEndToEnd, theProgramsConnectionAppearsInTheHistoryWithItsBytes) {
     TempFolder folder;
     TempFolder runtime;
     // The program lives beside its executable: a copy makes the folder its own.
-    ASSERT_TRUE(QFile::copy(QStringLiteral(VANTORIL_EXECUTABLE), folder.File(QStringLiteral("vantoril"))));
+    ASSERT_TRUE(
+        QFile::copy(QStringLiteral(VANTORIL_EXECUTABLE), folder.File(QStringLiteral("vantoril"))));
     folder.Write(QStringLiteral("inet.conf"), kSettings);
     folder.Write(QStringLiteral("link.scenario"), kScenario);
     folder.Write(QStringLiteral("tar.money.dat"), QByteArray("\0\0\0\x40", 4));  // 2 a MB

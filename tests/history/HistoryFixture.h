@@ -2,9 +2,8 @@
 // files for the months before the history began; "now" is 2026-03-20 12:00, local time.
 #pragma once
 
-#include "history/HistoryStore.h"
-
 #include "TempFolder.h"
+#include "history/HistoryStore.h"
 
 #include <QDir>
 
@@ -40,7 +39,8 @@ inline void WriteHistory(const TempFolder& folder) {
     HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
     ASSERT_TRUE(store.Open());
     const auto begin = [&](const QString& name, const QDateTime& start) {
-        const std::optional<int64_t> id = store.BeginConnection({name, QStringLiteral("auto"), start, 0});
+        const std::optional<int64_t> id =
+            store.BeginConnection({name, QStringLiteral("auto"), start, 0});
         EXPECT_TRUE(id.has_value());
         return id.value_or(0);
     };
@@ -49,7 +49,8 @@ inline void WriteHistory(const TempFolder& folder) {
     EXPECT_TRUE(store.FinishConnection(january, Local(2026, 1, 5, 10, 30),
                                        {{10 * kMb, kMb, 5}, 1800}, 0, true));
     const int64_t twelfth = begin(QStringLiteral("MyISP"), Local(2026, 3, 12, 10, 0));
-    EXPECT_TRUE(store.AddSample(twelfth, Local(2026, 3, 12, 10, 5), {{3 * kMb, kMb / 2, 1.25}, 300}));
+    EXPECT_TRUE(
+        store.AddSample(twelfth, Local(2026, 3, 12, 10, 5), {{3 * kMb, kMb / 2, 1.25}, 300}));
     EXPECT_TRUE(store.FinishConnection(twelfth, Local(2026, 3, 12, 11, 0),
                                        {{20 * kMb, 2 * kMb, 30}, 3600}, 0, true));
     const int64_t night = begin(QStringLiteral("Дом, \"2\""), Local(2026, 3, 15, 23, 50));

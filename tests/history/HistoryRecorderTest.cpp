@@ -1,16 +1,14 @@
 // The metered connection in the history across ticks and restarts, the period's totals
 // with the running connection, and the alerts.
-#include "history/HistoryRecorder.h"
-
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
+#include "history/HistoryRecorder.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -68,7 +66,7 @@ protected:
 TEST_F(HistoryRecorderTest, aConnectionGetsARowASampleAMinuteAndItsBooking) {
     EXPECT_TRUE(TickAt(t0, Up(0, 0, 0)).isEmpty());
     TickAt(t0.addSecs(30), Up(3000, 0.3, 30));
-    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));     // sampled
+    TickAt(t0.addSecs(60), Up(6000, 0.6, 60));  // sampled
     TickAt(t0.addSecs(90), Up(9000, 0.9, 90));
     TickAt(t0.addSecs(122), Up(12200, 1.2, 122));  // sampled
     ASSERT_EQ(Rows().size(), 1);
@@ -165,8 +163,9 @@ TEST_F(HistoryRecorderTest, alertsAreGivenOncePerThresholdAcrossRestarts) {
     EXPECT_TRUE(TickAt(t0.addSecs(120), Up(100 * kMb, 90, 120)).isEmpty());
     // Budget and cap both over: one alert each, the 80 % of the cap not said any more.
     const QStringList over = TickAt(t0.addSecs(180), Up(1000 * kMb, 100.5, 180));
-    EXPECT_EQ(over, QStringList({QStringLiteral("Бюджет периода исчерпан: 100,5 из 100."),
-                                 QStringLiteral("Лимит трафика периода исчерпан: 1100 МБ из 1000 МБ.")}));
+    EXPECT_EQ(over,
+              QStringList({QStringLiteral("Бюджет периода исчерпан: 100,5 из 100."),
+                           QStringLiteral("Лимит трафика периода исчерпан: 1100 МБ из 1000 МБ.")}));
     Restart();
     EXPECT_TRUE(TickAt(t0.addSecs(240), Up(1000 * kMb, 101, 240)).isEmpty());
 

@@ -1,8 +1,7 @@
 // The history file: rows and samples, spans split where the traffic was, upgrades,
 // damaged and full files.
-#include "history/HistoryStore.h"
-
 #include "TempFolder.h"
+#include "history/HistoryStore.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,7 +9,6 @@
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
-
 #include <unistd.h>
 
 namespace {
@@ -57,7 +55,8 @@ TEST_F(HistoryStoreTest, anEmptyFileIsUpgradedToTheCurrentSchemaInWriteAheadMode
     EXPECT_TRUE(store.Connections(Utc(2000, 1, 1, 0, 0), Utc(2100, 1, 1, 0, 0)).isEmpty());
     EXPECT_FALSE(store.FirstStart().has_value());
     // A setting that is missing (a null text) is stored as an empty one.
-    EXPECT_TRUE(store.BeginConnection({QStringLiteral("MyISP"), QString(), Utc(2026, 1, 1, 0, 0), 0}))
+    EXPECT_TRUE(
+        store.BeginConnection({QStringLiteral("MyISP"), QString(), Utc(2026, 1, 1, 0, 0), 0}))
         << store.LastError().detail.toStdString();
 }
 
@@ -88,7 +87,8 @@ TEST_F(HistoryStoreTest, aConnectionKeepsItsRowItsSamplesAndItsEnd) {
     EXPECT_EQ(row.tariffType, 1);
     EXPECT_TRUE(row.booked);
     EXPECT_FALSE(row.cutShort);
-    EXPECT_EQ(again.UsageBetween(start, start.addDays(1)), Figures(6'000'000'000LL, 300, 1.5).usage);
+    EXPECT_EQ(again.UsageBetween(start, start.addDays(1)),
+              Figures(6'000'000'000LL, 300, 1.5).usage);
     EXPECT_EQ(again.FirstStart(), start);
 }
 
@@ -99,11 +99,13 @@ TEST_F(HistoryStoreTest, spansSplitAConnectionWhereItsTrafficWas) {
     const QDateTime start = Utc(2026, 3, 31, 23, 58);
     const int64_t id = Begin(store, start);
     for (int minute = 1; minute <= 3; ++minute)
-        ASSERT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(1000 * minute, 0, minute)));
+        ASSERT_TRUE(
+            store.AddSample(id, start.addSecs(60 * minute), Figures(1000 * minute, 0, minute)));
     ASSERT_TRUE(store.FinishConnection(id, start.addSecs(240), Figures(4000, 0, 4), 0, true));
     // Another connection wholly on the second day.
     const int64_t later = Begin(store, Utc(2026, 4, 1, 10, 0));
-    ASSERT_TRUE(store.FinishConnection(later, Utc(2026, 4, 1, 10, 5), Figures(500, 50, 0.5), 0, true));
+    ASSERT_TRUE(
+        store.FinishConnection(later, Utc(2026, 4, 1, 10, 5), Figures(500, 50, 0.5), 0, true));
 
     const QDateTime midnight = Utc(2026, 4, 1, 0, 0);
     const QList<Usage> days =
@@ -146,8 +148,8 @@ TEST_F(HistoryStoreTest, aDamagedFileIsMovedAsideAndANewHistoryBegins) {
     folder.Write(QLatin1String(kHistoryFile), garbage);
     HistoryStore store(Path());
     ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
-    const QString aside = Path() + QStringLiteral(".corrupt-") +
-                          QDate::currentDate().toString(Qt::ISODate);
+    const QString aside =
+        Path() + QStringLiteral(".corrupt-") + QDate::currentDate().toString(Qt::ISODate);
     EXPECT_EQ(store.MovedAside(), aside);
     QFile kept(aside);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));

@@ -1,12 +1,10 @@
 // vantoril-history over a real history file: its three reports in each format, and its
 // answers when there is no history or the arguments are wrong.
-#include "tools/vantoril-history/HistoryTool.h"
-
-#include "history/HistoryStore.h"
-
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
+#include "history/HistoryStore.h"
+#include "tools/vantoril-history/HistoryTool.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -30,10 +28,11 @@ protected:
         HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
         EXPECT_TRUE(store.Open());
         // Over midnight into the period's first day: a minute before, two after.
-        const int64_t night =
-            *store.BeginConnection({QStringLiteral("MyISP"), QStringLiteral("auto"), Local(3, 9, 23, 59), 0});
+        const int64_t night = *store.BeginConnection(
+            {QStringLiteral("MyISP"), QStringLiteral("auto"), Local(3, 9, 23, 59), 0});
         EXPECT_TRUE(store.AddSample(night, Local(3, 10, 0, 0), {{1000, 100, 1}, 60}));
-        EXPECT_TRUE(store.FinishConnection(night, Local(3, 10, 0, 2), {{3000, 300, 3}, 180}, 0, true));
+        EXPECT_TRUE(
+            store.FinishConnection(night, Local(3, 10, 0, 2), {{3000, 300, 3}, 180}, 0, true));
         // A name that needs quoting in CSV, cut short by the end of the program.
         const int64_t day = *store.BeginConnection(
             {QStringLiteral("Дом, \"2\""), QStringLiteral("auto"), Local(3, 12, 10, 0), 0});
@@ -71,7 +70,8 @@ QStringList Keys(const QJsonObject& object) {
 
 TEST_F(HistoryToolTest, connectionsAsJsonHaveTheirKeysAndNumbers) {
     const QJsonArray rows =
-        Json({QStringLiteral("connections"), QStringLiteral("--format"), QStringLiteral("json")}).array();
+        Json({QStringLiteral("connections"), QStringLiteral("--format"), QStringLiteral("json")})
+            .array();
     ASSERT_EQ(rows.size(), 2);
     const QJsonObject first = rows[0].toObject();
     EXPECT_EQ(Keys(first), QStringList({"cost", "cut_short", "end", "name", "online_seconds",
@@ -90,26 +90,31 @@ TEST_F(HistoryToolTest, connectionsAsJsonHaveTheirKeysAndNumbers) {
     EXPECT_EQ(QDateTime::fromString(second["end"].toString(), Qt::ISODate), Local(3, 12, 10, 5));
 
     // Days pick the connections that were up on them.
-    const QJsonArray twelfth = Json({QStringLiteral("connections"), QStringLiteral("--from"),
-                                     QStringLiteral("2026-03-11"), QStringLiteral("--format"),
-                                     QStringLiteral("json")})
-                                   .array();
+    const QJsonArray twelfth =
+        Json({QStringLiteral("connections"), QStringLiteral("--from"), QStringLiteral("2026-03-11"),
+              QStringLiteral("--format"), QStringLiteral("json")})
+            .array();
     ASSERT_EQ(twelfth.size(), 1);
     EXPECT_EQ(twelfth[0].toObject()["received_bytes"].toInteger(), 3 * kMb);
 }
 
 TEST_F(HistoryToolTest, connectionsAsCsvAreQuotedWithPointDecimals) {
-    ASSERT_EQ(Run({QStringLiteral("connections"), QStringLiteral("--format"), QStringLiteral("csv")},
-                  RussianLocale()),
-              0);
+    ASSERT_EQ(
+        Run({QStringLiteral("connections"), QStringLiteral("--format"), QStringLiteral("csv")},
+            RussianLocale()),
+        0);
     const QStringList lines = output.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << output.toStdString();
-    EXPECT_EQ(lines[0], QStringLiteral(
-                            "name,start,end,received_bytes,sent_bytes,online_seconds,cost,cut_short"));
-    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("MyISP,2026-03-09T23:59:00"))) << lines[1].toStdString();
-    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",3000,300,180,3.00,false"))) << lines[1].toStdString();
+    EXPECT_EQ(
+        lines[0],
+        QStringLiteral("name,start,end,received_bytes,sent_bytes,online_seconds,cost,cut_short"));
+    EXPECT_TRUE(lines[1].startsWith(QStringLiteral("MyISP,2026-03-09T23:59:00")))
+        << lines[1].toStdString();
+    EXPECT_TRUE(lines[1].endsWith(QStringLiteral(",3000,300,180,3.00,false")))
+        << lines[1].toStdString();
     EXPECT_TRUE(lines[2].startsWith(QStringLiteral("\"Дом, \"\"2\"\"\",2026-03-12T10:00:00")));
-    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",3145728,524288,300,1.25,true"))) << lines[2].toStdString();
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(",3145728,524288,300,1.25,true")))
+        << lines[2].toStdString();
     EXPECT_EQ(lines[3], QString());
 }
 
@@ -125,9 +130,8 @@ TEST_F(HistoryToolTest, connectionsAsATableUseTheLocalesDecimalSeparator) {
 }
 
 TEST_F(HistoryToolTest, daysSplitAtMidnightAndDefaultToTheCurrentPeriod) {
-    const QJsonArray period = Json({QStringLiteral("days"), QStringLiteral("--format"),
-                                    QStringLiteral("json")})
-                                  .array();
+    const QJsonArray period =
+        Json({QStringLiteral("days"), QStringLiteral("--format"), QStringLiteral("json")}).array();
     ASSERT_EQ(period.size(), 11);  // 10th to 20th March
     EXPECT_EQ(period[0].toObject()["date"].toString(), QStringLiteral("2026-03-10"));
     EXPECT_EQ(period[0].toObject()["received_bytes"].toInteger(), 2000);
@@ -151,11 +155,11 @@ TEST_F(HistoryToolTest, daysSplitAtMidnightAndDefaultToTheCurrentPeriod) {
 
 TEST_F(HistoryToolTest, thePeriodReportsItsTotalsLimitsAndProjection) {
     const QJsonObject period =
-        Json({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("json")}).object();
-    EXPECT_EQ(Keys(period),
-              QStringList({"budget", "cap_mb", "cost", "days_elapsed", "days_left", "end",
-                           "projected_cost", "projected_mb", "received_bytes", "safe_per_day",
-                           "sent_bytes", "start"}));
+        Json({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("json")})
+            .object();
+    EXPECT_EQ(Keys(period), QStringList({"budget", "cap_mb", "cost", "days_elapsed", "days_left",
+                                         "end", "projected_cost", "projected_mb", "received_bytes",
+                                         "safe_per_day", "sent_bytes", "start"}));
     EXPECT_EQ(period["start"].toString(), QStringLiteral("2026-03-10"));
     EXPECT_EQ(period["end"].toString(), QStringLiteral("2026-04-09"));
     EXPECT_EQ(period["days_elapsed"].toInt(), 10);
@@ -169,11 +173,13 @@ TEST_F(HistoryToolTest, thePeriodReportsItsTotalsLimitsAndProjection) {
 
     folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\n");
     const QJsonObject open =
-        Json({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("json")}).object();
+        Json({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("json")})
+            .object();
     EXPECT_TRUE(open["budget"].isNull());
     EXPECT_TRUE(open["safe_per_day"].isNull());
 
-    ASSERT_EQ(Run({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("csv")}), 0);
+    ASSERT_EQ(Run({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("csv")}),
+              0);
     EXPECT_TRUE(output.startsWith(QStringLiteral("start,end,days_elapsed,days_left,")));
     EXPECT_EQ(output.count(QStringLiteral("\r\n")), 2);
     folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\ncap_mb=1000\r\n");
@@ -195,9 +201,12 @@ TEST_F(HistoryToolTest, noHistoryOrWrongArgumentsEndWithStatus2) {
 
     EXPECT_EQ(Run({QStringLiteral("weekly")}), 2);
     EXPECT_TRUE(errors.contains(QStringLiteral("unknown command: weekly")));
-    EXPECT_EQ(Run({QStringLiteral("days"), QStringLiteral("--from"), QStringLiteral("10.03.2026")}), 2);
-    EXPECT_EQ(Run({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("xml")}), 2);
-    EXPECT_EQ(Run({QStringLiteral("period"), QStringLiteral("--from"), QStringLiteral("2026-03-01")}), 2);
+    EXPECT_EQ(Run({QStringLiteral("days"), QStringLiteral("--from"), QStringLiteral("10.03.2026")}),
+              2);
+    EXPECT_EQ(Run({QStringLiteral("period"), QStringLiteral("--format"), QStringLiteral("xml")}),
+              2);
+    EXPECT_EQ(
+        Run({QStringLiteral("period"), QStringLiteral("--from"), QStringLiteral("2026-03-01")}), 2);
     EXPECT_EQ(Run({QStringLiteral("--help")}), 0);
     EXPECT_TRUE(output.startsWith(QStringLiteral("usage: vantoril-history")));
 }

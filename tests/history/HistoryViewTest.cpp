@@ -1,14 +1,13 @@
 // What the history window shows, from a fixture folder: the period's figures and levels,
 // the chart's days and months (the books before the history), the connections; and the
 // budget fields checked and stored.
+#include "HistoryFixture.h"
+#include "Locales.h"
 #include "history/BudgetSettings.h"
 #include "history/HistoryView.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
-
-#include "HistoryFixture.h"
-#include "Locales.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +17,9 @@ namespace {
 
 class HistoryViewTest : public ::testing::Test {
 protected:
-    HistoryView Load() { return LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale()); }
+    HistoryView Load() {
+        return LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale());
+    }
 
     TempFolder folder;
 };
@@ -48,7 +49,8 @@ TEST_F(HistoryViewTest, thePeriodsFiguresInWordsWithTheirLevels) {
     WriteAll(folder);
     const HistoryView view = Load();
     EXPECT_TRUE(view.notice.isEmpty()) << view.notice.toStdString();
-    EXPECT_EQ(view.periodText, QStringLiteral("Расчётный период: 10 марта — 9 апреля 2026 г., день 11 из 31"));
+    EXPECT_EQ(view.periodText,
+              QStringLiteral("Расчётный период: 10 марта — 9 апреля 2026 г., день 11 из 31"));
     // 30 + 5 + 55 of 100; 22 + 9 + 55 MB of 1000.
     EXPECT_EQ(view.money.level, LimitLevel::Warning);
     EXPECT_EQ(view.money.percent, 90);
@@ -77,8 +79,9 @@ TEST_F(HistoryViewTest, daysOfThePeriodSplitAtMidnightWithTodayMarked) {
     EXPECT_EQ(BarCaption(DayBar(view, 16), ChartSpan::Days, ChartUnit::Money, QStringLiteral("₽"),
                          RussianLocale()),
               QStringLiteral("16 марта: 4,00 ₽"));
-    EXPECT_EQ(BarCaption(DayBar(view, 20), ChartSpan::Days, ChartUnit::Megabytes, {}, RussianLocale()),
-              QStringLiteral("20 марта: 55,00 МБ, сегодня"));
+    EXPECT_EQ(
+        BarCaption(DayBar(view, 20), ChartSpan::Days, ChartUnit::Megabytes, {}, RussianLocale()),
+        QStringLiteral("20 марта: 55,00 МБ, сегодня"));
 }
 
 TEST_F(HistoryViewTest, monthsBeforeTheHistoryComeFromTheBooksMarkedAsSuch) {
@@ -104,15 +107,17 @@ TEST_F(HistoryViewTest, monthsBeforeTheHistoryComeFromTheBooksMarkedAsSuch) {
     EXPECT_TRUE(march.current);
     EXPECT_FALSE(march.fromBooks);
     EXPECT_DOUBLE_EQ(march.usage.cost, 90);
-    EXPECT_EQ(BarCaption(december, ChartSpan::Months, ChartUnit::Megabytes, {}, RussianLocale()),
-              QStringLiteral("Декабрь 2025: трафик до начала истории неизвестен (по файлам статистики)"));
+    EXPECT_EQ(
+        BarCaption(december, ChartSpan::Months, ChartUnit::Megabytes, {}, RussianLocale()),
+        QStringLiteral("Декабрь 2025: трафик до начала истории неизвестен (по файлам статистики)"));
 }
 
 TEST_F(HistoryViewTest, withoutAHistoryTheBooksStillFillTheYear) {
     WriteSettings(folder);
     WriteBooks(folder);
     const HistoryView view = Load();
-    EXPECT_TRUE(view.notice.startsWith(QStringLiteral("Истории пока нет"))) << view.notice.toStdString();
+    EXPECT_TRUE(view.notice.startsWith(QStringLiteral("Истории пока нет")))
+        << view.notice.toStdString();
     EXPECT_EQ(view.days.size(), 31);
     EXPECT_EQ(view.months[8].usage.cost, 27.5);
     // This month too has only the books: no history covers it.
@@ -142,11 +147,16 @@ TEST(BudgetInputTest, badNumbersAreRefusedInPlainWords) {
         return CheckBudgetInput({day, budget, cap, true}, russian).error;
     };
     EXPECT_EQ(error(1, QStringLiteral("пятьсот"), {}),
-              QStringLiteral("Бюджет должен быть числом, например 500 или 499,90; «пятьсот» — не число."));
-    EXPECT_TRUE(error(1, QStringLiteral("-5"), {}).startsWith(QStringLiteral("Бюджет не может быть отрицательным")));
-    EXPECT_TRUE(error(1, {}, QStringLiteral("1e40")).startsWith(QStringLiteral("Лимит трафика слишком велик")));
-    EXPECT_TRUE(error(1, {}, QStringLiteral("10 ГБ")).startsWith(QStringLiteral("Лимит трафика должен быть числом")));
-    EXPECT_TRUE(error(1, QStringLiteral("nan"), {}).startsWith(QStringLiteral("Бюджет должен быть числом")));
+              QStringLiteral(
+                  "Бюджет должен быть числом, например 500 или 499,90; «пятьсот» — не число."));
+    EXPECT_TRUE(error(1, QStringLiteral("-5"), {})
+                    .startsWith(QStringLiteral("Бюджет не может быть отрицательным")));
+    EXPECT_TRUE(error(1, {}, QStringLiteral("1e40"))
+                    .startsWith(QStringLiteral("Лимит трафика слишком велик")));
+    EXPECT_TRUE(error(1, {}, QStringLiteral("10 ГБ"))
+                    .startsWith(QStringLiteral("Лимит трафика должен быть числом")));
+    EXPECT_TRUE(error(1, QStringLiteral("nan"), {})
+                    .startsWith(QStringLiteral("Бюджет должен быть числом")));
     EXPECT_EQ(error(32, {}, {}), QStringLiteral("День начала периода — число от 1 до 31."));
 
     const BudgetCheck comma = CheckBudgetInput({31, QStringLiteral(" 499,9 "), {}, false}, russian);
@@ -154,7 +164,8 @@ TEST(BudgetInputTest, badNumbersAreRefusedInPlainWords) {
     EXPECT_DOUBLE_EQ(comma.limits->budget, 499.9);
     EXPECT_EQ(comma.limits->capMb, 0);  // empty: none
     EXPECT_FALSE(comma.limits->alerts);
-    const BudgetCheck point = CheckBudgetInput({1, QStringLiteral("499.9"), QStringLiteral("2048"), true}, russian);
+    const BudgetCheck point =
+        CheckBudgetInput({1, QStringLiteral("499.9"), QStringLiteral("2048"), true}, russian);
     ASSERT_TRUE(point.limits);
     EXPECT_DOUBLE_EQ(point.limits->budget, 499.9);
     EXPECT_DOUBLE_EQ(point.limits->capMb, 2048);
@@ -167,9 +178,10 @@ TEST(BudgetSaveTest, theFourKeysAreStoredAndEveryOtherLineKept) {
     QString error;
     ASSERT_TRUE(SaveBudget(ProgramFolder(folder.Path()), {15, 499.9, 2048.5, false}, &error))
         << error.toStdString();
-    EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")),
-              "; mine\r\n[Vantoril]\r\nType_tar=1\r\nbudget=499.9\r\ncycle_day=15\r\ncap_mb=2048.5\r\n"
-              "alerts=0\r\n[Other]\r\nx=1\r\n");
+    EXPECT_EQ(
+        folder.Read(QStringLiteral("inet.conf")),
+        "; mine\r\n[Vantoril]\r\nType_tar=1\r\nbudget=499.9\r\ncycle_day=15\r\ncap_mb=2048.5\r\n"
+        "alerts=0\r\n[Other]\r\nx=1\r\n");
     // Read back the way the program reads its settings, whatever the locale.
     const PeriodLimits limits = LimitsOf(LoadSettings(ProgramFolder(folder.Path())));
     EXPECT_EQ(limits.cycleDay, 15);
@@ -195,7 +207,8 @@ TEST_F(HistoryViewTest, theRunningProgramsUnstoredMinuteCountsTodayAndThisMonth)
     const PeriodLimits limits{10, 100, 1000, true};
     PeriodReport live = BuildPeriodReport(limits, kNow, {}, std::nullopt);
     live.used = Usage{80 * kMb, 8 * kMb, 100};  // 2 MB and 10 more than stored
-    const HistoryView view = LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live);
+    const HistoryView view =
+        LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live);
     EXPECT_EQ(view.money.level, LimitLevel::Exceeded);
     EXPECT_DOUBLE_EQ(view.report.used.cost, 100);
     EXPECT_DOUBLE_EQ(DayBar(view, 20).usage.cost, 65);
@@ -205,7 +218,7 @@ TEST_F(HistoryViewTest, theRunningProgramsUnstoredMinuteCountsTodayAndThisMonth)
 
     // A report of another period (the billing day was just changed) is not mixed in.
     live.period = PeriodContaining(kNow.date(), 20);
-    EXPECT_DOUBLE_EQ(LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live)
-                         .report.used.cost,
-                     90);
+    EXPECT_DOUBLE_EQ(
+        LoadHistoryView(ProgramFolder(folder.Path()), kNow, RussianLocale(), live).report.used.cost,
+        90);
 }

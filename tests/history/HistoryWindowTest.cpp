@@ -1,14 +1,12 @@
 // The history window on a fixture history: the figures at the top, the chart's bars in
 // both views and units, the connection table and its sorting, the budget saved or
 // refused, the export equal to vantoril-history's, and keyboard and screen reader reach.
-#include "history/ui/HistoryWindow.h"
-
-#include "history/ui/HistoryChart.h"
-#include "tools/vantoril-history/HistoryTool.h"
-
 #include "FixedClock.h"
 #include "HistoryFixture.h"
 #include "Locales.h"
+#include "history/ui/HistoryChart.h"
+#include "history/ui/HistoryWindow.h"
+#include "tools/vantoril-history/HistoryTool.h"
 
 #include <QAbstractButton>
 #include <QBarCategoryAxis>
@@ -87,7 +85,8 @@ TEST_F(HistoryWindowTest, theTopShowsThePeriodAndItsBarsTurnAtTheirLevels) {
     EXPECT_EQ(money->property("level").toString(), QStringLiteral("warning"));
     EXPECT_EQ(Find<QProgressBar>(*window, "trafficBar")->property("level").toString(),
               QStringLiteral("ok"));
-    EXPECT_EQ(Find<QLabel>(*window, "safePerDay")->text(), QStringLiteral("Можно тратить в день: 0,48"));
+    EXPECT_EQ(Find<QLabel>(*window, "safePerDay")->text(),
+              QStringLiteral("Можно тратить в день: 0,48"));
 
     // Over budget: the bar is full and critical; without a cap its bar goes.
     folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\nbudget=60\r\n");
@@ -96,7 +95,8 @@ TEST_F(HistoryWindowTest, theTopShowsThePeriodAndItsBarsTurnAtTheirLevels) {
     EXPECT_EQ(money->property("level").toString(), QStringLiteral("critical"));
     EXPECT_EQ(Find<QProgressBar>(*window, "trafficBar")->property("level").toString(),
               QStringLiteral("none"));
-    EXPECT_EQ(Find<QLabel>(*window, "safePerDay")->text(), QStringLiteral("Бюджет периода исчерпан"));
+    EXPECT_EQ(Find<QLabel>(*window, "safePerDay")->text(),
+              QStringLiteral("Бюджет периода исчерпан"));
 }
 
 TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
@@ -128,11 +128,13 @@ TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
     Find<QRadioButton>(*window, "byMoney")->click();
     chart->setFocus();
     QTest::keyClick(chart, Qt::Key_End);
-    EXPECT_EQ(Find<QLabel>(*window, "figure")->text(), QStringLiteral("Март 2026: 90,00, текущий месяц"));
+    EXPECT_EQ(Find<QLabel>(*window, "figure")->text(),
+              QStringLiteral("Март 2026: 90,00, текущий месяц"));
     QTest::keyClick(chart, Qt::Key_Left);
     QTest::keyClick(chart, Qt::Key_Left);
     QTest::keyClick(chart, Qt::Key_Left);
-    EXPECT_EQ(chart->accessibleDescription(), QStringLiteral("Декабрь 2025: 27,50 (по файлам статистики)"));
+    EXPECT_EQ(chart->accessibleDescription(),
+              QStringLiteral("Декабрь 2025: 27,50 (по файлам статистики)"));
 }
 
 TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
@@ -142,12 +144,14 @@ TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
     ASSERT_EQ(model->rowCount(), 3);
     const auto column = [&](int c) {
         QStringList texts;
-        for (int r = 0; r < model->rowCount(); ++r) texts.append(model->index(r, c).data().toString());
+        for (int r = 0; r < model->rowCount(); ++r)
+            texts.append(model->index(r, c).data().toString());
         return texts;
     };
     // Newest first at the start.
     EXPECT_EQ(column(1), QStringList({"20.03.2026 09:00", "15.03.2026 23:50", "12.03.2026 10:00"}));
-    EXPECT_EQ(column(6), QStringList({QStringLiteral("на связи"), QStringLiteral("прервано"), QString()}));
+    EXPECT_EQ(column(6),
+              QStringList({QStringLiteral("на связи"), QStringLiteral("прервано"), QString()}));
     // By cost as numbers, not as texts: 5 < 30 < 55.
     table->sortByColumn(5, Qt::AscendingOrder);
     EXPECT_EQ(column(5), QStringList({"5,00", "30,00", "55,00"}));
@@ -160,7 +164,8 @@ TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
     window->Reload();
     EXPECT_EQ(column(2), QStringList({"0:20:00", "1:00:00", "2:00:00"}));
     EXPECT_EQ(table->currentIndex().row(), 1);
-    EXPECT_EQ(table->currentIndex().siblingAtColumn(1).data().toString(), QStringLiteral("12.03.2026 10:00"));
+    EXPECT_EQ(table->currentIndex().siblingAtColumn(1).data().toString(),
+              QStringLiteral("12.03.2026 10:00"));
 }
 
 TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {
@@ -173,8 +178,9 @@ TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {
 
     budget->setText(QStringLiteral("сто"));
     Find<QPushButton>(*window, "saveBudget")->click();
-    EXPECT_EQ(Find<QLabel>(*window, "budgetMessage")->text(),
-              QStringLiteral("Бюджет должен быть числом, например 500 или 499,90; «сто» — не число."));
+    EXPECT_EQ(
+        Find<QLabel>(*window, "budgetMessage")->text(),
+        QStringLiteral("Бюджет должен быть числом, например 500 или 499,90; «сто» — не число."));
     EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")), before);
     cap->setText(QStringLiteral("-1"));
     budget->setText(QStringLiteral("120"));
@@ -185,8 +191,9 @@ TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {
     cap->setText(QStringLiteral("2048,5"));
     Find<QPushButton>(*window, "saveBudget")->click();
     EXPECT_EQ(Find<QLabel>(*window, "budgetMessage")->text(), QStringLiteral("Сохранено."));
-    EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")),
-              "[Vantoril]\r\nType_tar=0\r\ncycle_day=20\r\nbudget=120\r\ncap_mb=2048.5\r\nalerts=1\r\n");
+    EXPECT_EQ(
+        folder.Read(QStringLiteral("inet.conf")),
+        "[Vantoril]\r\nType_tar=0\r\ncycle_day=20\r\nbudget=120\r\ncap_mb=2048.5\r\nalerts=1\r\n");
     // The window follows at once: the period now starts on the 20th.
     EXPECT_EQ(Find<QLabel>(*window, "period")->text(),
               QStringLiteral("Расчётный период: 20 марта — 19 апреля 2026 г., день 1 из 31"));
@@ -200,8 +207,9 @@ TEST_F(HistoryWindowTest, theExportWritesWhatTheToolPrints) {
     window->Export();
     ASSERT_EQ(offeredFilters.size(), 4);
     EXPECT_EQ(folder.Read(QStringLiteral("period.csv")),
-              ToolOutput({QStringLiteral("connections"), QStringLiteral("--from"), QStringLiteral("2026-03-10"),
-                          QStringLiteral("--to"), QStringLiteral("2026-04-09"), QStringLiteral("--format"),
+              ToolOutput({QStringLiteral("connections"), QStringLiteral("--from"),
+                          QStringLiteral("2026-03-10"), QStringLiteral("--to"),
+                          QStringLiteral("2026-04-09"), QStringLiteral("--format"),
                           QStringLiteral("csv")}));
     EXPECT_TRUE(Find<QLabel>(*window, "status")->text().startsWith(QStringLiteral("Записано в")));
 
@@ -209,13 +217,16 @@ TEST_F(HistoryWindowTest, theExportWritesWhatTheToolPrints) {
     filterToChoose = QStringLiteral("Дни периода, JSON (*.json)");
     window->Export();
     const QByteArray days = folder.Read(QStringLiteral("days.json"));
-    EXPECT_EQ(days, ToolOutput({QStringLiteral("days"), QStringLiteral("--format"), QStringLiteral("json")}));
+    EXPECT_EQ(days, ToolOutput({QStringLiteral("days"), QStringLiteral("--format"),
+                                QStringLiteral("json")}));
     EXPECT_TRUE(days.contains("\"cost\": 55"));
 
     // A place that cannot be written: said in the window, nothing else changes.
     pathToChoose = folder.File(QStringLiteral("missing/folder/x.json"));
     window->Export();
-    EXPECT_TRUE(Find<QLabel>(*window, "status")->text().startsWith(QStringLiteral("Не удалось записать файл")))
+    EXPECT_TRUE(Find<QLabel>(*window, "status")
+                    ->text()
+                    .startsWith(QStringLiteral("Не удалось записать файл")))
         << Find<QLabel>(*window, "status")->text().toStdString();
     // Cancelled: nothing is written or said.
     pathToChoose.clear();
@@ -233,16 +244,20 @@ TEST_F(HistoryWindowTest, everyControlIsReachedByTabAndNamedForScreenReaders) {
     const QList<QWidget*> controls = window->findChildren<QWidget*>();
     int checked = 0;
     for (QWidget* control : controls) {
-        const bool interactive = qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
-                                 qobject_cast<QSpinBox*>(control) || qobject_cast<QTableView*>(control) ||
-                                 qobject_cast<HistoryChart*>(control);
+        const bool interactive =
+            qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
+            qobject_cast<QSpinBox*>(control) || qobject_cast<QTableView*>(control) ||
+            qobject_cast<HistoryChart*>(control);
         if (!interactive || !control->isVisibleTo(window.get())) continue;
         // The parts of a compound control (a spin box's editor, a field's clear button).
-        if (qobject_cast<QSpinBox*>(control->parentWidget()) || qobject_cast<QLineEdit*>(control->parentWidget()))
+        if (qobject_cast<QSpinBox*>(control->parentWidget()) ||
+            qobject_cast<QLineEdit*>(control->parentWidget()))
             continue;
         ++checked;
-        EXPECT_TRUE(reached.contains(control)) << control->metaObject()->className() << " " << control->objectName().toStdString();
-        EXPECT_FALSE(control->accessibleName().isEmpty()) << control->metaObject()->className() << " " << control->objectName().toStdString();
+        EXPECT_TRUE(reached.contains(control))
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
+        EXPECT_FALSE(control->accessibleName().isEmpty())
+            << control->metaObject()->className() << " " << control->objectName().toStdString();
     }
     EXPECT_GE(checked, 12);
 }

@@ -1,6 +1,5 @@
 // The program keeps the history of its connection and hands the period to its script.
 #include "ApplicationFixture.h"
-
 #include "history/BillingPeriod.h"
 #include "history/HistoryStore.h"
 
@@ -13,7 +12,8 @@ using ProgramHistory = ApplicationFixture;
 QList<ConnectionRecord> Rows(const TempFolder& folder) {
     HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
     if (!store.Open(HistoryStore::Mode::ReadOnly)) return {};
-    return store.Connections(QDateTime(QDate(2000, 1, 1), QTime()), QDateTime(QDate(2100, 1, 1), QTime()));
+    return store.Connections(QDateTime(QDate(2000, 1, 1), QTime()),
+                             QDateTime(QDate(2100, 1, 1), QTime()));
 }
 
 }  // namespace

@@ -1,8 +1,7 @@
 // The activity graph: column heights, scrolling and the picture itself.
+#include "FakeLink.h"
 #include "indicator/TrafficCounters.h"
 #include "indicator/ui/ActivityGraph.h"
-
-#include "FakeLink.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,11 @@
 // Everything an indicator window needs, over a fake link in a temporary program folder.
 #pragma once
 
+#include "FakeLink.h"
+#include "FixedAddress.h"
+#include "FixedClock.h"
+#include "Locales.h"
+#include "TempFolder.h"
 #include "indicator/SampleTick.h"
 #include "indicator/TrafficCounters.h"
 #include "indicator/ui/Form4.h"
@@ -9,15 +14,8 @@
 #include "shell/ProgramFolder.h"
 #include "shell/Settings.h"
 
-#include "FakeLink.h"
-#include "FixedAddress.h"
-#include "FixedClock.h"
-#include "Locales.h"
-#include "TempFolder.h"
-
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 #include <memory>
 
 class IndicatorFixture : public ::testing::Test {

@@ -1,8 +1,7 @@
 // The indicator's line texts under each tariff type and locale.
-#include "indicator/TrafficCounters.h"
-#include "indicator/IndicatorText.h"
-
 #include "Locales.h"
+#include "indicator/IndicatorText.h"
+#include "indicator/TrafficCounters.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,12 @@
 // The sampling tick's order of steps and what it leaves in the counters.
-#include "indicator/SampleTick.h"
-
-#include "indicator/IndicatorWindowSteps.h"
-#include "indicator/TrafficCounters.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
-
 #include "FakeLink.h"
 #include "FixedClock.h"
 #include "TempFolder.h"
+#include "indicator/IndicatorWindowSteps.h"
+#include "indicator/SampleTick.h"
+#include "indicator/TrafficCounters.h"
+#include "shell/ProgramFolder.h"
+#include "shell/Settings.h"
 
 #include <QDataStream>
 

@@ -1,8 +1,7 @@
 // The kernel backend on a made-up /sys/class/net and /run: choice, name, counters, time.
-#include "link/KernelLink.h"
-
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/KernelLink.h"
 
 #include <gtest/gtest.h>
 

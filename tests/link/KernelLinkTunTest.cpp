@@ -1,16 +1,17 @@
 // The kernel backend against a real TUN device in point-to-point mode, inside a network
 // namespace the test creates: every packet of the test stays inside that namespace.
-#include "link/KernelLink.h"
-
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/KernelLink.h"
 
 #include <QFile>
 #include <QProcess>
 #include <QThread>
 
 #include <arpa/inet.h>
+#include <cstring>
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <linux/if_tun.h>
 #include <net/if.h>
 #include <netinet/in.h>
@@ -23,10 +24,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 #include <utime.h>
-
-#include <gtest/gtest.h>
-
-#include <cstring>
 
 namespace {
 

@@ -1,12 +1,10 @@
 // Choosing the backend from link_source, and the errors the user sees.
-#include "link/LinkSourceFactory.h"
-
-#include "link/KernelLink.h"
-#include "link/ScenarioLink.h"
-#include "shell/ProgramFolder.h"
-
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/KernelLink.h"
+#include "link/LinkSourceFactory.h"
+#include "link/ScenarioLink.h"
+#include "shell/ProgramFolder.h"
 
 #include <gtest/gtest.h>
 

@@ -1,19 +1,16 @@
 // The local address: its text form, the loopback rule, failures announced once, no waiting.
-#include "link/LocalAddress.h"
-
-#include "link/LinkSource.h"
-#include "link/WorkerThread.h"
-
 #include "SteppingClock.h"
+#include "link/LinkSource.h"
+#include "link/LocalAddress.h"
+#include "link/WorkerThread.h"
 
 #include <QElapsedTimer>
 #include <QMap>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
 #include <atomic>
 #include <future>
+#include <gtest/gtest.h>
 #include <mutex>
 #include <set>
 #include <thread>

@@ -1,9 +1,8 @@
 // The NetworkManager backend against dbusmock's NetworkManager on a private bus.
-#include "link/NetworkManagerLink.h"
-
 #include "MockNetworkManager.h"
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/NetworkManagerLink.h"
 
 #include <QCoreApplication>
 #include <QDBusArgument>
@@ -13,9 +12,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
-#include <gtest/gtest.h>
-
 #include <functional>
+#include <gtest/gtest.h>
 
 namespace {
 

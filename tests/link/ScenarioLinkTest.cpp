@@ -1,13 +1,11 @@
 // The scenario backend on files: states, interpolation, loop, hang-up, malformed lines.
-#include "link/ScenarioLink.h"
-
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/ScenarioLink.h"
 
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace {

@@ -1,9 +1,8 @@
 // Whole-or-nothing saves: a write that fails at any byte, a really full disk, permissions
 // and links kept, several files saved as one.
-#include "shell/AtomicFile.h"
-
 #include "FailingDevice.h"
 #include "TempFolder.h"
+#include "shell/AtomicFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +10,6 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
-
 #include <sys/mount.h>
 #include <sys/stat.h>
 #include <unistd.h>

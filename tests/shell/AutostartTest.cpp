@@ -1,10 +1,9 @@
 // The XDG autostart entry: written, read back exactly, and foreign files read as off.
+#include "TempFolder.h"
 #include "shell/Autostart.h"
 
 #include <QDir>
 #include <QFile>
-
-#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -26,7 +25,9 @@ struct AutostartTest : ::testing::Test {
 
 }  // namespace
 
-TEST_F(AutostartTest, noEntryReadsAsOff) { EXPECT_FALSE(autostart.IsAutostartEnabled()); }
+TEST_F(AutostartTest, noEntryReadsAsOff) {
+    EXPECT_FALSE(autostart.IsAutostartEnabled());
+}
 
 TEST_F(AutostartTest, enablingWritesAValidEntryThatReadsAsOn) {
     ASSERT_TRUE(autostart.EnableAutostart());

@@ -1,13 +1,11 @@
 // When a file counts as changed: identity, size, times, and any change less than 2 s old.
-#include "shell/FileChangeWatch.h"
-
 #include "TempFolder.h"
+#include "shell/FileChangeWatch.h"
 
 #include <QFile>
 #include <QThread>
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 namespace {

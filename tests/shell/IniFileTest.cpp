@@ -1,14 +1,12 @@
 // The INI layer: private-profile reading, single-key writes in place, atomic saves.
-#include "shell/IniFile.h"
-
-#include "shell/AtomicFile.h"
 #include "TempFolder.h"
+#include "shell/AtomicFile.h"
+#include "shell/IniFile.h"
 
 #include <QDir>
 #include <QSaveFile>
 
 #include <gtest/gtest.h>
-
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -134,7 +132,8 @@ TEST_F(IniFileTest, eachLineHasItsOwnEncodingAndUnsetLinesKeepTheirBytes) {
     // UTF-8 throughout but for one Windows-1251 byte in a comment.
     const QByteArray before =
         "; \xEA\xEE\xEC\xEC\xE5\xED\xF2\r\n[Vantoril]\r\n"
-        "link_source=scenario:\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0\xD1\x80\xD0\xB8\xD0\xB9.scn\r\n"
+        "link_source=scenario:\xD0\xA1\xD1\x86\xD0\xB5\xD0\xBD\xD0\xB0\xD1\x80\xD0\xB8\xD0\xB9."
+        "scn\r\n"
         "full=0\r\n";
     folder.Write("inet.conf", before);
     EXPECT_EQ(ReadIni("Vantoril", "link_source", path), QString::fromUtf8("scenario:Сценарий.scn"));

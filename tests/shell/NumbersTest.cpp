@@ -1,11 +1,9 @@
 // Reading and writing numbers as text, in a comma and a point locale.
+#include "Locales.h"
 #include "shell/Numbers.h"
 
-#include "Locales.h"
-
-#include <gtest/gtest.h>
-
 #include <cmath>
+#include <gtest/gtest.h>
 #include <limits>
 
 TEST(ReadNumber, readsTheLeadingNumberIgnoringBlanks) {

@@ -1,9 +1,8 @@
 // Where the program keeps its files: a portable folder, or the per-user folder seeded from
 // the portable folder's files and the shipped defaults.
-#include "shell/ProgramFolder.h"
-
 #include "ReadOnlyFolder.h"
 #include "TempFolder.h"
+#include "shell/ProgramFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,8 +19,11 @@ protected:
         for (const char* name : {"inet.conf", "tar.dat", "tar.money.dat", "script.vsc"})
             install.Write(QStringLiteral("share/vantoril/") + QLatin1String(name), "shipped");
         QDir().mkpath(install.File(QStringLiteral("bin")));
-        sources = {install.File(QStringLiteral("bin")), install.File(QStringLiteral("home/Vantoril")),
-                   install.File(QStringLiteral("share/vantoril")), ::geteuid(), {}};
+        sources = {install.File(QStringLiteral("bin")),
+                   install.File(QStringLiteral("home/Vantoril")),
+                   install.File(QStringLiteral("share/vantoril")),
+                   ::geteuid(),
+                   {}};
     }
     // A portable folder with settings of its own and one connection's statistics.
     void FillPortableFolder() const {
@@ -99,7 +101,8 @@ TEST_F(ProgramFolderTest, folderOfAnotherUserIsSaidAndItsFilesCopiedWithoutRepla
                 QFile::WriteOwner);
 
     // A later start with a booking of its own keeps it.
-    install.Write(QStringLiteral("home/Vantoril/connections/Work.vlg"), "[Statistic]\r\n03.2008=9\r\n");
+    install.Write(QStringLiteral("home/Vantoril/connections/Work.vlg"),
+                  "[Statistic]\r\n03.2008=9\r\n");
     ProgramFolder::Choose(sources, &notice);
     EXPECT_EQ(UserFile(QStringLiteral("connections/Work.vlg")), "[Statistic]\r\n03.2008=9\r\n");
 }

@@ -1,14 +1,12 @@
 // The one way the program reads its files: regular files only, bounded, never blocking.
-#include "shell/RegularFile.h"
-
 #include "TempFolder.h"
 #include "shell/FileNotices.h"
+#include "shell/RegularFile.h"
 
 #include <QDir>
 #include <QFile>
 
 #include <gtest/gtest.h>
-
 #include <sys/stat.h>
 
 TEST(ReadRegularFile, readsAWholeFileAndTellsMissingFromBroken) {

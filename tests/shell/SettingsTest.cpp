@@ -1,10 +1,9 @@
 // The settings record as loaded from and saved to "inet.conf".
-#include "shell/Settings.h"
-
+#include "TempFolder.h"
 #include "shell/FileNotices.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramFolder.h"
-#include "TempFolder.h"
+#include "shell/Settings.h"
 
 #include <gtest/gtest.h>
 
@@ -103,7 +102,8 @@ TEST_F(SettingsTest, aSettingsFileThatCannotBeReadLoadsAsZeroIsToldOnceAndIsKept
     QStringList told;
     ForgetFileNotices();
     SetFileNoticeHandler([&](const QString& message) { told << message; });
-    const QByteArray big = "[Vantoril]\r\nTransparent=200\r\n" + QByteArray(kSettingsFileLimit, ';');
+    const QByteArray big =
+        "[Vantoril]\r\nTransparent=200\r\n" + QByteArray(kSettingsFileLimit, ';');
     temp.Write("inet.conf", big);
     EXPECT_EQ(LoadSettings(folder).Transparent, 0);
     EXPECT_EQ(LoadSettings(folder).Transparent, 0);
@@ -113,7 +113,8 @@ TEST_F(SettingsTest, aSettingsFileThatCannotBeReadLoadsAsZeroIsToldOnceAndIsKept
     QString error;
     EXPECT_FALSE(SaveSettings(folder, Settings{}, 0, 255, &error));
     EXPECT_FALSE(SaveIndicatorPosition(folder, 15, 30, QLocale::c(), &error));
-    EXPECT_TRUE(error.contains(temp.File("inet.conf")) && error.contains(QStringLiteral("не изменён")))
+    EXPECT_TRUE(error.contains(temp.File("inet.conf")) &&
+                error.contains(QStringLiteral("не изменён")))
         << error.toStdString();
     EXPECT_EQ(temp.Read("inet.conf"), big);
     SetFileNoticeHandler({});

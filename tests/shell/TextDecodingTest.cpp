@@ -8,7 +8,8 @@ TEST(DecodeText, readsUtf8AndDropsAByteOrderMark) {
 }
 
 TEST(DecodeText, readsNonUtf8AsWindows1251) {
-    EXPECT_EQ(DecodeText("\xCF\xF0\xE8\xE2\xE5\xF2 \xA8\xB8 \xB9"), QString::fromUtf8("Привет Ёё №"));
+    EXPECT_EQ(DecodeText("\xCF\xF0\xE8\xE2\xE5\xF2 \xA8\xB8 \xB9"),
+              QString::fromUtf8("Привет Ёё №"));
 }
 
 TEST(DecodeText, oneStrayByteGarblesOnlyItsOwnLine) {

@@ -1,7 +1,6 @@
 // The time-of-day format: the locale's long format without zone or leading hour zero.
-#include "shell/TimeOfDay.h"
-
 #include "Locales.h"
+#include "shell/TimeOfDay.h"
 
 #include <QTime>
 

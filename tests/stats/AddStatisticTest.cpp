@@ -1,8 +1,7 @@
 // Booking amounts into statistics files: totals, file layout, refusals that keep the file.
-#include "stats/AddStatistic.h"
-
 #include "Locales.h"
 #include "TempFolder.h"
+#include "stats/AddStatistic.h"
 
 #include <gtest/gtest.h>
 

@@ -1,18 +1,16 @@
 // Reliability: a booking process killed (SIGKILL) at random moments never leaves a
 // statistics file truncated, empty or unreadable, and never loses a month or a total.
+#include "TempFolder.h"
 #include "shell/Numbers.h"
 #include "stats/ConnectionFileName.h"
-
-#include "TempFolder.h"
 
 #include <QDir>
 #include <QFile>
 #include <QHash>
 #include <QProcess>
 
-#include <gtest/gtest.h>
-
 #include <chrono>
+#include <gtest/gtest.h>
 #include <random>
 #include <thread>
 

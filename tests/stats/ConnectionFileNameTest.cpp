@@ -7,11 +7,10 @@
 TEST(ConnectionFileName, plainNamesStayAsTheyAre) {
     // The longest name that keeps its own file name: 244 bytes and ".vlg".
     const QString longest(kMaxStatisticFileNameBytes - 4, u'x');
-    for (const QString& name : {QStringLiteral("MyISP"), QStringLiteral("Мой провайдер 2"),
-                                QStringLiteral("My.ISP"), QStringLiteral("Не найдено!"),
-                                QStringLiteral("a\\b: *?<>|\""), QStringLiteral("dots.."),
-                                QStringLiteral("(без имени)"), QStringLiteral("x~0123456789abcdef"),
-                                longest}) {
+    for (const QString& name :
+         {QStringLiteral("MyISP"), QStringLiteral("Мой провайдер 2"), QStringLiteral("My.ISP"),
+          QStringLiteral("Не найдено!"), QStringLiteral("a\\b: *?<>|\""), QStringLiteral("dots.."),
+          QStringLiteral("(без имени)"), QStringLiteral("x~0123456789abcdef"), longest}) {
         EXPECT_EQ(EncodeConnectionName(name), name);
         EXPECT_EQ(DecodeConnectionName(name), name);
         EXPECT_EQ(ConnectionFileName(name), name + QStringLiteral(".vlg"));
@@ -44,7 +43,8 @@ TEST(ConnectionFileName, escapesLookingLikeOursAreNamesToo) {
     // A name that itself reads "%2F" must not come back as "/".
     EXPECT_EQ(DecodeConnectionName(EncodeConnectionName(QStringLiteral("a%2Fb"))),
               QStringLiteral("a%2Fb"));
-    for (const QString& name : {QStringLiteral("%(без имени)"), QStringLiteral("a%~0123456789abcdef")})
+    for (const QString& name :
+         {QStringLiteral("%(без имени)"), QStringLiteral("a%~0123456789abcdef")})
         EXPECT_EQ(DecodeConnectionName(EncodeConnectionName(name)), name);
     // Sequences the encoder never writes are left alone when a file is named by hand.
     for (const QString& file : {QStringLiteral("a%41"), QStringLiteral("a%2f"),
@@ -59,7 +59,8 @@ TEST(ConnectionFileName, emptyNameAndNamesEndingInTheExtensionGetFilesOfTheirOwn
     EXPECT_EQ(unnamed, ConnectionFileName(QString()));
     EXPECT_EQ(DecodeConnectionName(EncodeConnectionName(QString())), QStringLiteral("(без имени)"));
 
-    EXPECT_NE(ConnectionFileName(QStringLiteral("Foo.vlg")), ConnectionFileName(QStringLiteral("Foo")));
+    EXPECT_NE(ConnectionFileName(QStringLiteral("Foo.vlg")),
+              ConnectionFileName(QStringLiteral("Foo")));
     EXPECT_EQ(ConnectionFileName(QStringLiteral("Foo.vlg")), QStringLiteral("Foo.vlg.vlg"));
 }
 

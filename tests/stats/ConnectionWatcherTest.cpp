@@ -1,20 +1,16 @@
 // The connection watcher: when a connection is booked, to which month, what amount, and
 // what happens to the indicator.
-#include "stats/ConnectionWatcher.h"
-
-#include "stats/ConnectionFileName.h"
-#include "stats/StatisticsFolder.h"
-
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
-
 #include "shell/Settings.h"
+#include "stats/ConnectionFileName.h"
+#include "stats/ConnectionWatcher.h"
+#include "stats/StatisticsFolder.h"
 
 #include <QDir>
 
 #include <algorithm>
-
 #include <gtest/gtest.h>
 
 namespace {
@@ -201,10 +197,12 @@ TEST_F(ConnectionWatcherTest, noNameLosesItsBookingOrSharesAnother) {
     ASSERT_EQ(listed.size(), 5);
     for (const auto& c : connections) {
         // A shortened name shows its start and "…".
-        const auto found = std::find_if(listed.begin(), listed.end(), [&](const StatisticConnection& l) {
-            return l.name == c.shown || (l.name.endsWith(QStringLiteral("…")) && l.name.size() > 100 &&
-                                         c.shown.startsWith(l.name.chopped(1)));
-        });
+        const auto found =
+            std::find_if(listed.begin(), listed.end(), [&](const StatisticConnection& l) {
+                return l.name == c.shown ||
+                       (l.name.endsWith(QStringLiteral("…")) && l.name.size() > 100 &&
+                        c.shown.startsWith(l.name.chopped(1)));
+            });
         ASSERT_NE(found, listed.end()) << c.shown.toStdString();
         // Each booked twice into its own file, never added to another's.
         EXPECT_EQ(statistics.Amount(found->fileName, QStringLiteral("03.2008")),

@@ -1,9 +1,7 @@
 // The statistics viewer driven through its controls on the offscreen platform.
-#include "stats/ui/Form7.h"
-
 #include "TempFolder.h"
-
 #include "stats/ConnectionFileName.h"
+#include "stats/ui/Form7.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

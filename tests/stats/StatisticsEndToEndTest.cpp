@@ -10,10 +10,9 @@
 #include <QThread>
 #include <QtEndian>
 
-#include <gtest/gtest.h>
-
-#include <unistd.h>
 #include <csignal>
+#include <gtest/gtest.h>
+#include <unistd.h>
 
 namespace {
 

@@ -1,7 +1,6 @@
 // The statistics folder as the viewer reads it: connections, months, amounts, clearing.
-#include "stats/StatisticsFolder.h"
-
 #include "TempFolder.h"
+#include "stats/StatisticsFolder.h"
 
 #include <QDir>
 #include <QFile>

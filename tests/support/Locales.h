@@ -3,5 +3,9 @@
 
 #include <QLocale>
 
-inline QLocale RussianLocale() { return QLocale(QLocale::Russian, QLocale::Russia); }
-inline QLocale PointLocale() { return QLocale::c(); }
+inline QLocale RussianLocale() {
+    return QLocale(QLocale::Russian, QLocale::Russia);
+}
+inline QLocale PointLocale() {
+    return QLocale::c();
+}

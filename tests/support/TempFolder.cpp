@@ -21,7 +21,8 @@ void TempFolder::WriteNamedInBytes(const QByteArray& name, const QByteArray& byt
     const QByteArray path = QFile::encodeName(path_) + '/' + name;
     QDir().mkpath(QFileInfo(QFile::decodeName(path)).path());
     const int fd = ::open(path.constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-    const bool written = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
+    const bool written =
+        fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
     if (fd >= 0) ::close(fd);
     if (!written) qFatal("cannot write test file %s", path.constData());
 }
@@ -31,4 +32,6 @@ QByteArray TempFolder::Read(const QString& name) const {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool TempFolder::Exists(const QString& name) const { return QFileInfo::exists(File(name)); }
+bool TempFolder::Exists(const QString& name) const {
+    return QFileInfo::exists(File(name));
+}

@@ -1,7 +1,6 @@
 // Price texts in the user's locale: the key filter's characters, checking and reading.
-#include "tariff/PriceText.h"
-
 #include "Locales.h"
+#include "tariff/PriceText.h"
 
 #include <gtest/gtest.h>
 

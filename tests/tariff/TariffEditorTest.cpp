@@ -1,12 +1,11 @@
 // The tariff editor and its price dialog, driven like a user on the offscreen platform.
-#include "tariff/ui/Form2.h"
-#include "tariff/ui/Form3.h"
-
 #include "Locales.h"
 #include "NextModal.h"
 #include "TempFolder.h"
 #include "shell/IniFile.h"
 #include "shell/ProgramFolder.h"
+#include "tariff/ui/Form2.h"
+#include "tariff/ui/Form3.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -16,7 +15,6 @@
 #include <QtEndian>
 
 #include <gtest/gtest.h>
-
 #include <memory>
 
 namespace {
@@ -250,8 +248,8 @@ TEST_F(TariffEditorTest, pointLocaleShowsAndReadsPricesWithThePoint) {
 
 TEST_F(TariffEditorTest, aStoredPriceThatCannotBeOneIsToldShownEmptyAndRefused) {
     const QByteArray hours = HourTable({});
-    for (const float bad : {std::numeric_limits<float>::quiet_NaN(), -2.0f,
-                            std::numeric_limits<float>::infinity()}) {
+    for (const float bad :
+         {std::numeric_limits<float>::quiet_NaN(), -2.0f, std::numeric_limits<float>::infinity()}) {
         const QByteArray prices = PriceTable({1, 2, 3, bad});
         temp.Write("tar.dat", hours);
         temp.Write("tar.money.dat", prices);

@@ -1,19 +1,16 @@
 // Rate lookup on real tariff files in a temporary program folder.
-#include "tariff/TariffFiles.h"
-
 #include "FixedClock.h"
+#include "TempFolder.h"
 #include "shell/FileNotices.h"
 #include "shell/ProgramFolder.h"
-#include "TempFolder.h"
+#include "tariff/TariffFiles.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QtEndian>
 
 #include <gtest/gtest.h>
-
 #include <limits>
-
 #include <sys/stat.h>
 
 namespace {

@@ -1,8 +1,7 @@
 // Reading and writing both tariff files whole, as the tariff editor does.
-#include "tariff/TariffTables.h"
-
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"
+#include "tariff/TariffTables.h"
 
 #include <QDir>
 #include <QtEndian>

@@ -5,7 +5,6 @@
 #include <QPixmap>
 
 #include <gtest/gtest.h>
-
 #include <vector>
 
 namespace {

@@ -24,15 +24,17 @@ QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidg
 }  // namespace
 
 BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
-    : QGroupBox(QStringLiteral("Бюджет"), parent), folder_(std::move(folder)),
+    : QGroupBox(QStringLiteral("Бюджет"), parent),
+      folder_(std::move(folder)),
       locale_(std::move(locale)) {
     setObjectName(QStringLiteral("budgetGroup"));
     cycleDay_ = new QSpinBox(this);
     cycleDay_->setObjectName(QStringLiteral("cycleDay"));
     cycleDay_->setRange(1, 31);
     cycleDay_->setAccessibleName(QStringLiteral("День начала периода"));
-    cycleDay_->setToolTip(QStringLiteral("Число месяца, с которого начинается расчётный период; "
-                                         "в коротком месяце — его последний день"));
+    cycleDay_->setToolTip(
+        QStringLiteral("Число месяца, с которого начинается расчётный период; "
+                       "в коротком месяце — его последний день"));
     budget_ = AddNumberField("budget", QStringLiteral("Бюджет на период"), this);
     capMb_ = AddNumberField("capMb", QStringLiteral("Лимит трафика на период, МБ"), this);
     alerts_ = new QCheckBox(QStringLiteral("&Предупреждать при 80 % и 100 %"), this);

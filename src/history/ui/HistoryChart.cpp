@@ -2,10 +2,10 @@
 #include "history/ui/HistoryChart.h"
 
 #include <QBarCategoryAxis>
+#include <QBarLegendMarker>
 #include <QBarSet>
 #include <QCursor>
 #include <QKeyEvent>
-#include <QBarLegendMarker>
 #include <QStackedBarSeries>
 #include <QToolTip>
 #include <QValueAxis>
@@ -26,7 +26,9 @@ QBarSet* AddSet(QStackedBarSeries* series, const QString& name, const QColor& co
 }  // namespace
 
 HistoryChart::HistoryChart(QWidget* parent)
-    : QChartView(parent), series_(new QStackedBarSeries), categories_(new QBarCategoryAxis),
+    : QChartView(parent),
+      series_(new QStackedBarSeries),
+      categories_(new QBarCategoryAxis),
       values_(new QValueAxis) {
     history_ = AddSet(series_, QStringLiteral("По истории"), QColor(0x3a, 0x7b, 0xbf));
     current_ = AddSet(series_, QStringLiteral("Сейчас"), QColor(0xe0, 0x8a, 0x1e));
@@ -82,7 +84,8 @@ void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUni
     // Only months before the history come from the books.
     for (QLegendMarker* marker : chart()->legend()->markers(series_)) {
         auto* barMarker = qobject_cast<QBarLegendMarker*>(marker);
-        if (barMarker && barMarker->barset() == books_) marker->setVisible(span == ChartSpan::Months);
+        if (barMarker && barMarker->barset() == books_)
+            marker->setVisible(span == ChartSpan::Months);
     }
     categories_->clear();
     categories_->append(labels);

@@ -13,15 +13,15 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGridLayout>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QSortFilterProxyModel>
 #include <QStandardItemModel>
@@ -43,10 +43,14 @@ struct ExportChoice {
 
 const QList<ExportChoice>& ExportChoices() {
     static const QList<ExportChoice> choices{
-        {QStringLiteral("Соединения периода, CSV (*.csv)"), ExportKind::Connections, ReportFormat::Csv, QStringLiteral("csv")},
-        {QStringLiteral("Соединения периода, JSON (*.json)"), ExportKind::Connections, ReportFormat::Json, QStringLiteral("json")},
-        {QStringLiteral("Дни периода, CSV (*.csv)"), ExportKind::Days, ReportFormat::Csv, QStringLiteral("csv")},
-        {QStringLiteral("Дни периода, JSON (*.json)"), ExportKind::Days, ReportFormat::Json, QStringLiteral("json")},
+        {QStringLiteral("Соединения периода, CSV (*.csv)"), ExportKind::Connections,
+         ReportFormat::Csv, QStringLiteral("csv")},
+        {QStringLiteral("Соединения периода, JSON (*.json)"), ExportKind::Connections,
+         ReportFormat::Json, QStringLiteral("json")},
+        {QStringLiteral("Дни периода, CSV (*.csv)"), ExportKind::Days, ReportFormat::Csv,
+         QStringLiteral("csv")},
+        {QStringLiteral("Дни периода, JSON (*.json)"), ExportKind::Days, ReportFormat::Json,
+         QStringLiteral("json")},
     };
     return choices;
 }
@@ -127,8 +131,12 @@ QStandardItem* Cell(const QString& text, const QVariant& sortValue, bool number)
 
 HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
                              QWidget* parent, SaveFileChooser chooser, LivePeriod livePeriod)
-    : QDialog(parent), folder_(std::move(folder)), clock_(clock), locale_(std::move(locale)),
-      chooser_(std::move(chooser)), livePeriod_(std::move(livePeriod)) {
+    : QDialog(parent),
+      folder_(std::move(folder)),
+      clock_(clock),
+      locale_(std::move(locale)),
+      chooser_(std::move(chooser)),
+      livePeriod_(std::move(livePeriod)) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("История и бюджет"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -204,8 +212,8 @@ void HistoryWindow::BuildControls() {
     connections_ = new QStandardItemModel(this);
     connections_->setHorizontalHeaderLabels(
         {QStringLiteral("Соединение"), QStringLiteral("Начало"), QStringLiteral("Длительность"),
-         QStringLiteral("Принято, МБ"), QStringLiteral("Отправлено, МБ"), QStringLiteral("Стоимость"),
-         QStringLiteral("Примечание")});
+         QStringLiteral("Принято, МБ"), QStringLiteral("Отправлено, МБ"),
+         QStringLiteral("Стоимость"), QStringLiteral("Примечание")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(connections_);
     sorted_->setSortRole(kSortRole);
@@ -227,7 +235,8 @@ void HistoryWindow::BuildControls() {
     auto* exportButton = new QPushButton(QStringLiteral("&Экспорт…"), this);
     exportButton->setObjectName(QStringLiteral("export"));
     exportButton->setAccessibleName(QStringLiteral("Экспорт"));
-    exportButton->setToolTip(QStringLiteral("Записать соединения или дни периода в файл CSV или JSON"));
+    exportButton->setToolTip(
+        QStringLiteral("Записать соединения или дни периода в файл CSV или JSON"));
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
     auto* closeButton = new QPushButton(QStringLiteral("&Закрыть"), this);
@@ -264,8 +273,9 @@ void HistoryWindow::BuildControls() {
 }
 
 void HistoryWindow::Reload() {
-    view_ = LoadHistoryView(folder_, clock_.Now(), locale_,
-                            livePeriod_ ? std::optional<PeriodReport>(livePeriod_()) : std::nullopt);
+    view_ =
+        LoadHistoryView(folder_, clock_.Now(), locale_,
+                        livePeriod_ ? std::optional<PeriodReport>(livePeriod_()) : std::nullopt);
     ShowSummary();
     ShowChart();
     ShowConnections();
@@ -277,8 +287,9 @@ void HistoryWindow::ShowSummary() {
     ShowGauge(trafficBar_, view_.traffic);
     const bool noLimits =
         view_.money.level == LimitLevel::None && view_.traffic.level == LimitLevel::None;
-    QString figures = noLimits ? QStringLiteral("Потрачено: %1; трафик: %2. Бюджет и лимит "
-                                                "можно задать в группе «Бюджет».")
+    QString figures = noLimits ? QStringLiteral(
+                                     "Потрачено: %1; трафик: %2. Бюджет и лимит "
+                                     "можно задать в группе «Бюджет».")
                                      .arg(view_.money.text, view_.traffic.text)
                                : QString();
     projection_->setText(figures.isEmpty() ? view_.projectionText

@@ -42,7 +42,8 @@ public:
     void Export();
     const HistoryView& View() const { return view_; }
 
-    static QString AskForSaveFile(QWidget* parent, const QStringList& filters, QString* chosenFilter);
+    static QString AskForSaveFile(QWidget* parent, const QStringList& filters,
+                                  QString* chosenFilter);
 
 private:
     void BuildControls();

@@ -1,11 +1,11 @@
 // The indicator window.
 #include "indicator/ui/Form4.h"
 
+#include "indicator/IndicatorText.h"
 #include "indicator/SampleTick.h"
+#include "indicator/TickGuard.h"
 #include "indicator/TrafficCounters.h"
 #include "indicator/ui/IndicatorColors.h"
-#include "indicator/IndicatorText.h"
-#include "indicator/TickGuard.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
 #include "shell/FileNotices.h"

@@ -2,6 +2,11 @@
 // stores them on "ОК".
 #include "shell/ui/Form1.h"
 
+#include "shell/Settings.h"
+#include "shell/TwipsScale.h"
+#include "shell/ui/ActivationWatch.h"
+#include "shell/ui/WindowLook.h"
+
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
@@ -12,11 +17,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QStyle>
-
-#include "shell/Settings.h"
-#include "shell/ui/ActivationWatch.h"
-#include "shell/TwipsScale.h"
-#include "shell/ui/WindowLook.h"
 
 namespace {
 

@@ -2,11 +2,11 @@
 // miscellaneous settings, and the way to the tariff and script editors.
 #pragma once
 
-#include <QWidget>
-
 #include "shell/Autostart.h"
 #include "shell/ProgramFolder.h"
 #include "shell/TwipsScale.h"
+
+#include <QWidget>
 
 class QCheckBox;
 class QComboBox;
@@ -25,8 +25,7 @@ class Form1 : public QWidget {
 public:
     // `settings` is the program's settings record: it is refilled at each activation and
     // its flags are taken from the check boxes on "ОК".
-    Form1(Settings& settings, ProgramFolder folder, Autostart autostart,
-          QWidget* parent = nullptr);
+    Form1(Settings& settings, ProgramFolder folder, Autostart autostart, QWidget* parent = nullptr);
 
     // Shows the window with the stored values, raised and active (tray menu, double click
     // on the tray icon, start-up).

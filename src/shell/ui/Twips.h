@@ -3,7 +3,9 @@
 
 #include <QRect>
 
-constexpr int Twips(int twips) { return (twips >= 0 ? twips + 7 : twips - 7) / 15; }
+constexpr int Twips(int twips) {
+    return (twips >= 0 ? twips + 7 : twips - 7) / 15;
+}
 
 constexpr QRect TwipsRect(int left, int top, int width, int height) {
     return QRect(Twips(left), Twips(top), Twips(width), Twips(height));

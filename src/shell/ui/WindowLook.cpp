@@ -20,8 +20,7 @@ void UseDialogFont(QWidget& window) {
 }
 
 void CentreOnScreen(QWidget& window) {
-    const QScreen* screen =
-        window.isVisible() ? window.screen() : QGuiApplication::primaryScreen();
+    const QScreen* screen = window.isVisible() ? window.screen() : QGuiApplication::primaryScreen();
     if (!screen) return;
     QRect frame = window.frameGeometry();
     frame.moveCenter(screen->availableGeometry().center());

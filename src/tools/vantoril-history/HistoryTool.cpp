@@ -20,8 +20,9 @@ using Command = HistoryToolOptions::Command;
 QString Unreadable(const HistoryError& error, const QString& path) {
     switch (error.problem) {
         case HistoryProblem::NotFound:
-            return QStringLiteral("no history in %1 yet: it begins with the first connection the"
-                                  " program meters")
+            return QStringLiteral(
+                       "no history in %1 yet: it begins with the first connection the"
+                       " program meters")
                 .arg(QDir::toNativeSeparators(QFileInfo(path).path()));
         case HistoryProblem::NoDriver:
             return QStringLiteral("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)");
@@ -50,16 +51,17 @@ int RunHistoryTool(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     const HistoryToolOptions& options = *parsed.options;
     // The program's own folder, found without creating or copying anything: the tool only reads.
-    const ProgramFolder folder(options.folder ? *options.folder
-                                              : ProgramFolder::ChosenPath(
-                                                    ProgramFolderSources::OfThisProcess()));
+    const ProgramFolder folder(
+        options.folder ? *options.folder
+                       : ProgramFolder::ChosenPath(ProgramFolderSources::OfThisProcess()));
     HistoryStore store(folder.AppFilePath(kHistoryFile));
     if (!store.Open(HistoryStore::Mode::ReadOnly)) {
         err << "vantoril-history: " << Unreadable(store.LastError(), store.Path()) << Qt::endl;
         return store.LastError().problem == HistoryProblem::NotFound ? kUnusable : kUnreadable;
     }
     const QDateTime now = clock.Now();
-    const BillingPeriod period = PeriodContaining(now.date(), LimitsOf(LoadSettings(folder)).cycleDay);
+    const BillingPeriod period =
+        PeriodContaining(now.date(), LimitsOf(LoadSettings(folder)).cycleDay);
     ReportTable table;
     switch (options.command) {
         case Command::Connections:

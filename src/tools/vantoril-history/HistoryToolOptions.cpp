@@ -29,7 +29,8 @@ QString SetOption(HistoryToolOptions& options, const QString& option, const QStr
             return QStringLiteral("the format is table, csv or json, not: ") + value;
     } else if (option == u"--from" || option == u"--to") {
         const QDate day = QDate::fromString(value, QStringLiteral("yyyy-MM-dd"));
-        if (!day.isValid()) return option + QStringLiteral(" takes a date YYYY-MM-DD, not: ") + value;
+        if (!day.isValid())
+            return option + QStringLiteral(" takes a date YYYY-MM-DD, not: ") + value;
         (option == u"--from" ? options.from : options.to) = day;
     } else {
         return QStringLiteral("unknown option: ") + option;

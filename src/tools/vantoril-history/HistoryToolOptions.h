@@ -21,8 +21,8 @@ struct HistoryToolOptions {
 
 struct ParsedHistoryOptions {
     std::optional<HistoryToolOptions> options;
-    QString error;        // in plain words when the arguments are wrong
-    bool help = false;    // --help was asked for
+    QString error;      // in plain words when the arguments are wrong
+    bool help = false;  // --help was asked for
 };
 ParsedHistoryOptions ParseHistoryToolOptions(const QStringList& arguments);
 
