@@ -2,6 +2,7 @@
 #include "link/NetworkManagerLink.h"
 
 #include "link/MonotonicClock.h"
+#include "link/NetworkManagerNames.h"
 #include "shell/Logging.h"
 
 #include <QDBusArgument>
@@ -14,13 +15,7 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kManager = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kActive = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kDevice = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString kStatistics = QStringLiteral("org.freedesktop.NetworkManager.Device.Statistics");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
+using namespace dbusnames;
 
 constexpr uint kActivated = 2;
 constexpr int64_t kRescanMs = 3000;  // in case a signal was missed

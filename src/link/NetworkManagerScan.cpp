@@ -2,6 +2,7 @@
 #include "link/NetworkManagerScan.h"
 
 #include "link/MonotonicClock.h"
+#include "link/NetworkManagerNames.h"
 #include "shell/Logging.h"
 
 #include <QDBusArgument>
@@ -14,19 +15,7 @@
 
 namespace {
 
-const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
-const QString kManager = QStringLiteral("org.freedesktop.NetworkManager");
-const QString kActive = QStringLiteral("org.freedesktop.NetworkManager.Connection.Active");
-const QString kDevice = QStringLiteral("org.freedesktop.NetworkManager.Device");
-const QString kStatistics = QStringLiteral("org.freedesktop.NetworkManager.Device.Statistics");
-const QString kWired = QStringLiteral("org.freedesktop.NetworkManager.Device.Wired");
-const QString kWireless = QStringLiteral("org.freedesktop.NetworkManager.Device.Wireless");
-const QString kProfile = QStringLiteral("org.freedesktop.NetworkManager.Settings.Connection");
-const QString kProperties = QStringLiteral("org.freedesktop.DBus.Properties");
-const QString kModemService = QStringLiteral("org.freedesktop.ModemManager1");
-const QString kModem = QStringLiteral("org.freedesktop.ModemManager1.Modem");
-const QString kBearer = QStringLiteral("org.freedesktop.ModemManager1.Bearer");
+using namespace dbusnames;
 
 // Nobody waits for the answer; a hung service only delays the next look.
 constexpr int kCallTimeoutMs = 5000;

@@ -114,6 +114,7 @@ QRadioButton* AddChoice(const char* name, const QString& caption, QButtonGroup* 
     auto* button = new QRadioButton(caption);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QString(caption).remove(u'&'));
+    button->setAccessibleDescription(QStringLiteral("Что показывает диаграмма"));
     group->addButton(button);
     layout->addWidget(button);
     return button;
@@ -139,6 +140,9 @@ HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale l
       livePeriod_(std::move(livePeriod)) {
     setObjectName(QStringLiteral("HistoryWindow"));
     setWindowTitle(QStringLiteral("История и бюджет"));
+    setAccessibleName(windowTitle());
+    setAccessibleDescription(QStringLiteral(
+        "Расход за расчётный период по дням и месяцам, соединения периода и бюджет"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
@@ -220,6 +224,8 @@ void HistoryWindow::BuildControls() {
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("connections"));
     table_->setAccessibleName(QStringLiteral("Соединения периода"));
+    table_->setAccessibleDescription(
+        QStringLiteral("Имя, начало, длительность, трафик и стоимость каждого соединения"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(1, Qt::DescendingOrder);
@@ -237,11 +243,13 @@ void HistoryWindow::BuildControls() {
     exportButton->setAccessibleName(QStringLiteral("Экспорт"));
     exportButton->setToolTip(
         QStringLiteral("Записать соединения или дни периода в файл CSV или JSON"));
+    exportButton->setAccessibleDescription(exportButton->toolTip());
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
     auto* closeButton = new QPushButton(QStringLiteral("&Закрыть"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     closeButton->setAccessibleName(QStringLiteral("Закрыть"));
+    closeButton->setAccessibleDescription(QStringLiteral("Закрыть окно истории"));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     status_ = AddText("status", this);
