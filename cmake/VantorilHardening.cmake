@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Debian's hardening flags from dpkg-buildflags for optimised builds: stack protector,
 # fortified libc calls, read-only relocations bound at start (Debian's compiler builds PIE).
 option(VANTORIL_HARDENING "Build optimised configurations with the flags of dpkg-buildflags" ON)

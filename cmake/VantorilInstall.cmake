@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install helpers: files that Debian wants compressed with gzip -9n, and manual pages.
 include(GNUInstallDirs)
 find_program(GZIP gzip REQUIRED)

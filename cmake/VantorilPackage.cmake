@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package made by `cpack -G DEB`: its control fields, and the copyright and
 # changelog files every Debian package carries.
 include(VantorilInstall)

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Read by cpack before it builds a package: the newest entry of debian/changelog must be
 # the version being packaged, or the installed changelog would describe another release.
 file(STRINGS ${CPACK_VANTORIL_CHANGELOG} newest LIMIT_COUNT 1)

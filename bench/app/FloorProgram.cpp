@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of our stack: a bare Qt program with the indicator's labels, graph and timers,
 // and none of its work, to compare the program's CPU time with in the same run.
 #include <QApplication>

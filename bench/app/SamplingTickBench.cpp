@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator's sampling tick of the whole program with and without its session bus
 // service: the figures change at every tick, so each tick with the service announces them.
 #include "FakeLink.h"

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs the real program for 60 seconds in a private X server with a tray, on a connected
 # scenario link at the default intervals with the indicator shown, side by side with the
 # floor program (a bare Qt program with the same labels, graph and timers) and conky, and

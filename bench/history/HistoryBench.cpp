@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's costs: one sample written while a connection is up (the hourly copy of
 // the log into the file running beside it, as in the program), and the period's
 // report over a year of minute samples (a link up all day, a connection a day).

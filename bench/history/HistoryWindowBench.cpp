@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window opening on a year of history: the figures gathered, the window built,
 // shown and painted once; and the figures alone.
 #include "YearOfHistory.h"

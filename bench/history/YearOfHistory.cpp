@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A year of minute samples for the history benchmarks.
 #include "YearOfHistory.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the history benchmarks share: a folder holding a year of history, and a fixed clock.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The link work of one sampling tick (connected?, statistics, name) for each backend.
 #include "MockNetworkManager.h"
 #include "SteppingClock.h"

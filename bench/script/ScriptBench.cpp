@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long the script engine takes: a typical script, and maximal ones at two sizes.
 #include "FixedClock.h"
 #include "script/RecordingHost.h"

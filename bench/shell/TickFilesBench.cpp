@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file work of one sampling tick: the settings re-read and the rate looked up.
 #include "shell/Clock.h"
 #include "shell/ProgramFolder.h"

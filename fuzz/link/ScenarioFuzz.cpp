@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Scenario files are written by hand: any bytes must parse or be refused, never crash,
 // and a parsed scenario must answer at any moment.
 #include "link/ScenarioScript.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the syntax checker and the lint on any file content.
 #include "script/ScriptLines.h"
 #include "script/ScriptLint.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: one run of any file content against a host that records operations,
 // then a probe run that proves the store was left empty.
 #include "FixedClock.h"

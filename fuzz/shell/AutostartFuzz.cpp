@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a hand-made autostart entry, and as the program's path.
 #include "shell/Autostart.h"
 

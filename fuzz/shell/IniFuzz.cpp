@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as an INI file, read, updated and written back.
 #include "shell/IniFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a hand-edited statistics file read by the viewer, and as a
 // connection name turned into a file name and back.
 #include "shell/TextDecoding.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program: start-up, tray icon and menus, the indicator's life and the
 // connection watcher.
 #include "app/Application.h"

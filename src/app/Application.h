@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program: settings, counters, link, windows, tray icon, menus and timers.
 #pragma once
 

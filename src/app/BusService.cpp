@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The session bus service: its object, its adaptors and the second start's request.
 #include "app/BusService.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program's session bus service org.example.Vantoril.
 #pragma once
 

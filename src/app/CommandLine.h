@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the command line asks for, and the window-system platform the program prefers.
 #pragma once
 

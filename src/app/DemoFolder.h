@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary program folder for "vantoril --demo": settings, tariff, script and a
 // made-up connection that dials, moves traffic for four minutes, hangs up and dials again.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Desktop notifications over the session bus, the tray balloon where there is no server.
 #include "app/DesktopNotifier.h"
 

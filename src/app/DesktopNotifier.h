@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Non-modal messages for the user: a desktop notification, else the tray's balloon.
 #pragma once
 

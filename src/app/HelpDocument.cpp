@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice of the help document.
 #include "app/HelpDocument.h"
 

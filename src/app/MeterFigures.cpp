@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live figures for panels: made from the counters and the period, compared by name.
 #include "app/MeterFigures.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live figures the program publishes for panels, and what changed between two of them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray menu and the indicator menu, items in their order.
 #include "app/ProgramMenus.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two pop-up menus of the program: the tray menu and the indicator's menu.
 #pragma once
 

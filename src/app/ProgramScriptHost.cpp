@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script engine's host: counters in, message line, timers and hang-up out.
 #include "app/ProgramScriptHost.h"
 

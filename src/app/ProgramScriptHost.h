@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script engine's host over the live counters and the indicator window.
 #pragma once
 

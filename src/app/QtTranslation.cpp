@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading Qt's Russian translation from the folder Qt was built to look in.
 #include "app/QtTranslation.h"
 

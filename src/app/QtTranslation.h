@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Qt's own texts (context menus, standard buttons, file errors) in Russian, as the program's are.
 #pragma once
 

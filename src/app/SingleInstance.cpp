@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The single-instance locks.
 #include "app/SingleInstance.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One running program per user session and per program folder: lock files held for the
 // life of the process.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Signal handlers that only write one byte; the event loop does the rest.
 #include "app/TerminationSignals.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns SIGTERM, SIGINT and SIGHUP (the end of the desktop session) into a Qt signal.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finding out which notification area the desktop offers.
 #include "app/TrayHost.h"
 

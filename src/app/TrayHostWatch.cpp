@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Following the notification area: the D-Bus watcher's name and signals, the X11 tray.
 #include "app/TrayHostWatch.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Follows the desktop's notification area as it comes and goes.
 #pragma once
 

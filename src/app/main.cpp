@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Vantoril: meters one costly network connection from the notification area.
 #include "app/Application.h"
 #include "app/CommandLine.h"

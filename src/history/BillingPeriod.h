@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The billing period, its totals and where they are heading: pure arithmetic on dates.
 #pragma once
 

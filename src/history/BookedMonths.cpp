@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Summing the statistics files' monthly amounts.
 #include "history/BookedMonths.h"
 

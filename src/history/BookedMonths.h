@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The money the statistics files booked per calendar month, over all connections.
 #pragma once
 

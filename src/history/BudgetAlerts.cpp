@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Which budget and cap thresholds a period has crossed, and how to say so.
 #include "history/BudgetAlerts.h"
 

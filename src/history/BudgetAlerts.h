@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts at 80 % and 100 % of the period's budget and of its data cap.
 #pragma once
 

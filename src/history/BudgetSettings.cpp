@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking and storing the billing day, budget, cap and alerts.
 #include "history/BudgetSettings.h"
 

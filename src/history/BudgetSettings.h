@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The budget settings as the user types them: checked in plain words, then stored in
 // "inet.conf" beside the other settings.
 #pragma once

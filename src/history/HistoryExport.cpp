@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window's export, over the same report writers as the command-line tool.
 #include "history/HistoryExport.h"
 

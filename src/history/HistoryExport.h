@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing the current period's connections or days to a file, byte for byte as
 // `vantoril-history connections --from START --to END` and `vantoril-history days` do.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history's messages for the user.
 #include "history/HistoryMessages.h"
 

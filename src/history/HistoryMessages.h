@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the user is told about the history, in plain Russian words.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metered connection's life in the history, the period's totals and its alerts.
 #include "history/HistoryRecorder.h"
 

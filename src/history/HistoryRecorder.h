@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the history of the connection the program meters: a row when it is seen, a
 // sample a minute, its end; the period's totals with the running connection; the alerts.
 #pragma once

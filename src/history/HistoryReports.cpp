@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reports over the stored history.
 #include "history/HistoryReports.h"
 

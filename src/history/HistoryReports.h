@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reports over the stored history: usage per day, the billing period as stored, and the
 // tables of connections, days and the period that the command-line tool prints and the
 // history window exports, so both give the same bytes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history database's schema, version by version.
 #include "history/HistorySchema.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history database: opening, upgrading, moving a damaged file aside, reads and writes.
 #include "history/HistoryStore.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history database "history.sqlite": one row per connection and its samples.
 #pragma once
 

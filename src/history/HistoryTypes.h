@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The figures the history keeps: what a connection used, and one connection's row.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Building what the history window shows from the history, the settings and the books.
 #include "history/HistoryView.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the history window shows, computed without widgets: the period in words, the
 // budget and cap with their levels, the chart's bars and the period's connections.
 #pragma once

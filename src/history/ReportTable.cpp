@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing a report in the three formats.
 #include "history/ReportTable.h"
 

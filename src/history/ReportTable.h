@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A report's rows and how they are written: aligned text, CSV (RFC 4180) or JSON.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity graph's arithmetic: how tall the next column is, from two byte counts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the sampling tick asks of the indicator window; the window implements it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One run of the sampling timer.
 #include "indicator/SampleTick.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sampling tick: settings, window refresh, then the counters from the link.
 #pragma once
 

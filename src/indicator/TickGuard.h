@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps a tick from starting inside itself: a modal box opened by a tick lets the
 // timers fire again while it waits.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turns one statistics record into megabytes, speed, seconds online and costs.
 #include "indicator/TrafficCounters.h"
 

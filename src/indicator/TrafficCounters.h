@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record of traffic figures and its computation from the link's statistics.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The host-name and address queries of the system, and the choice of the address shown.
 #include "link/AddressQueries.h"
 

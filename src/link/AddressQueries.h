@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The system's host-name and address queries, and the rule that picks the address shown.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads /sys/class/net and pppd's pid files; hangs up with SIGTERM or by taking the
 // interface down.
 #include "link/KernelLink.h"

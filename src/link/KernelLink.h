@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A link read from the kernel's point-to-point interfaces (pppd started by pon, a VPN...).
 #pragma once
 

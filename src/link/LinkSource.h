@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's only contact with the connection: is it up, its figures, its name, hang up.
 #pragma once
 

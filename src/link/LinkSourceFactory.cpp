@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads link_source and builds the backend it names.
 #include "link/LinkSourceFactory.h"
 

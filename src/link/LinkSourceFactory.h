@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Chooses the link backend from the key link_source of "inet.conf".
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics record of the watched connection: the four figures the program uses.
 #pragma once
 

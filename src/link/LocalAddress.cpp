@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs address lookups on one long-lived worker thread and hands their answers to the indicator.
 #include "link/LocalAddress.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local IPv4 address shown by the indicator, looked up off the user-interface thread.
 #pragma once
 

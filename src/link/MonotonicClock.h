@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Milliseconds on a clock that never goes back, behind a seam so that tests can step it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keeps the watched connection's state from NetworkManager's signals and answers.
 #include "link/NetworkManagerLink.h"
 

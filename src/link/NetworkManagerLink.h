@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A link read from NetworkManager over the system bus (and ModemManager behind a modem).
 #pragma once
 

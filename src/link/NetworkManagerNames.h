@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The D-Bus names of NetworkManager and ModemManager that the link backend talks to.
 #pragma once
 

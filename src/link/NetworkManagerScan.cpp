@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finds the watched connection among NetworkManager's objects with asynchronous calls.
 #include "link/NetworkManagerScan.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One asynchronous look at NetworkManager's objects: which active connection to watch.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replays a scenario script against a monotonic clock.
 #include "link/ScenarioLink.h"
 

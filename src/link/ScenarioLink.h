@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A link that replays a scenario file: for tests, demonstrations and users without a modem.
 #pragma once
 

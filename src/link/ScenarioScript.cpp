@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads scenario files and answers what the made-up connection looks like at a moment.
 #include "link/ScenarioScript.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A scenario file: the state of a made-up connection over time, read from text.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small-file reading for the link backends.
 #include "link/SmallFile.h"
 

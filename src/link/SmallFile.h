@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the small text files of /sys and /run with plain system calls: ticks read many.
 #pragma once
 

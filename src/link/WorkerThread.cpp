@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The worker's queue, shared with the thread, which may outlive the object.
 #include "link/WorkerThread.h"
 

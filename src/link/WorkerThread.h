@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One long-lived thread that runs the jobs handed to it, one after the other.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lint rules for command calls: the argument a command takes, timer constants, a hang-up
 // on every run.
 #include "script/LintRules.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lint rules for if lines: a condition the interpreter can cut, a known comparison,
 // "then" in its place, an action that does something.
 #include "script/LintRules.h"

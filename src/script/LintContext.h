@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a lint pass carries from line to line: the line, the warnings found, and which
 // variables are declared and read where.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lint's rules for each kind of statement, run as the interpreter would run it.
 #pragma once
 

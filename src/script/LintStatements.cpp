@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lint rules for assignments: one operation per expression, "#" for copies, operand words.
 #include "script/LintRules.h"
 #include "script/ScriptOperation.h"

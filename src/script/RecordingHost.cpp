@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A script host that writes down every operation a script makes, one line each.
 #include "script/RecordingHost.h"
 

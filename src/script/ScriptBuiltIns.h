@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The built-in variables of a run: the counters in the order a run defines them, each
 // with the field of ScriptCounters it shows, and the program folder after them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The condition of an if line: cut into its two words, the comparison and the action.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A fault met while a script runs, as the error box shows it.
 #pragma once
 

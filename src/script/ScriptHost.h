@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a running script may read from and do to the rest of the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The argument of timer_refresh and timer_script turned into milliseconds.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A script text cut into lines, and the size limits every script must keep.
 #pragma once
 

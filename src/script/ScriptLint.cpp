@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Warnings about what a script passes the checker with but does not do as its author
 // probably meant. Each line is classified as the interpreter classifies it.
 #include "script/ScriptLint.h"

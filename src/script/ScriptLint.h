@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Warnings about what a script passes the checker with but does not do as its author
 // probably meant: conditions that cannot be cut, expressions with several operators,
 // decimal commas, undeclared or unused variables, timer constants out of range, an

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one operation an assignment may hold: + - * / ^ on numbers, & joining their texts.
 #include "script/ScriptOperation.h"
 

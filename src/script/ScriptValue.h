@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A value of the script language; it keeps its kind until it is read as text or number.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variables of one script run: two parallel lists of names and values.
 #include "script/ScriptVariables.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word rules of the script language: blanks, letter case and number literals.
 #pragma once
 

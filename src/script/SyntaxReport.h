@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the syntax checker found, and the one place its Russian message is composed.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The syntax checker: a fast line-by-line test of a script for the faults the script
 // editor points out. It evaluates nothing and returns at most one message.
 #include "script/clsCheckSyntax.h"

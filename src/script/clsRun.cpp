@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script interpreter: runs a script text once, line by line, against its host.
 #include "script/clsRun.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Replaces files whole or not at all: a temporary file beside each, synced, then a rename.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes, reads and removes the XDG autostart entry of the program.
 #include "shell/Autostart.h"
 

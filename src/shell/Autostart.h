@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting the program at login through the desktop's XDG autostart entry "Vantoril.desktop".
 #pragma once
 

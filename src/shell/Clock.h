@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local date and time, behind a seam so that tests can fix it.
 #pragma once
 

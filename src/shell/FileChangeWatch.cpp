@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One stat per look: the file's identity, size and times.
 #include "shell/FileChangeWatch.h"
 

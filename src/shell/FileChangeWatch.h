@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells with one stat whether a file may have changed since it was last read.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The once-per-run notices about the program's files.
 #include "shell/FileNotices.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Problems with the program's files found by its timers, told to the user once per run.
 #pragma once
 

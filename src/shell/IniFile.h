@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI files with the private-profile behaviour: names without case, single-key updates
 // in place, every other line kept byte for byte, atomic replacement on save.
 #pragma once

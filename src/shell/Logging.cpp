@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's logging categories; debug and info lines are off by default.
 #include "shell/Logging.h"
 

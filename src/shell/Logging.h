@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's logging categories, one per subsystem that has something to tell, silent
 // below warnings until asked for: QT_LOGGING_RULES="vantoril.link.debug=true".
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Numbers as text: the program's one way of reading numbers and of writing them.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choice of the program folder and paths inside it.
 #include "ProgramFolder.h"
 

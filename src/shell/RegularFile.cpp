@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bounded, non-blocking reading of regular files.
 #include "shell/RegularFile.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the program's own files: regular files only, never blocking, never beyond a size.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record and the configuration file "inet.conf" (section Vantoril).
 #pragma once
 

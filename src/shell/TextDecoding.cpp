@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Decoding of the program's text files.
 #include "TextDecoding.h"
 

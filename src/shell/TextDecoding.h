@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files are UTF-8; a line that is not valid UTF-8 was written on Windows (1251).
 #pragma once
 

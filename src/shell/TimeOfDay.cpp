@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-of-day format.
 #include "TimeOfDay.h"
 

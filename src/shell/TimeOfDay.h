@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How a time of day is written: the locale's long time format, as the desktop shows it.
 #pragma once
 

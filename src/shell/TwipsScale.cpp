@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fitting the twips scale to the captions of a window.
 #include "shell/TwipsScale.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips to pixels for a window whose captions must fit whatever font the desktop has.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Booking a connection's cost into the month's total of its statistics file.
 #pragma once
 

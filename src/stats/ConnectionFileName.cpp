@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reversible escaping of the characters a file name cannot hold, and shortening of names
 // too long for one.
 #include "ConnectionFileName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a connection's statistics live, and its name made safe as a file name.
 #pragma once
 

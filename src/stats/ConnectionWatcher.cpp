@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection watcher's decisions, free of windows and timers.
 #include "ConnectionWatcher.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection watcher: notices a connection's start and end every 2 seconds, keeps the
 // indicator shown while it is up and books its cost when it has ended.
 #pragma once

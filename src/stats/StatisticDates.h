@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The month keys of a statistics file, read the way the viewer reads it: item by item.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and clearing the statistics folder for the viewer. File names are handled as the
 // bytes the file system holds, so a name in Windows-1251 opens and deletes like any other.
 #include "StatisticsFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics folder as the viewer sees it: connections, their months and amounts.
 #pragma once
 

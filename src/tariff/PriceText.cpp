@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checking and reading price texts in the user's locale.
 #include "tariff/PriceText.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Prices as text in the user's locale: typed in the price dialog, read back on save.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rate lookup in the two tariff files.
 #include "TariffFiles.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tariff: "tar.dat" (24 int16 classes, one per hour) and "tar.money.dat"
 // (4 float prices, one per class), both little-endian, read afresh at every lookup.
 #pragma once

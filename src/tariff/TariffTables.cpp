@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing the two tariff files whole, for the tariff editor.
 #include "tariff/TariffTables.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole tariff as the tariff editor edits it: both tariff files read and written at once.
 #pragma once
 

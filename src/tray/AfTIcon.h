@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The notification-area icon: picture, tooltip, balloon message and click events.
 #pragma once
 

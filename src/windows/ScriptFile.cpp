@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading and saving the script file for the script editor.
 #include "windows/ScriptFile.h"
 

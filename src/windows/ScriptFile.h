@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script file "script.vsc" as the script editor reads and writes it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A running program over a fake link in a temporary program folder, tray and all.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's session bus service: its name, its interface, and a second start that
 // brings the settings window of the running program back.
 #include "ApplicationFixture.h"

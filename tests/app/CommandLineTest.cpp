@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line and the choice of the window-system platform.
 #include "app/CommandLine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The demo's program folder: every file the program reads, in forms it accepts.
 #include "app/DemoFolder.h"
 #include "link/ScenarioLink.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every file the program writes, under every fault a user's disk can show it: a full disk,
 // no read permission, a pipe in its place, an absurd size, a stray byte from another
 // editor, lines ended by a lone CR. No fault may lose a byte the user had.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Help menu item's document: help.chm first, else the installed README.
 #include "TempFolder.h"
 #include "app/HelpDocument.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: takes the single-instance locks as the program does, says "held" or
 // "refused", and keeps what it holds until its standard input closes.
 #include "app/SingleInstance.h"

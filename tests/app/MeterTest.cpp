@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The live figures for panels: what a tick publishes, what counts as changed, and the
 // interface org.example.Vantoril.Meter as a panel on the bus sees it.
 #include "ApplicationFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private D-Bus daemon for one test, with named connections to it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Telling a StatusNotifierItem host (no double clicks) from other notification areas, and
 // following them as panels come and go.
 #include "PrivateBus.h"

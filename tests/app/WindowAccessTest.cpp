@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every window with a keyboard and a screen reader: captions shown whole, the Tab chain,
 // accessible names and descriptions, Return on the default button and Escape.
 #include "IndicatorFixture.h"

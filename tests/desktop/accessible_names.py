@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """What a screen reader hears: the real program on Xvfb, read through AT-SPI.
 
 On a session bus of its own, with the settings window shown at start: its frame, and every button, check box, list and scroll bar in it, must carry an

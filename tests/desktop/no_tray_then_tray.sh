@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Xvfb with a window manager (openbox), a private session bus and at first no notification
 # area: the program with hide_start=1 shows its settings window; Escape minimises it rather
 # than hiding it; a second start says "Программа уже запущена!" and brings the window

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The running program's live figures on a private session bus, as panels read them.
 
 The real program runs on a scenario link (a connection whose traffic grows) under Xvfb.

@@ -1,4 +1,5 @@
 #!/usr/bin/python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The program on a StatusNotifierItem desktop whose panel starts after it.
 
 A private session bus and Xvfb; the program starts with hide_start=1 while there is no

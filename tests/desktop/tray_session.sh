@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Xvfb with an XEmbed tray host (trayer) and the real program on a scenario link: a right
 # press on the tray icon opens the menu, "Индикатор" shows the indicator, a left double
 # press shows the settings window, "Выход" ends the program. Screenshots of the tray menu

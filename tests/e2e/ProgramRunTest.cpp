@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program on a made-up connection, in a private X server and program folder.
 #include "TempFolder.h"
 #include "XServer.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real program started from a portable folder it cannot write: it says so, works from
 // the per-user folder with the portable folder's files, and books there.
 #include "ReadOnlyFolder.h"

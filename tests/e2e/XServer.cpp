@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Xvfb and xdotool for the end-to-end tests.
 #include "XServer.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A private X server (Xvfb) for one test, and the xdotool queries the tests make of it.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The billing period's dates, the projection and the money left per day.
 #include "history/BillingPeriod.h"
 #include "shell/Settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Alerts and history problems reach the user as desktop notifications, or as the tray
 // icon's balloon when no notification service answers.
 #include "app/DesktopNotifier.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the real program meters a made-up connection, and vantoril-history lists it
 // from the program's history with the connection's bytes.
 #include "TempFolder.h"

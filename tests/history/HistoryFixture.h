@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program folder with a history of a few connections, budget settings and statistics
 // files for the months before the history began; "now" is 2026-03-20 12:00, local time.
 #pragma once

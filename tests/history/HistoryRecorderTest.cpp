@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The metered connection in the history across ticks and restarts, the period's totals
 // with the running connection, and the alerts.
 #include "FixedClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history file: rows and samples, spans split where the traffic was, upgrades,
 // damaged and full files.
 #include "TempFolder.h"

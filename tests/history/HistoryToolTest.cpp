@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-history over a real history file: its three reports in each format, and its
 // answers when there is no history or the arguments are wrong.
 #include "FixedClock.h"

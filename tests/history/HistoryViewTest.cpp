@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the history window shows, from a fixture folder: the period's figures and levels,
 // the chart's days and months (the books before the history), the connections; and the
 // budget fields checked and stored.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window on a fixture history: the figures at the top, the chart's bars in
 // both views and units, the connection table and its sorting, the budget saved or
 // refused, the export equal to vantoril-history's, and keyboard and screen reader reach.

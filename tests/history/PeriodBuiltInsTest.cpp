@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The billing period as a script sees it: CAL and CMAL beside the connection's counters.
 #include "../script/ScriptRunner.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity graph: column heights, scrolling and the picture itself.
 #include "FakeLink.h"
 #include "indicator/TrafficCounters.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Host-name and address queries that always find 10.0.0.5: no test waits on the network.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator window as a user meets it: lines, heights, position, menu and timers.
 #include "IndicatorFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Everything an indicator window needs, over a fake link in a temporary program folder.
 #pragma once
 

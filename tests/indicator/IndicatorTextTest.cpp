@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator's line texts under each tariff type and locale.
 #include "Locales.h"
 #include "indicator/IndicatorText.h"

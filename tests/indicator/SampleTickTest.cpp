@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The sampling tick's order of steps and what it leaves in the counters.
 #include "FakeLink.h"
 #include "FixedClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The counter arithmetic: megabytes, seconds and costs with halves rounded to even.
 #include "indicator/TrafficCounters.h"
 

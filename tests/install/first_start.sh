@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix, starts the installed program as an ordinary user with
 # a home folder of its own under Xvfb, and checks the per-user files made from the
 # shipped defaults. Exit 77 means skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel backend on a made-up /sys/class/net and /run: choice, name, counters, time.
 #include "SteppingClock.h"
 #include "TempFolder.h"

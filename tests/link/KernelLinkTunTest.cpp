@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The kernel backend against a real TUN device in point-to-point mode, inside a network
 // namespace the test creates: every packet of the test stays inside that namespace.
 #include "SteppingClock.h"

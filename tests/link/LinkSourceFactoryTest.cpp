@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Choosing the backend from link_source, and the errors the user sees.
 #include "SteppingClock.h"
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The local address: its text form, the loopback rule, failures announced once, no waiting.
 #include "SteppingClock.h"
 #include "link/LinkSource.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starts dbus-daemon and the dbusmock NetworkManager template, and drives the mock.
 #include "MockNetworkManager.h"
 

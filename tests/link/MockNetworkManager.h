@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // NetworkManager as python3-dbusmock plays it, on a private bus started for one test.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The NetworkManager backend against dbusmock's NetworkManager on a private bus.
 #include "MockNetworkManager.h"
 #include "SteppingClock.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario backend on files: states, interpolation, loop, hang-up, malformed lines.
 #include "SteppingClock.h"
 #include "TempFolder.h"

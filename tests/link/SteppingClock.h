@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A monotonic clock that moves only when the test steps it.
 #pragma once
 

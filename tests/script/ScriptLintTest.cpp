@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lint: each rule with a script that trips it and a near miss that does not.
 #include "ScriptRunner.h"
 #include "script/ScriptLint.h"

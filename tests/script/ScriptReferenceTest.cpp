@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The language reference's worked examples, read from the documents themselves and run
 // through the real vantoril-script, so that the documents cannot drift from the program.
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Runs scripts against a recording host with a fixed clock, as the tests need them.
 #pragma once
 

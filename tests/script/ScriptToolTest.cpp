@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vantoril-script tool: its commands, outputs and exit statuses.
 #include "TempFolder.h"
 #include "tools/vantoril-script/ScriptTool.h"

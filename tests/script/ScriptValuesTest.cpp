@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Values, operations, intervals and the cutting of conditions, one rule at a time.
 #include "ScriptRunner.h"
 #include "script/ScriptCondition.h"

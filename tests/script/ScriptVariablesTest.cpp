@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The variable store: reads from the front, writes from the back.
 #include "Locales.h"
 #include "script/ScriptVariables.h"

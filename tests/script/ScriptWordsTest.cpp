@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Word rules: blanks, letter case, operand kinds, lines and limits.
 #include "ScriptRunner.h"
 #include "script/ScriptLines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The syntax checker: each test, their order, and which message wins.
 #include "ScriptRunner.h"
 #include "script/ScriptLines.h"

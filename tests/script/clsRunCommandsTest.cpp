@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Command calls: names, arguments and what each command does through the host.
 #include "ScriptRunner.h"
 

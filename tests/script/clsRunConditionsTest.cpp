@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // If lines: how the condition is cut, compared and its action run.
 #include "ScriptRunner.h"
 

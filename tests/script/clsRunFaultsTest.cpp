@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Faults at run time: what is reported, where the run stops, and what survives it.
 #include "ScriptRunner.h"
 #include "script/ScriptLines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Declarations, assignments, operations and copies as a script run does them.
 #include "ScriptRunner.h"
 

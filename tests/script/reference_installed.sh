@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs into a temporary prefix and checks that the script language reference is there
 # (manual page and both Markdown versions) and that man formats the page without a
 # warning. Exit 77 means skipped.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-or-nothing saves: a write that fails at any byte, a really full disk, permissions
 // and links kept, several files saved as one.
 #include "FailingDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The XDG autostart entry: written, read back exactly, and foreign files read as off.
 #include "TempFolder.h"
 #include "shell/Autostart.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When a file counts as changed: identity, size, times, and any change less than 2 s old.
 #include "TempFolder.h"
 #include "shell/FileChangeWatch.h"

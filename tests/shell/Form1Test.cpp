@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window on the offscreen platform: reloading, storing and hiding.
 #include "FailingDevice.h"
 #include "NextModal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: its texts, its links and the one open window.
 #include "windows/ui/Form6.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI layer: private-profile reading, single-key writes in place, atomic saves.
 #include "TempFolder.h"
 #include "shell/AtomicFile.h"

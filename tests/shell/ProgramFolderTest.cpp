@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program keeps its files: a portable folder, or the per-user folder seeded from
 // the portable folder's files and the shipped defaults.
 #include "ReadOnlyFolder.h"

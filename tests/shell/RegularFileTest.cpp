@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one way the program reads its files: regular files only, bounded, never blocking.
 #include "TempFolder.h"
 #include "shell/FileNotices.h"

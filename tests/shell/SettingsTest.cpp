@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings record as loaded from and saved to "inet.conf".
 #include "TempFolder.h"
 #include "shell/FileNotices.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Text files in UTF-8, with or without a byte-order mark, and in Windows-1251.
 #include "shell/TextDecoding.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The time-of-day format: the locale's long format without zone or leading hour zero.
 #include "Locales.h"
 #include "shell/TimeOfDay.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Twips to pixels, stretched only as far as the controls need.
 #include "shell/TwipsScale.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Booking amounts into statistics files: totals, file layout, refusals that keep the file.
 #include "Locales.h"
 #include "TempFolder.h"

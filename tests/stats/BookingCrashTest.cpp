@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reliability: a booking process killed (SIGKILL) at random moments never leaves a
 // statistics file truncated, empty or unreadable, and never loses a month or a total.
 #include "TempFolder.h"

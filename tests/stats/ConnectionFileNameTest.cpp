@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Connection names as file names: plain names untouched, unsafe ones kept inside the folder,
 // none lost or merged with another.
 #include "stats/ConnectionFileName.h"

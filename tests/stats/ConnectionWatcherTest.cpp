@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The connection watcher: when a connection is booked, to which month, what amount, and
 // what happens to the indicator.
 #include "FixedClock.h"

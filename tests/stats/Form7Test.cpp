@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics viewer driven through its controls on the offscreen platform.
 #include "TempFolder.h"
 #include "stats/ConnectionFileName.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The viewer's reading of month keys from a statistics file's text.
 #include "stats/StatisticDates.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // End to end: the real program, in a program folder of its own under Xvfb, books a
 // made-up connection's cost into connections/<name>.vlg when the connection ends.
 #include "TempFolder.h"

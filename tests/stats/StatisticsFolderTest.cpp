@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics folder as the viewer reads it: connections, months, amounts, clearing.
 #include "TempFolder.h"
 #include "stats/StatisticsFolder.h"

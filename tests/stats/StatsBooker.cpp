@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test helper: books connections into a program folder without end, until it is killed.
 #include "stats/AddStatistic.h"
 

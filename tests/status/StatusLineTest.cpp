@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status's lines: the panel text, the figures as JSON, Waybar's object and levels,
 // the line while the program is stopped, and its command line.
 #include "Locales.h"

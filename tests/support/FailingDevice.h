@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A device that fails after some bytes, as a full disk does, and a scope that puts it
 // under every atomic file write.
 #pragma once

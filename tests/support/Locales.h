@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two locales tests pin: Russian (decimal comma) and C (decimal point).
 #pragma once
 

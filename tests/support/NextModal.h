@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Acting on a modal window (dialog or message box) that code under test opens and waits on.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Readable Qt values in test failure messages (force-included into every test).
 #pragma once
 

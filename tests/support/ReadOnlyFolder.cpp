@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read-only folders for tests: a mode, or a read-only bind mount for root.
 #include "ReadOnlyFolder.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A folder made read-only for this process and the programs it starts, for its lifetime.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test entry point: a QApplication on the offscreen platform (unless a display is asked
 // for), so that logic and widget tests alike run without a screen.
 #include <QApplication>

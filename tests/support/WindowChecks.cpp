@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Caption, focus and accessibility checks over a window's widgets.
 #include "WindowChecks.h"
 

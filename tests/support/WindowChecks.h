@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a window owes a keyboard and a screen-reader user, measured on the live widgets:
 // captions shown whole, every control on the Tab chain, names and descriptions.
 #pragma once

@@ -1,4 +1,5 @@
 #!/bin/bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command in a private X server with a window manager, the way a desktop user's
 # windows get and lose the focus. Exits 77 (skipped) when Xvfb or openbox is missing.
 # Usage: x_session.sh COMMAND [ARGUMENT...]

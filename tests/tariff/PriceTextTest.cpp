@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Price texts in the user's locale: the key filter's characters, checking and reading.
 #include "Locales.h"
 #include "tariff/PriceText.h"

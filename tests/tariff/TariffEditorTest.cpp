@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tariff editor and its price dialog, driven like a user on the offscreen platform.
 #include "Locales.h"
 #include "NextModal.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rate lookup on real tariff files in a temporary program folder.
 #include "FixedClock.h"
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing both tariff files whole, as the tariff editor does.
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"

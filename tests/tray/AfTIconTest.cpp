@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tray icon control: tooltip, picture, showing and the click events.
 #include "tray/AfTIcon.h"
 

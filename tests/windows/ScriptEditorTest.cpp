@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script editor window, driven like a user on the offscreen platform.
 #include "NextModal.h"
 #include "TempFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script file as the script editor reads and writes it.
 #include "TempFolder.h"
 #include "shell/ProgramFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The budget group: fields over BudgetSettings.
 #include "history/ui/BudgetGroup.h"
 

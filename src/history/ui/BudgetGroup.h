@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Бюджет" group of the history window: billing day, budget, cap and alerts.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The bar chart of the history window.
 #include "history/ui/HistoryChart.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window's bar chart: days of the period or months of the year, money or MB.
 #pragma once
 

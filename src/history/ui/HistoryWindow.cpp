@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The history window: thin over LoadHistoryView, BudgetSettings and the export.
 #include "history/ui/HistoryWindow.h"
 

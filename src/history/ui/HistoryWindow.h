@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window "История и бюджет": the billing period at a glance, a chart of days or
 // months, the period's connections, the budget settings and the export.
 #pragma once

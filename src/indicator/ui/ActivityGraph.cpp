@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The activity graph's picture and tick.
 #include "indicator/ui/ActivityGraph.h"
 

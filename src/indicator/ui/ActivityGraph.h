@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrolling chart of received traffic: one column a second on the gradient background.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator window.
 #include "indicator/ui/Form4.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The indicator window: counters, message line, activity graph and the indicator's timers.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Follows the program's focus window to find returns from another window of the program.
 #include "shell/ui/ActivationWatch.h"
 

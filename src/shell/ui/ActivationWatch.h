@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Tells a window when the focus comes back to it from another window of the program.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window: loads the controls from the settings file on activation and
 // stores them on "ОК".
 #include "shell/ui/Form1.h"

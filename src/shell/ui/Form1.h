@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings window "Настройки программы": indicator, notifications, tariff and
 // miscellaneous settings, and the way to the tariff and script editors.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window layouts are given in twips; on screen 15 twips make one device-independent pixel.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program icon from the resources and the centring of windows.
 #include "shell/ui/WindowLook.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What every window of the program shares: the program icon and the place on the screen.
 #pragma once
 

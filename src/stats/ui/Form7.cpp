@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics viewer: a thin window over StatisticsFolder.
 #include "stats/ui/Form7.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics viewer "Просмотр статистики": a connection, a month, what it cost.
 #pragma once
 

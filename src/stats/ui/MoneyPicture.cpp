@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics viewer's decorative picture, drawn rather than shipped as a file.
 #include "stats/ui/MoneyPicture.h"
 

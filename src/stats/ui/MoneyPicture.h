@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The statistics viewer's decorative picture: a stack of coins beside a banknote.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tariff editor window and its handling of clicks, prices and saving.
 #include "tariff/ui/Form2.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The tariff editor: hour cells painted with tariff classes, class buttons showing prices.
 #pragma once
 

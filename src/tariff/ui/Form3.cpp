@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The price dialog: a field that takes only digits and the decimal separator.
 #include "tariff/ui/Form3.h"
 

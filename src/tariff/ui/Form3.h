@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The price dialog: asks for the price of one tariff class.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting an hour cell: its colour, and a focus frame when the keyboard is on it.
 #include "tariff/ui/HourCell.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One hour of the tariff table: a cell in its class colour that a click or Space paints.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of vantoril-history.
 #include "tools/vantoril-history/HistoryTool.h"
 

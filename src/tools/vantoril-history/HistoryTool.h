@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of vantoril-history: the connections, the days and the billing period
 // from the history of a program folder.
 #pragma once

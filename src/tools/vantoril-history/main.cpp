@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-history: the connections, days and billing period of Vantoril's history.
 #include "shell/Clock.h"
 #include "tools/vantoril-history/HistoryTool.h"

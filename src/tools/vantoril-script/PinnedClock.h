@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A clock that always tells the same time of day, today: for runs with a given time.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of vantoril-script: check a script file, list what it probably does not
 // do as meant, or run it once and list what it did.
 #include "tools/vantoril-script/ScriptTool.h"

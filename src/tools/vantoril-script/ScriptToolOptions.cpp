@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line of vantoril-script: what to do, with which file and settings.
 #include "tools/vantoril-script/ScriptToolOptions.h"
 

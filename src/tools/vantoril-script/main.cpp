@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-script: checks and runs Vantoril scripts from the command line.
 #include "tools/vantoril-script/ScriptTool.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's figures over D-Bus: one GetAll, then PropertiesChanged as they come.
 #include "tools/vantoril-status/MeterReader.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reads the running program's figures from the session bus and follows their changes.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lines of vantoril-status: text for any panel, the figures as JSON, Waybar's object.
 #include "tools/vantoril-status/StatusLine.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status: its command line and the one line it prints from the program's figures.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status: the running Vantoril's figures on one line, for desktop panels.
 #include "shell/IniFile.h"
 #include "shell/ProgramFolder.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script editor window.
 #include "windows/ui/Form5.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The script editor: loads "script.vsc", saves it and checks its syntax on request.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window: fixed texts and two links opened with the desktop's default handler.
 #include "windows/ui/Form6.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The About window "О программе": product and version, author, e-mail and web links,
 // and the people thanked.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Line numbers beside the text: a margin widget painted from the visible text blocks.
 #include "windows/ui/LineNumberedEdit.h"
 

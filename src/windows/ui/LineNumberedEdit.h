@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A plain-text editor with the line numbers in a margin at its left.
 #pragma once
 

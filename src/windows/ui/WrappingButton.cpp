@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting a button's caption word-wrapped inside its frame.
 #include "windows/ui/WrappingButton.h"
 
