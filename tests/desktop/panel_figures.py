@@ -16,20 +16,15 @@ import shutil
 import signal
 import subprocess
 import sys
-import tempfile
 import time
 
-SKIP = 77
+from desktop_session import Failure, Session, skip, wait_until
+
 SERVICE = "org.example.Vantoril"
 PATH = "/org/example/Vantoril"
 METER = "org.example.Vantoril.Meter"
 NAMES = {"Connected", "ConnectionName", "ReceivedBytes", "SentBytes", "LinkBps",
          "OnlineSeconds", "Cost", "PeriodCost", "Budget", "PeriodMB", "CapMB", "Message"}
-
-
-def skip(why):
-    print("SKIPPED:", why)
-    sys.exit(SKIP)
 
 
 try:
@@ -41,19 +36,6 @@ except ImportError as missing:
 for tool in ("Xvfb", "dbus-daemon"):
     if not shutil.which(tool):
         skip(f"{tool} is not installed")
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_until(what, check, seconds=15.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if check():
-            return
-        time.sleep(0.1)
-    raise Failure(what)
 
 
 def read_lines(process, count, seconds):
@@ -72,13 +54,8 @@ def read_lines(process, count, seconds):
 
 
 def main(program, status_tool):
-    work = tempfile.mkdtemp()
-    processes = []
-
-    def start(command, **kwargs):
-        process = subprocess.Popen(command, **kwargs)
-        processes.append(process)
-        return process
+    session = Session()
+    work, start = session.work, session.start
 
     try:
         shutil.copy(program, os.path.join(work, "vantoril"))
@@ -95,26 +72,10 @@ def main(program, status_tool):
         os.mkdir(os.path.join(work, "connections"))
         os.mkdir(os.path.join(work, "run"), 0o700)
 
-        daemon = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        address = daemon.stdout.readline().strip()
-        read_fd, write_fd = os.pipe()
-        start(["Xvfb", "-displayfd", str(write_fd), "-ac", "-nolisten", "tcp",
-               "-screen", "0", "800x600x24"], pass_fds=(write_fd,),
-              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as display_number:
-            display = ":" + display_number.readline().strip()
-        if display == ":":
-            raise Failure("Xvfb did not start")
-
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-        env.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                   XDG_RUNTIME_DIR=os.path.join(work, "run"),
-                   XDG_CONFIG_HOME=os.path.join(work, "run"))
-        log = open(os.path.join(work, "out.log"), "w")
-        vantoril = start([os.path.join(work, "vantoril")], env=env, stdout=log, stderr=log)
+        session.start_bus_and_display()
+        address = session.address
+        vantoril = session.start_program()
+        env = session.env
 
         DBusGMainLoop(set_as_default=True)
         bus = dbus.bus.BusConnection(address)
@@ -205,20 +166,9 @@ def main(program, status_tool):
               "and says stopped with status 3")
         return 0
     except Failure as failure:
-        print("FAILED:", failure)
-        log_path = os.path.join(work, "out.log")
-        if os.path.exists(log_path):
-            print(open(log_path).read())
-        return 1
+        return session.report(failure)
     finally:
-        for process in reversed(processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-        shutil.rmtree(work, ignore_errors=True)
+        session.close()
 
 
 if __name__ == "__main__":

@@ -13,20 +13,15 @@ import os
 import shutil
 import subprocess
 import sys
-import tempfile
 import time
 
-SKIP = 77
+from desktop_session import Failure, Session, skip, wait_until
+
 EXPECTED = ["Настройки", "Индикатор", "Статистика", "История и бюджет", "Помощь", "О программе", "Выход"]
 WATCHER = "org.kde.StatusNotifierWatcher"
 ITEM_INTERFACE = "org.kde.StatusNotifierItem"
 MENU_INTERFACE = "com.canonical.dbusmenu"
 SETTINGS_TITLE = "^Настройки программы$"
-
-
-def skip(why):
-    print("SKIPPED:", why)
-    sys.exit(SKIP)
 
 
 try:
@@ -39,19 +34,6 @@ except ImportError as missing:
 for tool in ("Xvfb", "dbus-daemon", "xdotool"):
     if not shutil.which(tool):
         skip(f"{tool} is not installed")
-
-
-class Failure(Exception):
-    pass
-
-
-def wait_until(what, check, seconds=10.0):
-    deadline = time.monotonic() + seconds
-    while time.monotonic() < deadline:
-        if check():
-            return
-        time.sleep(0.1)
-    raise Failure(what)
 
 
 class Watcher(dbus.service.Object):
@@ -110,13 +92,8 @@ def menu_labels(layout):
 
 
 def main(program, shots):
-    work = tempfile.mkdtemp()
-    processes = []
-
-    def start(command, **kwargs):
-        process = subprocess.Popen(command, **kwargs)
-        processes.append(process)
-        return process
+    session = Session()
+    work, start = session.work, session.start
 
     try:
         shutil.copy(program, os.path.join(work, "vantoril"))
@@ -127,26 +104,10 @@ def main(program, shots):
             scenario.write("0 down\n")
         os.mkdir(os.path.join(work, "run"), 0o700)
 
-        daemon = start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
-                       stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
-        address = daemon.stdout.readline().strip()
-        read_fd, write_fd = os.pipe()
-        start(["Xvfb", "-displayfd", str(write_fd), "-ac", "-nolisten", "tcp",
-               "-screen", "0", "800x600x24"], pass_fds=(write_fd,),
-              stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-        os.close(write_fd)
-        with os.fdopen(read_fd) as display_number:
-            display = ":" + display_number.readline().strip()
-        if display == ":":
-            raise Failure("Xvfb did not start")
-
-        env = {k: v for k, v in os.environ.items()
-               if k not in ("QT_QPA_PLATFORM", "WAYLAND_DISPLAY")}
-        env.update(DISPLAY=display, DBUS_SESSION_BUS_ADDRESS=address,
-                   XDG_RUNTIME_DIR=os.path.join(work, "run"),
-                   XDG_CONFIG_HOME=os.path.join(work, "run"))
-        log = open(os.path.join(work, "out.log"), "w")
-        vantoril = start([os.path.join(work, "vantoril")], env=env, stdout=log, stderr=log)
+        session.start_bus_and_display()
+        address = session.address
+        vantoril = session.start_program()
+        env = session.env
 
         def settings_shown():
             return subprocess.run(["xdotool", "search", "--onlyvisible", "--name", SETTINGS_TITLE],
@@ -208,20 +169,9 @@ def main(program, shots):
               "Выход ends it")
         return 0
     except Failure as failure:
-        print("FAILED:", failure)
-        log_path = os.path.join(work, "out.log")
-        if os.path.exists(log_path):
-            print(open(log_path).read())
-        return 1
+        return session.report(failure)
     finally:
-        for process in reversed(processes):
-            if process.poll() is None:
-                process.terminate()
-                try:
-                    process.wait(5)
-                except subprocess.TimeoutExpired:
-                    process.kill()
-        shutil.rmtree(work, ignore_errors=True)
+        session.close()
 
 
 if __name__ == "__main__":
