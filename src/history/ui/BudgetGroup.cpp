@@ -41,9 +41,14 @@ BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
     alerts_ = new QCheckBox(QStringLiteral("&Предупреждать при 80 % и 100 %"), this);
     alerts_->setObjectName(QStringLiteral("alerts"));
     alerts_->setAccessibleName(QStringLiteral("Предупреждать при 80 % и 100 %"));
+    alerts_->setAccessibleDescription(
+        QStringLiteral("Уведомления рабочего стола, когда расход доходит до 80 % и 100 % "
+                       "бюджета или лимита трафика"));
     save_ = new QPushButton(QStringLiteral("&Сохранить"), this);
     save_->setObjectName(QStringLiteral("saveBudget"));
     save_->setAccessibleName(QStringLiteral("Сохранить бюджет"));
+    save_->setAccessibleDescription(
+        QStringLiteral("Записать день начала периода, бюджет, лимит и предупреждения в inet.conf"));
     save_->setAutoDefault(false);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("budgetMessage"));
