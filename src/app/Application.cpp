@@ -128,7 +128,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
         QMessageBox::warning(nullptr, kTitle, tr("Программа уже запущена!"));
         return false;
     }
-    bus_ = std::make_unique<BusService>(sessionBus);
+    bus_ = std::make_unique<BusService>(sessionBus, [this] { return FiguresNow(); });
     connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
     connect(bus_.get(), &BusService::showIndicatorRequested, this, &Application::ShowIndicator);
     connect(bus_.get(), &BusService::showHistoryRequested, this, &Application::ShowHistory);
@@ -165,7 +165,9 @@ Form4& Application::Indicator() {
     connect(form, &Form4::menuRequested, this,
             [this](const QPoint& position) { menus_->mnuInd->popup(position); });
     connect(form, &Form4::closeRequested, this, &Application::CloseIndicator);
-    connect(form, &Form4::sampled, this, &Application::PublishFigures);
+    connect(form, &Form4::sampled, this, [this] {
+        if (bus_) bus_->Publish();
+    });
     form->Load();
     // The check mark outlives the window: a window loaded again follows it.
     if (menus_->mnuStayOnTop->isChecked()) form->SetStayOnTop(true);
@@ -230,12 +232,11 @@ PeriodReport Application::CurrentPeriod() {
     return history_->Report(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
 }
 
-void Application::PublishFigures() {
-    if (!bus_ || !bus_->Registered() || !indicator_) return;
+MeterFigures Application::FiguresNow() {
     const bool connected = sampling_->LinkConnected();
-    bus_->Publish(MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(),
-                                   counters_, settings_.Type_tar, CurrentPeriod(),
-                                   indicator_->MessageText()));
+    return MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(), counters_,
+                            settings_.Type_tar, CurrentPeriod(),
+                            indicator_ ? indicator_->MessageText() : QString());
 }
 
 void Application::Tell(const QStringList& notices) {

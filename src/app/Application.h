@@ -2,6 +2,7 @@
 // The running program: settings, counters, link, windows, tray icon, menus and timers.
 #pragma once
 
+#include "app/MeterFigures.h"
 #include "app/ProgramMenus.h"
 #include "app/TrayHost.h"
 #include "indicator/TrafficCounters.h"
@@ -101,7 +102,7 @@ private:
     void ToggleStayOnTop();
     void Exit();
     void Tell(const QStringList& notices);  // non-modal: a desktop notification
-    void PublishFigures();                  // the sampling tick's figures on the bus
+    MeterFigures FiguresNow();              // the figures the bus service offers
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;

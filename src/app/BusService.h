@@ -5,33 +5,34 @@
 #include "app/MeterFigures.h"
 
 #include <QDBusConnection>
-#include <QObject>
+#include <QDBusVirtualObject>
+#include <QSet>
 
-// One object, /org/example/Vantoril, with one adaptor per interface, each generated from
-// its introspection file in dbus/ and calling the slot of the same name here. The
-// requests are forwarded as signals; the program decides what they do.
-class BusService : public QObject {
+#include <functional>
+
+class QDBusServiceWatcher;
+
+// One object, /org/example/Vantoril, with the interfaces org.example.Vantoril (the window
+// requests, forwarded as signals; the program decides what they do) and
+// org.example.Vantoril.Meter (the live figures, read-only), described by the introspection
+// files in dbus/.
+//
+// Panels read the figures once (Get or GetAll) and then follow PropertiesChanged. The
+// service answers the calls itself rather than through generated adaptors because it needs
+// to know who read: changes are announced only while a client that has read the figures is
+// still on the bus, so that a desktop where no panel shows them pays nothing for them.
+class BusService : public QDBusVirtualObject {
     Q_OBJECT
-    // org.example.Vantoril.Meter, read by its adaptor
-    Q_PROPERTY(bool Connected READ Connected)
-    Q_PROPERTY(QString ConnectionName READ ConnectionName)
-    Q_PROPERTY(qulonglong ReceivedBytes READ ReceivedBytes)
-    Q_PROPERTY(qulonglong SentBytes READ SentBytes)
-    Q_PROPERTY(qulonglong LinkBps READ LinkBps)
-    Q_PROPERTY(qulonglong OnlineSeconds READ OnlineSeconds)
-    Q_PROPERTY(double Cost READ Cost)
-    Q_PROPERTY(double PeriodCost READ PeriodCost)
-    Q_PROPERTY(double Budget READ Budget)
-    Q_PROPERTY(double PeriodMB READ PeriodMB)
-    Q_PROPERTY(double CapMB READ CapMB)
-    Q_PROPERTY(QString Message READ Message)
 public:
-    static const QString kMeterInterface;
+    using FigureSource = std::function<MeterFigures()>;
 
+    static const QString kMeterInterface;
     static const QString kServiceName;
     static const QString kObjectPath;
 
-    explicit BusService(QDBusConnection bus, QObject* parent = nullptr);
+    // `figures` gives the figures as they are now; it is asked when a client reads and, while
+    // one is there, at each announcement.
+    BusService(QDBusConnection bus, FigureSource figures, QObject* parent = nullptr);
     ~BusService() override;
 
     // Exports the object and takes the name. False (and the reason) without a bus or
@@ -44,28 +45,12 @@ public:
 
     bool Registered() const { return registered_; }
 
-    // A sampling tick's figures: kept for reading, and the ones that changed announced in
-    // one PropertiesChanged signal (none when nothing changed or nobody can hear it).
-    void Publish(const MeterFigures& figures);
+    // Called at each sampling tick: the figures that changed since the last announcement,
+    // in one PropertiesChanged signal; nothing when nothing changed or nobody has read.
+    void Publish();
 
-    bool Connected() const { return figures_.connected; }
-    QString ConnectionName() const { return figures_.connectionName; }
-    qulonglong ReceivedBytes() const { return figures_.receivedBytes; }
-    qulonglong SentBytes() const { return figures_.sentBytes; }
-    qulonglong LinkBps() const { return figures_.linkBps; }
-    qulonglong OnlineSeconds() const { return figures_.onlineSeconds; }
-    double Cost() const { return figures_.cost; }
-    double PeriodCost() const { return figures_.periodCost; }
-    double Budget() const { return figures_.budget; }
-    double PeriodMB() const { return figures_.periodMb; }
-    double CapMB() const { return figures_.capMb; }
-    QString Message() const { return figures_.message; }
-
-public Q_SLOTS:
-    // org.example.Vantoril
-    void ShowSettings();
-    void ShowIndicator();
-    void ShowHistory();
+    QString introspect(const QString& path) const override;
+    bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;
 
 Q_SIGNALS:
     void showSettingsRequested();
@@ -73,7 +58,15 @@ Q_SIGNALS:
     void showHistoryRequested();
 
 private:
+    bool AnswerProperties(const QDBusMessage& message, const QDBusConnection& connection);
+    bool AnswerRequest(const QDBusMessage& message, const QDBusConnection& connection);
+    MeterFigures ReadBy(const QString& reader);
+    void Forget(const QString& reader);
+
     QDBusConnection bus_;
+    FigureSource figures_;
+    QDBusServiceWatcher* readerWatch_ = nullptr;
+    QSet<QString> readers_;   // unique names of the clients that read and are still there
+    MeterFigures announced_;  // what the readers were last told, by a signal or a first read
     bool registered_ = false;
-    MeterFigures figures_;
 };

@@ -16,6 +16,10 @@
 namespace {
 constexpr int kAnsweredWithinMs = 5000;
 
+MeterFigures NoFigures() {
+    return {};
+}
+
 // The second start runs in a process of its own and blocks while it asks; here the asking
 // thread waits while this one serves the request.
 std::future<bool> AskFromAnotherProgram(QDBusConnection connection) {
@@ -47,7 +51,7 @@ protected:
 }  // namespace
 
 TEST_F(BusServiceTest, runningProgramAnswersShowSettingsOnItsInterface) {
-    BusService service(bus.Connect(QStringLiteral("first")));
+    BusService service(bus.Connect(QStringLiteral("first")), NoFigures);
     ASSERT_TRUE(service.Register());
     QSignalSpy requests(&service, &BusService::showSettingsRequested);
 
@@ -59,12 +63,14 @@ TEST_F(BusServiceTest, runningProgramAnswersShowSettingsOnItsInterface) {
     EXPECT_TRUE(xml.contains(QStringLiteral("<interface name=\"org.example.Vantoril\">")))
         << qPrintable(xml);
     EXPECT_TRUE(xml.contains(QStringLiteral("<method name=\"ShowSettings\"")));
+    EXPECT_TRUE(xml.contains(
+        QStringLiteral("<property name=\"ReceivedBytes\" type=\"t\" access=\"read\"/>")));
 }
 
 TEST_F(BusServiceTest, nameStaysWithTheFirstProgramAndGoesWithIt) {
-    auto first = std::make_unique<BusService>(bus.Connect(QStringLiteral("first")));
+    auto first = std::make_unique<BusService>(bus.Connect(QStringLiteral("first")), NoFigures);
     ASSERT_TRUE(first->Register());
-    BusService second(bus.Connect(QStringLiteral("second")));
+    BusService second(bus.Connect(QStringLiteral("second")), NoFigures);
     QString error;
     EXPECT_FALSE(second.Register(&error));
     EXPECT_FALSE(error.isEmpty());
@@ -76,7 +82,7 @@ TEST_F(BusServiceTest, nameStaysWithTheFirstProgramAndGoesWithIt) {
 
 TEST(BusServiceWithoutBus, nothingIsOfferedAndNothingAsked) {
     const QDBusConnection none(QStringLiteral("never connected"));
-    BusService service(none);
+    BusService service(none, NoFigures);
     EXPECT_FALSE(service.Register());
     EXPECT_FALSE(BusService::AskToShowSettings(none));
 }
