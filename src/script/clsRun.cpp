@@ -66,6 +66,7 @@ bool clsRun::run() {
         host_.ShowError(LimitFault(*breach));
         return true;
     }
+    if (lines_.isEmpty()) return true;  // no script (the usual case) gathers no counters
     AddBuiltIns();
     for (const QStringView line : std::as_const(lines_)) {
         ++lineNumber_;
