@@ -19,5 +19,3 @@ struct TrayHost {
 
 // A StatusNotifierItem host (the D-Bus notification area) is registered on the bus.
 bool StatusNotifierHostRegistered(const QDBusConnection& bus);
-// The X11 system tray of the display's default screen has an owner; false off X11.
-bool X11SystemTrayPresent();

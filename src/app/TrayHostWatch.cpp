@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Following the notification area: the D-Bus watcher's name and signals, the X11 tray.
 #include "app/TrayHostWatch.h"
+#include "app/X11SystemTray.h"
 
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -8,6 +9,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QGuiApplication>
+#include <QTimer>
 
 namespace {
 const QString kWatcherService = QStringLiteral("org.kde.StatusNotifierWatcher");
@@ -16,7 +18,7 @@ constexpr int kX11PollMs = 1000;
 constexpr int kAnswerWithinMs = 2000;
 }  // namespace
 
-TrayHostWatch::TrayHostWatch(QDBusConnection bus, Probe x11Tray, QObject* parent)
+TrayHostWatch::TrayHostWatch(QDBusConnection bus, X11Tray x11Tray, QObject* parent)
     : QObject(parent), bus_(std::move(bus)), x11Tray_(std::move(x11Tray)) {
     if (bus_.isConnected()) {
         auto* names = new QDBusServiceWatcher(kWatcherService, bus_,
@@ -29,17 +31,22 @@ TrayHostWatch::TrayHostWatch(QDBusConnection bus, Probe x11Tray, QObject* parent
                          SLOT(AskStatusNotifierHost()));
         statusNotifierHost_ = StatusNotifierHostRegistered(bus_);
     }
-    if (x11Tray_) {
-        x11TrayPresent_ = x11Tray_();
-        connect(&x11Poll_, &QTimer::timeout, this, &TrayHostWatch::CheckX11Tray);
-        x11Poll_.start(kX11PollMs);
+    if (x11Tray_.present) {
+        // Followed before the first question, so that no change falls between the two.
+        if (x11Tray_.follow) x11TrayFollowed_ = x11Tray_.follow([this] { CheckX11Tray(); });
+        if (!x11TrayFollowed_) {
+            auto* poll = new QTimer(this);
+            connect(poll, &QTimer::timeout, this, &TrayHostWatch::CheckX11Tray);
+            poll->start(kX11PollMs);
+        }
+        x11TrayPresent_ = x11Tray_.present();
     }
     Update();
 }
 
-TrayHostWatch::Probe TrayHostWatch::X11TrayProbe() {
+TrayHostWatch::X11Tray TrayHostWatch::DisplayX11Tray() {
     if (QGuiApplication::platformName() != QLatin1String("xcb")) return {};
-    return &X11SystemTrayPresent;
+    return {&X11SystemTrayPresent, &FollowX11SystemTray};
 }
 
 void TrayHostWatch::AskStatusNotifierHost() {
@@ -65,7 +72,7 @@ void TrayHostWatch::OnStatusNotifierAnswer(QDBusPendingCallWatcher* call, quint6
 }
 
 void TrayHostWatch::CheckX11Tray() {
-    const bool present = x11Tray_();
+    const bool present = x11Tray_.present();
     if (present == x11TrayPresent_) return;
     x11TrayPresent_ = present;
     Update();

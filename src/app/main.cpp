@@ -70,7 +70,7 @@ int main(int argc, char** argv) {
     const SystemClock clock;
     const SteadyClock steady;
     LinkSourceChoice link = CreateLinkSource(ReadLinkSourceSpec(*folder), *folder, steady);
-    TrayHostWatch trayWatch(QDBusConnection::sessionBus(), TrayHostWatch::X11TrayProbe());
+    TrayHostWatch trayWatch(QDBusConnection::sessionBus(), TrayHostWatch::DisplayX11Tray());
     Application application(*folder, std::move(link.source), clock, steady, QLocale::system(),
                             trayWatch.Current());
     QObject::connect(&trayWatch, &TrayHostWatch::changed, &application, &Application::SetTrayHost);

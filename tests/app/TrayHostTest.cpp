@@ -8,11 +8,14 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
+#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
+#include <QTimer>
 
 #include <atomic>
+#include <memory>
 #include <gtest/gtest.h>
 
 namespace {
@@ -109,7 +112,7 @@ TEST_F(TrayOnPrivateBus, watchSeesAHostThatRegistersAfterItsWatcher) {
 // changes its kind; the watch reports that kind's area only.
 TEST_F(TrayOnPrivateBus, watchKeepsTheKindOfTheFirstNotificationArea) {
     std::atomic<bool> x11Tray = true;
-    TrayHostWatch watch(Program(), [&] { return x11Tray.load(); });
+    TrayHostWatch watch(Program(), {[&] { return x11Tray.load(); }, {}});
     EXPECT_EQ(watch.Current(), (TrayHost{true, true}));
 
     RegisterWatcher(true);
@@ -124,7 +127,7 @@ TEST_F(TrayOnPrivateBus, watchKeepsTheKindOfTheFirstNotificationArea) {
 TEST_F(TrayOnPrivateBus, watchOfAStatusNotifierHostIgnoresAnX11TrayLater) {
     RegisterWatcher(true);
     std::atomic<bool> x11Tray = false;
-    TrayHostWatch watch(Program(), [&] { return x11Tray.load(); });
+    TrayHostWatch watch(Program(), {[&] { return x11Tray.load(); }, {}});
     EXPECT_EQ(watch.Current(), (TrayHost{true, false}));
     x11Tray = true;
     ASSERT_TRUE(Panel().unregisterService(QStringLiteral("org.kde.StatusNotifierWatcher")));
@@ -133,16 +136,83 @@ TEST_F(TrayOnPrivateBus, watchOfAStatusNotifierHostIgnoresAnX11TrayLater) {
     EXPECT_FALSE(watch.Current().available);
 }
 
+// Without word from the X server the X11 tray is asked every second.
 TEST(TrayHostWatchX11, followsAnX11TrayWithoutAnyBus) {
     std::atomic<bool> x11Tray = false;
     TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")),
-                        [&] { return x11Tray.load(); });
+                        {[&] { return x11Tray.load(); }, {}});
     EXPECT_FALSE(watch.Current().available);
     x11Tray = true;
     ASSERT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
     EXPECT_TRUE(watch.Current().reportsDoubleClicks) << "an X11 tray reports double clicks";
     x11Tray = false;
     ASSERT_TRUE(QTest::qWaitFor([&] { return !watch.Current().available; }, kSeenWithinMs));
+}
+
+namespace {
+// An X11 tray the test starts and stops, with the X server's word on each change when
+// `announces`; it counts the questions asked of it.
+struct FakeX11Tray {
+    TrayHostWatch::X11Tray Source() {
+        return {[this] {
+                    ++questions;
+                    return present;
+                },
+                [this](std::function<void()> changed) -> std::unique_ptr<QObject> {
+                    if (!announces) return nullptr;
+                    announce = std::move(changed);
+                    return std::make_unique<QObject>();
+                }};
+    }
+    void Set(bool on) {
+        present = on;
+        if (announce) announce();
+    }
+
+    bool announces = true;
+    bool present = false;
+    int questions = 0;
+    std::function<void()> announce;
+};
+
+bool Polls(const TrayHostWatch& watch) { return !watch.findChildren<QTimer*>().isEmpty(); }
+}  // namespace
+
+TEST(TrayHostWatchX11, followsTheX11TrayByTheServersWordAlone) {
+    FakeX11Tray tray;
+    TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")), tray.Source());
+    EXPECT_FALSE(Polls(watch));
+    EXPECT_FALSE(watch.Current().available);
+    QSignalSpy changes(&watch, &TrayHostWatch::changed);
+
+    tray.Set(true);
+    EXPECT_EQ(watch.Current(), (TrayHost{true, true}));
+    tray.Set(true);  // another tray took over from the first one
+    tray.Set(false);
+    EXPECT_FALSE(watch.Current().available);
+    EXPECT_EQ(changes.count(), 2);
+
+    const int questions = tray.questions;
+    EXPECT_EQ(questions, 4) << "once at the start and once per word from the server";
+    QTest::qWait(1500);
+    EXPECT_EQ(tray.questions, questions) << "nobody asks while the server says nothing";
+}
+
+TEST(TrayHostWatchX11, asksEverySecondWhenTheServerCannotSayWhenTheTrayChanges) {
+    FakeX11Tray tray;
+    tray.announces = false;
+    TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")), tray.Source());
+    EXPECT_TRUE(Polls(watch));
+    tray.present = true;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
+}
+
+TEST(TrayHostWatchX11, offX11NoTrayIsAskedOrFollowed) {
+    if (QGuiApplication::platformName() == QLatin1String("xcb")) GTEST_SKIP() << "runs on X11";
+    TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")),
+                        TrayHostWatch::DisplayX11Tray());
+    EXPECT_FALSE(Polls(watch));
+    EXPECT_FALSE(watch.Current().available);
 }
 
 #include "TrayHostTest.moc"
