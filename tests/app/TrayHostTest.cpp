@@ -8,7 +8,6 @@
 #include <QDBusConnection>
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
-#include <QGuiApplication>
 #include <QSignalSpy>
 #include <QTest>
 #include <QThread>
@@ -205,14 +204,6 @@ TEST(TrayHostWatchX11, asksEverySecondWhenTheServerCannotSayWhenTheTrayChanges) 
     EXPECT_TRUE(Polls(watch));
     tray.present = true;
     EXPECT_TRUE(QTest::qWaitFor([&] { return watch.Current().available; }, kSeenWithinMs));
-}
-
-TEST(TrayHostWatchX11, offX11NoTrayIsAskedOrFollowed) {
-    if (QGuiApplication::platformName() == QLatin1String("xcb")) GTEST_SKIP() << "runs on X11";
-    TrayHostWatch watch(QDBusConnection(QStringLiteral("never connected")),
-                        TrayHostWatch::DisplayX11Tray());
-    EXPECT_FALSE(Polls(watch));
-    EXPECT_FALSE(watch.Current().available);
 }
 
 #include "TrayHostTest.moc"
