@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Following the notification area: the D-Bus watcher's name and signals, the X11 tray.
 #include "app/TrayHostWatch.h"
+
 #include "app/X11SystemTray.h"
 
 #include <QDBusMessage>

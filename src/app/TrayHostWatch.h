@@ -56,7 +56,8 @@ private:
 
     QDBusConnection bus_;
     X11Tray x11Tray_;
-    std::unique_ptr<QObject> x11TrayFollowed_;  // null while the tray is asked every second
+    // Null while the tray is asked every second.
+    std::unique_ptr<QObject> x11TrayFollowed_;
     quint64 questionsAsked_ = 0;  // only the answer to the latest question counts
     bool statusNotifierHost_ = false;
     bool x11TrayPresent_ = false;

@@ -58,7 +58,8 @@ bool XFixesSelectionEvents(xcb_connection_t* connection, uint8_t* firstEvent) {
     const XcbReply<xcb_xfixes_query_version_reply_t> version(
         xcb_xfixes_query_version_reply(
             connection,
-            xcb_xfixes_query_version(connection, XCB_XFIXES_MAJOR_VERSION, XCB_XFIXES_MINOR_VERSION),
+            xcb_xfixes_query_version(connection, XCB_XFIXES_MAJOR_VERSION,
+                                     XCB_XFIXES_MINOR_VERSION),
             nullptr),
         &std::free);
     if (!version || version->major_version < 1) return false;

@@ -14,8 +14,8 @@
 #include <QTimer>
 
 #include <atomic>
-#include <memory>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace {
 // The watcher a desktop panel registers, served from its own thread as a panel would.
@@ -174,7 +174,9 @@ struct FakeX11Tray {
     std::function<void()> announce;
 };
 
-bool Polls(const TrayHostWatch& watch) { return !watch.findChildren<QTimer*>().isEmpty(); }
+bool Polls(const TrayHostWatch& watch) {
+    return !watch.findChildren<QTimer*>().isEmpty();
+}
 }  // namespace
 
 TEST(TrayHostWatchX11, followsTheX11TrayByTheServersWordAlone) {

@@ -30,8 +30,8 @@ public:
         xcb_screen_iterator_t screens = xcb_setup_roots_iterator(xcb_get_setup(connection_));
         for (int screen = screen_; screen > 0; --screen) xcb_screen_next(&screens);
         window_ = xcb_generate_id(connection_);
-        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screens.data->root, 0, 0,
-                          1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
+        xcb_create_window(connection_, XCB_COPY_FROM_PARENT, window_, screens.data->root, 0, 0, 1,
+                          1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT, 0, nullptr);
         const QByteArray name = "_NET_SYSTEM_TRAY_S" + QByteArray::number(screen_);
         xcb_intern_atom_reply_t* atom = xcb_intern_atom_reply(
             connection_, xcb_intern_atom(connection_, 0, name.size(), name.data()), nullptr);
@@ -54,8 +54,8 @@ public:
 private:
     // A round trip: the server has done all that was asked before it answers.
     bool Sync() {
-        xcb_get_input_focus_reply_t* focus = xcb_get_input_focus_reply(
-            connection_, xcb_get_input_focus(connection_), nullptr);
+        xcb_get_input_focus_reply_t* focus =
+            xcb_get_input_focus_reply(connection_, xcb_get_input_focus(connection_), nullptr);
         std::free(focus);
         return focus != nullptr;
     }
@@ -81,8 +81,12 @@ struct X11TrayOnAnXServer : ::testing::Test {
     }
 };
 
-bool Available(const TrayHostWatch& watch) { return watch.Current().available; }
-bool Polls(const TrayHostWatch& watch) { return !watch.findChildren<QTimer*>().isEmpty(); }
+bool Available(const TrayHostWatch& watch) {
+    return watch.Current().available;
+}
+bool Polls(const TrayHostWatch& watch) {
+    return !watch.findChildren<QTimer*>().isEmpty();
+}
 }  // namespace
 
 TEST_F(X11TrayOnAnXServer, traysThatStartQuitAndDieAreSeenWithoutAsking) {
