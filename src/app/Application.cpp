@@ -67,7 +67,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(
           counters_, folder_, clock_, locale_, *link_, [this]() -> Form4& { return Indicator(); },
-          [this] { return CurrentPeriod(); })),
+          [this] { return PeriodUsage(); })),
       watcher_(folder_, clock_, locale_),
       historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
       history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
@@ -232,10 +232,15 @@ PeriodReport Application::CurrentPeriod() {
     return history_->Report(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
 }
 
+Usage Application::PeriodUsage() {
+    return history_->PeriodUsage(LimitsOf(settings_),
+                                 HistoryFigures(counters_, settings_.Type_tar));
+}
+
 MeterFigures Application::FiguresNow() {
     const bool connected = sampling_->LinkConnected();
     return MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(), counters_,
-                            settings_.Type_tar, CurrentPeriod(),
+                            settings_.Type_tar, PeriodUsage(), LimitsOf(settings_),
                             indicator_ ? indicator_->MessageText() : QString());
 }
 

@@ -71,6 +71,7 @@ public:
 
     // The billing period now, the running connection's latest figures included.
     PeriodReport CurrentPeriod();
+    Usage PeriodUsage();  // only what it has used, quicker
 
     void ScriptTick();   // reads "script.vsc" afresh and runs it once
     void WatcherTick();  // the connection watcher of Timer1

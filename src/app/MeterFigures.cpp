@@ -8,7 +8,8 @@
 
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
-                              const PeriodReport& period, const QString& message) {
+                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const QString& message) {
     MeterFigures figures;
     figures.connected = connected;
     if (connected) figures.connectionName = connectionName;
@@ -18,10 +19,10 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
     // The single-precision counters hold 2 decimals only approximately.
     figures.cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    figures.periodCost = RoundHalfEven(period.used.cost, 2);
-    figures.budget = period.budget;
-    figures.periodMb = RoundHalfEven(period.UsedMb(), 2);
-    figures.capMb = period.capMb;
+    figures.periodCost = RoundHalfEven(periodUsed.cost, 2);
+    figures.budget = limits.budget;
+    figures.periodMb = RoundHalfEven(Megabytes(periodUsed), 2);
+    figures.capMb = limits.capMb;
     figures.message = message;
     return figures;
 }

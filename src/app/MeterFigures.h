@@ -5,8 +5,9 @@
 #include <QString>
 #include <QVariantMap>
 
-struct PeriodReport;
+struct PeriodLimits;
 struct TrafficCounters;
+struct Usage;
 
 // One sampling tick's figures, as the interface org.example.Vantoril.Meter names them.
 struct MeterFigures {
@@ -25,10 +26,11 @@ struct MeterFigures {
 };
 
 // The figures of a tick: the counters as the indicator shows them (the cost of the tariff
-// type in force), the period as the history reports it.
+// type in force), what the period has used as the history counts it, and its limits.
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
-                              const PeriodReport& period, const QString& message);
+                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const QString& message);
 
 // Every figure under its property name, as D-Bus types (b, s, t, d).
 QVariantMap MeterProperties(const MeterFigures& figures);

@@ -14,7 +14,7 @@
 ProgramScriptHost::ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                                      const Clock& clock, QLocale locale, LinkSource& link,
                                      std::function<Form4&()> indicator,
-                                     std::function<PeriodReport()> period)
+                                     std::function<Usage()> period)
     : counters_(counters),
       folder_(folder),
       clock_(clock),
@@ -33,9 +33,9 @@ ScriptCounters ProgramScriptHost::Counters() const {
     script.MDL = counters_.RecvCost;
     script.MUL = counters_.SentCost;
     script.MAL = counters_.TotalCost;
-    const PeriodReport period = period_();
-    script.CAL = float(RoundHalfEven(period.UsedMb(), 2));
-    script.CMAL = float(RoundHalfEven(period.used.cost, 2));
+    const Usage period = period_();
+    script.CAL = float(RoundHalfEven(Megabytes(period), 2));
+    script.CMAL = float(RoundHalfEven(period.cost, 2));
     return script;
 }
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-struct PeriodReport;
+struct Usage;
 
 class Form4;
 class LinkSource;
@@ -16,10 +16,10 @@ struct TrafficCounters;
 class ProgramScriptHost final : public ScriptHost {
 public:
     // `indicator` gives the indicator window, loading it when it is not loaded; `period`
-    // the billing period's report with the running connection.
+    // what the billing period has used, the running connection included.
     ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                       const Clock& clock, QLocale locale, LinkSource& link,
-                      std::function<Form4&()> indicator, std::function<PeriodReport()> period);
+                      std::function<Form4&()> indicator, std::function<Usage()> period);
 
     ScriptCounters Counters() const override;
     QString ProgramFolderPath() const override;
@@ -39,5 +39,5 @@ private:
     QLocale locale_;
     LinkSource& link_;
     std::function<Form4&()> indicator_;
-    std::function<PeriodReport()> period_;
+    std::function<Usage()> period_;
 };

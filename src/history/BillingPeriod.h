@@ -29,6 +29,10 @@ struct BillingPeriod {
 BillingPeriod PeriodContaining(const QDate& day, int cycleDay);
 
 // The limits of a period as the settings give them; 0 means none.
+inline double Megabytes(const Usage& used) {
+    return double(used.Total()) / kBytesPerMb;
+}
+
 struct PeriodLimits {
     int cycleDay = 1;
     double budget = 0;  // money per period
@@ -48,7 +52,7 @@ struct PeriodReport {
     double projectedMb = 0;
     std::optional<double> safePerDay;  // money per day left, today included; no budget: none
 
-    double UsedMb() const { return double(used.Total()) / kBytesPerMb; }
+    double UsedMb() const { return Megabytes(used); }
 };
 
 // The report for the moment `now` (local time). The pace is measured over the part of

@@ -131,15 +131,24 @@ Usage HistoryRecorder::BaseUsage(const BillingPeriod& period) {
 
 PeriodReport HistoryRecorder::Report(const PeriodLimits& limits, const ConnectionFigures& running) {
     const QDateTime now = clock_.Now();
+    const Usage used = UsageAt(now, limits, running);
+    return BuildPeriodReport(limits, now, used, firstStart_);
+}
+
+Usage HistoryRecorder::PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running) {
+    return UsageAt(clock_.Now(), limits, running);
+}
+
+Usage HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& limits,
+                               const ConnectionFigures& running) {
     Usage used = BaseUsage(PeriodContaining(now.date(), limits.cycleDay));
-    std::optional<QDateTime> historyStart = firstStart_;
     // What the counters add since the last stored sample. On the tick a connection is
     // first seen they may still hold the previous connection's figures: those count once
     // the counters have moved.
     if (running_ && (running_->sampledOnce || !(running == running_->seen)) &&
         !CountersFell(running, running_->sampled))
         used += running.usage - running_->sampled.usage;
-    return BuildPeriodReport(limits, now, used, historyStart);
+    return used;
 }
 
 void HistoryRecorder::Alerts(const PeriodLimits& limits, const ConnectionFigures& running) {

@@ -44,6 +44,9 @@ public:
 
     // The current period's report, the running connection's latest figures included.
     PeriodReport Report(const PeriodLimits& limits, const ConnectionFigures& running);
+    // Only what the period has used, the same way: the report without the pace and the
+    // days, which take far longer to work out.
+    Usage PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running);
 
     bool Recording() const { return running_.has_value(); }
 
@@ -58,6 +61,8 @@ private:
     };
 
     void TakeUpLeftOpen(const HistorySighting& sighting);
+    Usage UsageAt(const QDateTime& now, const PeriodLimits& limits,
+                  const ConnectionFigures& running);
     void Begin(const HistorySighting& sighting, const QDateTime& now);
     void Sample(const HistorySighting& sighting, const QDateTime& now);
     void Finish(const ConnectionFigures& figures, int tariffType, bool booked,

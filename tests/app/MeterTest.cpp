@@ -111,13 +111,13 @@ TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {
     counters.OnlineSeconds = 3600;
     counters.TotalCost = 8.0f;
     counters.TimeCost = 0.1f;  // not exactly 0.1 in single precision
-    PeriodReport period;
-    period.used = {10 * 1048576 + 524288, 0, 20.125};
-    period.budget = 30;
-    period.capMb = 500;
+    const Usage used{10 * 1048576 + 524288, 0, 20.125};
+    PeriodLimits limits;
+    limits.budget = 30;
+    limits.capMb = 500;
 
-    const MeterFigures traffic = MakeMeterFigures(true, QStringLiteral("MyISP"), counters, 0,
-                                                  period, QStringLiteral("text"));
+    const MeterFigures traffic = MakeMeterFigures(true, QStringLiteral("MyISP"), counters, 0, used,
+                                                  limits, QStringLiteral("text"));
     EXPECT_EQ(traffic.cost, 8.0);
     EXPECT_EQ(traffic.receivedBytes, 3u * 1048576);
     EXPECT_EQ(traffic.linkBps, 48000u);
@@ -127,8 +127,8 @@ TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {
     EXPECT_EQ(traffic.capMb, 500);
     EXPECT_EQ(traffic.connectionName, QStringLiteral("MyISP"));
 
-    const MeterFigures time =
-        MakeMeterFigures(false, QStringLiteral("Не найдено!"), counters, 1, period, QString());
+    const MeterFigures time = MakeMeterFigures(false, QStringLiteral("Не найдено!"), counters, 1,
+                                               used, limits, QString());
     EXPECT_EQ(time.cost, 0.1) << "the time cost, to its 2 decimals";
     EXPECT_FALSE(time.connected);
     EXPECT_TRUE(time.connectionName.isEmpty()) << "no name while down";
