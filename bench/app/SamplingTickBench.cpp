@@ -115,35 +115,20 @@ void Tick(benchmark::State& state, Bus bus) {
     QDBusConnection::disconnectFromBus(QStringLiteral("program"));
 }
 
-void SamplingTickWithoutBus(benchmark::State& state) {
-    Tick(state, Bus::None);
-}
-BENCHMARK(SamplingTickWithoutBus)
-    ->Unit(benchmark::kMicrosecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5);
-
-void SamplingTickWithBusServiceUnread(benchmark::State& state) {
-    Tick(state, Bus::Unread);
-}
-BENCHMARK(SamplingTickWithBusServiceUnread)
-    ->Unit(benchmark::kMicrosecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5);
-
-void SamplingTickWithBusServiceAndPanel(benchmark::State& state) {
-    Tick(state, Bus::Panel);
-}
-BENCHMARK(SamplingTickWithBusServiceAndPanel)
-    ->Unit(benchmark::kMicrosecond)
-    ->MeasureProcessCPUTime()
-    ->Repetitions(5);
-
 }  // namespace
 
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const std::pair<const char*, Bus> kinds[] = {
+        {"SamplingTickWithoutBus", Bus::None},
+        {"SamplingTickWithBusServiceUnread", Bus::Unread},
+        {"SamplingTickWithBusServiceAndPanel", Bus::Panel}};
+    for (const auto& [name, bus] : kinds)
+        benchmark::RegisterBenchmark(name, Tick, bus)
+            ->Unit(benchmark::kMicrosecond)
+            ->MeasureProcessCPUTime()
+            ->Repetitions(5);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
