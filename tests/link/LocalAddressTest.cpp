@@ -1,5 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The local address: its text form, the loopback rule, failures announced once, no waiting.
+// The local address: its text form, the loopback rule, failures announced once, no waiting,
+// and when it is looked up again.
+#include "FakeAddressWatch.h"
 #include "SteppingClock.h"
 #include "link/LinkSource.h"
 #include "link/LocalAddress.h"
@@ -51,11 +53,17 @@ public:
     LinkStats GetLinkStats() override { return {}; }
     QString GetLinkName() override { return QStringLiteral("ISP"); }
     void HangUpLink() override {}
-    QString GetLinkInterface() override { return QStringLiteral("ppp0"); }
+    QString GetLinkInterface() override { return interface; }
+
+    QString interface = QStringLiteral("ppp0");
 };
 
 void InPlace(std::function<void()> lookup) {
     lookup();
+}
+
+std::unique_ptr<AddressChangeWatch> Unwatched() {
+    return std::make_unique<FakeAddressWatch>(false);
 }
 
 }  // namespace
@@ -111,7 +119,9 @@ TEST(LocalAddress, aFailureIsAnnouncedOnceUntilAnAddressIsFoundAgain) {
     queries->resolved.reset();
     PppLink link;
     SteppingClock clock;
-    LocalAddress address(link, clock, queries, InPlace);
+    auto watch = std::make_unique<FakeAddressWatch>();
+    FakeAddressWatch& notices = *watch;
+    LocalAddress address(link, clock, queries, InPlace, std::move(watch));
     EXPECT_EQ(address.GetLocalIP(), QString());
     EXPECT_EQ(address.TakeFailureMessage(), kUnresolved);
     for (int i = 0; i < 5; ++i) {
@@ -125,16 +135,16 @@ TEST(LocalAddress, aFailureIsAnnouncedOnceUntilAnAddressIsFoundAgain) {
     clock.Step(2000);
     EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.5"));
     queries->resolved.reset();
-    clock.Step(2000);
+    notices.changed = true;
     EXPECT_EQ(address.GetLocalIP(), QString());
     EXPECT_EQ(address.TakeFailureMessage(), kUnresolved);
 }
 
-TEST(LocalAddress, looksUpAgainOnlyEveryTwoSeconds) {
+TEST(LocalAddress, withoutChangeNoticesLooksUpAgainEveryTwoSeconds) {
     auto queries = std::make_shared<FakeQueries>();
     PppLink link;
     SteppingClock clock;
-    LocalAddress address(link, clock, queries, InPlace);
+    LocalAddress address(link, clock, queries, InPlace, Unwatched());
     for (int i = 0; i < 4; ++i) {
         EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.5"));
         clock.Step(500);
@@ -143,6 +153,81 @@ TEST(LocalAddress, looksUpAgainOnlyEveryTwoSeconds) {
     queries->resolved = std::vector<IPv4>{Address(10, 0, 0, 6)};  // a new call, a new address
     EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.6"));
     EXPECT_EQ(queries->lookups, 2);
+}
+
+TEST(LocalAddress, whileWatchedLooksUpAgainAfterAChangeNoticeOrAMinute) {
+    auto queries = std::make_shared<FakeQueries>();
+    PppLink link;
+    SteppingClock clock;
+    auto watch = std::make_unique<FakeAddressWatch>();
+    FakeAddressWatch& notices = *watch;
+    LocalAddress address(link, clock, queries, InPlace, std::move(watch));
+    for (int tick = 0; tick < 100; ++tick) {  // 50 s of sampling ticks without a notice
+        address.GetLocalIP();
+        clock.Step(500);
+    }
+    EXPECT_EQ(queries->lookups, 1);
+
+    queries->resolved = std::vector<IPv4>{Address(10, 0, 0, 6)};
+    notices.changed = true;
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.6"));
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.6"));
+    EXPECT_EQ(queries->lookups, 2);
+
+    // What no notice tells (a name server's new answer) shows within a minute.
+    queries->resolved = std::vector<IPv4>{Address(10, 0, 0, 7)};
+    clock.Step(59999);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.6"));
+    clock.Step(1);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.7"));
+    EXPECT_EQ(queries->lookups, 3);
+}
+
+TEST(LocalAddress, aNewLinkInterfaceIsLookedUpAtTheNextCall) {
+    auto queries = std::make_shared<FakeQueries>();
+    queries->resolved = std::vector<IPv4>{Address(127, 0, 1, 1)};  // the link's address decides
+    queries->interfaces["ppp0"] = {Address(100, 64, 3, 4)};
+    queries->interfaces["ppp1"] = {Address(100, 64, 9, 9)};
+    PppLink link;
+    link.interface.clear();  // not connected yet
+    SteppingClock clock;
+    LocalAddress address(link, clock, queries, InPlace, std::make_unique<FakeAddressWatch>());
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    link.interface = QStringLiteral("ppp0");
+    clock.Step(500);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("100.64.3.4"));
+    link.interface = QStringLiteral("ppp1");
+    clock.Step(500);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("100.64.9.9"));
+    link.interface.clear();  // hung up
+    clock.Step(500);
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    clock.Step(500);
+    address.GetLocalIP();
+    EXPECT_EQ(queries->lookups, 4);
+}
+
+TEST(LocalAddress, aChangeNoticedWhileALookupRunsStartsAnotherAfterIt) {
+    auto queries = std::make_shared<FakeQueries>();
+    PppLink link;
+    SteppingClock clock;
+    std::vector<std::function<void()>> started;
+    auto watch = std::make_unique<FakeAddressWatch>();
+    FakeAddressWatch& notices = *watch;
+    LocalAddress address(
+        link, clock, queries,
+        [&started](std::function<void()> lookup) { started.push_back(std::move(lookup)); },
+        std::move(watch));
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    notices.changed = true;  // perhaps too late for the lookup under way
+    clock.Step(500);
+    EXPECT_EQ(address.GetLocalIP(), QString());
+    ASSERT_EQ(started.size(), 1u);  // one lookup at a time
+
+    started.front()();
+    clock.Step(500);
+    EXPECT_EQ(address.GetLocalIP(), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(started.size(), 2u);
 }
 
 // A resolver that hangs until the test lets it go.
@@ -160,7 +245,8 @@ TEST(LocalAddress, aHangingResolverDoesNotHoldTheCaller) {
     auto queries = std::make_shared<HangingQueries>();
     PppLink link;
     SteppingClock clock;
-    LocalAddress address(link, clock, queries);  // on a worker thread, as in the program
+    // on a worker thread, as in the program
+    LocalAddress address(link, clock, queries, nullptr, Unwatched());
     EXPECT_EQ(address.GetLocalIP(), QString());  // returned although the resolver hangs
     EXPECT_EQ(address.GetLocalIP(), QString());
     queries->go.set_value();
@@ -188,7 +274,7 @@ TEST(LocalAddress, everyLookupRunsOnTheSameWorkerThread) {
     auto queries = std::make_shared<ThreadRecordingQueries>();
     PppLink link;
     SteppingClock clock;
-    LocalAddress address(link, clock, queries);
+    LocalAddress address(link, clock, queries, nullptr, Unwatched());
     for (int lookup = 1; lookup <= 5; ++lookup) {
         QElapsedTimer timer;
         timer.start();

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Joins the kernel's notices with a look at the host name and the hosts file.
+#include "link/SystemAddressWatch.h"
+
+#include "link/AddressQueries.h"
+#include "link/NetlinkAddressWatch.h"
+
+namespace {
+
+QString SystemHostName() {
+    int error = 0;
+    return SystemAddressQueries().HostName(&error).value_or(QString());
+}
+
+}  // namespace
+
+SystemAddressWatch::SystemAddressWatch(std::unique_ptr<AddressChangeWatch> kernel,
+                                       FileChangeWatch hostsFile, HostNameSource hostName)
+    : kernel_(kernel ? std::move(kernel) : std::make_unique<NetlinkAddressWatch>()),
+      hostsFile_(std::move(hostsFile)),
+      hostName_(hostName ? std::move(hostName) : SystemHostName) {}
+
+bool SystemAddressWatch::TakeChange() {
+    // Every part is asked each time, so that each one's last look stays current.
+    const bool kernel = kernel_->TakeChange();
+    const bool hosts = hostsFile_.Changed();
+    QString name = hostName_();
+    const bool renamed = name != lastHostName_;
+    lastHostName_ = std::move(name);
+    return kernel || hosts || renamed;
+}

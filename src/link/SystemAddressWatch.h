@@ -1,0 +1,35 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The program's address-change watch: the kernel's notices, the host name and the hosts file.
+#pragma once
+
+#include "link/AddressChangeWatch.h"
+#include "shell/FileChangeWatch.h"
+
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <optional>
+
+// The lookup starts from the host name and resolves it, first in the hosts file: a change
+// to either changes the answer without any address notice from the kernel. Both are
+// looked at on every TakeChange (one uname and one stat).
+class SystemAddressWatch final : public AddressChangeWatch {
+public:
+    static inline const QString kHostsFile = QStringLiteral("/etc/hosts");
+    using HostNameSource = std::function<QString()>;
+
+    // Defaults: the kernel's rtnetlink notices, "/etc/hosts" and gethostname.
+    explicit SystemAddressWatch(std::unique_ptr<AddressChangeWatch> kernel = nullptr,
+                                FileChangeWatch hostsFile = FileChangeWatch(kHostsFile),
+                                HostNameSource hostName = nullptr);
+
+    bool IsWatching() const override { return kernel_->IsWatching(); }
+    bool TakeChange() override;
+
+private:
+    std::unique_ptr<AddressChangeWatch> kernel_;
+    FileChangeWatch hostsFile_;
+    HostNameSource hostName_;
+    std::optional<QString> lastHostName_;
+};
