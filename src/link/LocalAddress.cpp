@@ -38,7 +38,7 @@ LocalAddress::LocalAddress(LinkSource& link, const MonotonicClock& clock,
       runner_(runner ? std::move(runner)
                      : [worker = std::make_shared<WorkerThread>()](
                            std::function<void()> lookup) { worker->Post(std::move(lookup)); }),
-      watch_(watch ? std::move(watch) : std::make_unique<SystemAddressWatch>()),
+      watch_(watch ? std::move(watch) : std::make_unique<SystemAddressWatch>(clock)),
       shared_(std::make_shared<Shared>()) {}
 
 LocalAddress::~LocalAddress() = default;

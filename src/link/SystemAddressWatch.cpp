@@ -7,6 +7,8 @@
 
 namespace {
 
+constexpr int64_t kLookEveryMs = 2000;
+
 QString SystemHostName() {
     int error = 0;
     return SystemAddressQueries().HostName(&error).value_or(QString());
@@ -14,15 +16,20 @@ QString SystemHostName() {
 
 }  // namespace
 
-SystemAddressWatch::SystemAddressWatch(std::unique_ptr<AddressChangeWatch> kernel,
+SystemAddressWatch::SystemAddressWatch(const MonotonicClock& clock,
+                                       std::unique_ptr<AddressChangeWatch> kernel,
                                        FileChangeWatch hostsFile, HostNameSource hostName)
-    : kernel_(kernel ? std::move(kernel) : std::make_unique<NetlinkAddressWatch>()),
+    : clock_(clock),
+      kernel_(kernel ? std::move(kernel) : std::make_unique<NetlinkAddressWatch>()),
       hostsFile_(std::move(hostsFile)),
       hostName_(hostName ? std::move(hostName) : SystemHostName) {}
 
 bool SystemAddressWatch::TakeChange() {
-    // Every part is asked each time, so that each one's last look stays current.
     const bool kernel = kernel_->TakeChange();
+    const int64_t now = clock_.ElapsedMs();
+    if (lastLookMs_ && now - *lastLookMs_ < kLookEveryMs) return kernel;
+    lastLookMs_ = now;
+    // Both are asked each time, so that each one's last look stays current.
     const bool hosts = hostsFile_.Changed();
     QString name = hostName_();
     const bool renamed = name != lastHostName_;

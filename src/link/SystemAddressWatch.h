@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/AddressChangeWatch.h"
+#include "link/MonotonicClock.h"
 #include "shell/FileChangeWatch.h"
 
 #include <QString>
@@ -12,15 +13,17 @@
 #include <optional>
 
 // The lookup starts from the host name and resolves it, first in the hosts file: a change
-// to either changes the answer without any address notice from the kernel. Both are
-// looked at on every TakeChange (one uname and one stat).
+// to either changes the answer without any address notice from the kernel. The kernel's
+// notices are taken at every TakeChange; the host name and the hosts file (one uname and
+// one stat) are looked at every 2 s, as often as the address was looked up without notices.
 class SystemAddressWatch final : public AddressChangeWatch {
 public:
     static inline const QString kHostsFile = QStringLiteral("/etc/hosts");
     using HostNameSource = std::function<QString()>;
 
     // Defaults: the kernel's rtnetlink notices, "/etc/hosts" and gethostname.
-    explicit SystemAddressWatch(std::unique_ptr<AddressChangeWatch> kernel = nullptr,
+    explicit SystemAddressWatch(const MonotonicClock& clock,
+                                std::unique_ptr<AddressChangeWatch> kernel = nullptr,
                                 FileChangeWatch hostsFile = FileChangeWatch(kHostsFile),
                                 HostNameSource hostName = nullptr);
 
@@ -28,8 +31,10 @@ public:
     bool TakeChange() override;
 
 private:
+    const MonotonicClock& clock_;
     std::unique_ptr<AddressChangeWatch> kernel_;
     FileChangeWatch hostsFile_;
     HostNameSource hostName_;
     std::optional<QString> lastHostName_;
+    std::optional<int64_t> lastLookMs_;
 };

@@ -2,6 +2,7 @@
 // The address-change watch: which kernel notices count, a real interface in a network
 // namespace of its own, and the host name and hosts file beside the kernel's notices.
 #include "FakeAddressWatch.h"
+#include "SteppingClock.h"
 #include "TempFolder.h"
 #include "link/NetlinkAddressWatch.h"
 #include "link/SystemAddressWatch.h"
@@ -146,23 +147,29 @@ TEST(SystemAddressWatch, theHostNameAndTheHostsFileCountBesideTheKernel) {
     auto kernel = std::make_unique<FakeAddressWatch>();
     FakeAddressWatch& notices = *kernel;
     QString hostName = QStringLiteral("workstation");
-    SystemAddressWatch watch(std::move(kernel), FileChangeWatch(temp.File("hosts"), later),
+    SteppingClock clock;
+    SystemAddressWatch watch(clock, std::move(kernel), FileChangeWatch(temp.File("hosts"), later),
                              [&hostName] { return hostName; });
     EXPECT_TRUE(watch.IsWatching());
     EXPECT_TRUE(watch.TakeChange());  // the first look
     EXPECT_FALSE(watch.TakeChange());
 
     notices.changed = true;
-    EXPECT_TRUE(watch.TakeChange());
+    EXPECT_TRUE(watch.TakeChange()) << "the kernel's notices count at once";
     EXPECT_FALSE(watch.TakeChange());
 
     hostName = QStringLiteral("laptop");
+    clock.Step(1999);
+    EXPECT_FALSE(watch.TakeChange()) << "the host name is looked at every 2 s";
+    clock.Step(1);
     EXPECT_TRUE(watch.TakeChange());
     EXPECT_FALSE(watch.TakeChange());
 
     temp.Write(QStringLiteral("hosts"), "127.0.0.1 localhost\n192.168.0.7 laptop\n");
+    clock.Step(2000);
     EXPECT_TRUE(watch.TakeChange());
+    clock.Step(2000);
     EXPECT_FALSE(watch.TakeChange());
 
-    EXPECT_FALSE(SystemAddressWatch(std::make_unique<FakeAddressWatch>(false)).IsWatching());
+    EXPECT_FALSE(SystemAddressWatch(clock, std::make_unique<FakeAddressWatch>(false)).IsWatching());
 }
