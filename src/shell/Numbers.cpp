@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing numbers as text.
-#include "Numbers.h"
+#include "shell/Numbers.h"
+
+#include "shell/LocaleAnswer.h"
 
 #include <charconv>
 #include <cmath>
@@ -98,7 +100,8 @@ QString FormatNumber(double value, int significant, const QLocale& locale) {
     if (!std::isfinite(value)) return locale.toString(value);
     if (value == 0) return QStringLiteral("0");
     const Decimal d = ToDecimal(value, significant);
-    const QString separator = locale.decimalPoint();
+    const QString& separator =
+        RememberedAnswer(locale, [](const QLocale& l) { return l.decimalPoint(); });
     QString text = d.negative ? QStringLiteral("-") : QString();
     const QString digits = QString::fromLatin1(d.digits.data(), int(d.digits.size()));
     if (d.exponent >= significant || d.exponent < -4) {

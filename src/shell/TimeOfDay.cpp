@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The time-of-day format.
-#include "TimeOfDay.h"
+#include "shell/TimeOfDay.h"
 
-QString TimeOfDayFormat(const QLocale& locale) {
+#include "shell/LocaleAnswer.h"
+
+namespace {
+
+QString ShortenedLongFormat(const QLocale& locale) {
     // Only letters outside quotes are format codes: "t" is the zone, "HH"/"hh" the hour.
     const QString longFormat = locale.timeFormat(QLocale::LongFormat);
     QString format;
@@ -16,4 +20,10 @@ QString TimeOfDayFormat(const QLocale& locale) {
     }
     format.remove(QStringLiteral("()"));  // the brackets some locales put around the zone
     return format.trimmed();
+}
+
+}  // namespace
+
+QString TimeOfDayFormat(const QLocale& locale) {
+    return RememberedAnswer(locale, [](const QLocale& l) { return ShortenedLongFormat(l); });
 }
