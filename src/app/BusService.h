@@ -43,8 +43,6 @@ public:
     // forward. False without a bus, without such a program or when it does not answer.
     [[nodiscard]] static bool AskToShowSettings(const QDBusConnection& bus);
 
-    bool Registered() const { return registered_; }
-
     // Called at each sampling tick: the figures that changed since the last announcement,
     // in one PropertiesChanged signal; nothing when nothing changed or nobody has read.
     void Publish();
