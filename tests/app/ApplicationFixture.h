@@ -6,6 +6,7 @@
 #include "FixedAddress.h"
 #include "FixedClock.h"
 #include "Locales.h"
+#include "PrivateBus.h"
 #include "SteppingClock.h"
 #include "TempFolder.h"
 #include "app/Application.h"
@@ -71,4 +72,14 @@ protected:
     FakeLink* link = nullptr;
     std::unique_ptr<Application> app;
     bool started = false;
+};
+
+// The program with a private session bus of its own; skipped where no bus can be started.
+class ApplicationOnBus : public ApplicationFixture {
+protected:
+    void SetUp() override {
+        QString why;
+        if (!bus.Start(&why)) GTEST_SKIP() << qPrintable(why);
+    }
+    PrivateBus bus;
 };

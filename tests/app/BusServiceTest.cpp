@@ -88,14 +88,7 @@ TEST(BusServiceWithoutBus, nothingIsOfferedAndNothingAsked) {
 }
 
 namespace {
-class SecondStart : public ApplicationFixture {
-protected:
-    void SetUp() override {
-        QString why;
-        if (!bus.Start(&why)) GTEST_SKIP() << qPrintable(why);
-    }
-    PrivateBus bus;
-};
+class SecondStart : public ApplicationOnBus {};
 }  // namespace
 
 // Without a tray, "Отмена" leaves the settings window minimised; a second start of the

@@ -242,14 +242,7 @@ TEST_F(MeterOnBus, propertiesCannotBeWrittenAndNothingHangsUp) {
 }
 
 namespace {
-class ProgramOnBus : public ApplicationFixture {
-protected:
-    void SetUp() override {
-        QString why;
-        if (!bus.Start(&why)) GTEST_SKIP() << qPrintable(why);
-    }
-    PrivateBus bus;
-};
+class ProgramOnBus : public ApplicationOnBus {};
 }  // namespace
 
 // The running program publishes each sampling tick's figures and answers the window

@@ -4,11 +4,9 @@
 #include "XServer.h"
 
 #include <QDate>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include <csignal>
 #include <gtest/gtest.h>
@@ -23,15 +21,6 @@ const char kScenario[] =
 const char kSettings[] =
     "[Vantoril]\r\nType_tar=0\r\nTransparent=255\r\nauto_show=1\r\nhide_start=1\r\nfull=1\r\n"
     "i_left=1500\r\ni_top=750\r\nlink_source=scenario:link.scenario\r\n";
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (condition()) return true;
-        QThread::msleep(100);
-    }
-    return condition();
-}
 
 class ProgramRun : public ::testing::Test {
 protected:

@@ -5,10 +5,8 @@
 #include "TempFolder.h"
 #include "XServer.h"
 
-#include <QDeadlineTimer>
 #include <QFile>
 #include <QProcess>
-#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -18,15 +16,6 @@ const char kScenario[] =
     "0 connected 0 0 48000 Portable Line\n"
     "3000 connected 1048576 0 48000 Portable Line\n"
     "3500 down\n";
-
-bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
-    const QDeadlineTimer deadline(timeoutMs);
-    while (!deadline.hasExpired()) {
-        if (condition()) return true;
-        QThread::msleep(100);
-    }
-    return condition();
-}
 
 }  // namespace
 

@@ -50,13 +50,17 @@ QStringList XServer::FindWindows(const QString& namePattern) const {
         .split(QLatin1Char('\n'), Qt::SkipEmptyParts);
 }
 
-bool XServer::WaitForWindow(const QString& namePattern, int timeoutMs) const {
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs) {
     const QDeadlineTimer deadline(timeoutMs);
     while (!deadline.hasExpired()) {
-        if (!FindWindows(namePattern).isEmpty()) return true;
+        if (condition()) return true;
         QThread::msleep(100);
     }
-    return false;
+    return condition();
+}
+
+bool XServer::WaitForWindow(const QString& namePattern, int timeoutMs) const {
+    return WaitFor([&] { return !FindWindows(namePattern).isEmpty(); }, timeoutMs);
 }
 
 void XServer::PressKey(const QString& window, const QString& key) const {

@@ -7,6 +7,12 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
+// Asks `condition` every 100 ms for up to `timeoutMs`, and once more at the end: the
+// program under test runs in a process of its own.
+bool WaitFor(const std::function<bool()>& condition, int timeoutMs);
+
 class XServer {
 public:
     XServer();   // starts Xvfb on a free display; Running() says whether it came up
