@@ -5,18 +5,20 @@
 #include "FixedClock.h"
 #include "HistoryFixture.h"
 #include "Locales.h"
-#include "history/ui/HistoryChart.h"
 #include "history/ui/HistoryWindow.h"
 #include "tools/vantoril-history/HistoryTool.h"
 
 #include <QAbstractButton>
 #include <QBarCategoryAxis>
 #include <QBarSet>
+#include <QChartView>
 #include <QLabel>
+#include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScopeGuard>
 #include <QSpinBox>
 #include <QStackedBarSeries>
 #include <QTableView>
@@ -50,7 +52,7 @@ protected:
     }
     static QList<qreal> Values(const HistoryWindow& window, int set) {
         const auto* series = qobject_cast<QStackedBarSeries*>(
-            Find<HistoryChart>(window, "chart")->chart()->series().value(0));
+            Find<QChartView>(window, "chart")->chart()->series().value(0));
         QList<qreal> values;
         for (int i = 0; series && i < series->barSets()[set]->count(); ++i)
             values.append(series->barSets()[set]->at(i));
@@ -125,7 +127,7 @@ TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
     EXPECT_EQ(Values(*window, 2)[8], 0);
 
     // The keyboard chooses a bar and its exact figure is shown and described.
-    HistoryChart* chart = Find<HistoryChart>(*window, "chart");
+    QChartView* chart = Find<QChartView>(*window, "chart");
     Find<QRadioButton>(*window, "byMoney")->click();
     chart->setFocus();
     QTest::keyClick(chart, Qt::Key_End);
@@ -136,6 +138,29 @@ TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
     QTest::keyClick(chart, Qt::Key_Left);
     EXPECT_EQ(chart->accessibleDescription(),
               QStringLiteral("Декабрь 2025: 27,50 (по файлам статистики)"));
+}
+
+TEST_F(HistoryWindowTest, withoutItsChartModuleTheWindowShowsTheRestAndSaysWhy) {
+    const QByteArray module = qgetenv("VANTORIL_CHART_MODULE");
+    const auto restore = qScopeGuard([&] { qputenv("VANTORIL_CHART_MODULE", module); });
+    folder.Write(QStringLiteral("chart.so"), "not a library");
+    const QString qtCore = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
+    const QList<std::pair<QString, QString>> cases{
+        {folder.File(QStringLiteral("none.so")), QStringLiteral("нет модуля")},
+        {folder.File(QStringLiteral("chart.so")), QStringLiteral("не загружается")},
+        {qtCore, QStringLiteral("не загружается")},  // a module of another version
+    };
+    for (const auto& [path, why] : cases) {
+        qputenv("VANTORIL_CHART_MODULE", path.toUtf8());
+        const auto window = Open();
+        const QString said = Find<QLabel>(*window, "chart")->text();
+        EXPECT_TRUE(said.startsWith(QStringLiteral("Диаграмма недоступна: ")) &&
+                    said.contains(why) && said.contains(path))
+            << said.toStdString();
+        Find<QRadioButton>(*window, "byMonths")->click();
+        EXPECT_EQ(Find<QProgressBar>(*window, "moneyBar")->value(), 90);
+        EXPECT_EQ(Find<QTableView>(*window, "connections")->model()->rowCount(), 3);
+    }
 }
 
 TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
@@ -248,7 +273,7 @@ TEST_F(HistoryWindowTest, everyControlIsReachedByTabAndNamedForScreenReaders) {
         const bool interactive =
             qobject_cast<QAbstractButton*>(control) || qobject_cast<QLineEdit*>(control) ||
             qobject_cast<QSpinBox*>(control) || qobject_cast<QTableView*>(control) ||
-            qobject_cast<HistoryChart*>(control);
+            qobject_cast<QChartView*>(control);
         if (!interactive || !control->isVisibleTo(window.get())) continue;
         // The parts of a compound control (a spin box's editor, a field's clear button).
         if (qobject_cast<QSpinBox*>(control->parentWidget()) ||

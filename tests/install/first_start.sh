@@ -9,6 +9,7 @@ skip() { echo "SKIPPED: $*"; exit 77; }
 
 command -v Xvfb >/dev/null || skip "Xvfb is not installed"
 command -v setpriv >/dev/null || skip "setpriv is not installed"
+command -v dbus-daemon >/dev/null || skip "dbus-daemon is not installed"
 [ "$(id -u)" -eq 0 ] || skip "needs root to run the installed program as another user"
 
 work=$(mktemp -d)
@@ -43,9 +44,19 @@ Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 1024x768x24 3>"$work/display" >/de
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 [ -s "$work/display" ] || { echo "Xvfb did not start"; exit 1; }
 display=:$(head -n 1 "$work/display")
-env -i HOME="$home" DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin \
-    LANG=C.UTF-8 setpriv --reuid=nobody --regid=nogroup --clear-groups \
-    "$prefix/bin/vantoril" >"$work/out.log" 2>&1 & pids+=($!)
+# Runs a command as the ordinary user, in place of the (sub)shell that calls it, so that
+# a background one's pid is the command's own.
+as_user() {
+  exec env -i HOME="$home" DISPLAY="$display" XDG_RUNTIME_DIR="$work/runtime" PATH=/usr/bin:/bin \
+    LANG=C.UTF-8 DBUS_SESSION_BUS_ADDRESS="${bus:-}" \
+    setpriv --reuid=nobody --regid=nogroup --clear-groups "$@"
+}
+as_user dbus-daemon --session --nofork --print-address=3 3>"$work/bus" >/dev/null & pids+=($!)
+for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
+bus=$(head -n 1 "$work/bus")
+[ -n "$bus" ] || { echo "the session bus did not start"; exit 1; }
+as_user "$prefix/bin/vantoril" >"$work/out.log" 2>&1 & program=$!
+pids+=("$program")
 
 data=$home/.local/share/Vantoril
 for _ in $(seq 100); do
@@ -57,5 +68,20 @@ for f in inet.conf tar.money.dat script.vsc; do
 done
 [ "$(cat "$data/tar.dat")" = keep ] || { echo "the user's tar.dat was replaced"; exit 1; }
 [ ! -e "$prefix/bin/inet.conf" ] || { echo "wrote beside the installed program"; exit 1; }
-kill -0 "${pids[1]}" || { echo "the program ended"; cat "$work/out.log"; exit 1; }
+kill -0 "$program" || { echo "the program ended"; cat "$work/out.log"; exit 1; }
 echo "installed program started with its per-user folder $data"
+
+# The chart module is installed where the program finds it, and mapped only once the
+# history window shows its chart.
+module=$(find "$prefix" -name chart.so)
+[ -n "$module" ] || { echo "the chart module is not installed"; exit 1; }
+! grep -q "/chart.so" "/proc/$program/maps" || { echo "the chart module was loaded at start"; exit 1; }
+for _ in $(seq 100); do
+  (as_user dbus-send --session --print-reply --reply-timeout=1000 --dest=org.example.Vantoril \
+    /org/example/Vantoril org.example.Vantoril.ShowHistory) >/dev/null 2>&1 && break
+  sleep 0.1
+done
+for _ in $(seq 100); do grep -q " $module\$" "/proc/$program/maps" && break; sleep 0.1; done
+grep -q " $module\$" "/proc/$program/maps" ||
+  { echo "the history window did not load $module"; cat "$work/out.log"; exit 1; }
+echo "the history window loaded the installed chart module $module"

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bar chart of the history window.
+// The bar chart of the history window, and the chart module's entry.
 #include "history/ui/HistoryChart.h"
 
 #include <QBarCategoryAxis>
@@ -57,22 +57,19 @@ HistoryChart::HistoryChart(QWidget* parent)
             [this](bool entered, int index, QBarSet*) { OnHovered(entered, index); });
 }
 
-void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUnit unit,
-                           const QString& currency, const QLocale& locale) {
-    chart()->setLocale(locale);
+void HistoryChart::Show(const ChartColumns& columns) {
+    chart()->setLocale(columns.locale);
     QList<qreal> history, current, books;
     QStringList labels;
     captions_.clear();
     double top = 0;
-    for (const ChartBar& bar : bars) {
-        const double value = bar.Value(unit);
-        const bool known = !(bar.fromBooks && unit == ChartUnit::Megabytes);
-        history.append(!bar.current && !bar.fromBooks ? value : 0);
-        current.append(bar.current && !bar.fromBooks ? value : 0);
-        books.append(bar.fromBooks && known ? value : 0);
-        if (known) top = std::max(top, value);
-        labels.append(bar.label);
-        captions_.append(BarCaption(bar, span, unit, currency, locale));
+    for (const ChartColumn& column : columns.columns) {
+        history.append(column.kind == BarKind::History ? column.value : 0);
+        current.append(column.kind == BarKind::Current ? column.value : 0);
+        books.append(column.kind == BarKind::Books ? column.value : 0);
+        top = std::max(top, column.value);
+        labels.append(column.label);
+        captions_.append(column.caption);
     }
     history_->remove(0, history_->count());
     current_->remove(0, current_->count());
@@ -80,24 +77,27 @@ void HistoryChart::SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUni
     history_->append(history);
     current_->append(current);
     books_->append(books);
-    current_->setLabel(span == ChartSpan::Days ? QStringLiteral("Сегодня")
-                                               : QStringLiteral("Текущий месяц"));
-    // Only months before the history come from the books.
+    current_->setLabel(columns.currentName);
     for (QLegendMarker* marker : chart()->legend()->markers(series_)) {
         auto* barMarker = qobject_cast<QBarLegendMarker*>(marker);
-        if (barMarker && barMarker->barset() == books_)
-            marker->setVisible(span == ChartSpan::Months);
+        if (barMarker && barMarker->barset() == books_) marker->setVisible(columns.booksShown);
     }
     categories_->clear();
     categories_->append(labels);
     values_->setRange(0, top > 0 ? top * 1.1 : 1);
     values_->setLabelFormat(top >= 10 ? QStringLiteral("%.0f") : QStringLiteral("%.1f"));
-    values_->setTitleText(unit == ChartUnit::Money
-                              ? (currency.isEmpty() ? QStringLiteral("Деньги") : currency)
-                              : QStringLiteral("МБ"));
+    values_->setTitleText(columns.valueTitle);
     values_->applyNiceNumbers();
     chosen_ = std::min<int>(chosen_, int(captions_.size()) - 1);
-    if (chosen_ >= 0) Q_EMIT figureChanged(captions_[chosen_]);
+    if (chosen_ >= 0) Tell(captions_[chosen_]);
+}
+
+void HistoryChart::OnFigure(std::function<void(const QString& caption)> tell) {
+    tell_ = std::move(tell);
+}
+
+void HistoryChart::Tell(const QString& caption) {
+    if (tell_) tell_(caption);
 }
 
 void HistoryChart::ChooseBar(int index) {
@@ -108,7 +108,7 @@ void HistoryChart::ChooseBar(int index) {
         set->selectBar(chosen_);
     }
     setAccessibleDescription(captions_[chosen_]);
-    Q_EMIT figureChanged(captions_[chosen_]);
+    Tell(captions_[chosen_]);
 }
 
 void HistoryChart::keyPressEvent(QKeyEvent* event) {
@@ -136,5 +136,9 @@ void HistoryChart::OnHovered(bool entered, int index) {
         return;
     }
     QToolTip::showText(QCursor::pos(), captions_[index], this);
-    Q_EMIT figureChanged(captions_[index]);
+    Tell(captions_[index]);
+}
+
+extern "C" Q_DECL_EXPORT BarChart* VANTORIL_BAR_CHART_ENTRY(QWidget* parent) {
+    return new HistoryChart(parent);
 }

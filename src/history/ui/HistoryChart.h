@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The history window's bar chart: days of the period or months of the year, money or MB.
+// The history window's bar chart on Qt Charts, built as the chart module.
 #pragma once
 
-#include "history/HistoryView.h"
+#include "history/ui/BarChart.h"
 
 #include <QChartView>
 
@@ -13,28 +13,23 @@ class QValueAxis;
 
 // Bars of the history, of today or this month, and of the books are three colours of
 // one stacked series: each bar lives in one of them. The exact figure of a bar shows in a
-// tooltip under the mouse; with the keyboard, the arrows choose a bar and figureChanged
-// tells its figure (also to screen readers).
-class HistoryChart : public QChartView {
-    Q_OBJECT
+// tooltip under the mouse; with the keyboard, the arrows choose a bar, whose figure is
+// told and becomes the accessible description.
+class HistoryChart : public QChartView, public BarChart {
 public:
-    explicit HistoryChart(QWidget* parent = nullptr);
+    explicit HistoryChart(QWidget* parent);
 
-    void SetBars(const QList<ChartBar>& bars, ChartSpan span, ChartUnit unit,
-                 const QString& currency, const QLocale& locale);
-
-    const QList<QString>& Captions() const { return captions_; }
-    int ChosenBar() const { return chosen_; }
-    void ChooseBar(int index);
-
-Q_SIGNALS:
-    void figureChanged(const QString& caption);
+    QWidget* Widget() override { return this; }
+    void Show(const ChartColumns& columns) override;
+    void OnFigure(std::function<void(const QString& caption)> tell) override;
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void ChooseBar(int index);
     void OnHovered(bool entered, int index);
+    void Tell(const QString& caption);
 
     QStackedBarSeries* series_;
     QBarSet* history_;
@@ -44,4 +39,5 @@ private:
     QValueAxis* values_;
     QList<QString> captions_;
     int chosen_ = -1;
+    std::function<void(const QString&)> tell_;
 };

@@ -2,8 +2,9 @@
 // The history window: thin over LoadHistoryView, BudgetSettings and the export.
 #include "history/ui/HistoryWindow.h"
 
+#include "history/ui/BarChart.h"
 #include "history/ui/BudgetGroup.h"
-#include "history/ui/HistoryChart.h"
+#include "history/ui/ChartModule.h"
 #include "shell/Clock.h"
 #include "shell/Settings.h"
 #include "shell/ui/WindowLook.h"
@@ -203,12 +204,23 @@ void HistoryWindow::BuildControls() {
     switches->addStretch();
     byDays_->setChecked(true);
     money_->setChecked(true);
-    chart_ = new HistoryChart(this);
-    chart_->setObjectName(QStringLiteral("chart"));
-    chart_->setMinimumHeight(220);
     figure_ = AddText("figure", this);
-    figure_->setText(QStringLiteral("Наведите указатель на столбик или выберите его стрелками."));
-    connect(chart_, &HistoryChart::figureChanged, figure_, &QLabel::setText);
+    QString missing;
+    chart_ = NewBarChartFromModule(this, &missing);
+    QWidget* chartArea = nullptr;
+    if (chart_) {
+        chartArea = chart_->Widget();
+        chartArea->setObjectName(QStringLiteral("chart"));
+        figure_->setText(
+            QStringLiteral("Наведите указатель на столбик или выберите его стрелками."));
+        chart_->OnFigure([figure = figure_](const QString& caption) { figure->setText(caption); });
+    } else {
+        // Without the module the window still shows everything but the bars, and says why.
+        QLabel* why = AddText("chart", this);
+        why->setText(missing);
+        chartArea = why;
+    }
+    chartArea->setMinimumHeight(220);
     for (QRadioButton* button : {byDays_, byMonths_, money_, megabytes_})
         connect(button, &QRadioButton::toggled, this, [this](bool on) {
             if (on) ShowChart();
@@ -274,7 +286,7 @@ void HistoryWindow::BuildControls() {
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addLayout(switches);
-    layout->addWidget(chart_, 3);
+    layout->addWidget(chartArea, 3);
     layout->addWidget(figure_);
     layout->addWidget(tableTitle);
     layout->addWidget(table_, 2);
@@ -311,10 +323,27 @@ void HistoryWindow::ShowSummary() {
 }
 
 void HistoryWindow::ShowChart() {
+    if (chart_ == nullptr) return;
     const bool days = byDays_->isChecked();
-    chart_->SetBars(days ? view_.days : view_.months, days ? ChartSpan::Days : ChartSpan::Months,
-                    money_->isChecked() ? ChartUnit::Money : ChartUnit::Megabytes, view_.currency,
-                    locale_);
+    const ChartUnit unit = money_->isChecked() ? ChartUnit::Money : ChartUnit::Megabytes;
+    ChartColumns shown;
+    for (const ChartBar& bar : days ? view_.days : view_.months) {
+        const ChartSpan span = days ? ChartSpan::Days : ChartSpan::Months;
+        // The books know no traffic: no bar rather than a false zero.
+        const bool known = !(bar.fromBooks && unit == ChartUnit::Megabytes);
+        shown.columns.append({bar.label, BarCaption(bar, span, unit, view_.currency, locale_),
+                              known ? bar.Value(unit) : 0,
+                              bar.fromBooks ? BarKind::Books
+                              : bar.current ? BarKind::Current
+                                            : BarKind::History});
+    }
+    shown.currentName = days ? QStringLiteral("Сегодня") : QStringLiteral("Текущий месяц");
+    shown.booksShown = !days;  // only months before the history come from the books
+    shown.valueTitle = unit == ChartUnit::Megabytes ? QStringLiteral("МБ")
+                       : view_.currency.isEmpty()   ? QStringLiteral("Деньги")
+                                                    : view_.currency;
+    shown.locale = locale_;
+    chart_->Show(shown);
 }
 
 void HistoryWindow::ShowConnections() {

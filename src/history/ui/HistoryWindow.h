@@ -12,9 +12,9 @@
 
 #include <functional>
 
+class BarChart;
 class BudgetGroup;
 class Clock;
-class HistoryChart;
 class QLabel;
 class QProgressBar;
 class QRadioButton;
@@ -69,7 +69,7 @@ private:
     QRadioButton* byMonths_ = nullptr;
     QRadioButton* money_ = nullptr;
     QRadioButton* megabytes_ = nullptr;
-    HistoryChart* chart_ = nullptr;
+    BarChart* chart_ = nullptr;  // null when the chart module is missing
     QLabel* figure_ = nullptr;
     QStandardItemModel* connections_ = nullptr;
     QSortFilterProxyModel* sorted_ = nullptr;
