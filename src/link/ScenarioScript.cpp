@@ -2,7 +2,6 @@
 // Reads scenario files and answers what the made-up connection looks like at a moment.
 #include "link/ScenarioScript.h"
 
-#include <QRegularExpression>
 #include <QStringList>
 
 #include <algorithm>
@@ -25,10 +24,12 @@ std::optional<ScenarioScript::State> StateNamed(const QString& word) {
 
 // The text after the first `count` blank-separated fields, blanks inside kept.
 QString RestAfterFields(const QString& line, int count) {
-    static const QRegularExpression field(QStringLiteral("^\\s*\\S+"));
-    QString rest = line;
-    for (int i = 0; i < count; ++i) rest.remove(field);
-    return rest.trimmed();
+    qsizetype at = 0;
+    for (int i = 0; i < count; ++i) {
+        while (at < line.size() && line[at].isSpace()) ++at;
+        while (at < line.size() && !line[at].isSpace()) ++at;
+    }
+    return line.mid(at).trimmed();
 }
 
 }  // namespace
@@ -65,7 +66,7 @@ std::optional<ScenarioScript> ScenarioScript::Parse(const QString& text, QString
 }
 
 std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& text, QString* error) {
-    const QStringList fields = text.split(QRegularExpression(QStringLiteral("\\s+")));
+    const QStringList fields = text.simplified().split(u' ');
     Line line;
     const std::optional<uint64_t> time = Whole(fields[0]);
     if (!time || *time > static_cast<uint64_t>(INT64_MAX)) {
