@@ -83,7 +83,6 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
     connect(&tray_, &AfTIcon::DblClick, this, &Application::OnTrayDblClick);
     WireMenus();
     settingsWindow_->installEventFilter(this);
-    qApp->installEventFilter(this);
 }
 
 Application::~Application() {
@@ -328,10 +327,8 @@ void Application::EndSession() {
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == qApp && event->type() == QEvent::Quit) {
-        EndSession();  // the session manager or a signal asks: let every window close
-    } else if (watched == settingsWindow_.get() && event->type() == QEvent::Close && !ending_ &&
-               !trayHost_.available) {
+    if (watched == settingsWindow_.get() && event->type() == QEvent::Close && !ending_ &&
+        !trayHost_.available) {
         // With no tray icon to bring it back, the settings window stays in the taskbar.
         event->ignore();
         settingsWindow_->showMinimized();

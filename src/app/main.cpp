@@ -3,6 +3,7 @@
 #include "app/Application.h"
 #include "app/CommandLine.h"
 #include "app/DemoFolder.h"
+#include "app/ProgramApplication.h"
 #include "app/QtTranslation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
@@ -12,7 +13,6 @@
 #include "shell/Clock.h"
 #include "shell/ui/WindowLook.h"
 
-#include <QApplication>
 #include <QDBusConnection>
 #include <QDir>
 #include <QMessageBox>
@@ -46,7 +46,7 @@ int main(int argc, char** argv) {
     const QByteArray platform = PreferredPlatform(qgetenv("QT_QPA_PLATFORM"),
                                                   qgetenv("WAYLAND_DISPLAY"), qgetenv("DISPLAY"));
     if (!platform.isEmpty()) qputenv("QT_QPA_PLATFORM", platform);
-    QApplication app(argc, argv);
+    ProgramApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Vantoril"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
@@ -76,6 +76,7 @@ int main(int argc, char** argv) {
     QObject::connect(&trayWatch, &TrayHostWatch::changed, &application, &Application::SetTrayHost);
     SingleInstance instance(SingleInstance::DefaultFolder(), folder->Path());
     if (!application.Start(instance, QDBusConnection::sessionBus())) return 0;
+    app.OnQuit([&application] { application.EndSession(); });  // let every window close
     // Said once, beside the running program, without holding up its start.
     const auto tell = [](QMessageBox::Icon icon, const QString& text) {
         if (text.isEmpty()) return;
