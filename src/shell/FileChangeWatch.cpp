@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// One stat per look: the file's identity, size and times.
+// One read of the notice queue per look, or one stat: the file's identity, size and times.
 #include "shell/FileChangeWatch.h"
 
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 #include <time.h>
@@ -21,6 +22,11 @@ int64_t SystemWallClock() {
     return Nanoseconds(now);
 }
 
+bool IsLink(const QByteArray& path) {
+    struct stat status {};
+    return ::lstat(path.constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
 }  // namespace
 
 bool FileChangeWatch::Stamp::operator==(const Stamp& other) const {
@@ -28,10 +34,16 @@ bool FileChangeWatch::Stamp::operator==(const Stamp& other) const {
            size == other.size && modifiedNs == other.modifiedNs && changedNs == other.changedNs;
 }
 
-FileChangeWatch::FileChangeWatch(const QString& path, WallClock now)
-    : path_(QFile::encodeName(path)), now_(now ? std::move(now) : SystemWallClock) {}
+FileChangeWatch::FileChangeWatch(const QString& path, WallClock now, Looks looks)
+    : path_(QFile::encodeName(path)), now_(now ? std::move(now) : SystemWallClock) {
+    const QFileInfo file(path);
+    if (looks == Looks::NoticesWhereGiven)
+        notices_ =
+            FolderChangeNotices::Watch(file.absolutePath(), QFile::encodeName(file.fileName()));
+}
 
 bool FileChangeWatch::Changed() {
+    if (notices_) return Noticed();
     Stamp stamp;
     struct stat status {};
     if (::stat(path_.constData(), &status) == 0) {
@@ -47,4 +59,13 @@ bool FileChangeWatch::Changed() {
     const bool changed = !last_ || !(*last_ == stamp) || recent;
     last_ = stamp;
     return changed;
+}
+
+bool FileChangeWatch::Noticed() {
+    const FolderChangeNotices::Notice notice = notices_->Take();
+    if (notice == FolderChangeNotices::Notice::None && looked_) return false;
+    looked_ = true;
+    // Looked at with stat from now on, starting with a fresh look that counts as a change.
+    if (notice == FolderChangeNotices::Notice::Lost || IsLink(path_)) notices_.reset();
+    return true;
 }

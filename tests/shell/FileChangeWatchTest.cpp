@@ -3,6 +3,8 @@
 #include "TempFolder.h"
 #include "shell/FileChangeWatch.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QThread>
 
@@ -19,11 +21,16 @@ int64_t ChangeTimeNs(const QString& path) {
 
 }  // namespace
 
-TEST(FileChangeWatch, everyKindOfChangeCountsOnceWhenItIsOld) {
+class EveryLook : public ::testing::TestWithParam<FileChangeWatch::Looks> {};
+
+TEST_P(EveryLook, everyKindOfChangeCountsOnceWhenItIsOld) {
     TempFolder temp;
     const QString path = temp.File("inet.conf");
     int64_t now = 0;
-    FileChangeWatch watch(path, [&] { return now; });
+    FileChangeWatch watch(
+        path, [&] { return now; }, GetParam());
+    if (GetParam() == FileChangeWatch::Looks::NoticesWhereGiven && !watch.FollowsNotices())
+        GTEST_SKIP() << "no inotify notices for a folder of this file system";
     // Every change below is an hour old by this clock.
     const auto later = [&] { now = ChangeTimeNs(path) + 3'600'000'000'000; };
 
@@ -61,16 +68,68 @@ TEST(FileChangeWatch, everyKindOfChangeCountsOnceWhenItIsOld) {
     EXPECT_FALSE(watch.Changed());
 }
 
-TEST(FileChangeWatch, aChangeLessThanTwoSecondsOldIsReadEveryTime) {
+INSTANTIATE_TEST_SUITE_P(FileChangeWatch, EveryLook,
+                         ::testing::Values(FileChangeWatch::Looks::StatOnly,
+                                           FileChangeWatch::Looks::NoticesWhereGiven),
+                         [](const auto& info) {
+                             return info.param == FileChangeWatch::Looks::StatOnly ? "stat"
+                                                                                   : "notices";
+                         });
+
+TEST(FileChangeWatch, withStatAChangeLessThanTwoSecondsOldIsReadEveryTime) {
     TempFolder temp;
     temp.Write("tar.dat", QByteArray(48, '\0'));
     const int64_t changed = ChangeTimeNs(temp.File("tar.dat"));
     int64_t now = changed + 1'900'000'000;
-    FileChangeWatch watch(temp.File("tar.dat"), [&] { return now; });
+    FileChangeWatch watch(
+        temp.File("tar.dat"), [&] { return now; }, FileChangeWatch::Looks::StatOnly);
     EXPECT_TRUE(watch.Changed());
     EXPECT_TRUE(watch.Changed()) << "a second write in the same time stamp would go unseen";
     now = changed - 5'000'000'000;  // the clock set back: the change looks ahead of it
     EXPECT_TRUE(watch.Changed());
     now = changed + 2'000'000'000;
     EXPECT_FALSE(watch.Changed());
+}
+
+TEST(FileChangeWatch, noticesTellEveryWriteAndGiveWayToStatForALinkOrAFolderGone) {
+    TempFolder temp;
+    temp.Write("tar.dat", QByteArray(48, '\0'));
+    // Every change is an hour old to the stat looks.
+    FileChangeWatch watch(temp.File("tar.dat"), [] {
+        return (QDateTime::currentMSecsSinceEpoch() + 3'600'000) * 1'000'000;
+    });
+    if (!watch.FollowsNotices())
+        GTEST_SKIP() << "no inotify notices for a folder of this file system";
+    EXPECT_TRUE(watch.Changed()) << "the first look";
+    EXPECT_FALSE(watch.Changed());
+    // Two writes of the same size in the same moment: each one is told, with no clock.
+    for (const char fill : {'\1', '\2'}) {
+        temp.Write("tar.dat", QByteArray(48, fill));
+        EXPECT_TRUE(watch.Changed());
+        EXPECT_FALSE(watch.Changed());
+    }
+    temp.Write("other.dat", "x");
+    EXPECT_FALSE(watch.Changed()) << "another file of the folder";
+
+    // A link's target changes where no notice of this folder tells it: stat it is.
+    TempFolder elsewhere;
+    elsewhere.Write("target.dat", QByteArray(48, '\3'));
+    ASSERT_TRUE(QFile::remove(temp.File("tar.dat")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("target.dat"), temp.File("tar.dat")));
+    EXPECT_TRUE(watch.Changed());
+    EXPECT_FALSE(watch.FollowsNotices());
+    EXPECT_TRUE(watch.Changed()) << "the first look with stat";
+    EXPECT_FALSE(watch.Changed());
+    elsewhere.Write("target.dat", QByteArray(24, '\4'));
+    EXPECT_TRUE(watch.Changed()) << "the target changed";
+
+    // The folder removed: no notices come any more, and the next look counts.
+    TempFolder gone;
+    gone.Write("inet.conf", "[Vantoril]\r\n");
+    FileChangeWatch inGone(gone.File("inet.conf"));
+    ASSERT_TRUE(inGone.FollowsNotices());
+    EXPECT_TRUE(inGone.Changed());
+    ASSERT_TRUE(QDir(gone.Path()).removeRecursively());
+    EXPECT_TRUE(inGone.Changed());
+    EXPECT_FALSE(inGone.FollowsNotices());
 }
