@@ -28,31 +28,26 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
 }
 
 namespace {
-// Adds the figure under its name when it differs from the one before (always without one).
-template <typename T>
-void Note(QVariantMap& map, const char* name, const T* before, const T& now) {
-    if (!before || !(*before == now)) map.insert(QLatin1String(name), QVariant::fromValue(now));
-}
-
 // The figures of `now` that differ from `before`; every figure without `before`. Compared
 // field by field: this runs at every sampling tick.
 QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
     QVariantMap map;
-    const auto was = [before](auto MeterFigures::*field) {
-        return before ? &(before->*field) : nullptr;
+    const auto note = [&](const char* name, auto MeterFigures::*field) {
+        if (!before || !(before->*field == now.*field))
+            map.insert(QLatin1String(name), QVariant::fromValue(now.*field));
     };
-    Note(map, "Connected", was(&MeterFigures::connected), now.connected);
-    Note(map, "ConnectionName", was(&MeterFigures::connectionName), now.connectionName);
-    Note(map, "ReceivedBytes", was(&MeterFigures::receivedBytes), now.receivedBytes);
-    Note(map, "SentBytes", was(&MeterFigures::sentBytes), now.sentBytes);
-    Note(map, "LinkBps", was(&MeterFigures::linkBps), now.linkBps);
-    Note(map, "OnlineSeconds", was(&MeterFigures::onlineSeconds), now.onlineSeconds);
-    Note(map, "Cost", was(&MeterFigures::cost), now.cost);
-    Note(map, "PeriodCost", was(&MeterFigures::periodCost), now.periodCost);
-    Note(map, "Budget", was(&MeterFigures::budget), now.budget);
-    Note(map, "PeriodMB", was(&MeterFigures::periodMb), now.periodMb);
-    Note(map, "CapMB", was(&MeterFigures::capMb), now.capMb);
-    Note(map, "Message", was(&MeterFigures::message), now.message);
+    note("Connected", &MeterFigures::connected);
+    note("ConnectionName", &MeterFigures::connectionName);
+    note("ReceivedBytes", &MeterFigures::receivedBytes);
+    note("SentBytes", &MeterFigures::sentBytes);
+    note("LinkBps", &MeterFigures::linkBps);
+    note("OnlineSeconds", &MeterFigures::onlineSeconds);
+    note("Cost", &MeterFigures::cost);
+    note("PeriodCost", &MeterFigures::periodCost);
+    note("Budget", &MeterFigures::budget);
+    note("PeriodMB", &MeterFigures::periodMb);
+    note("CapMB", &MeterFigures::capMb);
+    note("Message", &MeterFigures::message);
     return map;
 }
 }  // namespace

@@ -325,10 +325,10 @@ void HistoryWindow::ShowSummary() {
 void HistoryWindow::ShowChart() {
     if (chart_ == nullptr) return;
     const bool days = byDays_->isChecked();
+    const ChartSpan span = days ? ChartSpan::Days : ChartSpan::Months;
     const ChartUnit unit = money_->isChecked() ? ChartUnit::Money : ChartUnit::Megabytes;
     ChartColumns shown;
     for (const ChartBar& bar : days ? view_.days : view_.months) {
-        const ChartSpan span = days ? ChartSpan::Days : ChartSpan::Months;
         // The books know no traffic: no bar rather than a false zero.
         const bool known = !(bar.fromBooks && unit == ChartUnit::Megabytes);
         shown.columns.append({bar.label, BarCaption(bar, span, unit, view_.currency, locale_),
