@@ -14,8 +14,9 @@
 
 // The lookup starts from the host name and resolves it, first in the hosts file: a change
 // to either changes the answer without any address notice from the kernel. The kernel's
-// notices are taken at every TakeChange; the host name and the hosts file (one uname and
-// one stat) are looked at every 2 s, as often as the address was looked up without notices.
+// notices are taken at every TakeChange; the host name (one uname) and the hosts file (one
+// read of its folder's change notices, or one stat) are looked at every 2 s, as often as the
+// address was looked up without notices.
 class SystemAddressWatch final : public AddressChangeWatch {
 public:
     static inline const QString kHostsFile = QStringLiteral("/etc/hosts");
