@@ -6,9 +6,9 @@
 #include "FixedAddress.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
-#include "indicator/ui/Form4.h"
+#include "core/Clock.h"
+#include "indicator/ui/IndicatorWindow.h"
 #include "link/MonotonicClock.h"
-#include "shell/Clock.h"
 
 #include <QApplication>
 #include <QDBusConnection>
@@ -101,7 +101,7 @@ void Tick(benchmark::State& state, Bus bus) {
             state.SkipWithError("the panel (vantoril-status --follow) read nothing");
             return;
         }
-        Form4& indicator = app.Indicator();
+        IndicatorWindow& indicator = app.Indicator();
         indicator.show();  // as while connected: the window repaints its lines each tick
         for (auto _ : state) {
             link.stats.bytesReceived += 14400;

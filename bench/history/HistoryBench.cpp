@@ -3,8 +3,8 @@
 // the log into the file running beside it, as in the program), and the period's
 // report over a year of minute samples (a link up all day, a connection a day).
 #include "YearOfHistory.h"
+#include "core/Clock.h"
 #include "history/HistoryStore.h"
-#include "shell/Clock.h"
 #include "tools/vantoril-history/HistoryTool.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // What the history benchmarks share: a folder holding a year of history, and a fixed clock.
 #pragma once
 
-#include "shell/Clock.h"
+#include "core/Clock.h"
 
 #include <QString>
 #include <QTemporaryDir>

@@ -2,9 +2,9 @@
 // How long the script engine takes: a typical script, and maximal ones at two sizes.
 #include "FixedClock.h"
 #include "script/RecordingHost.h"
+#include "script/ScriptInterpreter.h"
 #include "script/ScriptLines.h"
-#include "script/clsCheckSyntax.h"
-#include "script/clsRun.h"
+#include "script/SyntaxChecker.h"
 
 #include <benchmark/benchmark.h>
 
@@ -52,7 +52,7 @@ struct BenchHost {
     RecordingHost host{ScriptCounters{312.5f, 20.25f, 332.75f, 5400, 115200, 62.5f, 4.05f, 66.55f},
                        QStringLiteral("/opt/vantoril"), clock,
                        QLocale(QLocale::Russian, QLocale::Russia)};
-    clsRun engine{host};
+    ScriptInterpreter engine{host};
 };
 
 void RunScript(benchmark::State& state, const QString& code) {
@@ -74,7 +74,7 @@ void BM_RunLongScript(benchmark::State& state) {
 }
 
 void BM_CheckLongScript(benchmark::State& state) {
-    clsCheckSyntax checker;
+    SyntaxChecker checker;
     checker.SetCode(ScriptOfLines(int(state.range(0))));
     for (auto _ : state) benchmark::DoNotOptimize(checker.CheckSyntax());
     state.SetComplexityN(state.range(0));

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Scenario files are written by hand: any bytes must parse or be refused, never crash,
 // and a parsed scenario must answer at any moment.
+#include "core/TextDecoding.h"
 #include "link/ScenarioScript.h"
-#include "shell/TextDecoding.h"
 
 #include <cstddef>
 #include <cstdint>

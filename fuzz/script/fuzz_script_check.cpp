@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: the syntax checker and the lint on any file content.
+#include "core/TextDecoding.h"
 #include "script/ScriptLines.h"
 #include "script/ScriptLint.h"
-#include "script/clsCheckSyntax.h"
-#include "shell/TextDecoding.h"
+#include "script/SyntaxChecker.h"
 
 #include <QLocale>
 
@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QString code =
         DecodeText(QByteArray(reinterpret_cast<const char*>(data), qsizetype(size)));
-    clsCheckSyntax checker;
+    SyntaxChecker checker;
     checker.SetCode(code);
     const SyntaxReport report = checker.Check();
     // A report names a line of the script, or none without a fault.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Fuzz target: any bytes as a hand-edited statistics file read by the viewer, and as a
 // connection name turned into a file name and back.
-#include "shell/TextDecoding.h"
+#include "core/TextDecoding.h"
 #include "stats/ConnectionFileName.h"
 #include "stats/StatisticDates.h"
 

@@ -3,33 +3,33 @@
 // connection watcher.
 #include "app/Application.h"
 
-#include "app/BusService.h"
-#include "app/DesktopNotifier.h"
-#include "app/HelpDocument.h"
-#include "app/MeterFigures.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
+#include "bus/BusService.h"
+#include "bus/MeterFigures.h"
+#include "core/FileNotices.h"
+#include "core/Numbers.h"
+#include "core/TextDecoding.h"
+#include "core/ui/WindowLook.h"
+#include "help/HelpDocument.h"
+#include "help/ui/AboutWindow.h"
 #include "history/HistoryRecorder.h"
 #include "history/ui/HistoryWindow.h"
 #include "indicator/SampleTick.h"
 #include "indicator/TickGuard.h"
-#include "indicator/ui/Form4.h"
+#include "indicator/ui/IndicatorWindow.h"
 #include "link/LinkSource.h"
 #include "link/LinkSourceFactory.h"
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
-#include "script/clsRun.h"
-#include "shell/Autostart.h"
-#include "shell/FileNotices.h"
-#include "shell/Numbers.h"
-#include "shell/TextDecoding.h"
-#include "shell/ui/Form1.h"
-#include "shell/ui/WindowLook.h"
-#include "stats/ui/Form7.h"
-#include "tariff/ui/Form2.h"
-#include "windows/ScriptFile.h"
-#include "windows/ui/Form5.h"
-#include "windows/ui/Form6.h"
+#include "script/ScriptFile.h"
+#include "script/ScriptInterpreter.h"
+#include "script/ui/ScriptEditor.h"
+#include "settings/Autostart.h"
+#include "settings/ui/SettingsWindow.h"
+#include "stats/ui/StatisticsWindow.h"
+#include "tariff/ui/TariffEditor.h"
+#include "tray/ui/DesktopNotifier.h"
 
 #include <QAction>
 #include <QApplication>
@@ -66,21 +66,22 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       address_(std::make_unique<LocalAddress>(*link_, steady, std::move(addressQueries))),
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(
-          counters_, folder_, clock_, locale_, *link_, [this]() -> Form4& { return Indicator(); },
-          [this] { return PeriodUsage(); })),
+          counters_, folder_, clock_, locale_, *link_,
+          [this]() -> IndicatorWindow& { return Indicator(); }, [this] { return PeriodUsage(); })),
       watcher_(folder_, clock_, locale_),
       historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
       history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
-      settingsWindow_(std::make_unique<Form1>(settings_, folder_, Autostart::ForRunningProgram())),
+      settingsWindow_(
+          std::make_unique<SettingsWindow>(settings_, folder_, Autostart::ForRunningProgram())),
       menus_(std::make_unique<ProgramMenus>(settingsWindow_.get())),
       watcherTimer_(new QTimer(settingsWindow_.get())),
-      tray_(this, AfTIcon::Attach::Later),
+      tray_(this, TrayIcon::Attach::Later),
       notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)) {
     watcherTimer_->setObjectName(QStringLiteral("Timer1"));
     watcherTimer_->setInterval(kWatcherIntervalMs);
     connect(watcherTimer_, &QTimer::timeout, this, &Application::WatcherTick);
-    connect(&tray_, &AfTIcon::Click, this, &Application::OnTrayClick);
-    connect(&tray_, &AfTIcon::DblClick, this, &Application::OnTrayDblClick);
+    connect(&tray_, &TrayIcon::Click, this, &Application::OnTrayClick);
+    connect(&tray_, &TrayIcon::DblClick, this, &Application::OnTrayDblClick);
     WireMenus();
     settingsWindow_->installEventFilter(this);
 }
@@ -93,27 +94,27 @@ Application::~Application() {
 
 void Application::WireMenus() {
     const ProgramMenus& m = *menus_;
-    connect(m.mnuSettings, &QAction::triggered, this, &Application::ShowSettings);
-    connect(m.mnuIndikator, &QAction::triggered, this, &Application::ShowIndicator);
-    connect(m.mnuStatistic, &QAction::triggered, this, &Application::ShowStatistics);
-    connect(m.mnuHistory, &QAction::triggered, this, &Application::ShowHistory);
-    connect(m.mnuHelp, &QAction::triggered, this, &Application::OpenHelp);
-    connect(m.mnuAbout, &QAction::triggered, this, [] { Form6::ShowSingle(); });
-    connect(m.mnuExit, &QAction::triggered, this, &Application::Exit);
-    connect(m.mnuStayOnTop, &QAction::triggered, this, &Application::ToggleStayOnTop);
-    connect(m.mnuClose, &QAction::triggered, this, &Application::CloseIndicator);
+    connect(m.settingsItem, &QAction::triggered, this, &Application::ShowSettings);
+    connect(m.indicatorItem, &QAction::triggered, this, &Application::ShowIndicator);
+    connect(m.statisticsItem, &QAction::triggered, this, &Application::ShowStatistics);
+    connect(m.historyItem, &QAction::triggered, this, &Application::ShowHistory);
+    connect(m.helpItem, &QAction::triggered, this, &Application::OpenHelp);
+    connect(m.aboutItem, &QAction::triggered, this, [] { AboutWindow::ShowSingle(); });
+    connect(m.exitItem, &QAction::triggered, this, &Application::Exit);
+    connect(m.stayOnTopItem, &QAction::triggered, this, &Application::ToggleStayOnTop);
+    connect(m.closeItem, &QAction::triggered, this, &Application::CloseIndicator);
     // The editors are modal: the settings window reloads its controls when they close.
-    connect(settingsWindow_.get(), &Form1::tariffEditorRequested, this, [this] {
-        Form2 editor(folder_, locale_, settingsWindow_.get());
+    connect(settingsWindow_.get(), &SettingsWindow::tariffEditorRequested, this, [this] {
+        TariffEditor editor(folder_, locale_, settingsWindow_.get());
         editor.exec();
     });
-    connect(settingsWindow_.get(), &Form1::scriptEditorRequested, this, [this] {
-        Form5 editor(folder_, settingsWindow_.get());
+    connect(settingsWindow_.get(), &SettingsWindow::scriptEditorRequested, this, [this] {
+        ScriptEditor editor(folder_, settingsWindow_.get());
         editor.exec();
     });
     if (!trayHost_.available) {
         // Without a notification area the settings window is the way to every item.
-        settingsWindow_->addActions(m.mnuSysTray->actions());
+        settingsWindow_->addActions(m.trayMenu->actions());
         settingsWindow_->setContextMenuPolicy(Qt::ActionsContextMenu);
         settingsWindow_->setToolTip(tr("Меню программы: правая кнопка мыши"));
     }
@@ -156,32 +157,33 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     return true;
 }
 
-Form4& Application::Indicator() {
+IndicatorWindow& Application::Indicator() {
     if (indicator_) return *indicator_;
-    auto* form = new Form4(IndicatorServices{folder_, settings_, counters_, *link_, *address_,
-                                             *sampling_, [this] { ScriptTick(); }, locale_});
+    auto* form =
+        new IndicatorWindow(IndicatorServices{folder_, settings_, counters_, *link_, *address_,
+                                              *sampling_, [this] { ScriptTick(); }, locale_});
     indicator_ = form;
-    connect(form, &Form4::menuRequested, this,
-            [this](const QPoint& position) { menus_->mnuInd->popup(position); });
-    connect(form, &Form4::closeRequested, this, &Application::CloseIndicator);
-    connect(form, &Form4::sampled, this, [this] {
+    connect(form, &IndicatorWindow::menuRequested, this,
+            [this](const QPoint& position) { menus_->indicatorMenu->popup(position); });
+    connect(form, &IndicatorWindow::closeRequested, this, &Application::CloseIndicator);
+    connect(form, &IndicatorWindow::sampled, this, [this] {
         if (bus_) bus_->Publish();
     });
     form->Load();
     // The check mark outlives the window: a window loaded again follows it.
-    if (menus_->mnuStayOnTop->isChecked()) form->SetStayOnTop(true);
+    if (menus_->stayOnTopItem->isChecked()) form->SetStayOnTop(true);
     return *form;
 }
 
 void Application::CloseIndicator() {
-    Form4* form = indicator_.data();
+    IndicatorWindow* form = indicator_.data();
     if (!form) return;
     indicator_.clear();
     form->Unload();
     form->hide();
     // A tick waiting on a message box still runs inside the window: delete it after.
     if (form->InTick())
-        connect(form, &Form4::idle, form, &QObject::deleteLater);
+        connect(form, &IndicatorWindow::idle, form, &QObject::deleteLater);
     else
         form->deleteLater();
 }
@@ -191,7 +193,7 @@ void Application::ScriptTick() {
     const RegularFile file = ReadScriptFile(folder_);
     NoticeFileProblem(file.error);
     const QString code = DecodeText(file.bytes);
-    if (!ScriptRunner) ScriptRunner = std::make_unique<clsRun>(*scriptHost_);
+    if (!ScriptRunner) ScriptRunner = std::make_unique<ScriptInterpreter>(*scriptHost_);
     ScriptRunner->SetCode(code);
     ScriptRunner->run();
 }
@@ -264,15 +266,15 @@ void Application::ApplyTrayMenu() {
 }
 
 void Application::OnTrayClick(int button) {
-    if (button == AfTIcon::Right) {
-        if (!trayHost_.ShowsExportedMenu()) menus_->mnuSysTray->exec(QCursor::pos());
-    } else if (button == AfTIcon::Left && !trayHost_.reportsDoubleClicks) {
+    if (button == TrayIcon::Right) {
+        if (!trayHost_.ShowsExportedMenu()) menus_->trayMenu->exec(QCursor::pos());
+    } else if (button == TrayIcon::Left && !trayHost_.reportsDoubleClicks) {
         ShowSettings();  // such hosts never report the double click that would
     }
 }
 
 void Application::OnTrayDblClick(int button) {
-    if (button == AfTIcon::Left) ShowSettings();
+    if (button == TrayIcon::Left) ShowSettings();
 }
 
 void Application::ShowSettings() {
@@ -282,13 +284,13 @@ void Application::ShowSettings() {
 }
 
 void Application::ShowIndicator() {
-    Form4& form = Indicator();
+    IndicatorWindow& form = Indicator();
     form.show();
     form.raise();
 }
 
 void Application::ShowStatistics() {
-    (new Form7(folder_))->show();
+    (new StatisticsWindow(folder_))->show();
 }
 
 void Application::ShowHistory() {
@@ -310,7 +312,7 @@ void Application::OpenHelp() {
 }
 
 void Application::ToggleStayOnTop() {
-    Indicator().SetStayOnTop(menus_->mnuStayOnTop->isChecked());
+    Indicator().SetStayOnTop(menus_->stayOnTopItem->isChecked());
 }
 
 void Application::Exit() {

@@ -2,14 +2,14 @@
 // The running program: settings, counters, link, windows, tray icon, menus and timers.
 #pragma once
 
-#include "app/MeterFigures.h"
 #include "app/ProgramMenus.h"
-#include "app/TrayHost.h"
+#include "bus/MeterFigures.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "indicator/TrafficCounters.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 #include "stats/ConnectionWatcher.h"
-#include "tray/AfTIcon.h"
+#include "tray/TrayHost.h"
+#include "tray/ui/TrayIcon.h"
 
 #include <QDBusConnection>
 #include <QLocale>
@@ -25,8 +25,8 @@ class Clock;
 class DesktopNotifier;
 class HistoryRecorder;
 class HistoryStore;
-class Form1;
-class Form4;
+class SettingsWindow;
+class IndicatorWindow;
 class HistoryWindow;
 class LinkSource;
 class LocalAddress;
@@ -35,7 +35,7 @@ class ProgramScriptHost;
 class QTimer;
 class SampleTick;
 class SingleInstance;
-class clsRun;
+class ScriptInterpreter;
 struct PeriodReport;
 
 inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
@@ -63,10 +63,10 @@ public:
     void SetTrayHost(TrayHost host);
 
     // The indicator window, loaded (hidden) first when it is not loaded.
-    Form4& Indicator();
+    IndicatorWindow& Indicator();
     bool IndicatorLoaded() const { return !indicator_.isNull(); }
-    Form1& SettingsWindow() { return *settingsWindow_; }
-    AfTIcon& Tray() { return tray_; }
+    SettingsWindow& SettingsUi() { return *settingsWindow_; }
+    TrayIcon& Tray() { return tray_; }
     const ProgramMenus& Menus() const { return *menus_; }
 
     // The billing period now, the running connection's latest figures included.
@@ -117,16 +117,16 @@ private:
     std::unique_ptr<LocalAddress> address_;
     std::unique_ptr<SampleTick> sampling_;
     std::unique_ptr<ProgramScriptHost> scriptHost_;
-    std::unique_ptr<clsRun> ScriptRunner;  // created at the first script tick
+    std::unique_ptr<ScriptInterpreter> ScriptRunner;  // created at the first script tick
     ConnectionWatcher watcher_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryRecorder> history_;  // the connection history, the period's alerts
-    std::unique_ptr<Form1> settingsWindow_;
+    std::unique_ptr<SettingsWindow> settingsWindow_;
     std::unique_ptr<ProgramMenus> menus_;
     QTimer* watcherTimer_;
-    AfTIcon tray_;
+    TrayIcon tray_;
     DesktopNotifier* notifier_;
-    QPointer<Form4> indicator_;
+    QPointer<IndicatorWindow> indicator_;
     QPointer<HistoryWindow> historyWindow_;
     std::unique_ptr<BusService> bus_;
     std::optional<int64_t> lateTrayHidesUntilMs_;  // on the steady clock

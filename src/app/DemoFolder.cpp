@@ -2,8 +2,8 @@
 // The demo's program folder.
 #include "app/DemoFolder.h"
 
-#include "shell/AtomicFile.h"
-#include "shell/ProgramFolder.h"
+#include "core/AtomicFile.h"
+#include "core/ProgramFolder.h"
 #include "tariff/TariffTables.h"
 
 #include <QDir>

@@ -25,18 +25,18 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 }  // namespace
 
 ProgramMenus::ProgramMenus(QWidget* owner)
-    : mnuSysTray(AddMenu(owner, "mnuSysTray", QStringLiteral("SysTray"))),
-      mnuSettings(AddItem(mnuSysTray, "mnuSettings", Text("Настройки"))),
-      mnuIndikator(AddItem(mnuSysTray, "mnuIndikator", Text("Индикатор"))),
-      mnuStatistic(AddItem(mnuSysTray, "mnuStatistic", Text("Статистика"))),
-      mnuHistory(AddItem(mnuSysTray, "mnuHistory", Text("История и бюджет"))),
-      mnuHelp(AddItem(mnuSysTray, "mnuHelp", Text("Помощь"))),
-      mnuAbout(AddItem(mnuSysTray, "mnuAbout", Text("О программе"))),
-      mnuExit(AddItem(mnuSysTray, "mnuExit", Text("Выход"))),
-      mnuInd(AddMenu(owner, "mnuInd", QStringLiteral("Ind"))),
-      mnuStayOnTop(AddItem(mnuInd, "mnuStayOnTop", Text("Поверх всех окон"))),
-      mnuClose(AddItem(mnuInd, "mnuClose", Text("Закрыть"))) {
+    : trayMenu(AddMenu(owner, "mnuSysTray", QStringLiteral("SysTray"))),
+      settingsItem(AddItem(trayMenu, "mnuSettings", Text("Настройки"))),
+      indicatorItem(AddItem(trayMenu, "mnuIndikator", Text("Индикатор"))),
+      statisticsItem(AddItem(trayMenu, "mnuStatistic", Text("Статистика"))),
+      historyItem(AddItem(trayMenu, "mnuHistory", Text("История и бюджет"))),
+      helpItem(AddItem(trayMenu, "mnuHelp", Text("Помощь"))),
+      aboutItem(AddItem(trayMenu, "mnuAbout", Text("О программе"))),
+      exitItem(AddItem(trayMenu, "mnuExit", Text("Выход"))),
+      indicatorMenu(AddMenu(owner, "mnuInd", QStringLiteral("Ind"))),
+      stayOnTopItem(AddItem(indicatorMenu, "mnuStayOnTop", Text("Поверх всех окон"))),
+      closeItem(AddItem(indicatorMenu, "mnuClose", Text("Закрыть"))) {
     trayHostMenu = AddMenu(owner, "trayHostMenu", QStringLiteral("Vantoril"));
-    trayHostMenu->addActions(mnuSysTray->actions());
-    mnuStayOnTop->setCheckable(true);
+    trayHostMenu->addActions(trayMenu->actions());
+    stayOnTopItem->setCheckable(true);
 }

@@ -9,19 +9,19 @@ class QWidget;
 struct ProgramMenus {
     explicit ProgramMenus(QWidget* owner);
 
-    QMenu* mnuSysTray;
-    QAction* mnuSettings;
-    QAction* mnuIndikator;
-    QAction* mnuStatistic;
-    QAction* mnuHistory;  // "История и бюджет"
-    QAction* mnuHelp;
-    QAction* mnuAbout;
-    QAction* mnuExit;
+    QMenu* trayMenu;
+    QAction* settingsItem;
+    QAction* indicatorItem;
+    QAction* statisticsItem;
+    QAction* historyItem;  // "История и бюджет"
+    QAction* helpItem;
+    QAction* aboutItem;
+    QAction* exitItem;
     // The same items for a notification area that shows the menu itself: Qt exports a
     // menu handed to a D-Bus tray icon, and such a menu is not the one popped up here.
     QMenu* trayHostMenu;
 
-    QMenu* mnuInd;
-    QAction* mnuStayOnTop;  // checkable, unchecked at start, never stored
-    QAction* mnuClose;
+    QMenu* indicatorMenu;
+    QAction* stayOnTopItem;  // checkable, unchecked at start, never stored
+    QAction* closeItem;
 };

@@ -2,18 +2,18 @@
 // The script engine's host: counters in, message line, timers and hang-up out.
 #include "app/ProgramScriptHost.h"
 
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
+#include "core/Numbers.h"
+#include "core/ProgramFolder.h"
 #include "indicator/TrafficCounters.h"
-#include "indicator/ui/Form4.h"
+#include "indicator/ui/IndicatorWindow.h"
 #include "link/LinkSource.h"
-#include "shell/Numbers.h"
-#include "shell/ProgramFolder.h"
 
 #include <QMessageBox>
 
 ProgramScriptHost::ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                                      const Clock& clock, QLocale locale, LinkSource& link,
-                                     std::function<Form4&()> indicator,
+                                     std::function<IndicatorWindow&()> indicator,
                                      std::function<Usage()> period)
     : counters_(counters),
       folder_(folder),

@@ -8,7 +8,7 @@
 
 struct Usage;
 
-class Form4;
+class IndicatorWindow;
 class LinkSource;
 class ProgramFolder;
 struct TrafficCounters;
@@ -19,7 +19,7 @@ public:
     // what the billing period has used, the running connection included.
     ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                       const Clock& clock, QLocale locale, LinkSource& link,
-                      std::function<Form4&()> indicator, std::function<Usage()> period);
+                      std::function<IndicatorWindow&()> indicator, std::function<Usage()> period);
 
     ScriptCounters Counters() const override;
     QString ProgramFolderPath() const override;
@@ -38,6 +38,6 @@ private:
     const Clock& clock_;
     QLocale locale_;
     LinkSource& link_;
-    std::function<Form4&()> indicator_;
+    std::function<IndicatorWindow&()> indicator_;
     std::function<Usage()> period_;
 };

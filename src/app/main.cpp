@@ -7,11 +7,11 @@
 #include "app/QtTranslation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
-#include "app/TrayHostWatch.h"
+#include "core/Clock.h"
+#include "core/ui/WindowLook.h"
 #include "link/LinkSourceFactory.h"
 #include "link/MonotonicClock.h"
-#include "shell/Clock.h"
-#include "shell/ui/WindowLook.h"
+#include "tray/TrayHostWatch.h"
 
 #include <QDBusConnection>
 #include <QDir>

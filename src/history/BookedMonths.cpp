@@ -2,7 +2,7 @@
 // Summing the statistics files' monthly amounts.
 #include "history/BookedMonths.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 #include "stats/ConnectionFileName.h"
 #include "stats/StatisticsFolder.h"
 

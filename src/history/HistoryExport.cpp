@@ -2,12 +2,12 @@
 // The history window's export, over the same report writers as the command-line tool.
 #include "history/HistoryExport.h"
 
+#include "core/AtomicFile.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "history/HistoryMessages.h"
 #include "history/HistoryReports.h"
 #include "history/HistoryStore.h"
-#include "shell/AtomicFile.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 namespace {
 

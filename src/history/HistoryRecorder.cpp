@@ -2,9 +2,9 @@
 // The metered connection's life in the history, the period's totals and its alerts.
 #include "history/HistoryRecorder.h"
 
-#include "history/BudgetAlerts.h"
+#include "budget/BudgetAlerts.h"
+#include "core/Clock.h"
 #include "history/HistoryMessages.h"
-#include "shell/Clock.h"
 
 namespace {
 

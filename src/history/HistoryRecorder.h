@@ -3,7 +3,7 @@
 // sample a minute, its end; the period's totals with the running connection; the alerts.
 #pragma once
 
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
 
 #include <QLocale>

@@ -4,7 +4,7 @@
 // history window exports, so both give the same bytes.
 #pragma once
 
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
 #include "history/ReportTable.h"
 

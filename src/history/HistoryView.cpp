@@ -2,14 +2,14 @@
 // Building what the history window shows from the history, the settings and the books.
 #include "history/HistoryView.h"
 
+#include "core/IniFile.h"
+#include "core/Numbers.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "history/BookedMonths.h"
 #include "history/HistoryMessages.h"
 #include "history/HistoryReports.h"
 #include "history/HistoryStore.h"
-#include "shell/IniFile.h"
-#include "shell/Numbers.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 #include <cmath>
 

@@ -3,7 +3,7 @@
 // budget and cap with their levels, the chart's bars and the period's connections.
 #pragma once
 
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
 #include "history/HistoryTypes.h"
 
 #include <QDate>

@@ -2,8 +2,8 @@
 // Writing a report in the three formats.
 #include "history/ReportTable.h"
 
-#include "history/BillingPeriod.h"
-#include "shell/Numbers.h"
+#include "budget/BillingPeriod.h"
+#include "core/Numbers.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

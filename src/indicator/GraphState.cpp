@@ -2,7 +2,7 @@
 // The activity graph's column height.
 #include "indicator/GraphState.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <algorithm>
 #include <cmath>

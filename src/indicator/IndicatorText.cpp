@@ -2,9 +2,9 @@
 // The indicator's line texts.
 #include "indicator/IndicatorText.h"
 
+#include "core/Numbers.h"
+#include "core/TimeOfDay.h"
 #include "indicator/TrafficCounters.h"
-#include "shell/Numbers.h"
-#include "shell/TimeOfDay.h"
 
 #include <QCoreApplication>
 #include <QTime>

@@ -2,13 +2,13 @@
 // One run of the sampling timer.
 #include "indicator/SampleTick.h"
 
+#include "core/Clock.h"
+#include "core/Logging.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "indicator/IndicatorWindowSteps.h"
 #include "indicator/TrafficCounters.h"
 #include "link/LinkSource.h"
-#include "shell/Clock.h"
-#include "shell/Logging.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 #include "tariff/TariffFiles.h"
 
 SampleTick::SampleTick(const ProgramFolder& folder, const Clock& clock, LinkSource& link,

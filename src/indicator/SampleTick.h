@@ -2,8 +2,8 @@
 // The sampling tick: settings, window refresh, then the counters from the link.
 #pragma once
 
-#include "shell/FileChangeWatch.h"
-#include "shell/Settings.h"
+#include "core/FileChangeWatch.h"
+#include "core/Settings.h"
 
 class Clock;
 class IndicatorWindowSteps;

@@ -2,7 +2,7 @@
 // Turns one statistics record into megabytes, speed, seconds online and costs.
 #include "indicator/TrafficCounters.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 namespace {
 

@@ -3,9 +3,9 @@
 // interface down.
 #include "link/KernelLink.h"
 
+#include "core/Logging.h"
 #include "link/MonotonicClock.h"
 #include "link/SmallFile.h"
-#include "shell/Logging.h"
 
 #include <QDateTime>
 #include <QDir>

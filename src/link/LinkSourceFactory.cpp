@@ -2,13 +2,13 @@
 // Reads link_source and builds the backend it names.
 #include "link/LinkSourceFactory.h"
 
+#include "core/IniFile.h"
+#include "core/Logging.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "link/KernelLink.h"
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
-#include "shell/IniFile.h"
-#include "shell/Logging.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 #include <QDir>
 

@@ -2,7 +2,7 @@
 // Reads the kernel's rtnetlink notices as they arrive and keeps only "something changed".
 #include "link/NetlinkAddressWatch.h"
 
-#include "shell/Logging.h"
+#include "core/Logging.h"
 
 #include <QSocketNotifier>
 

@@ -2,9 +2,9 @@
 // Keeps the watched connection's state from NetworkManager's signals and answers.
 #include "link/NetworkManagerLink.h"
 
+#include "core/Logging.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerNames.h"
-#include "shell/Logging.h"
 
 #include <QDBusArgument>
 #include <QDBusConnectionInterface>

@@ -2,9 +2,9 @@
 // Finds the watched connection among NetworkManager's objects with asynchronous calls.
 #include "link/NetworkManagerScan.h"
 
+#include "core/Logging.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerNames.h"
-#include "shell/Logging.h"
 
 #include <QDBusArgument>
 #include <QDBusMessage>

@@ -2,9 +2,9 @@
 // Replays a scenario script against a monotonic clock.
 #include "link/ScenarioLink.h"
 
+#include "core/RegularFile.h"
+#include "core/TextDecoding.h"
 #include "link/MonotonicClock.h"
-#include "shell/RegularFile.h"
-#include "shell/TextDecoding.h"
 
 ScenarioLink::ScenarioLink(ScenarioScript script, const MonotonicClock& clock)
     : script_(std::move(script)), clock_(clock), startMs_(clock.ElapsedMs()) {}

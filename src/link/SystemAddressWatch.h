@@ -2,9 +2,9 @@
 // The program's address-change watch: the kernel's notices, the host name and the hosts file.
 #pragma once
 
+#include "core/FileChangeWatch.h"
 #include "link/AddressChangeWatch.h"
 #include "link/MonotonicClock.h"
-#include "shell/FileChangeWatch.h"
 
 #include <QString>
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lint rules for command calls: the argument a command takes, timer constants, a hang-up
 // on every run.
+#include "core/Numbers.h"
 #include "script/LintRules.h"
 #include "script/ScriptInterval.h"
 #include "script/ScriptWords.h"
-#include "shell/Numbers.h"
 
 namespace {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Lint rules for assignments: one operation per expression, "#" for copies, operand words.
+#include "core/Numbers.h"
 #include "script/LintRules.h"
 #include "script/ScriptOperation.h"
 #include "script/ScriptWords.h"
-#include "shell/Numbers.h"
 
 #include <QRegularExpression>
 

@@ -2,8 +2,8 @@
 // What a running script may read from and do to the rest of the program.
 #pragma once
 
+#include "core/Clock.h"
 #include "script/ScriptFault.h"
-#include "shell/Clock.h"
 
 #include <QLocale>
 #include <QString>

@@ -2,7 +2,7 @@
 // The argument of timer_refresh and timer_script turned into milliseconds.
 #include "script/ScriptInterval.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,7 +2,7 @@
 // The one operation an assignment may hold: + - * / ^ on numbers, & joining their texts.
 #include "script/ScriptOperation.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <cmath>
 

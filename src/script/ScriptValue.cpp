@@ -2,8 +2,8 @@
 // A value of the script language; it keeps its kind until it is read as text or number.
 #include "script/ScriptValue.h"
 
-#include "shell/Numbers.h"
-#include "shell/TimeOfDay.h"
+#include "core/Numbers.h"
+#include "core/TimeOfDay.h"
 
 ScriptValue::ScriptValue(Kind kind, QString text, double number, QTime time)
     : kind_(kind), text_(std::move(text)), number_(number), time_(time) {}

@@ -2,7 +2,7 @@
 // Word rules of the script language: blanks, letter case and number literals.
 #include "script/ScriptWords.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 QStringView TrimBlanks(QStringView text) {
     qsizetype first = 0;

@@ -2,8 +2,8 @@
 // Booking a connection's cost into the month's total of its statistics file.
 #include "AddStatistic.h"
 
-#include "shell/IniFile.h"
-#include "shell/Numbers.h"
+#include "core/IniFile.h"
+#include "core/Numbers.h"
 #include "stats/ConnectionFileName.h"
 
 #include <QDir>

@@ -2,7 +2,7 @@
 // Booking a connection's cost into the month's total of its statistics file.
 #pragma once
 
-#include "shell/RegularFile.h"
+#include "core/RegularFile.h"
 
 #include <QLocale>
 #include <QString>

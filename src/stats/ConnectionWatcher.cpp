@@ -2,9 +2,9 @@
 // The connection watcher's decisions, free of windows and timers.
 #include "ConnectionWatcher.h"
 
-#include "shell/Clock.h"
-#include "shell/Logging.h"
-#include "shell/Settings.h"
+#include "core/Clock.h"
+#include "core/Logging.h"
+#include "core/Settings.h"
 #include "stats/AddStatistic.h"
 #include "stats/ConnectionFileName.h"
 

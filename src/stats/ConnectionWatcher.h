@@ -3,7 +3,7 @@
 // indicator shown while it is up and books its cost when it has ended.
 #pragma once
 
-#include "shell/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 
 #include <QLocale>
 #include <QString>

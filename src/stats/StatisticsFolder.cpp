@@ -3,9 +3,9 @@
 // bytes the file system holds, so a name in Windows-1251 opens and deletes like any other.
 #include "StatisticsFolder.h"
 
-#include "shell/IniFile.h"
-#include "shell/RegularFile.h"
-#include "shell/TextDecoding.h"
+#include "core/IniFile.h"
+#include "core/RegularFile.h"
+#include "core/TextDecoding.h"
 #include "stats/AddStatistic.h"
 #include "stats/ConnectionFileName.h"
 #include "stats/StatisticDates.h"

@@ -2,8 +2,8 @@
 // The statistics folder as the viewer sees it: connections, their months and amounts.
 #pragma once
 
-#include "shell/ProgramFolder.h"
-#include "shell/RegularFile.h"
+#include "core/ProgramFolder.h"
+#include "core/RegularFile.h"
 
 #include <QByteArray>
 #include <QList>

@@ -2,7 +2,7 @@
 // Checking and reading price texts in the user's locale.
 #include "tariff/PriceText.h"
 
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 
 #include <limits>
 

@@ -2,9 +2,9 @@
 // Rate lookup in the two tariff files.
 #include "TariffFiles.h"
 
-#include "shell/Clock.h"
-#include "shell/FileNotices.h"
-#include "shell/ProgramFolder.h"
+#include "core/Clock.h"
+#include "core/FileNotices.h"
+#include "core/ProgramFolder.h"
 
 #include <QFile>
 #include <QtEndian>

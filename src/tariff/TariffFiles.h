@@ -3,7 +3,7 @@
 // (4 float prices, one per class), both little-endian, read afresh at every lookup.
 #pragma once
 
-#include "shell/RegularFile.h"
+#include "core/RegularFile.h"
 
 #include <QString>
 

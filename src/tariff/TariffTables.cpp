@@ -2,8 +2,8 @@
 // Reading and writing the two tariff files whole, for the tariff editor.
 #include "tariff/TariffTables.h"
 
-#include "shell/AtomicFile.h"
-#include "shell/ProgramFolder.h"
+#include "core/AtomicFile.h"
+#include "core/ProgramFolder.h"
 #include "tariff/TariffFiles.h"
 
 #include <QStringList>

@@ -11,8 +11,8 @@
 #include "TempFolder.h"
 #include "app/Application.h"
 #include "app/SingleInstance.h"
-#include "indicator/ui/Form4.h"
-#include "shell/ui/Form1.h"
+#include "indicator/ui/IndicatorWindow.h"
+#include "settings/ui/SettingsWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -44,7 +44,7 @@ protected:
     }
 
     QAction& Item(const char* name) {
-        return *app->SettingsWindow().findChild<QAction*>(QLatin1String(name));
+        return *app->SettingsUi().findChild<QAction*>(QLatin1String(name));
     }
     QString Conf() const {
         return QString::fromUtf8(programFolder.Read(QStringLiteral("inet.conf")));

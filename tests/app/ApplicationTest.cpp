@@ -33,25 +33,25 @@ TEST_F(ApplicationStart, showsTheTrayIconAndLoadsTheIndicatorHidden) {
     ASSERT_TRUE(started);
     EXPECT_TRUE(program.Tray().IconShown());
     EXPECT_EQ(program.Tray().ToolTip(), QStringLiteral("Vantoril v2.1 "));
-    EXPECT_FALSE(program.SettingsWindow().isVisible());
+    EXPECT_FALSE(program.SettingsUi().isVisible());
     ASSERT_TRUE(program.IndicatorLoaded());
     EXPECT_FALSE(program.Indicator().isVisible());
     EXPECT_EQ(program.Indicator().windowTitle(), QStringLiteral("Не найдено!"));
-    EXPECT_TRUE(program.SettingsWindow().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
+    EXPECT_TRUE(program.SettingsUi().findChild<QTimer*>(QStringLiteral("Timer1"))->isActive());
 }
 
 TEST_F(ApplicationStart, settingsWindowIsShownWithoutHideStart) {
     WriteSettings("");
-    EXPECT_TRUE(Run().SettingsWindow().isVisible());
+    EXPECT_TRUE(Run().SettingsUi().isVisible());
 }
 
 TEST_F(ApplicationStart, withoutANotificationAreaTheSettingsWindowOffersEveryTrayItem) {
     WriteSettings("hide_start=1\r\n");
     Application& program = Run(TrayHost{false, false});
-    Form1& settings = program.SettingsWindow();
+    SettingsWindow& settings = program.SettingsUi();
     EXPECT_TRUE(settings.isVisible());
     EXPECT_EQ(settings.contextMenuPolicy(), Qt::ActionsContextMenu);
-    EXPECT_EQ(settings.actions(), program.Menus().mnuSysTray->actions());
+    EXPECT_EQ(settings.actions(), program.Menus().trayMenu->actions());
     settings.close();  // nothing would bring a hidden window back
     EXPECT_TRUE(settings.isVisible());
 }
@@ -66,7 +66,7 @@ TEST_F(ApplicationStart, secondInstanceIsToldAndStopsBeforeShowingAnything) {
     EXPECT_FALSE(started);
     EXPECT_EQ(told, QStringLiteral("Программа уже запущена!"));
     EXPECT_FALSE(program.Tray().IconShown());
-    EXPECT_FALSE(program.SettingsWindow().isVisible());
+    EXPECT_FALSE(program.SettingsUi().isVisible());
     EXPECT_FALSE(program.IndicatorLoaded());
 }
 
@@ -76,12 +76,12 @@ TEST_F(ProgramMenusTest, trayMenuHoldsItsItemsInOrder) {
     WriteSettings("hide_start=1\r\n");
     Run();
     QStringList captions;
-    for (QAction* action : app->Menus().mnuSysTray->actions()) captions << action->text();
+    for (QAction* action : app->Menus().trayMenu->actions()) captions << action->text();
     EXPECT_EQ(captions, QStringList({QStringLiteral("Настройки"), QStringLiteral("Индикатор"),
                                      QStringLiteral("Статистика"),
                                      QStringLiteral("История и бюджет"), QStringLiteral("Помощь"),
                                      QStringLiteral("О программе"), QStringLiteral("Выход")}));
-    EXPECT_EQ(app->Menus().mnuInd->actions().size(), 2);
+    EXPECT_EQ(app->Menus().indicatorMenu->actions().size(), 2);
 }
 
 TEST_F(ProgramMenusTest, closeStoresThePositionAndTheIndicatorComesBackThere) {
@@ -119,14 +119,14 @@ TEST_F(ProgramMenusTest, endOfTheSessionStoresThePositionAndLetsTheSettingsWindo
     app->EndSession();  // what a Quit from the session manager or a signal leads to
     EXPECT_FALSE(app->IndicatorLoaded());
     EXPECT_TRUE(Conf().contains(QStringLiteral("i_left=450\r\n")));
-    EXPECT_TRUE(app->SettingsWindow().close());
+    EXPECT_TRUE(app->SettingsUi().close());
 }
 
 TEST_F(ProgramMenusTest, settingsWindowCloseBoxHidesItAndTheProgramGoesOn) {
     WriteSettings("");
     Run();
-    EXPECT_FALSE(app->SettingsWindow().close());
-    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    EXPECT_FALSE(app->SettingsUi().close());
+    EXPECT_FALSE(app->SettingsUi().isVisible());
     EXPECT_TRUE(app->Tray().IconShown());
     EXPECT_TRUE(app->IndicatorLoaded());
 }
@@ -198,13 +198,13 @@ TEST_F(ProgramMenusTest, settingsWindowOpensBothEditorsModally) {
         QTimer::singleShot(0, [&opened] {
             QWidget* window = QApplication::activeModalWidget();
             ASSERT_NE(window, nullptr);
-            opened << QString::fromLatin1(window->metaObject()->className());
+            opened << window->objectName();
             window->close();
         });
         if (editor == 0)
-            Q_EMIT app->SettingsWindow().tariffEditorRequested();
+            Q_EMIT app->SettingsUi().tariffEditorRequested();
         else
-            Q_EMIT app->SettingsWindow().scriptEditorRequested();
+            Q_EMIT app->SettingsUi().scriptEditorRequested();
     }
     EXPECT_EQ(opened, QStringList({QStringLiteral("Form2"), QStringLiteral("Form5")}));
 }
@@ -215,18 +215,18 @@ TEST_F(TrayClicks, leftDoubleClickShowsTheSettingsWindow) {
     WriteSettings("hide_start=1\r\n");
     Run();
     Q_EMIT app->Tray().Click(1);
-    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    EXPECT_FALSE(app->SettingsUi().isVisible());
     Q_EMIT app->Tray().DblClick(2);
-    EXPECT_FALSE(app->SettingsWindow().isVisible());
+    EXPECT_FALSE(app->SettingsUi().isVisible());
     Q_EMIT app->Tray().DblClick(1);
-    EXPECT_TRUE(app->SettingsWindow().isVisible());
+    EXPECT_TRUE(app->SettingsUi().isVisible());
 }
 
 TEST_F(TrayClicks, hostsWithoutDoubleClicksShowTheSettingsWindowOnALeftClick) {
     WriteSettings("hide_start=1\r\n");
     Run(TrayHost{true, false});
     Q_EMIT app->Tray().Click(1);
-    EXPECT_TRUE(app->SettingsWindow().isVisible());
+    EXPECT_TRUE(app->SettingsUi().isVisible());
 }
 
 namespace {
@@ -256,8 +256,7 @@ TEST_F(TrayMenu, statusNotifierHostsAreHandedTheMenuAndNothingPopsUp) {
     ASSERT_NE(PlatformIcon(), nullptr);
     QMenu* handedOver = PlatformIcon()->contextMenu();
     ASSERT_EQ(handedOver, app->Menus().trayHostMenu);
-    EXPECT_EQ(handedOver->actions(), app->Menus().mnuSysTray->actions())
-        << "the six items in order";
+    EXPECT_EQ(handedOver->actions(), app->Menus().trayMenu->actions()) << "the six items in order";
     EXPECT_EQ(MenuOfARightPress(), nullptr);
 }
 
@@ -266,7 +265,7 @@ TEST_F(TrayMenu, x11TraysGetTheMenuPoppedUpAndNoneHandedOver) {
     Run(TrayHost{true, true});
     ASSERT_NE(PlatformIcon(), nullptr);
     EXPECT_EQ(PlatformIcon()->contextMenu(), nullptr);
-    EXPECT_EQ(MenuOfARightPress(), app->Menus().mnuSysTray);
+    EXPECT_EQ(MenuOfARightPress(), app->Menus().trayMenu);
 }
 
 // A panel that starts after the program, as at login.
@@ -275,7 +274,7 @@ using LateTray = TrayFixture;
 TEST_F(LateTray, trayWithinTheFirstSecondsHidesTheSettingsWindowAndCloseHidesFromThenOn) {
     WriteSettings("hide_start=1\r\n");
     Run(TrayHost{false, false});
-    Form1& settings = app->SettingsWindow();
+    SettingsWindow& settings = app->SettingsUi();
     EXPECT_TRUE(settings.isVisible());
     EXPECT_EQ(PlatformIcon(), nullptr) << "no platform icon before there is a tray";
 
@@ -297,7 +296,7 @@ TEST_F(LateTray, laterTrayLeavesTheWindowAndATrayThatGoesBringsMinimisingBack) {
     Run(TrayHost{false, false});
     steady.Step(kLateTrayMs + 1);
     app->SetTrayHost(TrayHost{true, true});
-    Form1& settings = app->SettingsWindow();
+    SettingsWindow& settings = app->SettingsUi();
     EXPECT_TRUE(settings.isVisible()) << "the user may be at work in it by now";
 
     app->SetTrayHost(TrayHost{});
@@ -310,7 +309,7 @@ TEST_F(LateTray, withoutHideStartTheWindowStays) {
     WriteSettings("");
     Run(TrayHost{false, false});
     app->SetTrayHost(TrayHost{true, true});
-    EXPECT_TRUE(app->SettingsWindow().isVisible());
+    EXPECT_TRUE(app->SettingsUi().isVisible());
 }
 
 namespace {
@@ -324,11 +323,9 @@ protected:
     void TearDown() override { qputenv("XDG_CONFIG_HOME", savedConfigHome); }
 
     void Click(const char* name) {
-        app->SettingsWindow().findChild<QPushButton*>(QLatin1String(name))->click();
+        app->SettingsUi().findChild<QPushButton*>(QLatin1String(name))->click();
     }
-    bool Minimised() {
-        return app->SettingsWindow().isVisible() && app->SettingsWindow().isMinimized();
-    }
+    bool Minimised() { return app->SettingsUi().isVisible() && app->SettingsUi().isMinimized(); }
 
     TempFolder configHome;
     QByteArray savedConfigHome;
@@ -338,7 +335,7 @@ protected:
 TEST_F(SettingsButtons, withoutATrayOkCancelAndEscapeMinimiseTheWindowAndTheMenuRestoresIt) {
     WriteSettings("");
     Run(TrayHost{false, false});
-    Form1& settings = app->SettingsWindow();
+    SettingsWindow& settings = app->SettingsUi();
     Click("Command3");
     EXPECT_TRUE(Minimised()) << "Отмена";
     Item("mnuSettings").trigger();
@@ -357,7 +354,7 @@ TEST_F(SettingsButtons, withoutATrayOkCancelAndEscapeMinimiseTheWindowAndTheMenu
 TEST_F(SettingsButtons, withATrayOkCancelAndEscapeHideTheWindow) {
     WriteSettings("");
     Run();
-    Form1& settings = app->SettingsWindow();
+    SettingsWindow& settings = app->SettingsUi();
     Click("Command3");
     EXPECT_FALSE(settings.isVisible());
     Item("mnuSettings").trigger();

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The demo's program folder: every file the program reads, in forms it accepts.
 #include "app/DemoFolder.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "link/ScenarioLink.h"
-#include "script/clsCheckSyntax.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
+#include "script/SyntaxChecker.h"
 #include "tariff/TariffFiles.h"
 
 #include <QDir>
@@ -44,7 +44,7 @@ TEST(DemoFolder, sampleScriptPassesTheSyntaxCheck) {
     ASSERT_TRUE(demo.Create(&error));
     QFile file(QDir(demo.Path()).filePath(QStringLiteral("script.vsc")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    clsCheckSyntax checker;
+    SyntaxChecker checker;
     checker.SetCode(QString::fromUtf8(file.readAll()));
     EXPECT_EQ(checker.CheckSyntax(), QString());
 }

@@ -4,15 +4,15 @@
 // editor, lines ended by a lone CR. No fault may lose a byte the user had.
 #include "FailingDevice.h"
 #include "TempFolder.h"
-#include "shell/Autostart.h"
-#include "shell/FileNotices.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
+#include "core/FileNotices.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
+#include "script/ScriptFile.h"
+#include "settings/Autostart.h"
 #include "stats/AddStatistic.h"
 #include "stats/StatisticsFolder.h"
 #include "tariff/TariffFiles.h"
 #include "tariff/TariffTables.h"
-#include "windows/ScriptFile.h"
 
 #include <QDir>
 #include <QFile>

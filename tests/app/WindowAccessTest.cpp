@@ -6,15 +6,15 @@
 #include "TempFolder.h"
 #include "WindowChecks.h"
 #include "app/QtTranslation.h"
-#include "indicator/ui/Form4.h"
-#include "shell/IniFile.h"
-#include "shell/Settings.h"
-#include "shell/ui/Form1.h"
-#include "stats/ui/Form7.h"
-#include "tariff/ui/Form2.h"
-#include "tariff/ui/Form3.h"
-#include "windows/ui/Form5.h"
-#include "windows/ui/Form6.h"
+#include "core/IniFile.h"
+#include "core/Settings.h"
+#include "help/ui/AboutWindow.h"
+#include "indicator/ui/IndicatorWindow.h"
+#include "script/ui/ScriptEditor.h"
+#include "settings/ui/SettingsWindow.h"
+#include "stats/ui/StatisticsWindow.h"
+#include "tariff/ui/PriceDialog.h"
+#include "tariff/ui/TariffEditor.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -121,7 +121,7 @@ protected:
     TempFolder config;
     Settings settings;
     Autostart autostart{QStringLiteral("/opt/vantoril/vantoril"), config.Path()};
-    Form1 window{settings, ProgramFolder(program.Path()), autostart};
+    SettingsWindow window{settings, ProgramFolder(program.Path()), autostart};
 };
 
 TEST_F(SettingsWindowAccess, everyControlIsNamedAndOnTheTabChain) {
@@ -171,7 +171,8 @@ TEST_F(SettingsWindowAccess, arrowsMoveTheTransparencyOnceTabbedTo) {
 class TariffEditorAccess : public ::testing::Test {
 protected:
     TempFolder program;
-    QPointer<Form2> editor = new Form2(ProgramFolder(program.Path()), RussianLocale());
+    QPointer<TariffEditor> editor =
+        new TariffEditor(ProgramFolder(program.Path()), RussianLocale());
     void TearDown() override { delete editor; }
 };
 
@@ -212,13 +213,13 @@ TEST_F(TariffEditorAccess, returnSavesAndEscapeCancels) {
 
 TEST(PriceDialogAccess, everyControlIsNamedAndOnTheTabChain) {
     TempFolder program;
-    Form3 dialog(ProgramFolder(program.Path()), RussianLocale());
+    PriceDialog dialog(ProgramFolder(program.Path()), RussianLocale());
     ExpectReachable(dialog, {"Text1", "Command2", "Command1"}, QStringLiteral("price-dialog"));
 }
 
 TEST(PriceDialogAccess, returnConfirmsAndEscapeCancels) {
     TempFolder program;
-    Form3 dialog(ProgramFolder(program.Path()), RussianLocale());
+    PriceDialog dialog(ProgramFolder(program.Path()), RussianLocale());
     auto* field = Find<QLineEdit>(dialog, "Text1");
     QTimer::singleShot(0, &dialog, [&] {
         QTest::keyClicks(field, QStringLiteral("5"));
@@ -232,7 +233,7 @@ TEST(PriceDialogAccess, returnConfirmsAndEscapeCancels) {
 class IndicatorAccess : public IndicatorFixture {};
 
 TEST_F(IndicatorAccess, hasANameAndItsCaptionsShowWhole) {
-    std::unique_ptr<Form4> indicator = LoadIndicator();
+    std::unique_ptr<IndicatorWindow> indicator = LoadIndicator();
     indicator->SetWindowHeightTwips(1770);
     indicator->SetMessageText(QStringLiteral("Превышен лимит траффика"));
     ExpectReachable(*indicator, {}, QStringLiteral("indicator"));
@@ -241,7 +242,7 @@ TEST_F(IndicatorAccess, hasANameAndItsCaptionsShowWhole) {
 class ScriptEditorAccess : public ::testing::Test {
 protected:
     TempFolder program;
-    Form5 editor{ProgramFolder(program.Path())};
+    ScriptEditor editor{ProgramFolder(program.Path())};
 };
 
 TEST_F(ScriptEditorAccess, everyControlIsNamedAndOnTheTabChain) {
@@ -265,13 +266,13 @@ TEST_F(ScriptEditorAccess, returnTypesInTheFieldAndPressesAFocusedButton) {
 }
 
 TEST(AboutWindowAccess, everyControlIsNamedAndOnTheTabChain) {
-    Form6 about;
+    AboutWindow about;
     ExpectReachable(about, {"Label3", "Label4", "Text1", "Command1"}, QStringLiteral("about"));
 }
 
 TEST(AboutWindowAccess, returnOpensAFocusedLinkElseCloses) {
     UrlCatcher catcher;
-    Form6 about;
+    AboutWindow about;
     Focus(about, Find<QLabel>(about, "Label4"));
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(catcher.opened, QList<QUrl>{QUrl(QStringLiteral("https://vantoril.example.org"))});
@@ -290,13 +291,13 @@ protected:
     void SetUp() override {
         program.Write(QStringLiteral("connections/MyISP.vlg"),
                       "[Statistic]\r\n03.2008=12,5\r\n04.2008=3\r\n");
-        viewer = new Form7(ProgramFolder(program.Path()), nullptr,
-                           [this](QWidget*, const QString& text) { errors << text; });
+        viewer = new StatisticsWindow(ProgramFolder(program.Path()), nullptr,
+                                      [this](QWidget*, const QString& text) { errors << text; });
     }
     void TearDown() override { delete viewer; }
 
     TempFolder program;
-    QPointer<Form7> viewer;
+    QPointer<StatisticsWindow> viewer;
     QStringList errors;
 };
 

@@ -4,11 +4,11 @@
 // budget fields checked and stored.
 #include "HistoryFixture.h"
 #include "Locales.h"
-#include "history/BudgetSettings.h"
+#include "budget/BudgetSettings.h"
+#include "core/IniFile.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "history/HistoryView.h"
-#include "shell/IniFile.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program keeps the history of its connection and hands the period to its script.
 #include "ApplicationFixture.h"
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
 
 namespace {

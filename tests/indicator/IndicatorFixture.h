@@ -7,13 +7,13 @@
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "indicator/SampleTick.h"
 #include "indicator/TrafficCounters.h"
-#include "indicator/ui/Form4.h"
+#include "indicator/ui/IndicatorWindow.h"
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -30,8 +30,8 @@ protected:
         temp.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\n" + lines);
     }
 
-    std::unique_ptr<Form4> LoadIndicator() {
-        auto form = std::make_unique<Form4>(
+    std::unique_ptr<IndicatorWindow> LoadIndicator() {
+        auto form = std::make_unique<IndicatorWindow>(
             IndicatorServices{folder, settings, counters, link, address, sampling,
                               [this] { ScriptRan(); }, RussianLocale()});
         current = form.get();
@@ -53,7 +53,7 @@ protected:
     TrafficCounters counters;
     LocalAddress address;
     SampleTick sampling;
-    Form4* current = nullptr;
+    IndicatorWindow* current = nullptr;
     int scriptRuns = 0;
-    std::function<void(Form4&)> onScript;
+    std::function<void(IndicatorWindow&)> onScript;
 };

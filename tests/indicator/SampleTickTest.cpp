@@ -3,11 +3,11 @@
 #include "FakeLink.h"
 #include "FixedClock.h"
 #include "TempFolder.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "indicator/IndicatorWindowSteps.h"
 #include "indicator/SampleTick.h"
 #include "indicator/TrafficCounters.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 
 #include <QDataStream>
 

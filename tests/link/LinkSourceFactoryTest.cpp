@@ -2,10 +2,10 @@
 // Choosing the backend from link_source, and the errors the user sees.
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "core/ProgramFolder.h"
 #include "link/KernelLink.h"
 #include "link/LinkSourceFactory.h"
 #include "link/ScenarioLink.h"
-#include "shell/ProgramFolder.h"
 
 #include <gtest/gtest.h>
 

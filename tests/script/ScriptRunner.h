@@ -5,7 +5,7 @@
 #include "FixedClock.h"
 #include "Locales.h"
 #include "script/RecordingHost.h"
-#include "script/clsRun.h"
+#include "script/ScriptInterpreter.h"
 
 #include <QStringList>
 
@@ -34,7 +34,7 @@ public:
 
     FixedClock clock{QDateTime(QDate(2026, 3, 2), QTime(14, 5, 9))};
     RecordingHost host;
-    clsRun engine;
+    ScriptInterpreter engine;
 };
 
 inline QStringList Ops(std::initializer_list<const char*> lines) {

@@ -8,9 +8,12 @@
 
 TEST(GetTypeName, numberLiteralsAreIntegersAndEverythingElseIsAName) {
     for (const char* word : {"0", "00", "000", "5", "-1", "1e3", "15min", "&H10"})
-        EXPECT_EQ(clsRun::GetTypeName(QString::fromUtf8(word)), QStringLiteral("integer")) << word;
+        EXPECT_EQ(ScriptInterpreter::GetTypeName(QString::fromUtf8(word)),
+                  QStringLiteral("integer"))
+            << word;
     for (const char* word : {"0.0", "0000", "x", "", "'5'", "DL", "-0", " 0"})
-        EXPECT_EQ(clsRun::GetTypeName(QString::fromUtf8(word)), QStringLiteral("string")) << word;
+        EXPECT_EQ(ScriptInterpreter::GetTypeName(QString::fromUtf8(word)), QStringLiteral("string"))
+            << word;
 }
 
 TEST(TrimBlanks, removesSpacesOnlyNeverTabs) {

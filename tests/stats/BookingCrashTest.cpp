@@ -2,7 +2,7 @@
 // Reliability: a booking process killed (SIGKILL) at random moments never leaves a
 // statistics file truncated, empty or unreadable, and never loses a month or a total.
 #include "TempFolder.h"
-#include "shell/Numbers.h"
+#include "core/Numbers.h"
 #include "stats/ConnectionFileName.h"
 
 #include <QDir>

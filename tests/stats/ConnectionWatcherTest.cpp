@@ -4,7 +4,7 @@
 #include "FixedClock.h"
 #include "Locales.h"
 #include "TempFolder.h"
-#include "shell/Settings.h"
+#include "core/Settings.h"
 #include "stats/ConnectionFileName.h"
 #include "stats/ConnectionWatcher.h"
 #include "stats/StatisticsFolder.h"

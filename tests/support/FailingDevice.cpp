@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "FailingDevice.h"
 
-#include "shell/AtomicFile.h"
+#include "core/AtomicFile.h"
 
 #include <cerrno>
 

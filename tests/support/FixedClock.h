@@ -2,7 +2,7 @@
 // A clock that says what the test tells it.
 #pragma once
 
-#include "shell/Clock.h"
+#include "core/Clock.h"
 
 class FixedClock final : public Clock {
 public:

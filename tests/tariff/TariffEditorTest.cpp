@@ -3,10 +3,10 @@
 #include "Locales.h"
 #include "NextModal.h"
 #include "TempFolder.h"
-#include "shell/IniFile.h"
-#include "shell/ProgramFolder.h"
-#include "tariff/ui/Form2.h"
-#include "tariff/ui/Form3.h"
+#include "core/IniFile.h"
+#include "core/ProgramFolder.h"
+#include "tariff/ui/PriceDialog.h"
+#include "tariff/ui/TariffEditor.h"
 
 #include <QLineEdit>
 #include <QMessageBox>
@@ -57,26 +57,26 @@ struct TariffEditorTest : ::testing::Test {
     TempFolder temp;
     ProgramFolder folder{temp.Path()};
 
-    std::unique_ptr<Form2> Open(const QLocale& locale = RussianLocale()) {
-        auto editor = std::make_unique<Form2>(folder, locale);
+    std::unique_ptr<TariffEditor> Open(const QLocale& locale = RussianLocale()) {
+        auto editor = std::make_unique<TariffEditor>(folder, locale);
         editor->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(editor.get()));
         return editor;
     }
-    static QWidget* Cell(Form2& editor, int hour) {
+    static QWidget* Cell(TariffEditor& editor, int hour) {
         return editor.findChild<QWidget*>(QStringLiteral("tar1_%1").arg(hour));
     }
-    static QColor CellColour(Form2& editor, int hour) {
+    static QColor CellColour(TariffEditor& editor, int hour) {
         return Cell(editor, hour)->palette().color(QPalette::Window);
     }
-    static QRadioButton* Option(Form2& editor, int tariffClass) {
+    static QRadioButton* Option(TariffEditor& editor, int tariffClass) {
         return editor.findChild<QRadioButton*>(QStringLiteral("Option1_%1").arg(tariffClass));
     }
-    static void ClickCell(Form2& editor, int hour) {
+    static void ClickCell(TariffEditor& editor, int hour) {
         QTest::mouseClick(Cell(editor, hour), Qt::LeftButton);
     }
     // Presses the right button on a class button and lets `answer` handle the dialog.
-    static DialogSeen AskPrice(Form2& editor, int tariffClass,
+    static DialogSeen AskPrice(TariffEditor& editor, int tariffClass,
                                const std::function<void(QWidget*)>& answer) {
         DialogSeen seen;
         OnNextModal([&](QWidget* dialog) {
@@ -87,14 +87,14 @@ struct TariffEditorTest : ::testing::Test {
         QTest::mouseRelease(Option(editor, tariffClass), Qt::RightButton);
         return seen;
     }
-    static void TypePrice(Form2& editor, int tariffClass, const QString& keys) {
+    static void TypePrice(TariffEditor& editor, int tariffClass, const QString& keys) {
         AskPrice(editor, tariffClass, [&](QWidget* dialog) {
             QTest::keyClicks(PriceField(dialog), keys);
             Press(dialog, "Command2");
         });
     }
     // Presses Save, expecting a refusal; gives the message shown.
-    static QString SaveRefused(Form2& editor) {
+    static QString SaveRefused(TariffEditor& editor) {
         QString message;
         OnNextModal([&](QWidget* box) {
             message = static_cast<QMessageBox*>(box)->text();
@@ -293,7 +293,7 @@ TEST_F(TariffEditorTest, unreadableTariffFileIsReportedWhenTheWindowShows) {
 struct PriceDialogTest : TariffEditorTest {
     // Opens the dialog on "0", runs `type` on its field, presses OK and gives the result.
     QString Typed(const QLocale& locale, const std::function<void(QLineEdit*)>& type) {
-        Form3 dialog(folder, locale);
+        PriceDialog dialog(folder, locale);
         OnNextModal([&](QWidget* shown) {
             type(PriceField(shown));
             // A refusal would open a message box: close it, so the test fails, not hangs.
@@ -334,7 +334,7 @@ TEST_F(PriceDialogTest, pointLocaleTakesThePointAndNotTheComma) {
 }
 
 TEST_F(PriceDialogTest, enterConfirmsAndEscapeCancels) {
-    Form3 dialog(folder, RussianLocale());
+    PriceDialog dialog(folder, RussianLocale());
     OnNextModal([](QWidget* shown) {
         QTest::keyClicks(PriceField(shown), "4,2");
         QTest::keyClick(PriceField(shown), Qt::Key_Return);
@@ -348,7 +348,7 @@ TEST_F(PriceDialogTest, enterConfirmsAndEscapeCancels) {
 }
 
 TEST_F(PriceDialogTest, textThatIsNotANumberIsRefusedAndTheDialogStaysOpen) {
-    Form3 dialog(folder, RussianLocale());
+    PriceDialog dialog(folder, RussianLocale());
     QString message;
     bool openAfterMessage = false;
     OnNextModal([&](QWidget* shown) {

@@ -2,8 +2,8 @@
 // Rate lookup on real tariff files in a temporary program folder.
 #include "FixedClock.h"
 #include "TempFolder.h"
-#include "shell/FileNotices.h"
-#include "shell/ProgramFolder.h"
+#include "core/FileNotices.h"
+#include "core/ProgramFolder.h"
 #include "tariff/TariffFiles.h"
 
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Reading and writing both tariff files whole, as the tariff editor does.
 #include "TempFolder.h"
-#include "shell/ProgramFolder.h"
+#include "core/ProgramFolder.h"
 #include "tariff/TariffTables.h"
 
 #include <QDir>

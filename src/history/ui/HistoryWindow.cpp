@@ -2,12 +2,12 @@
 // The history window: thin over LoadHistoryView, BudgetSettings and the export.
 #include "history/ui/HistoryWindow.h"
 
+#include "budget/ui/BudgetGroup.h"
+#include "core/Clock.h"
+#include "core/Settings.h"
+#include "core/ui/WindowLook.h"
 #include "history/ui/BarChart.h"
-#include "history/ui/BudgetGroup.h"
 #include "history/ui/ChartModule.h"
-#include "shell/Clock.h"
-#include "shell/Settings.h"
-#include "shell/ui/WindowLook.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>

@@ -3,9 +3,9 @@
 // months, the period's connections, the budget settings and the export.
 #pragma once
 
+#include "core/ProgramFolder.h"
 #include "history/HistoryExport.h"
 #include "history/HistoryView.h"
-#include "shell/ProgramFolder.h"
 
 #include <QDialog>
 #include <QLocale>

@@ -2,12 +2,12 @@
 // The commands of vantoril-history.
 #include "tools/vantoril-history/HistoryTool.h"
 
-#include "history/BillingPeriod.h"
+#include "budget/BillingPeriod.h"
+#include "core/Clock.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "history/HistoryReports.h"
 #include "history/HistoryStore.h"
-#include "shell/Clock.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
 #include "tools/vantoril-history/HistoryToolOptions.h"
 
 #include <QDir>

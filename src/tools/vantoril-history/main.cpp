@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-history: the connections, days and billing period of Vantoril's history.
-#include "shell/Clock.h"
+#include "core/Clock.h"
 #include "tools/vantoril-history/HistoryTool.h"
 
 #include <QCoreApplication>

@@ -2,7 +2,7 @@
 // A clock that always tells the same time of day, today: for runs with a given time.
 #pragma once
 
-#include "shell/Clock.h"
+#include "core/Clock.h"
 
 #include <QTime>
 

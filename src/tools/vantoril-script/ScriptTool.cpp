@@ -3,12 +3,12 @@
 // do as meant, or run it once and list what it did.
 #include "tools/vantoril-script/ScriptTool.h"
 
+#include "core/ProgramFolder.h"
+#include "core/TextDecoding.h"
 #include "script/RecordingHost.h"
+#include "script/ScriptInterpreter.h"
 #include "script/ScriptLint.h"
-#include "script/clsCheckSyntax.h"
-#include "script/clsRun.h"
-#include "shell/ProgramFolder.h"
-#include "shell/TextDecoding.h"
+#include "script/SyntaxChecker.h"
 #include "tools/vantoril-script/PinnedClock.h"
 #include "tools/vantoril-script/ScriptToolOptions.h"
 
@@ -34,7 +34,7 @@ std::optional<QString> ReadScript(const QString& path, QTextStream& err) {
 }
 
 int Check(const QString& code, QTextStream& out) {
-    clsCheckSyntax checker;
+    SyntaxChecker checker;
     checker.SetCode(code);
     const SyntaxReport report = checker.Check();
     out << SyntaxVerdict(report) << Qt::endl;
@@ -57,7 +57,7 @@ int Run(const ScriptToolOptions& options, const QString& code, QTextStream& out)
         clock = std::make_unique<SystemClock>();
     const QString folder = options.folder ? *options.folder : ProgramFolder::Choose().Path();
     RecordingHost host(options.counters, folder, *clock, options.locale);
-    clsRun engine(host);
+    ScriptInterpreter engine(host);
     engine.SetCode(code);
     engine.run();
     for (const QString& operation : host.Operations()) out << operation << Qt::endl;

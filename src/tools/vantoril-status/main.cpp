@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status: the running Vantoril's figures on one line, for desktop panels.
-#include "shell/IniFile.h"
-#include "shell/ProgramFolder.h"
-#include "shell/Settings.h"
+#include "core/IniFile.h"
+#include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "tools/vantoril-status/MeterReader.h"
 #include "tools/vantoril-status/StatusLine.h"
 

@@ -1,0 +1,60 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Which budget and cap thresholds a period has crossed, and how to say so.
+#include "budget/BudgetAlerts.h"
+
+#include "core/Numbers.h"
+
+namespace {
+
+constexpr int kThresholds[] = {80, 100};  // percent of a limit, ascending
+
+QString Money(double value, const QLocale& locale) {
+    return NumberText(RoundHalfEven(value, 2), locale);
+}
+
+QString Megabytes(double value, const QLocale& locale) {
+    return NumberText(RoundHalfEven(value, 0), locale) + QStringLiteral(" МБ");
+}
+
+// The alert for one limit: `used` of `limit`, both in the limit's unit.
+std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, double used,
+                            double limit, const QString& usedText, const QString& limitText) {
+    if (limit <= 0) return std::nullopt;
+    DueAlert alert;
+    int highest = 0;
+    for (const int percent : kThresholds) {
+        if (used < limit * percent / 100.0) break;
+        highest = percent;
+        alert.keys.append(QStringLiteral("%1 %2 %3 %4")
+                              .arg(report.period.start.toString(Qt::ISODate), kind)
+                              .arg(limit, 0, 'g', 15)
+                              .arg(percent));
+    }
+    if (highest == 0) return std::nullopt;
+    const bool money = kind == u"budget";
+    if (highest >= 100) {
+        alert.text = (money ? QStringLiteral("Бюджет периода исчерпан: %1 из %2.")
+                            : QStringLiteral("Лимит трафика периода исчерпан: %1 из %2."))
+                         .arg(usedText, limitText);
+    } else {
+        alert.text =
+            (money ? QStringLiteral("Израсходовано %1 % бюджета периода: %2 из %3.")
+                   : QStringLiteral("Израсходовано %1 % лимита трафика периода: %2 из %3."))
+                .arg(int(used * 100 / limit))
+                .arg(usedText, limitText);
+    }
+    return alert;
+}
+
+}  // namespace
+
+QList<DueAlert> DueAlerts(const PeriodReport& report, const QLocale& locale) {
+    QList<DueAlert> alerts;
+    if (auto budget = Due(report, QStringLiteral("budget"), report.used.cost, report.budget,
+                          Money(report.used.cost, locale), Money(report.budget, locale)))
+        alerts.append(*budget);
+    if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb,
+                       Megabytes(report.UsedMb(), locale), Megabytes(report.capMb, locale)))
+        alerts.append(*cap);
+    return alerts;
+}

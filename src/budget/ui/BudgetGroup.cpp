@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The budget group: fields over BudgetSettings.
+#include "budget/ui/BudgetGroup.h"
+
+#include "budget/BudgetSettings.h"
+
+#include <QCheckBox>
+#include <QFormLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSpinBox>
+
+namespace {
+
+QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidget* parent) {
+    auto* field = new QLineEdit(parent);
+    field->setObjectName(QLatin1String(name));
+    field->setAccessibleName(accessibleName);
+    field->setPlaceholderText(QStringLiteral("не задан"));
+    field->setClearButtonEnabled(true);
+    return field;
+}
+
+}  // namespace
+
+BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
+    : QGroupBox(QStringLiteral("Бюджет"), parent),
+      folder_(std::move(folder)),
+      locale_(std::move(locale)) {
+    setObjectName(QStringLiteral("budgetGroup"));
+    cycleDay_ = new QSpinBox(this);
+    cycleDay_->setObjectName(QStringLiteral("cycleDay"));
+    cycleDay_->setRange(1, 31);
+    cycleDay_->setAccessibleName(QStringLiteral("День начала периода"));
+    cycleDay_->setToolTip(
+        QStringLiteral("Число месяца, с которого начинается расчётный период; "
+                       "в коротком месяце — его последний день"));
+    budget_ = AddNumberField("budget", QStringLiteral("Бюджет на период"), this);
+    capMb_ = AddNumberField("capMb", QStringLiteral("Лимит трафика на период, МБ"), this);
+    alerts_ = new QCheckBox(QStringLiteral("&Предупреждать при 80 % и 100 %"), this);
+    alerts_->setObjectName(QStringLiteral("alerts"));
+    alerts_->setAccessibleName(QStringLiteral("Предупреждать при 80 % и 100 %"));
+    alerts_->setAccessibleDescription(
+        QStringLiteral("Уведомления рабочего стола, когда расход доходит до 80 % и 100 % "
+                       "бюджета или лимита трафика"));
+    save_ = new QPushButton(QStringLiteral("&Сохранить"), this);
+    save_->setObjectName(QStringLiteral("saveBudget"));
+    save_->setAccessibleName(QStringLiteral("Сохранить бюджет"));
+    save_->setAccessibleDescription(
+        QStringLiteral("Записать день начала периода, бюджет, лимит и предупреждения в inet.conf"));
+    save_->setAutoDefault(false);
+    message_ = new QLabel(this);
+    message_->setObjectName(QStringLiteral("budgetMessage"));
+    message_->setWordWrap(true);
+    message_->setAccessibleName(QStringLiteral("Сообщение о бюджете"));
+
+    auto* form = new QFormLayout(this);
+    form->addRow(QStringLiteral("&День начала периода:"), cycleDay_);
+    form->addRow(QStringLiteral("&Бюджет на период:"), budget_);
+    form->addRow(QStringLiteral("&Лимит трафика, МБ:"), capMb_);
+    form->addRow(alerts_);
+    form->addRow(save_);
+    form->addRow(message_);
+    connect(save_, &QPushButton::clicked, this, &BudgetGroup::Save);
+    connect(budget_, &QLineEdit::returnPressed, this, &BudgetGroup::Save);
+    connect(capMb_, &QLineEdit::returnPressed, this, &BudgetGroup::Save);
+}
+
+void BudgetGroup::ShowLimits(const PeriodLimits& limits) {
+    cycleDay_->setValue(limits.cycleDay);
+    budget_->setText(LimitFieldText(limits.budget, locale_));
+    capMb_->setText(LimitFieldText(limits.capMb, locale_));
+    alerts_->setChecked(limits.alerts);
+}
+
+bool BudgetGroup::Save() {
+    const BudgetCheck check = CheckBudgetInput(
+        {cycleDay_->value(), budget_->text(), capMb_->text(), alerts_->isChecked()}, locale_);
+    QString error = check.error;
+    if (check.limits && SaveBudget(folder_, *check.limits, &error)) {
+        message_->setStyleSheet(QString());
+        message_->setText(QStringLiteral("Сохранено."));
+        Q_EMIT saved();
+        return true;
+    }
+    message_->setStyleSheet(QStringLiteral("color: #b71c1c;"));
+    message_->setText(error);
+    return false;
+}

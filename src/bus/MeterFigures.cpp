@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The live figures for panels: made from the counters and the period, compared by name.
+#include "bus/MeterFigures.h"
+
+#include "budget/BillingPeriod.h"
+#include "core/Numbers.h"
+#include "indicator/TrafficCounters.h"
+
+MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
+                              const TrafficCounters& counters, int tariffType,
+                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const QString& message) {
+    MeterFigures figures;
+    figures.connected = connected;
+    if (connected) figures.connectionName = connectionName;
+    figures.receivedBytes = counters.Stats.bytesReceived;
+    figures.sentBytes = counters.Stats.bytesSent;
+    figures.linkBps = qulonglong(std::max<int64_t>(counters.LinkBps, 0));
+    figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
+    // The single-precision counters hold 2 decimals only approximately.
+    figures.cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
+    figures.periodCost = RoundHalfEven(periodUsed.cost, 2);
+    figures.budget = limits.budget;
+    figures.periodMb = RoundHalfEven(Megabytes(periodUsed), 2);
+    figures.capMb = limits.capMb;
+    figures.message = message;
+    return figures;
+}
+
+namespace {
+// The figures of `now` that differ from `before`; every figure without `before`. Compared
+// field by field: this runs at every sampling tick.
+QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
+    QVariantMap map;
+    const auto note = [&](const char* name, auto MeterFigures::*field) {
+        if (!before || !(before->*field == now.*field))
+            map.insert(QLatin1String(name), QVariant::fromValue(now.*field));
+    };
+    note("Connected", &MeterFigures::connected);
+    note("ConnectionName", &MeterFigures::connectionName);
+    note("ReceivedBytes", &MeterFigures::receivedBytes);
+    note("SentBytes", &MeterFigures::sentBytes);
+    note("LinkBps", &MeterFigures::linkBps);
+    note("OnlineSeconds", &MeterFigures::onlineSeconds);
+    note("Cost", &MeterFigures::cost);
+    note("PeriodCost", &MeterFigures::periodCost);
+    note("Budget", &MeterFigures::budget);
+    note("PeriodMB", &MeterFigures::periodMb);
+    note("CapMB", &MeterFigures::capMb);
+    note("Message", &MeterFigures::message);
+    return map;
+}
+}  // namespace
+
+QVariantMap MeterProperties(const MeterFigures& figures) {
+    return Figures(nullptr, figures);
+}
+
+QVariantMap ChangedMeterProperties(const MeterFigures& before, const MeterFigures& now) {
+    return Figures(&before, now);
+}

@@ -1,7 +1,0 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-// The program's logging categories; debug and info lines are off by default.
-#include "shell/Logging.h"
-
-Q_LOGGING_CATEGORY(lcLink, "vantoril.link", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcIndicator, "vantoril.indicator", QtWarningMsg)
-Q_LOGGING_CATEGORY(lcStats, "vantoril.stats", QtWarningMsg)

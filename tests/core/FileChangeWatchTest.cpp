@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// When a file counts as changed: identity, size, times, and any change less than 2 s old.
+#include "TempFolder.h"
+#include "core/FileChangeWatch.h"
+
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace {
+
+int64_t ChangeTimeNs(const QString& path) {
+    struct stat status {};
+    if (::stat(QFile::encodeName(path).constData(), &status) != 0) return 0;
+    return int64_t(status.st_ctim.tv_sec) * 1'000'000'000 + status.st_ctim.tv_nsec;
+}
+
+}  // namespace
+
+class EveryLook : public ::testing::TestWithParam<FileChangeWatch::Looks> {};
+
+TEST_P(EveryLook, everyKindOfChangeCountsOnceWhenItIsOld) {
+    TempFolder temp;
+    const QString path = temp.File("inet.conf");
+    int64_t now = 0;
+    FileChangeWatch watch(
+        path, [&] { return now; }, GetParam());
+    if (GetParam() == FileChangeWatch::Looks::NoticesWhereGiven && !watch.FollowsNotices())
+        GTEST_SKIP() << "no inotify notices for a folder of this file system";
+    // Every change below is an hour old by this clock.
+    const auto later = [&] { now = ChangeTimeNs(path) + 3'600'000'000'000; };
+
+    EXPECT_TRUE(watch.Changed()) << "the first look";
+    EXPECT_FALSE(watch.Changed()) << "still missing";
+    temp.Write("inet.conf", "[Vantoril]\r\nfull=1\r\n");
+    later();
+    EXPECT_TRUE(watch.Changed()) << "created";
+    EXPECT_FALSE(watch.Changed());
+    temp.Write("inet.conf", "[Vantoril]\r\nfull=11\r\n");
+    later();
+    EXPECT_TRUE(watch.Changed()) << "another size";
+    EXPECT_FALSE(watch.Changed());
+
+    // The same bytes put in place by a rename, as an atomic save does: a new inode.
+    temp.Write("new.conf", "[Vantoril]\r\nfull=22\r\n");
+    ASSERT_TRUE(QFile::remove(path));
+    ASSERT_TRUE(QFile::rename(temp.File("new.conf"), path));
+    later();
+    EXPECT_TRUE(watch.Changed()) << "replaced";
+    EXPECT_FALSE(watch.Changed());
+
+    // Same size, same inode: only the times tell, once the kernel's coarse clock has moved.
+    QThread::msleep(20);
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+    ASSERT_EQ(file.write("[Vantoril]\r\nfull=33\r\n"), 21);
+    file.close();
+    later();
+    EXPECT_TRUE(watch.Changed()) << "rewritten in place";
+    EXPECT_FALSE(watch.Changed());
+
+    ASSERT_TRUE(QFile::remove(path));
+    EXPECT_TRUE(watch.Changed()) << "removed";
+    EXPECT_FALSE(watch.Changed());
+}
+
+INSTANTIATE_TEST_SUITE_P(FileChangeWatch, EveryLook,
+                         ::testing::Values(FileChangeWatch::Looks::StatOnly,
+                                           FileChangeWatch::Looks::NoticesWhereGiven),
+                         [](const auto& info) {
+                             return info.param == FileChangeWatch::Looks::StatOnly ? "stat"
+                                                                                   : "notices";
+                         });
+
+TEST(FileChangeWatch, withStatAChangeLessThanTwoSecondsOldIsReadEveryTime) {
+    TempFolder temp;
+    temp.Write("tar.dat", QByteArray(48, '\0'));
+    const int64_t changed = ChangeTimeNs(temp.File("tar.dat"));
+    int64_t now = changed + 1'900'000'000;
+    FileChangeWatch watch(
+        temp.File("tar.dat"), [&] { return now; }, FileChangeWatch::Looks::StatOnly);
+    EXPECT_TRUE(watch.Changed());
+    EXPECT_TRUE(watch.Changed()) << "a second write in the same time stamp would go unseen";
+    now = changed - 5'000'000'000;  // the clock set back: the change looks ahead of it
+    EXPECT_TRUE(watch.Changed());
+    now = changed + 2'000'000'000;
+    EXPECT_FALSE(watch.Changed());
+}
+
+TEST(FileChangeWatch, noticesTellEveryWriteAndGiveWayToStatForALinkOrAFolderGone) {
+    TempFolder temp;
+    temp.Write("tar.dat", QByteArray(48, '\0'));
+    // Every change is an hour old to the stat looks.
+    FileChangeWatch watch(temp.File("tar.dat"), [] {
+        return (QDateTime::currentMSecsSinceEpoch() + 3'600'000) * 1'000'000;
+    });
+    if (!watch.FollowsNotices())
+        GTEST_SKIP() << "no inotify notices for a folder of this file system";
+    EXPECT_TRUE(watch.Changed()) << "the first look";
+    EXPECT_FALSE(watch.Changed());
+    // Two writes of the same size in the same moment: each one is told, with no clock.
+    for (const char fill : {'\1', '\2'}) {
+        temp.Write("tar.dat", QByteArray(48, fill));
+        EXPECT_TRUE(watch.Changed());
+        EXPECT_FALSE(watch.Changed());
+    }
+    temp.Write("other.dat", "x");
+    EXPECT_FALSE(watch.Changed()) << "another file of the folder";
+
+    // A link's target changes where no notice of this folder tells it: stat it is.
+    TempFolder elsewhere;
+    elsewhere.Write("target.dat", QByteArray(48, '\3'));
+    ASSERT_TRUE(QFile::remove(temp.File("tar.dat")));
+    ASSERT_TRUE(QFile::link(elsewhere.File("target.dat"), temp.File("tar.dat")));
+    EXPECT_TRUE(watch.Changed());
+    EXPECT_FALSE(watch.FollowsNotices());
+    EXPECT_TRUE(watch.Changed()) << "the first look with stat";
+    EXPECT_FALSE(watch.Changed());
+    elsewhere.Write("target.dat", QByteArray(24, '\4'));
+    EXPECT_TRUE(watch.Changed()) << "the target changed";
+
+    // The folder removed: no notices come any more, and the next look counts.
+    TempFolder gone;
+    gone.Write("inet.conf", "[Vantoril]\r\n");
+    FileChangeWatch inGone(gone.File("inet.conf"));
+    ASSERT_TRUE(inGone.FollowsNotices());
+    EXPECT_TRUE(inGone.Changed());
+    ASSERT_TRUE(QDir(gone.Path()).removeRecursively());
+    EXPECT_TRUE(inGone.Changed());
+    EXPECT_FALSE(inGone.FollowsNotices());
+}
