@@ -50,8 +50,8 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
 
 QList<DueAlert> DueAlerts(const PeriodReport& report, const QLocale& locale) {
     QList<DueAlert> alerts;
-    if (auto budget = Due(report, QStringLiteral("budget"), report.used.cost, report.budget,
-                          Money(report.used.cost, locale), Money(report.budget, locale)))
+    if (auto budget = Due(report, QStringLiteral("budget"), report.bill, report.budget,
+                          Money(report.bill, locale), Money(report.budget, locale)))
         alerts.append(*budget);
     if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb,
                        Megabytes(report.UsedMb(), locale), Megabytes(report.capMb, locale)))

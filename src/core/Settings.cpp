@@ -47,6 +47,8 @@ Settings LoadSettings(const ProgramFolder& folder) {
     s.cycle_day = RoundToInt16(numberOr("cycle_day", 1));
     s.budget = number("budget");
     s.cap_mb = number("cap_mb");
+    s.plan_fee = number("plan_fee");
+    s.included_mb = number("included_mb");
     s.alerts = RoundToInt16(numberOr("alerts", 1));
     return s;
 }

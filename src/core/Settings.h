@@ -20,10 +20,12 @@ struct Settings {
     int32_t back_color = 0;  // read, unused
     int32_t fore_color = 0;  // read, unused
     // The billing period; keys older versions do not know and leave alone.
-    int16_t cycle_day = 1;  // day of the month a period starts; past the month's end: its last day
-    double budget = 0;      // money per period; 0: none
-    double cap_mb = 0;      // MB per period; 0: none
-    int16_t alerts = 1;     // 1: tell at 80 % and 100 % of the budget and of the cap
+    int16_t cycle_day = 1;   // day of the month a period starts; past the month's end: its last day
+    double budget = 0;       // money per period; 0: none
+    double cap_mb = 0;       // MB per period; 0: none
+    double plan_fee = 0;     // the plan's money per period, whatever the traffic
+    double included_mb = 0;  // MB per period the plan's fee covers
+    int16_t alerts = 1;      // 1: tell at 80 % and 100 % of the budget and of the cap
 };
 
 inline constexpr char kSettingsFile[] = "inet.conf";

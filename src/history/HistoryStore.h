@@ -91,6 +91,9 @@ public:
     // Usage per span of ascending boundaries: (b0, b1], (b1, b2]...; a sample belongs to
     // the span its time falls into, so a connection over midnight is split at its minute.
     QList<Usage> UsageBySpans(const QList<QDateTime>& boundaries);
+    // What each sample in (from, to] added to its connection's figures, all connections
+    // together in time order: the steps the plan's included volume is used up by.
+    std::optional<QList<Usage>> StepsBetween(const QDateTime& from, const QDateTime& to);
     // The start of the oldest connection; nothing when there is none.
     std::optional<QDateTime> FirstStart();
 
