@@ -62,7 +62,15 @@ BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale) {
     const std::optional<double> cap = Limit(input.capMb, QStringLiteral("Лимит трафика"),
                                             QStringLiteral("10240"), locale, &check.error);
     if (!cap) return check;
-    check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts};
+    const std::optional<double> fee =
+        Limit(input.planFee, QStringLiteral("Размер абонентской платы"), moneyExample, locale,
+              &check.error);
+    if (!fee) return check;
+    const std::optional<double> included =
+        Limit(input.includedMb, QStringLiteral("Объём, включённый в плату"),
+              QStringLiteral("10240"), locale, &check.error);
+    if (!included) return check;
+    check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts, *fee, *included};
     return check;
 }
 
@@ -89,5 +97,8 @@ bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString
     ini.SetValue(section, QStringLiteral("cap_mb"), NumberText(limits.capMb, QLocale::c()));
     ini.SetValue(section, QStringLiteral("alerts"),
                  limits.alerts ? QStringLiteral("1") : QStringLiteral("0"));
+    ini.SetValue(section, QStringLiteral("plan_fee"), NumberText(limits.planFee, QLocale::c()));
+    ini.SetValue(section, QStringLiteral("included_mb"),
+                 NumberText(limits.includedMb, QLocale::c()));
     return ini.Save(path, error);
 }
