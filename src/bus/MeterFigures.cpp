@@ -8,7 +8,7 @@
 
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
-                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const PeriodUse& period, const PeriodLimits& limits,
                               const QString& message) {
     MeterFigures figures;
     figures.connected = connected;
@@ -19,9 +19,11 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
     // The single-precision counters hold 2 decimals only approximately.
     figures.cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    figures.periodCost = RoundHalfEven(periodUsed.cost, 2);
+    const PeriodTotals totals = RoundedTotals(limits, period);
+    figures.periodCost = totals.cost;
+    figures.periodBill = totals.bill;
     figures.budget = limits.budget;
-    figures.periodMb = RoundHalfEven(Megabytes(periodUsed), 2);
+    figures.periodMb = totals.megabytes;
     figures.capMb = limits.capMb;
     figures.message = message;
     return figures;
@@ -44,6 +46,7 @@ QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
     note("OnlineSeconds", &MeterFigures::onlineSeconds);
     note("Cost", &MeterFigures::cost);
     note("PeriodCost", &MeterFigures::periodCost);
+    note("PeriodBill", &MeterFigures::periodBill);
     note("Budget", &MeterFigures::budget);
     note("PeriodMB", &MeterFigures::periodMb);
     note("CapMB", &MeterFigures::capMb);

@@ -16,11 +16,12 @@ struct BuiltInCounter {
 };
 
 inline constexpr BuiltInCounter kBuiltInCounters[] = {
-    {u"DL", &ScriptCounters::DL, nullptr},   {u"UL", &ScriptCounters::UL, nullptr},
-    {u"AL", &ScriptCounters::AL, nullptr},   {u"TC", nullptr, &ScriptCounters::TC},
-    {u"BPS", nullptr, &ScriptCounters::BPS}, {u"MDL", &ScriptCounters::MDL, nullptr},
-    {u"MUL", &ScriptCounters::MUL, nullptr}, {u"MAL", &ScriptCounters::MAL, nullptr},
-    {u"CAL", &ScriptCounters::CAL, nullptr}, {u"CMAL", &ScriptCounters::CMAL, nullptr},
+    {u"DL", &ScriptCounters::DL, nullptr},     {u"UL", &ScriptCounters::UL, nullptr},
+    {u"AL", &ScriptCounters::AL, nullptr},     {u"TC", nullptr, &ScriptCounters::TC},
+    {u"BPS", nullptr, &ScriptCounters::BPS},   {u"MDL", &ScriptCounters::MDL, nullptr},
+    {u"MUL", &ScriptCounters::MUL, nullptr},   {u"MAL", &ScriptCounters::MAL, nullptr},
+    {u"CAL", &ScriptCounters::CAL, nullptr},   {u"CMAL", &ScriptCounters::CMAL, nullptr},
+    {u"BILL", &ScriptCounters::BILL, nullptr},
 };
 
 // The program folder, always ending in "/".

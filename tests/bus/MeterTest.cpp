@@ -97,10 +97,10 @@ TEST(MeterFiguresTest, onlyWhatChangedIsNamedWithItsBusType) {
 
     const QVariantMap all = ChangedMeterProperties(MeterFigures(), now);
     EXPECT_EQ(all.size(), 11) << "every figure but CapMB, still 0, changed";
-    EXPECT_EQ(
-        MeterProperties(now).keys(),
-        (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "LinkBps", "Message",
-                     "OnlineSeconds", "PeriodCost", "PeriodMB", "ReceivedBytes", "SentBytes"}));
+    EXPECT_EQ(MeterProperties(now).keys(),
+              (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "LinkBps",
+                           "Message", "OnlineSeconds", "PeriodBill", "PeriodCost", "PeriodMB",
+                           "ReceivedBytes", "SentBytes"}));
 }
 
 TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {
