@@ -4,6 +4,7 @@
 #pragma once
 
 #include "budget/BillingPeriod.h"
+#include "budget/BudgetAlerts.h"
 #include "history/HistoryStore.h"
 
 #include <QLocale>
@@ -39,14 +40,24 @@ public:
 
     // One watcher tick. On the first one, rows left open by an earlier run are taken up
     // again (the same connection is still up) or closed at their last sample as cut short.
-    // Gives what the user should be told now: a problem, said once, and the alerts due.
+    // Gives what the user should be told now: a problem, said once.
     QStringList Tick(const HistorySighting& sighting, const PeriodLimits& limits);
+
+    // The alerts due with the running connection's figures of this sampling tick that were
+    // neither given in an earlier run nor handed out in this one. Each is recorded as given
+    // only once AlertShown says so; one never shown is due again at the next start.
+    QList<DueAlert> FreshAlerts(const PeriodLimits& limits, const ConnectionFigures& running);
+    void AlertShown(const DueAlert& alert);
+    // An alert that reached nobody waits to be shown again, in place of an earlier one
+    // that waits for the same limit (its thresholds are the later one's too).
+    void AlertUnshown(const DueAlert& alert);
+    QList<DueAlert> TakeUnshown() { return std::exchange(unshown_, {}); }
 
     // The current period's report, the running connection's latest figures included.
     PeriodReport Report(const PeriodLimits& limits, const ConnectionFigures& running);
     // Only what the period has used, the same way: the report without the pace and the
     // days, which take far longer to work out.
-    Usage PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running);
+    PeriodUse PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running);
 
     bool Recording() const { return running_.has_value(); }
 
@@ -61,15 +72,14 @@ private:
     };
 
     void TakeUpLeftOpen(const HistorySighting& sighting);
-    Usage UsageAt(const QDateTime& now, const PeriodLimits& limits,
-                  const ConnectionFigures& running);
+    PeriodUse UsageAt(const QDateTime& now, const PeriodLimits& limits,
+                      const ConnectionFigures& running);
     void Begin(const HistorySighting& sighting, const QDateTime& now);
     void Sample(const HistorySighting& sighting, const QDateTime& now);
     void Finish(const ConnectionFigures& figures, int tariffType, bool booked,
                 const QDateTime& end);
-    Usage BaseUsage(const BillingPeriod& period);
+    PeriodUse BaseUse(const BillingPeriod& period, double includedMb);
     void Check(bool written);  // a failure is told once
-    void Alerts(const PeriodLimits& limits, const ConnectionFigures& running);
 
     HistoryStore& store_;
     const Clock& clock_;
@@ -80,9 +90,10 @@ private:
     QStringList notices_;  // gathered during a call, handed out at its end
     // The period's usage from the stored samples, recomputed after every write.
     std::optional<BillingPeriod> basePeriod_;
-    Usage base_;
+    double baseIncludedMb_ = 0;
+    PeriodUse base_;
     std::optional<QDateTime> firstStart_;
     int samplesSinceCheckpoint_ = 0;
-    QSet<QString> alertsGiven_;  // keys of alerts given or found given, this run
-    QDateTime now_;              // the time of the tick under way
+    QSet<QString> alertsHandedOut_;  // keys of alerts handed out or found given, this run
+    QList<DueAlert> unshown_;
 };
