@@ -3,6 +3,7 @@
 #include "indicator/TrafficCounters.h"
 
 #include "core/Numbers.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -47,4 +48,14 @@ TrafficCounters ComputeTrafficCounters(const LinkStats& stats, float rate) {
     counters.TotalCost = counters.SentCost + counters.RecvCost;
     counters.TimeCost = TimeCost(rate, counters.OnlineSeconds);
     return counters;
+}
+
+double ConnectionMoney(const TrafficCounters& counters, int32_t tariffType) {
+    return RoundHalfEven(ConnectionCost(tariffType, counters.TotalCost, counters.TimeCost), 2);
+}
+
+ConnectionFigures HistoryFigures(const TrafficCounters& counters, int32_t tariffType) {
+    return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent),
+             ConnectionMoney(counters, tariffType)},
+            counters.OnlineSeconds};
 }

@@ -2,6 +2,7 @@
 // The one record of traffic figures and its computation from the link's statistics.
 #pragma once
 
+#include "history/HistoryTypes.h"
 #include "link/LinkStats.h"
 
 #include <cstdint>
@@ -23,3 +24,9 @@ struct TrafficCounters {
 // The counters for one connected tick: the statistics priced at `rate` (per MB or per
 // hour; all four costs use the same rate). Rounding halves to even.
 TrafficCounters ComputeTrafficCounters(const LinkStats& stats, float rate);
+
+// The connection's money as the history keeps it and the bus gives it: the cost of the
+// tariff type in force, to its 2 decimals (the counters hold them only approximately).
+double ConnectionMoney(const TrafficCounters& counters, int32_t tariffType);
+// The connection's figures as the history keeps them.
+ConnectionFigures HistoryFigures(const TrafficCounters& counters, int32_t tariffType);
