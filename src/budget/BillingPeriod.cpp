@@ -37,7 +37,7 @@ PeriodLimits LimitsOf(const Settings& settings) {
     limits.cycleDay = settings.cycle_day;
     limits.budget = Limit(settings.budget);
     limits.capMb = Limit(settings.cap_mb);
-    limits.alerts = settings.alerts;
+    limits.alerts = settings.alerts == 1;
     limits.currency = settings.currency;
     return limits;
 }

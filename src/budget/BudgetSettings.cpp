@@ -66,7 +66,7 @@ bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString
     values.cycle_day = int16_t(limits.cycleDay);
     values.budget = limits.budget;
     values.cap_mb = limits.capMb;
-    values.alerts = limits.alerts;
+    values.alerts = limits.alerts ? 1 : 0;
     if (SaveSettingKeys(
             folder, values,
             {SettingKey::cycle_day, SettingKey::budget, SettingKey::cap_mb, SettingKey::alerts},

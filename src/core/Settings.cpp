@@ -24,13 +24,14 @@ enum class Reading {
              // saturating; written as a whole number, or a single-precision one in the locale
     Amount,  // either decimal separator; none (0) below a hundredth, at most kLargestAmount;
              // written with a decimal point
-    YesNo,   // yes/no, true/false, 1/0; anything else is said once and gives the default
+    YesNo,   // yes/no, true/false, 1/0 as 1 or 0; anything else is said once and gives the
+             // default
     Text,    // as it stands
     Sign,    // control characters dropped
 };
 
-using Field = std::variant<int16_t Settings::*, int32_t Settings::*, double Settings::*,
-                           bool Settings::*, QString Settings::*>;
+using Field =
+    std::variant<int16_t Settings::*, int32_t Settings::*, double Settings::*, QString Settings::*>;
 
 struct KeyRule {
     SettingKey key;
@@ -72,10 +73,10 @@ double Amount(QString text) {
     return std::min(value, kLargestAmount);
 }
 
-std::optional<bool> YesNo(const QString& text) {
+std::optional<int16_t> YesNo(const QString& text) {
     const QString word = text.trimmed().toLower();
-    if (word == u"yes" || word == u"true" || word == u"1") return true;
-    if (word == u"no" || word == u"false" || word == u"0") return false;
+    if (word == u"yes" || word == u"true" || word == u"1") return 1;
+    if (word == u"no" || word == u"false" || word == u"0") return 0;
     return std::nullopt;
 }
 
@@ -98,8 +99,15 @@ public:
     }
 
 private:
-    static int16_t Value(int16_t, const KeyRule&, const QString& text) {
-        return RoundToInt16(ReadNumber(text));
+    int16_t Value(int16_t, const KeyRule& rule, const QString& text) const {
+        if (rule.reading != Reading::YesNo) return RoundToInt16(ReadNumber(text));
+        if (const std::optional<int16_t> value = YesNo(text)) return *value;
+        const int16_t missing = *YesNo(QLatin1String(rule.missing));
+        NoticeFileProblem(QStringLiteral("В файле «%1» значение %2=%3 не понято: допустимы yes, "
+                                         "no, true, false, 1 и 0. Принято %4.")
+                              .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text,
+                                   QString::number(missing)));
+        return missing;
     }
     static int32_t Value(int32_t, const KeyRule&, const QString& text) {
         return RoundToInt32(ReadNumber(text));
@@ -110,16 +118,6 @@ private:
     static QString Value(const QString&, const KeyRule& rule, const QString& text) {
         return rule.reading == Reading::Sign ? WithoutControls(text) : text;
     }
-    bool Value(bool, const KeyRule& rule, const QString& text) const {
-        if (const std::optional<bool> value = YesNo(text)) return *value;
-        const bool missing = *YesNo(QLatin1String(rule.missing));
-        NoticeFileProblem(QStringLiteral("В файле «%1» значение %2=%3 не понято: допустимы yes, "
-                                         "no, true, false, 1 и 0. Принято %4.")
-                              .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text,
-                                   missing ? QStringLiteral("yes") : QStringLiteral("no")));
-        return missing;
-    }
-
     const IniFile& ini_;
     QString path_;
 };
@@ -131,8 +129,6 @@ QString Text(const Settings& values, const KeyRule& rule, const QLocale& locale)
             using T = std::decay_t<decltype(value)>;
             if constexpr (std::is_same_v<T, QString>) {
                 return value;
-            } else if constexpr (std::is_same_v<T, bool>) {
-                return value ? QStringLiteral("1") : QStringLiteral("0");
             } else if constexpr (std::is_same_v<T, double>) {
                 // Amounts with a point, read so whatever the locale; coordinates as the
                 // single-precision texts of the user's locale they always were.

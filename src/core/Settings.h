@@ -29,7 +29,7 @@ struct Settings {
     int16_t cycle_day = 1;  // day of the month a period starts; past the month's end: its last day
     double budget = 0;      // money per period; 0: none
     double cap_mb = 0;      // MB per period; 0: none
-    bool alerts = true;     // tell at 80 % and 100 % of the budget and of the cap
+    int16_t alerts = 1;     // 1: tell at 80 % and 100 % of the budget and of the cap
 };
 
 // Every key of the file, in the record's order; the names are spelled once, in Settings.cpp.

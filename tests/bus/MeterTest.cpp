@@ -303,10 +303,11 @@ TEST_F(ProgramOnBus, underAPricePerHourTheTimeCostIsBookedRecordedAndPublished) 
     ASSERT_TRUE(started);
     Panel panel(bus.Connect(QStringLiteral("panel")));
     link->connected = true;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();                       // the history begins the connection's row
     link->stats.bytesReceived = 3 * 1048576;  // 6 at 2 a MB
     link->stats.connectedMs = 1800 * 1000;    // 1 at 2 an hour
     app->Indicator().RunSamplingTick();
-    app->WatcherTick();
     EXPECT_EQ(panel.Get(QStringLiteral("Cost")), QVariant(1.0));
     EXPECT_EQ(panel.Get(QStringLiteral("PeriodCost")), QVariant(1.0)) << "the running connection";
     EXPECT_EQ(panel.Get(QStringLiteral("Currency")), QVariant(QStringLiteral("₽")));

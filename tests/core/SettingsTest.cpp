@@ -134,15 +134,15 @@ TEST_F(SettingsTest, ourKeysReadEitherSeparatorYesOrNoAndSaneValues) {
     struct Case {
         const char* line;
         double budget, capMb;
-        bool alerts;
+        int16_t alerts;
         int32_t tariffType;
     };
     const Case cases[] = {
-        {"budget=2,5\r\ncap_mb=0,75\r\n", 2.5, 0.75, true, 0},
-        {"budget=1e-10\r\ncap_mb=1e308\r\nalerts=No\r\n", 0, kLargestAmount, false, 0},
-        {"budget=-3\r\ncap_mb=1e999\r\nalerts=true\r\n", 0, kLargestAmount, true, 0},
-        {"alerts=FALSE\r\nType_tar=2,5\r\n", 0, 0, false, 2},
-        {"alerts=yes\r\nType_tar=1.5\r\n", 0, 0, true, 2},
+        {"budget=2,5\r\ncap_mb=0,75\r\n", 2.5, 0.75, 1, 0},
+        {"budget=1e-10\r\ncap_mb=1e308\r\nalerts=No\r\n", 0, kLargestAmount, 0, 0},
+        {"budget=-3\r\ncap_mb=1e999\r\nalerts=true\r\n", 0, kLargestAmount, 1, 0},
+        {"alerts=FALSE\r\nType_tar=2,5\r\n", 0, 0, 0, 2},
+        {"alerts=yes\r\nType_tar=1.5\r\n", 0, 0, 1, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.line);
@@ -156,7 +156,7 @@ TEST_F(SettingsTest, ourKeysReadEitherSeparatorYesOrNoAndSaneValues) {
     QStringList told;
     ForgetFileNotices();
     SetFileNoticeHandler([&](const QString& message) { told << message; });
-    EXPECT_TRUE(LoadWith("alerts=maybe\r\ncurrency= \xE2\x82\xBD\t\x01\x1B[31m \r\n").alerts);
+    EXPECT_EQ(LoadWith("alerts=maybe\r\ncurrency= \xE2\x82\xBD\t\x01\x1B[31m \r\n").alerts, 1);
     const Settings again = LoadSettings(folder);
     ASSERT_EQ(told.size(), 1) << "said once";
     EXPECT_TRUE(told[0].contains(QStringLiteral("alerts=maybe"))) << told[0].toStdString();
