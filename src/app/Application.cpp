@@ -8,8 +8,6 @@
 #include "bus/BusService.h"
 #include "bus/MeterFigures.h"
 #include "core/FileNotices.h"
-#include "core/Numbers.h"
-#include "core/TextDecoding.h"
 #include "core/ui/WindowLook.h"
 #include "help/HelpDocument.h"
 #include "help/ui/AboutWindow.h"
@@ -43,14 +41,6 @@
 
 namespace {
 const QString kTitle = QStringLiteral("Vantoril");
-
-// The connection's figures as the history keeps them: the cost the books would take, to
-// its 2 decimals (the single-precision counters hold them only approximately).
-ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
-    const double cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent), cost},
-            counters.OnlineSeconds};
-}
 }  // namespace
 
 Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
@@ -58,7 +48,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
       link_(std::move(link)),
-      linkSourceSetting_(ReadLinkSourceSpec(folder_)),
+      linkSourceSetting_(LoadSettings(folder_).link_source),
       clock_(clock),
       steady_(steady),
       locale_(std::move(locale)),
@@ -152,6 +142,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     if (trayHost_.available) tray_.AttachToNotificationArea();
     tray_.Show();
     Tell(history_->Start());
+    ResumeConnection();
     if (settings_.hide_start == 1 && trayHost_.available) {
         settingsWindow_->hide();
     } else {
@@ -196,12 +187,8 @@ void Application::CloseIndicator() {
 }
 
 void Application::ScriptTick() {
-    // A missing or unreadable file runs as the empty script.
-    const RegularFile file = ReadScriptFile(folder_);
-    NoticeFileProblem(file.error);
-    const QString code = DecodeText(file.bytes);
     if (!ScriptRunner) ScriptRunner = std::make_unique<ScriptInterpreter>(*scriptHost_);
-    ScriptRunner->SetCode(code);
+    ScriptRunner->SetCode(ScriptToRun(folder_));
     ScriptRunner->run();
 }
 
@@ -227,13 +214,38 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
-    HistorySighting history{sighting.connected, sighting.name,
-                            QString(),          HistoryFigures(counters_, settings_.Type_tar),
-                            settings_.Type_tar, step.error.isEmpty()};
-    if (sighting.connected) history.linkSource = linkSourceSetting_;
+    HistorySighting history = HistorySightingOf(counters_, sighting.connected, sighting.name);
+    history.booked = step.error.isEmpty();
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, bool connected,
+                                               const QString& name) const {
+    HistorySighting history;
+    history.connected = connected;
+    history.name = name;
+    if (connected) history.linkSource = linkSourceSetting_;
+    history.figures = HistoryFigures(counters, settings_.Type_tar);
+    history.classes = counters.Classes;
+    history.tariffType = settings_.Type_tar;
+    return history;
+}
+
+void Application::ResumeConnection() {
+    if (!link_->IsLinkConnected()) return;  // the first watcher tick closes what was left open
+    // Before the first tick counts anything: the connection goes on with what its row
+    // holds per tariff class, and what it used while no program ran counts at that tick.
+    const TrafficCounters found = ComputeTrafficCounters(link_->GetLinkStats(), 0);
+    const std::optional<ClassShares> classes =
+        history_->TakeUpLeftOpen(HistorySightingOf(found, true, link_->GetLinkName()));
+    if (classes) counters_.Classes = *classes;
+}
+
+void Application::KeepLastFigures() {
+    history_->KeepLastFigures(
+        HistorySightingOf(counters_, sampling_->LinkConnected(), watcher_.ConnectionName()));
 }
 
 PeriodReport Application::CurrentPeriod() {
@@ -249,7 +261,7 @@ MeterFigures Application::FiguresNow() {
     const bool connected = sampling_->LinkConnected();
     return MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(), counters_,
                             settings_.Type_tar, PeriodUsage(), LimitsOf(settings_),
-                            indicator_ ? indicator_->MessageText() : QString());
+                            scriptHost_->Message());
 }
 
 void Application::Tell(const QStringList& notices) {
@@ -340,6 +352,7 @@ void Application::ToggleStayOnTop() {
 }
 
 void Application::Exit() {
+    KeepLastFigures();
     tray_.Hide();
     ending_ = true;
     Q_EMIT exitRequested();
@@ -348,6 +361,7 @@ void Application::Exit() {
 void Application::EndSession() {
     if (ending_) return;
     ending_ = true;
+    KeepLastFigures();
     settingsWindow_->AllowClose();
     CloseIndicator();
 }

@@ -37,6 +37,7 @@ class SampleTick;
 class SingleInstance;
 class ScriptInterpreter;
 struct DueAlert;
+struct HistorySighting;
 struct PeriodReport;
 struct PeriodUse;
 
@@ -78,15 +79,17 @@ public:
     void ScriptTick();   // reads "script.vsc" afresh and runs it once
     void WatcherTick();  // the connection watcher of Timer1
 
-    // The orderly end (desktop session over, termination signal): the indicator is
-    // unloaded, so its position is stored, and no window refuses to close.
+    // The orderly end (desktop session over, termination signal): the running connection's
+    // figures go into the history, the indicator is unloaded, so its position is stored,
+    // and no window refuses to close.
     void EndSession();
 
     // "История и бюджет": the one history window, opened or brought forward.
     void ShowHistory();
 
 Q_SIGNALS:
-    // "Выход": the tray icon is gone and nothing was saved; the program ends now.
+    // "Выход": the tray icon is gone and the history has the running connection's
+    // figures; nothing else was saved. The program ends now.
     void exitRequested();
 
 protected:
@@ -109,6 +112,10 @@ private:
     void CheckAlerts();
     void Alert(const DueAlert& alert);  // recorded as given once it reached the user
     MeterFigures FiguresNow();          // the figures the bus service offers
+    HistorySighting HistorySightingOf(const TrafficCounters& counters, bool connected,
+                                      const QString& name) const;
+    void ResumeConnection();  // takes up a connection left running by an earlier run
+    void KeepLastFigures();   // the program ends: the history keeps the latest figures
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;

@@ -45,7 +45,9 @@ QString ProgramScriptHost::ProgramFolderPath() const {
 }
 
 void ProgramScriptHost::SetMessageText(const QString& text) {
+    // Kept after the call: loading the indicator runs the script once more inside it.
     indicator_().SetMessageText(text);
+    message_ = text;
 }
 
 void ProgramScriptHost::SetRefreshInterval(int milliseconds) {

@@ -48,6 +48,7 @@ PeriodLimits LimitsOf(const Settings& settings) {
     limits.budget = Limit(settings.budget);
     limits.capMb = Limit(settings.cap_mb);
     limits.alerts = settings.alerts == 1;
+    limits.currency = settings.currency;
     limits.planFee = Limit(settings.plan_fee);
     limits.includedMb = Limit(settings.included_mb);
     return limits;

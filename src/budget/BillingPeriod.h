@@ -29,16 +29,17 @@ struct BillingPeriod {
 // past a month's end is that month's last day; values outside 1..31 count as 1 or 31.
 BillingPeriod PeriodContaining(const QDate& day, int cycleDay);
 
-// The limits of a period as the settings give them; 0 means none.
 inline double Megabytes(const Usage& used) {
     return double(used.Total()) / kBytesPerMb;
 }
 
+// The limits of a period as the settings give them; 0 means none.
 struct PeriodLimits {
     int cycleDay = 1;
     double budget = 0;  // money per period
     double capMb = 0;   // MB per period
     bool alerts = true;
+    QString currency;       // the sign the alerts write after money
     double planFee = 0;     // money per period, whatever the traffic
     double includedMb = 0;  // MB per period the fee covers
 };
@@ -78,6 +79,7 @@ struct PeriodReport {
     double projectedCost = 0;  // the bill at the period's end at the pace so far
     double projectedMb = 0;
     std::optional<double> safePerDay;  // money per day left, today included; no budget: none
+    std::optional<RunningConnection> running;  // the running program's connection, live
 
     double UsedMb() const { return Megabytes(used); }
 };

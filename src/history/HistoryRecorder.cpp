@@ -16,6 +16,16 @@ bool CountersFell(const ConnectionFigures& now, const ConnectionFigures& before)
     return now.usage.received < before.usage.received || now.usage.sent < before.usage.sent;
 }
 
+// The row of a connection first seen already up begins when it was seen, later than it was
+// made; the row of any later connection began before that one was made.
+bool SameConnection(const ConnectionRecord& row, const HistorySighting& sighting,
+                    const QDateTime& now) {
+    const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
+    return sighting.connected && row.name == sighting.name &&
+           row.linkSource == sighting.linkSource && !CountersFell(sighting.figures, row.figures) &&
+           row.start.secsTo(made) <= kStartSlackSeconds;
+}
+
 }  // namespace
 
 HistoryRecorder::HistoryRecorder(HistoryStore& store, const Clock& clock, QLocale locale)
@@ -45,38 +55,40 @@ void HistoryRecorder::Check(bool written) {
 QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodLimits&) {
     notices_.clear();
     const QDateTime now = clock_.Now();
-    if (std::exchange(firstTick_, false)) TakeUpLeftOpen(sighting);
+    if (firstTick_) TakeUpLeftOpen(sighting);
     if (sighting.connected) {
         if (running_ && CountersFell(sighting.figures, running_->sampled)) {
             // Only the later connection is booked; the earlier one ends at its last sample.
-            Finish(running_->sampled, sighting.tariffType, false, running_->lastSample);
+            Finish(running_->sampled, running_->classes, sighting.tariffType, false,
+                   running_->lastSample);
         }
         if (!running_) Begin(sighting, now);
         if (running_ && running_->lastSample.secsTo(now) >= kHistorySampleSeconds)
             Sample(sighting, now);
     } else if (running_) {
-        Finish(sighting.figures, sighting.tariffType, sighting.booked, now);
+        Finish(sighting.figures, sighting.classes, sighting.tariffType, sighting.booked, now);
     }
     return std::exchange(notices_, {});
 }
 
-void HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
-    if (!store_.IsOpen()) return;
+std::optional<ClassShares> HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
+    if (!std::exchange(firstTick_, false) || !store_.IsOpen()) return std::nullopt;
+    const QDateTime now = clock_.Now();
     const QList<ConnectionRecord> open = store_.OpenConnections();
     for (const ConnectionRecord& row : open) {
-        const bool same = !running_ && &row == &open.last() && sighting.connected &&
-                          row.name == sighting.name && row.linkSource == sighting.linkSource &&
-                          !CountersFell(sighting.figures, row.figures);
-        if (same) {
+        if (!running_ && &row == &open.last() && SameConnection(row, sighting, now)) {
             // The program was restarted while the connection stayed up: the row goes on.
             const QDateTime last = row.lastSample.isValid() ? row.lastSample : row.start;
-            running_ = Running{
-                row.id, row.start, last, row.figures, row.lastSample.isValid(), sighting.figures};
+            running_ =
+                Running{row.id,           row.start,  last, row.figures, row.lastSample.isValid(),
+                        sighting.figures, row.classes};
         } else {
             Check(store_.CloseCutShort(row.id));
         }
     }
     basePeriod_.reset();
+    if (!running_) return std::nullopt;
+    return running_->classes;
 }
 
 void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& now) {
@@ -88,7 +100,7 @@ void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& no
     if (!id) return;
     // The counters may still hold the previous connection's figures on this tick: the
     // first sample comes a minute later, from this connection's own counters.
-    running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures};
+    running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures, ClassShares{}};
     basePeriod_.reset();
 }
 
@@ -99,11 +111,12 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
         const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
         if (made < run.start && store_.SetStart(run.id, made)) run.start = made;
     }
-    const bool written = store_.AddSample(run.id, now, sighting.figures);
+    const bool written = store_.AddSample(run.id, now, sighting.figures, sighting.classes);
     // A failed write is not retried at every tick: the next try is a minute later.
     run.lastSample = now;
     if (written) {
         run.sampled = sighting.figures;
+        run.classes = sighting.classes;
         run.sampledOnce = true;
         basePeriod_.reset();
         if (++samplesSinceCheckpoint_ >= kSamplesPerCheckpoint) {
@@ -114,9 +127,13 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
     Check(written);  // last: a damaged file ends the running row
 }
 
-void HistoryRecorder::Finish(const ConnectionFigures& figures, int tariffType, bool booked,
-                             const QDateTime& end) {
-    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked));
+void HistoryRecorder::KeepLastFigures(const HistorySighting& sighting) {
+    if (running_ && CountsForRunning(sighting.figures)) Sample(sighting, clock_.Now());
+}
+
+void HistoryRecorder::Finish(const ConnectionFigures& figures, const ClassShares& classes,
+                             int tariffType, bool booked, const QDateTime& end) {
+    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked, classes));
     running_.reset();
     basePeriod_.reset();
 }
@@ -135,7 +152,11 @@ PeriodUse HistoryRecorder::BaseUse(const BillingPeriod& period, double includedM
 PeriodReport HistoryRecorder::Report(const PeriodLimits& limits, const ConnectionFigures& running) {
     const QDateTime now = clock_.Now();
     const PeriodUse use = UsageAt(now, limits, running);
-    return BuildPeriodReport(limits, now, use.used, firstStart_, use.included);
+    PeriodReport report = BuildPeriodReport(limits, now, use.used, firstStart_, use.included);
+    if (running_)
+        report.running = RunningConnection{running_->id,
+                                           CountsForRunning(running) ? running : running_->sampled};
+    return report;
 }
 
 PeriodUse HistoryRecorder::PeriodUsage(const PeriodLimits& limits,
@@ -146,11 +167,8 @@ PeriodUse HistoryRecorder::PeriodUsage(const PeriodLimits& limits,
 PeriodUse HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& limits,
                                    const ConnectionFigures& running) {
     PeriodUse use = BaseUse(PeriodContaining(now.date(), limits.cycleDay), limits.includedMb);
-    // What the counters add since the last stored sample, the latest step of the period.
-    // On the tick a connection is first seen they may still hold the previous
-    // connection's figures: those count once the counters have moved.
-    if (running_ && (running_->sampledOnce || !(running == running_->seen)) &&
-        !CountersFell(running, running_->sampled)) {
+    // What the counters add since the last stored sample: the period's latest step.
+    if (CountsForRunning(running)) {
         const Usage step = running.usage - running_->sampled.usage;
         use.used += step;
         use.included.Take(step);
@@ -158,11 +176,16 @@ PeriodUse HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& lim
     return use;
 }
 
+bool HistoryRecorder::CountsForRunning(const ConnectionFigures& running) const {
+    return running_ && (running_->sampledOnce || !(running == running_->seen)) &&
+           !CountersFell(running, running_->sampled);
+}
+
 QList<DueAlert> HistoryRecorder::FreshAlerts(const PeriodLimits& limits,
                                              const ConnectionFigures& running) {
     QList<DueAlert> fresh;
     if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return fresh;
-    for (const DueAlert& alert : DueAlerts(Report(limits, running), locale_)) {
+    for (const DueAlert& alert : DueAlerts(Report(limits, running), limits.currency, locale_)) {
         bool unsaid = false;
         for (const QString& key : alert.keys) {
             if (alertsHandedOut_.contains(key)) continue;

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "budget/BillingPeriod.h"
+#include "core/MoneyText.h"
 #include "history/HistoryTypes.h"
 
 #include <QDate>
@@ -74,7 +75,7 @@ struct HistoryView {
 // The view for the moment `now` from the program folder's history, settings and, for
 // the months before the history began, its statistics files. `live`: the running
 // program's report of the period, whose connection may have used more since its last
-// stored sample; that rest counts today and this month.
+// stored sample; that rest counts today and this month, and its row shows it.
 HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
                             const QLocale& locale,
                             const std::optional<PeriodReport>& live = std::nullopt);
@@ -82,6 +83,4 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
 // The exact figure of a bar, for its tooltip and for screen readers.
 QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QString& currency,
                    const QLocale& locale);
-// Money with two decimals in the locale's form and the currency sign when there is one.
-QString MoneyText(double value, const QString& currency, const QLocale& locale);
 QString MegabytesText(double value, const QLocale& locale);
