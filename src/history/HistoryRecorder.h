@@ -40,6 +40,8 @@ public:
     // One watcher tick. On the first one, rows left open by an earlier run are taken up
     // again (the same connection is still up) or closed at their last sample as cut short.
     // Gives what the user should be told now: a problem, said once, and the alerts due.
+    // A history that failed for a reason that may pass (a full disk, a lock) is let go,
+    // the file untouched, and opened again at the next minute's sample.
     QStringList Tick(const HistorySighting& sighting, const PeriodLimits& limits);
 
     // The current period's report, the running connection's latest figures included.
@@ -61,6 +63,7 @@ private:
     };
 
     void TakeUpLeftOpen(const HistorySighting& sighting);
+    void Reopen(const QDateTime& now);
     Usage UsageAt(const QDateTime& now, const PeriodLimits& limits,
                   const ConnectionFigures& running);
     void Begin(const HistorySighting& sighting, const QDateTime& now);
@@ -74,7 +77,8 @@ private:
     HistoryStore& store_;
     const Clock& clock_;
     QLocale locale_;
-    bool firstTick_ = true;
+    bool takenUp_ = false;  // the open rows were looked at since the file was opened
+    QDateTime lastTry_;     // when opening the file was last tried
     std::optional<Running> running_;
     bool problemTold_ = false;
     QStringList notices_;  // gathered during a call, handed out at its end

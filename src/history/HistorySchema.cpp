@@ -36,6 +36,13 @@ QStringList HistoryMigration(int version) {
                                " alert TEXT PRIMARY KEY,"
                                " raised_utc TEXT NOT NULL)"),
             };
+        case 2:
+            return {
+                // The order samples were taken in, per connection: a clock put back gives
+                // times out of order. Samples from version 1 keep 0 and their time order.
+                QStringLiteral("ALTER TABLE samples ADD COLUMN taken INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("CREATE INDEX samples_in_order ON samples(connection, taken, t)"),
+            };
         default:
             return {};
     }
