@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The vantoril-script tool: its commands, outputs and exit statuses.
 #include "TempFolder.h"
+#include "script/ScriptFile.h"
 #include "tools/vantoril-script/ScriptTool.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +138,28 @@ TEST(ScriptTool, refusesUnreadableFilesWithStatus2) {
         EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read")))
             << missing.err.toStdString();
         EXPECT_EQ(Tool({command, folder.Path()}).status, 2);
+    }
+}
+
+TEST(ScriptTool, readsOnlyWhatTheProgramWouldRead) {
+    TempFolder folder;
+    const QString large = folder.File(QStringLiteral("large.vsc"));
+    QFile file(large);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.resize(kScriptFileLimit + 1));
+    file.close();
+    const QString fifo = folder.File(QStringLiteral("fifo.vsc"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    const std::pair<QString, QString> refused[] = {
+        {large, QStringLiteral("larger than 16 MiB")},
+        {fifo, QStringLiteral("not a regular file")},
+        {QStringLiteral("/dev/zero"), QStringLiteral("not a regular file")}};
+    for (const auto& [path, why] : refused) {
+        for (const QString& command :
+             {QStringLiteral("check"), QStringLiteral("lint"), QStringLiteral("run")}) {
+            const ToolResult result = Tool({command, path});
+            EXPECT_EQ(result.status, 2) << path.toStdString();
+            EXPECT_TRUE(result.err.contains(why)) << result.err.toStdString();
+        }
     }
 }
 
