@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program keeps the history of its connection and hands the period to its script.
+// The program keeps the history of its connection and hands the period to its script;
+// an error box of the statistics stops neither the booking nor the history.
 #include "ApplicationFixture.h"
+#include "NextModal.h"
 #include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
+
+#include <QMessageBox>
 
 namespace {
 
@@ -54,4 +58,37 @@ TEST_F(ProgramHistory, theRunningConnectionCountsInThePeriodAndItsRowIsBookedAtI
     EXPECT_TRUE(rows[0].booked);
     EXPECT_EQ(rows[0].name, QStringLiteral("MyISP"));
     EXPECT_EQ(rows[0].figures.usage.sent, int64_t(kMb / 2));
+}
+
+TEST_F(ProgramHistory, connectionsAreBookedAndKeptWhileAStatisticsErrorStaysOpen) {
+    WriteSettings("hide_start=1\r\n");
+    programFolder.Write(QStringLiteral("connections/Bad.vlg"), "[Statistic]\r\n01.2026=abc\r\n");
+    QObject test;
+    OnNextModal([](QWidget* box) { box->close(); }, &test);  // a box that waits is closed
+    Run();
+    const auto connection = [&](const QString& name) {
+        link->name = name;
+        link->connected = true;
+        app->WatcherTick();
+        clock.Set(clock.Now().addSecs(10));
+        link->connected = false;
+        app->WatcherTick();
+    };
+    connection(QStringLiteral("Bad"));
+    QMessageBox* box = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->isVisible() && window->windowTitle() == u"Vantoril Statistic Error")
+            box = qobject_cast<QMessageBox*>(window);
+    ASSERT_NE(box, nullptr) << "the error box closed before the next connections";
+
+    connection(QStringLiteral("MyISP"));
+    connection(QStringLiteral("MyISP"));
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_EQ(programFolder.Read(QStringLiteral("connections/MyISP.vlg")),
+              "[Statistic]\r\n01.2026=0\r\n");
+    const QList<ConnectionRecord> rows = Rows(programFolder);
+    ASSERT_EQ(rows.size(), 3);  // each once
+    EXPECT_FALSE(rows[0].booked);
+    EXPECT_TRUE(rows[1].booked && rows[2].booked);
+    box->close();
 }
