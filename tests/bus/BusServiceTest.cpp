@@ -67,6 +67,28 @@ TEST_F(BusServiceTest, runningProgramAnswersShowSettingsOnItsInterface) {
         QStringLiteral("<property name=\"ReceivedBytes\" type=\"t\" access=\"read\"/>")));
 }
 
+TEST_F(BusServiceTest, knownMethodsWithWrongArgumentsAreAnsweredInvalidArgs) {
+    BusService service(bus.Connect(QStringLiteral("first")), NoFigures);
+    ASSERT_TRUE(service.Register());
+    const auto call = [&](const QString& interface, const QString& member,
+                          const QVariantList& arguments) {
+        QDBusMessage message = QDBusMessage::createMethodCall(
+            BusService::kServiceName, BusService::kObjectPath, interface, member);
+        message.setArguments(arguments);
+        const QDBusPendingCall pending = bus.Connect(QStringLiteral("tool")).asyncCall(message);
+        return QTest::qWaitFor([&] { return pending.isFinished(); }, kAnsweredWithinMs)
+                   ? pending.reply().errorName()
+                   : QStringLiteral("no answer");
+    };
+    const QString invalid = QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs");
+    const QString properties = QStringLiteral("org.freedesktop.DBus.Properties");
+    EXPECT_EQ(call(QStringLiteral("org.example.Vantoril"), QStringLiteral("ShowSettings"), {7}),
+              invalid);
+    EXPECT_EQ(call(properties, QStringLiteral("Get"), {42, QStringLiteral("ReceivedBytes")}),
+              invalid);
+    EXPECT_EQ(call(properties, QStringLiteral("GetAll"), {}), invalid);
+}
+
 TEST_F(BusServiceTest, nameStaysWithTheFirstProgramAndGoesWithIt) {
     auto first = std::make_unique<BusService>(bus.Connect(QStringLiteral("first")), NoFigures);
     ASSERT_TRUE(first->Register());
