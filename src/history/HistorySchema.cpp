@@ -38,8 +38,20 @@ QStringList HistoryMigration(int version) {
             };
         case 2:
             return {
+                // What a connection used per tariff class, as of its latest sample: a
+                // connection taken up again after a restart keeps pricing each class apart.
+                QStringLiteral("CREATE TABLE connection_classes ("
+                               " connection INTEGER NOT NULL REFERENCES connections(id),"
+                               " tariff_class INTEGER NOT NULL,"
+                               " received_bytes INTEGER NOT NULL,"
+                               " sent_bytes INTEGER NOT NULL,"
+                               " online_seconds INTEGER NOT NULL,"
+                               " PRIMARY KEY (connection, tariff_class)) WITHOUT ROWID"),
+            };
+        case 3:
+            return {
                 // The order samples were taken in, per connection: a clock put back gives
-                // times out of order. Samples from version 1 keep 0 and their time order.
+                // times out of order. Older samples keep 0 and their time order.
                 QStringLiteral("ALTER TABLE samples ADD COLUMN taken INTEGER NOT NULL DEFAULT 0"),
                 QStringLiteral("CREATE INDEX samples_in_order ON samples(connection, taken, t)"),
             };
