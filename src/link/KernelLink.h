@@ -2,8 +2,8 @@
 // A link read from the kernel's point-to-point interfaces (pppd started by pon, a VPN...).
 #pragma once
 
+#include "link/KernelPaths.h"
 #include "link/LinkSource.h"
-#include "link/LinkSourceFactory.h"
 #include "link/SmallFile.h"
 
 #include <QString>
