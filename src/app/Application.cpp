@@ -146,6 +146,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     if (trayHost_.available) tray_.AttachToNotificationArea();
     tray_.Show();
     Tell(history_->Start());
+    ResumeConnection();
     if (settings_.hide_start == 1 && trayHost_.available) {
         settingsWindow_->hide();
     } else {
@@ -220,13 +221,38 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
-    HistorySighting history{sighting.connected, sighting.name,
-                            QString(),          HistoryFigures(counters_, settings_.Type_tar),
-                            settings_.Type_tar, step.error.isEmpty()};
-    if (sighting.connected) history.linkSource = linkSourceSetting_;
+    HistorySighting history = HistorySightingOf(counters_, sighting.connected, sighting.name);
+    history.booked = step.error.isEmpty();
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, bool connected,
+                                               const QString& name) const {
+    HistorySighting history;
+    history.connected = connected;
+    history.name = name;
+    if (connected) history.linkSource = linkSourceSetting_;
+    history.figures = HistoryFigures(counters, settings_.Type_tar);
+    history.classes = counters.Classes;
+    history.tariffType = settings_.Type_tar;
+    return history;
+}
+
+void Application::ResumeConnection() {
+    if (!link_->IsLinkConnected()) return;  // the first watcher tick closes what was left open
+    // Before the first tick counts anything: the connection goes on with what its row
+    // holds per tariff class, and what it used while no program ran counts at that tick.
+    const TrafficCounters found = ComputeTrafficCounters(link_->GetLinkStats(), 0);
+    const std::optional<ClassShares> classes =
+        history_->TakeUpLeftOpen(HistorySightingOf(found, true, link_->GetLinkName()));
+    if (classes) counters_.Classes = *classes;
+}
+
+void Application::KeepLastFigures() {
+    history_->KeepLastFigures(
+        HistorySightingOf(counters_, sampling_->LinkConnected(), watcher_.ConnectionName()));
 }
 
 PeriodReport Application::CurrentPeriod() {
@@ -316,6 +342,7 @@ void Application::ToggleStayOnTop() {
 }
 
 void Application::Exit() {
+    KeepLastFigures();
     tray_.Hide();
     ending_ = true;
     Q_EMIT exitRequested();
@@ -324,6 +351,7 @@ void Application::Exit() {
 void Application::EndSession() {
     if (ending_) return;
     ending_ = true;
+    KeepLastFigures();
     settingsWindow_->AllowClose();
     CloseIndicator();
 }

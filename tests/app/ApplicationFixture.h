@@ -31,10 +31,11 @@ protected:
     }
 
     // A notification area that reports double clicks (an X11 tray) unless told otherwise.
-    // The program's bus service goes to `bus`, by default none.
+    // The program's bus service goes to `bus`, by default none. The link starts as
+    // `linkAtStart` says.
     Application& Run(TrayHost tray = TrayHost{true, true},
                      QDBusConnection bus = QDBusConnection(QString())) {
-        auto fake = std::make_unique<FakeLink>();
+        auto fake = std::make_unique<FakeLink>(linkAtStart);
         link = fake.get();
         app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake),
                                             clock, steady, RussianLocale(), tray,
@@ -69,6 +70,7 @@ protected:
     SingleInstance instance{lockFolder.Path(), programFolder.Path()};
     FixedClock clock;
     SteppingClock steady;
+    FakeLink linkAtStart;
     FakeLink* link = nullptr;
     std::unique_ptr<Application> app;
     bool started = false;
