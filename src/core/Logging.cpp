@@ -5,3 +5,6 @@
 Q_LOGGING_CATEGORY(lcLink, "vantoril.link", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcIndicator, "vantoril.indicator", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcStats, "vantoril.stats", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcHistory, "vantoril.history", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcBus, "vantoril.bus", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcTray, "vantoril.tray", QtWarningMsg)

@@ -2,7 +2,10 @@
 // The program's figures over D-Bus: one GetAll, then PropertiesChanged as they come.
 #include "tools/vantoril-status/MeterReader.h"
 
+#include "core/Logging.h"
+
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
@@ -16,7 +19,12 @@ constexpr int kAnswerWithinMs = 1000;  // a hung program must not hang the panel
 }  // namespace
 
 MeterReader::MeterReader(QDBusConnection bus, QObject* parent)
-    : QObject(parent), bus_(std::move(bus)) {}
+    : QObject(parent), bus_(std::move(bus)) {
+    // The bus's own thread queues a failed call's error and message to this thread: without
+    // their types known, Qt warns on every read while the program is not running.
+    qRegisterMetaType<QDBusError>();
+    qRegisterMetaType<QDBusMessage>();
+}
 
 std::optional<QVariantMap> MeterReader::ReadAll() {
     if (!bus_.isConnected()) return std::nullopt;
@@ -25,8 +33,11 @@ std::optional<QVariantMap> MeterReader::ReadAll() {
     call << kMeter;
     call.setAutoStartService(false);  // only a program that runs is asked
     const QDBusMessage reply = bus_.call(call, QDBus::Block, kAnswerWithinMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        qCDebug(lcBus) << "GetAll of" << kService << "unanswered:" << reply.errorName()
+                       << reply.errorMessage();
         return std::nullopt;
+    }
     const QVariant answer = reply.arguments().first();
     if (!answer.canConvert<QDBusArgument>()) return std::nullopt;
     return qdbus_cast<QVariantMap>(answer.value<QDBusArgument>());
