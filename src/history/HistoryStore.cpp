@@ -539,14 +539,16 @@ std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, co
     };
     QList<Step> steps;
     const int64_t first = from.toSecsSinceEpoch();
-    // Row by row through the samples' key, so a long history is not read whole.
-    for (const Lifetime& connection : LifetimesBetween(from, to)) {
-        std::optional<Usage> previous = SampleAtOrBefore(connection.id, first);
+    const int64_t last = to.toSecsSinceEpoch();
+    // Connection by connection through the samples' index, so a long history is not read
+    // whole; each in the order its samples were taken.
+    for (const SampledSpan& connection : SampledBetween(first, last)) {
+        std::optional<Usage> previous = LastTakenAtOrBefore(connection.id, first);
         QSqlQuery query;
         if (!previous ||
             !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
-                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY t"),
-                 {qint64(connection.id), qint64(first), qint64(to.toSecsSinceEpoch())}, &query))
+                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY taken, t"),
+                 {qint64(connection.id), qint64(first), qint64(last)}, &query))
             return std::nullopt;
         while (query.next()) {
             const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),

@@ -290,12 +290,13 @@ TEST_F(HistoryRecorderTest, aClockPutBackLosesNeitherUsageNorSamples) {
     EXPECT_EQ(Rows().at(0).lastSample, back.addSecs(2).toUTC());  // sampled at once
     TickAt(back.addSecs(4), Down(2 * kMb, 4, 124));
 
-    const Usage used = recorder->PeriodUsage(limits, ConnectionFigures());
+    const Usage used = recorder->PeriodUsage(limits, ConnectionFigures()).used;
     EXPECT_DOUBLE_EQ(used.cost, 4);
     EXPECT_EQ(used.received, 2 * kMb);
     EXPECT_GE(Rows().at(0).end, Rows().at(0).start);
     // At a moment the clock passed twice, a connection stands at the last sample taken.
     EXPECT_EQ(store->UsageBetween(second.addSecs(90), t0.addDays(1)), Usage());
+}
 
 // Caught: last period's traffic using up this period's volume, a sample at the boundary
 // counted twice, or a connection's unsampled rest billed as if it were all beyond.
@@ -356,7 +357,9 @@ TEST_F(HistoryRecorderTest, anAlertStatesTheBillAtTheTickThatCrossedInThePanelsF
     TickAt(t0, Up(0, 0, 0));
     EXPECT_TRUE(TickAt(t0.addSecs(60), Up(kMb, 5, 60)).isEmpty());  // sampled: 15 of 20
     EXPECT_TRUE(TickAt(t0.addSecs(61), Up(kMb, 5.99, 61)).isEmpty());
-    EXPECT_EQ(TickAt(t0.addSecs(62), Up(kMb, 6.04, 62)),
-              QStringList(QStringLiteral("Израсходовано 80 % бюджета периода: 16,04 ₽ из 20,00 "
-                                         "₽.")));
+    EXPECT_EQ(
+        TickAt(t0.addSecs(62), Up(kMb, 6.04, 62)),
+        QStringList(QStringLiteral(
+            "Израсходовано 80 % бюджета периода: 16,04 ₽ из 20,00 "
+            "₽.")));
 }
