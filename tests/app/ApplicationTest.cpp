@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
+#include "link/ScenarioLink.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -433,6 +434,27 @@ TEST_F(ScriptTimer, noSecondRunWhileTheErrorBoxOfARunIsOpen) {
     app->Indicator().RunScriptTick();
     EXPECT_EQ(Message(), QString());
     EXPECT_EQ(app->Indicator().findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 500);
+}
+
+// The documented example hangs each call up at six seconds online. The counters keep
+// saying 6 while the next call dials: that call is left to connect.
+TEST_F(ScriptTimer, disconnHangsUpOnlyTheConnectionWhoseFiguresTheScriptSaw) {
+    programFolder.Write(QStringLiteral("script.vsc"), "if (TC >= 6) then disconn()\r\n");
+    auto scenario = std::make_unique<ScenarioLink>(
+        *ScenarioScript::Parse(QStringLiteral("0 connected 0 0 0 First\n10000 down\n"
+                                              "12000 dialing 0 0 0 Second\n"
+                                              "14000 connected 0 0 0 Second\n"),
+                               nullptr),
+        steady);
+    LinkSource& calls = *scenario;
+    Run(TrayHost{true, true}, QDBusConnection(QString()), std::move(scenario));
+    int64_t now = 0;
+    for (const int64_t at : {6000, 12500, 14500}) {  // hung up, dialling, connected
+        steady.Step(at - std::exchange(now, at));
+        app->Indicator().RunSamplingTick();
+        app->ScriptTick();
+        EXPECT_EQ(calls.IsLinkConnected(), at == 14500) << at << " ms";
+    }
 }
 
 #include "ApplicationTest.moc"
