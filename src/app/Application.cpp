@@ -203,9 +203,15 @@ void Application::WatcherTick() {
     if (!guard.Entered()) return;
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();
-    if (sighting.connected) sighting.name = link_->GetLinkName();
-    sighting.totalCost = counters_.TotalCost;
-    sighting.timeCost = counters_.TimeCost;
+    if (sighting.connected) {
+        sighting.name = link_->GetLinkName();
+        sighting.connection = link_->GetLinkStats().connection;
+    }
+    // A connection never counted (it ended before a sampling tick read it) costs nothing.
+    const TrafficCounters watched =
+        sampling_->CountersOf(watcher_.Connection()).value_or(TrafficCounters());
+    sighting.totalCost = watched.TotalCost;
+    sighting.timeCost = watched.TimeCost;
     const WatcherStep step = watcher_.Tick(sighting, settings_);
     switch (step.indicator) {
         case IndicatorAction::Keep:
@@ -220,10 +226,14 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
+    const TrafficCounters& figures = step.ended && !sighting.connected ? watched : counters_;
     HistorySighting history{sighting.connected, sighting.name,
-                            QString(),          HistoryFigures(counters_, settings_.Type_tar),
-                            settings_.Type_tar, step.error.isEmpty()};
+                            QString(),          HistoryFigures(figures, settings_.Type_tar),
+                            settings_.Type_tar, step.error.isEmpty(),
+                            std::nullopt};
     if (sighting.connected) history.linkSource = linkSourceSetting_;
+    if (step.ended && sighting.connected)
+        history.handedOver = HistoryFigures(watched, settings_.Type_tar);
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);

@@ -45,8 +45,11 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
     now_ = now;
     if (std::exchange(firstTick_, false)) TakeUpLeftOpen(sighting);
     if (sighting.connected) {
-        if (running_ && CountersFell(sighting.figures, running_->sampled)) {
-            // Only the later connection is booked; the earlier one ends at its last sample.
+        if (running_ && sighting.handedOver) {
+            Finish(*sighting.handedOver, sighting.tariffType, sighting.booked, now);
+        } else if (running_ && CountersFell(sighting.figures, running_->sampled)) {
+            // Unnumbered by the link, only the later connection was booked; the earlier one
+            // ends at its last sample.
             Finish(running_->sampled, sighting.tariffType, false, running_->lastSample);
         }
         if (!running_) Begin(sighting, now);

@@ -25,6 +25,9 @@ struct HistorySighting {
     ConnectionFigures figures;  // the counters; frozen at their last values once it is down
     int tariffType = 0;         // Type_tar: which cost is the connection's
     bool booked = false;        // on the tick that sees the end: its cost went into the books
+    // While connected: the last figures of a connection that ended since the last tick and
+    // was booked, another one being up in its place.
+    std::optional<ConnectionFigures> handedOver;
 };
 
 // Holds references only: the store and the clock must outlive it. Never blocks for long:

@@ -35,7 +35,15 @@ void SampleTick::Run(IndicatorWindowSteps& window) {
     connected_ = link_.IsLinkConnected();
     if (!connected_) return;
     const LinkStats stats = link_.GetLinkStats();
+    if (stats.connection != counted_.Stats.connection) countedBefore_ = counted_;
     counters_ = ComputeTrafficCounters(stats, Rate());
+    counted_ = counters_;
+}
+
+std::optional<TrafficCounters> SampleTick::CountersOf(uint64_t connection) const {
+    if (connection == counted_.Stats.connection) return counted_;
+    if (connection == countedBefore_.Stats.connection) return countedBefore_;
+    return std::nullopt;
 }
 
 float SampleTick::Rate() {

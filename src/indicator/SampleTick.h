@@ -4,12 +4,14 @@
 
 #include "core/FileChangeWatch.h"
 #include "core/Settings.h"
+#include "indicator/TrafficCounters.h"
+
+#include <optional>
 
 class Clock;
 class IndicatorWindowSteps;
 class LinkSource;
 class ProgramFolder;
-struct TrafficCounters;
 
 // Holds references only; everything it touches belongs to the caller and must outlive it.
 class SampleTick {
@@ -24,6 +26,9 @@ public:
     void Run(IndicatorWindowSteps& window);
     // Whether the last tick found the link connected.
     bool LinkConnected() const { return connected_; }
+    // The counters last worked out for `connection` (a number of the link's): those of the
+    // connection counted now or of the one counted before it; nothing for any other.
+    std::optional<TrafficCounters> CountersOf(uint64_t connection) const;
 
 private:
     // The rate of the current hour, looked up again when a tariff file changed or the
@@ -40,4 +45,7 @@ private:
     float rate_ = 0;
     int rateHour_ = -1;
     bool connected_ = false;
+    // Kept apart from the shared counters, which the graph also writes: when the link goes
+    // over to another connection, the last figures of the one before are still known.
+    TrafficCounters counted_, countedBefore_;
 };

@@ -81,7 +81,7 @@ void NetworkManagerLink::Scan() {
     dirty_ = false;
     scannedMs_ = clock_.ElapsedMs();
     scan_ = new NetworkManagerScan(
-        bus_, wantedId_, clock_,
+        bus_, wantedId_, watched_.path, clock_,
         [this](const NetworkManagerConnection& found) {
             scan_->deleteLater();
             scan_ = nullptr;

@@ -17,10 +17,10 @@ class QDBusMessage;
 class QDBusPendingCallWatcher;
 
 // Watches the first active connection that is metered or of a remote-access kind, or the
-// one whose Id is asked for. What NetworkManager knows is kept from its signals and from
-// asynchronous calls (a new look when a signal says something changed, and every few
-// seconds in case a signal was missed); a tick only reads what is already known and never
-// waits on the bus. Until the first answer has arrived there is no connection.
+// one whose Id is asked for, and keeps watching it while it stays up. What NetworkManager knows is
+// kept from its signals and from asynchronous calls (a new look when a signal says something
+// changed, and every few seconds in case a signal was missed); a tick only reads what is already
+// known and never waits on the bus. Until the first answer has arrived there is no connection.
 class NetworkManagerLink final : public QObject, public LinkSource {
     Q_OBJECT
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
+#include "MockNetworkManager.h"
+#include "history/HistoryStore.h"
+#include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
 
 #include <QCheckBox>
@@ -380,6 +383,41 @@ TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
     app->WatcherTick();
     EXPECT_FALSE(app->Indicator().isVisible());
     EXPECT_TRUE(programFolder.Exists(QStringLiteral("connections/MyISP.vlg")));
+}
+
+// A call hung up and dialled again between two looks of the watcher, as NetworkManager
+// (dbusmock) tells it: each call of 1 MB is booked, with a history row of its own.
+TEST_F(Watcher, aRedialBetweenTwoLooksBooksBothCalls) {
+    MockNetworkManager mock;
+    if (!mock.Unavailable().isEmpty()) GTEST_SKIP() << qPrintable(mock.Unavailable());
+    const QString modem = mock.AddDevice("modem0", "ppp0", 8);
+    mock.AddProperties(modem, "org.freedesktop.NetworkManager.Device.Statistics",
+                       {{"RxBytes", 1048576ull}, {"TxBytes", 0ull}});
+    const QString profile = mock.AddProfile("Mobile", "gsm");
+    const QString first = mock.Activate(modem, profile, "0");
+    auto source = std::make_unique<NetworkManagerLink>(mock.Bus(), steady, QString(),
+                                                       programFolder.File("no-sys"));
+    NetworkManagerLink& nm = *source;
+    Run(TrayHost{true, true}, QDBusConnection(QString()), std::move(source));
+    const auto ticks = [&](const std::function<bool()>& caughtUp) {  // once the link knows
+        ASSERT_TRUE(QTest::qWaitFor(caughtUp, 5000));
+        app->Indicator().RunSamplingTick();
+        app->WatcherTick();
+    };
+    ticks([&] { return nm.IsLinkConnected(); });
+    const uint64_t firstCall = nm.GetLinkStats().connection;
+    mock.Deactivate(modem, first);
+    const QString second = mock.Activate(modem, profile, "1");
+    ticks([&] { return nm.IsLinkConnected() && nm.GetLinkStats().connection != firstCall; });
+    mock.Deactivate(modem, second);
+    ticks([&] { return !nm.IsLinkConnected(); });
+    HistoryStore history(programFolder.File(kHistoryFile));
+    ASSERT_TRUE(history.Open());
+    const QList<ConnectionRecord> rows =
+        history.Connections(clock.Now().addDays(-1), clock.Now().addDays(1));
+    ASSERT_EQ(rows.size(), 2);
+    for (const ConnectionRecord& row : rows)
+        EXPECT_TRUE(!row.Open() && row.booked && row.figures.usage.received == 1048576);
 }
 
 TEST_F(Watcher, closedIndicatorIsLoadedAgainHiddenWhileTheLinkIsUp) {
