@@ -123,8 +123,9 @@ void Application::WireMenus() {
 bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     settings_ = LoadSettings(folder_);
     if (!instance.Acquire()) {
-        // Without a tray the running program may be out of sight: it comes forward too.
-        (void)BusService::AskToShowSettings(sessionBus);
+        // The running program is left alone, unless it has no tray: its settings window is
+        // then the only way in, and may be out of sight.
+        if (!trayHost_.available) (void)BusService::AskToShowSettings(sessionBus);
         QMessageBox::warning(nullptr, kTitle, tr("Программа уже запущена!"));
         return false;
     }

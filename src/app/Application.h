@@ -54,9 +54,10 @@ public:
     ~Application() override;
 
     // The start-up sequence. False when another instance runs: the user has been told,
-    // that instance was asked over the bus to bring its settings window forward, and the
-    // program ends without having shown anything else. The program's own bus service is
-    // offered on `sessionBus`; with none (the default) it simply has none.
+    // that instance was asked over the bus to bring its settings window forward when there
+    // is no notification area (left alone otherwise), and the program ends without having
+    // shown anything else. The program's own bus service is offered on `sessionBus`; with
+    // none (the default) it simply has none.
     bool Start(SingleInstance& instance, QDBusConnection sessionBus = QDBusConnection(QString()));
 
     // The desktop's notification area came or went.
