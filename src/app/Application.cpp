@@ -44,6 +44,14 @@
 namespace {
 const QString kTitle = QStringLiteral("Vantoril");
 
+// A window of which there is only one: shown, restored when minimised, raised.
+void BringForward(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 // The connection's figures as the history keeps them: the cost the books would take, to
 // its 2 decimals (the single-precision counters hold them only approximately).
 ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
@@ -301,7 +309,8 @@ void Application::ShowIndicator() {
 }
 
 void Application::ShowStatistics() {
-    (new StatisticsWindow(folder_))->show();
+    if (!statisticsWindow_) statisticsWindow_ = new StatisticsWindow(folder_);
+    BringForward(*statisticsWindow_);
 }
 
 void Application::ShowHistory() {
@@ -311,10 +320,7 @@ void Application::ShowHistory() {
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    historyWindow_->setWindowState(historyWindow_->windowState() & ~Qt::WindowMinimized);
-    historyWindow_->show();
-    historyWindow_->raise();
-    historyWindow_->activateWindow();
+    BringForward(*historyWindow_);
 }
 
 void Application::OpenHelp() {

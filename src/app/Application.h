@@ -35,6 +35,7 @@ class ProgramScriptHost;
 class QTimer;
 class SampleTick;
 class SingleInstance;
+class StatisticsWindow;
 class ScriptInterpreter;
 struct PeriodReport;
 
@@ -129,6 +130,7 @@ private:
     DesktopNotifier* notifier_;
     QPointer<IndicatorWindow> indicator_;
     QPointer<HistoryWindow> historyWindow_;
+    QPointer<StatisticsWindow> statisticsWindow_;  // deletes itself when closed
     std::unique_ptr<BusService> bus_;
     std::optional<int64_t> lateTrayHidesUntilMs_;  // on the steady clock
     bool watching_ = false;

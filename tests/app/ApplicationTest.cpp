@@ -181,6 +181,22 @@ TEST_F(ProgramMenusTest, historyOpensOneWindowAndBringsItBack) {
     EXPECT_TRUE(historyWindows().isEmpty());
 }
 
+TEST_F(ProgramMenusTest, statisticsOpensOneViewerAndBringsItBack) {
+    Run();
+    const auto viewers = [] {
+        QWidgetList all = QApplication::topLevelWidgets();
+        all.removeIf([](QWidget* w) { return w->objectName() != u"Form7" || !w->isVisible(); });
+        return all;
+    };
+    Item("mnuStatistic").trigger();
+    ASSERT_EQ(viewers().size(), 1);
+    viewers().first()->showMinimized();
+    Item("mnuStatistic").trigger();
+    ASSERT_EQ(viewers().size(), 1);
+    EXPECT_FALSE(viewers().first()->isMinimized());
+    viewers().first()->close();
+}
+
 TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
     WriteSettings("hide_start=1\r\n");
     Run();
