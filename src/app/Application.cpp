@@ -155,6 +155,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     if (trayHost_.available) tray_.AttachToNotificationArea();
     tray_.Show();
     Tell(history_->Start());
+    ResumeConnection();
     if (settings_.hide_start == 1 && trayHost_.available) {
         settingsWindow_->hide();
     } else {
@@ -235,17 +236,42 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
-    const TrafficCounters& figures = step.ended && !sighting.connected ? watched : counters_;
-    HistorySighting history{sighting.connected, sighting.name,
-                            QString(),          HistoryFigures(figures, settings_.Type_tar),
-                            settings_.Type_tar, step.error.isEmpty(),
-                            std::nullopt};
-    if (sighting.connected) history.linkSource = linkSourceSetting_;
+    HistorySighting history = HistorySightingOf(
+        step.ended && !sighting.connected ? watched : counters_, sighting.connected, sighting.name);
+    history.booked = step.error.isEmpty();
     if (step.ended && sighting.connected)
-        history.handedOver = HistoryFigures(watched, settings_.Type_tar);
+        history.handedOver =
+            HistorySighting::Ended{HistoryFigures(watched, settings_.Type_tar), watched.Classes};
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+}
+
+HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, bool connected,
+                                               const QString& name) const {
+    HistorySighting history;
+    history.connected = connected;
+    history.name = name;
+    if (connected) history.linkSource = linkSourceSetting_;
+    history.figures = HistoryFigures(counters, settings_.Type_tar);
+    history.classes = counters.Classes;
+    history.tariffType = settings_.Type_tar;
+    return history;
+}
+
+void Application::ResumeConnection() {
+    if (!link_->IsLinkConnected()) return;  // the first watcher tick closes what was left open
+    // Before the first tick counts anything: the connection goes on with what its row
+    // holds per tariff class, and what it used while no program ran counts at that tick.
+    const TrafficCounters found = ComputeTrafficCounters(link_->GetLinkStats(), 0);
+    const std::optional<ClassShares> classes =
+        history_->TakeUpLeftOpen(HistorySightingOf(found, true, link_->GetLinkName()));
+    if (classes) counters_.Classes = *classes;
+}
+
+void Application::KeepLastFigures() {
+    history_->KeepLastFigures(
+        HistorySightingOf(counters_, sampling_->LinkConnected(), watcher_.ConnectionName()));
 }
 
 PeriodReport Application::CurrentPeriod() {
@@ -333,6 +359,7 @@ void Application::ToggleStayOnTop() {
 }
 
 void Application::Exit() {
+    KeepLastFigures();
     tray_.Hide();
     ending_ = true;
     Q_EMIT exitRequested();
@@ -341,6 +368,7 @@ void Application::Exit() {
 void Application::EndSession() {
     if (ending_) return;
     ending_ = true;
+    KeepLastFigures();
     settingsWindow_->AllowClose();
     CloseIndicator();
 }

@@ -37,6 +37,7 @@ class SampleTick;
 class SingleInstance;
 class StatisticsWindow;
 class ScriptInterpreter;
+struct HistorySighting;
 struct PeriodReport;
 
 inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
@@ -78,15 +79,17 @@ public:
     void ScriptTick();   // reads "script.vsc" afresh and runs it once
     void WatcherTick();  // the connection watcher of Timer1
 
-    // The orderly end (desktop session over, termination signal): the indicator is
-    // unloaded, so its position is stored, and no window refuses to close.
+    // The orderly end (desktop session over, termination signal): the running connection's
+    // figures go into the history, the indicator is unloaded, so its position is stored,
+    // and no window refuses to close.
     void EndSession();
 
     // "История и бюджет": the one history window, opened or brought forward.
     void ShowHistory();
 
 Q_SIGNALS:
-    // "Выход": the tray icon is gone and nothing was saved; the program ends now.
+    // "Выход": the tray icon is gone and the history has the running connection's
+    // figures; nothing else was saved. The program ends now.
     void exitRequested();
 
 protected:
@@ -106,6 +109,10 @@ private:
     void Exit();
     void Tell(const QStringList& notices);  // non-modal: a desktop notification
     MeterFigures FiguresNow();              // the figures the bus service offers
+    HistorySighting HistorySightingOf(const TrafficCounters& counters, bool connected,
+                                      const QString& name) const;
+    void ResumeConnection();  // takes up a connection left running by an earlier run
+    void KeepLastFigures();   // the program ends: the history keeps the latest figures
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;

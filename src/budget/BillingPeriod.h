@@ -51,6 +51,7 @@ struct PeriodReport {
     double projectedCost = 0;  // money at the period's end at the pace so far
     double projectedMb = 0;
     std::optional<double> safePerDay;  // money per day left, today included; no budget: none
+    std::optional<RunningConnection> running;  // the running program's connection, live
 
     double UsedMb() const { return Megabytes(used); }
 };

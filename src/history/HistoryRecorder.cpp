@@ -13,6 +13,16 @@ bool CountersFell(const ConnectionFigures& now, const ConnectionFigures& before)
     return now.usage.received < before.usage.received || now.usage.sent < before.usage.sent;
 }
 
+// The row of a connection first seen already up begins when it was seen, later than it was
+// made; the row of any later connection began before that one was made.
+bool SameConnection(const ConnectionRecord& row, const HistorySighting& sighting,
+                    const QDateTime& now) {
+    const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
+    return sighting.connected && row.name == sighting.name &&
+           row.linkSource == sighting.linkSource && !CountersFell(sighting.figures, row.figures) &&
+           row.start.secsTo(made) <= kStartSlackSeconds;
+}
+
 }  // namespace
 
 HistoryRecorder::HistoryRecorder(HistoryStore& store, const Clock& clock, QLocale locale)
@@ -43,42 +53,45 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
     notices_.clear();
     const QDateTime now = clock_.Now();
     now_ = now;
-    if (std::exchange(firstTick_, false)) TakeUpLeftOpen(sighting);
+    if (firstTick_) TakeUpLeftOpen(sighting);
     if (sighting.connected) {
         if (running_ && sighting.handedOver) {
-            Finish(*sighting.handedOver, sighting.tariffType, sighting.booked, now);
+            const HistorySighting::Ended& ended = *sighting.handedOver;
+            Finish(ended.figures, ended.classes, sighting.tariffType, sighting.booked, now);
         } else if (running_ && CountersFell(sighting.figures, running_->sampled)) {
             // Unnumbered by the link, only the later connection was booked; the earlier one
             // ends at its last sample.
-            Finish(running_->sampled, sighting.tariffType, false, running_->lastSample);
+            Finish(running_->sampled, running_->classes, sighting.tariffType, false,
+                   running_->lastSample);
         }
         if (!running_) Begin(sighting, now);
         if (running_ && running_->lastSample.secsTo(now) >= kHistorySampleSeconds)
             Sample(sighting, now);
     } else if (running_) {
-        Finish(sighting.figures, sighting.tariffType, sighting.booked, now);
+        Finish(sighting.figures, sighting.classes, sighting.tariffType, sighting.booked, now);
     }
     Alerts(limits, sighting.figures);
     return std::exchange(notices_, {});
 }
 
-void HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
-    if (!store_.IsOpen()) return;
+std::optional<ClassShares> HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
+    if (!std::exchange(firstTick_, false) || !store_.IsOpen()) return std::nullopt;
+    const QDateTime now = clock_.Now();
     const QList<ConnectionRecord> open = store_.OpenConnections();
     for (const ConnectionRecord& row : open) {
-        const bool same = !running_ && &row == &open.last() && sighting.connected &&
-                          row.name == sighting.name && row.linkSource == sighting.linkSource &&
-                          !CountersFell(sighting.figures, row.figures);
-        if (same) {
+        if (!running_ && &row == &open.last() && SameConnection(row, sighting, now)) {
             // The program was restarted while the connection stayed up: the row goes on.
             const QDateTime last = row.lastSample.isValid() ? row.lastSample : row.start;
-            running_ = Running{
-                row.id, row.start, last, row.figures, row.lastSample.isValid(), sighting.figures};
+            running_ =
+                Running{row.id,           row.start,  last, row.figures, row.lastSample.isValid(),
+                        sighting.figures, row.classes};
         } else {
             Check(store_.CloseCutShort(row.id));
         }
     }
     basePeriod_.reset();
+    if (!running_) return std::nullopt;
+    return running_->classes;
 }
 
 void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& now) {
@@ -90,7 +103,7 @@ void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& no
     if (!id) return;
     // The counters may still hold the previous connection's figures on this tick: the
     // first sample comes a minute later, from this connection's own counters.
-    running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures};
+    running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures, ClassShares{}};
     basePeriod_.reset();
 }
 
@@ -101,11 +114,12 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
         const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
         if (made < run.start && store_.SetStart(run.id, made)) run.start = made;
     }
-    const bool written = store_.AddSample(run.id, now, sighting.figures);
+    const bool written = store_.AddSample(run.id, now, sighting.figures, sighting.classes);
     // A failed write is not retried at every tick: the next try is a minute later.
     run.lastSample = now;
     if (written) {
         run.sampled = sighting.figures;
+        run.classes = sighting.classes;
         run.sampledOnce = true;
         basePeriod_.reset();
         if (++samplesSinceCheckpoint_ >= kSamplesPerCheckpoint) {
@@ -116,9 +130,13 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
     Check(written);  // last: a damaged file ends the running row
 }
 
-void HistoryRecorder::Finish(const ConnectionFigures& figures, int tariffType, bool booked,
-                             const QDateTime& end) {
-    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked));
+void HistoryRecorder::KeepLastFigures(const HistorySighting& sighting) {
+    if (running_ && CountsForRunning(sighting.figures)) Sample(sighting, clock_.Now());
+}
+
+void HistoryRecorder::Finish(const ConnectionFigures& figures, const ClassShares& classes,
+                             int tariffType, bool booked, const QDateTime& end) {
+    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked, classes));
     running_.reset();
     basePeriod_.reset();
 }
@@ -135,7 +153,11 @@ Usage HistoryRecorder::BaseUsage(const BillingPeriod& period) {
 PeriodReport HistoryRecorder::Report(const PeriodLimits& limits, const ConnectionFigures& running) {
     const QDateTime now = clock_.Now();
     const Usage used = UsageAt(now, limits, running);
-    return BuildPeriodReport(limits, now, used, firstStart_);
+    PeriodReport report = BuildPeriodReport(limits, now, used, firstStart_);
+    if (running_)
+        report.running = RunningConnection{running_->id,
+                                           CountsForRunning(running) ? running : running_->sampled};
+    return report;
 }
 
 Usage HistoryRecorder::PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running) {
@@ -145,13 +167,14 @@ Usage HistoryRecorder::PeriodUsage(const PeriodLimits& limits, const ConnectionF
 Usage HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& limits,
                                const ConnectionFigures& running) {
     Usage used = BaseUsage(PeriodContaining(now.date(), limits.cycleDay));
-    // What the counters add since the last stored sample. On the tick a connection is
-    // first seen they may still hold the previous connection's figures: those count once
-    // the counters have moved.
-    if (running_ && (running_->sampledOnce || !(running == running_->seen)) &&
-        !CountersFell(running, running_->sampled))
-        used += running.usage - running_->sampled.usage;
+    // What the counters add since the last stored sample.
+    if (CountsForRunning(running)) used += running.usage - running_->sampled.usage;
     return used;
+}
+
+bool HistoryRecorder::CountsForRunning(const ConnectionFigures& running) const {
+    return running_ && (running_->sampledOnce || !(running == running_->seen)) &&
+           !CountersFell(running, running_->sampled);
 }
 
 void HistoryRecorder::Alerts(const PeriodLimits& limits, const ConnectionFigures& running) {

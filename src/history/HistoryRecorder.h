@@ -16,6 +16,9 @@ class Clock;
 
 inline constexpr int kHistorySampleSeconds = 60;
 inline constexpr int kSamplesPerCheckpoint = 60;  // the log is copied into the file hourly
+// How much later than its row began a connection may seem to have been made and still be
+// the row's: the start is worked out from the whole seconds online at a tick.
+inline constexpr int kStartSlackSeconds = 5;
 
 // What one tick of the connection watcher saw, in the history's terms.
 struct HistorySighting {
@@ -23,11 +26,16 @@ struct HistorySighting {
     QString name;
     QString linkSource;
     ConnectionFigures figures;  // the counters; frozen at their last values once it is down
+    ClassShares classes;        // the same per tariff class
     int tariffType = 0;         // Type_tar: which cost is the connection's
     bool booked = false;        // on the tick that sees the end: its cost went into the books
-    // While connected: the last figures of a connection that ended since the last tick and
-    // was booked, another one being up in its place.
-    std::optional<ConnectionFigures> handedOver;
+    // While connected: a connection that ended since the last tick and was booked, another
+    // one being up in its place, with its last figures.
+    struct Ended {
+        ConnectionFigures figures;
+        ClassShares classes;
+    };
+    std::optional<Ended> handedOver;
 };
 
 // Holds references only: the store and the clock must outlive it. Never blocks for long:
@@ -40,10 +48,20 @@ public:
     // moved aside.
     QStringList Start();
 
-    // One watcher tick. On the first one, rows left open by an earlier run are taken up
-    // again (the same connection is still up) or closed at their last sample as cut short.
-    // Gives what the user should be told now: a problem, said once, and the alerts due.
+    // Rows left open by an earlier run: the last goes on when the sighting is provably its
+    // connection (same name and link, counters not below the row's, made no later than the
+    // row began); every other one is closed at its last sample as cut short. Runs once,
+    // before the first tick or within it. Gives the split by tariff class of the row that
+    // goes on.
+    std::optional<ClassShares> TakeUpLeftOpen(const HistorySighting& sighting);
+
+    // One watcher tick (the first takes up rows left open, see above). Gives what the user
+    // should be told now: a problem, said once, and the alerts due.
     QStringList Tick(const HistorySighting& sighting, const PeriodLimits& limits);
+
+    // The program is ending: the running connection's latest figures become a sample, so
+    // the next run finds all it used, whether it goes on or was cut short.
+    void KeepLastFigures(const HistorySighting& sighting);
 
     // The current period's report, the running connection's latest figures included.
     PeriodReport Report(const PeriodLimits& limits, const ConnectionFigures& running);
@@ -61,15 +79,18 @@ private:
         ConnectionFigures sampled;  // the figures of the last stored sample
         bool sampledOnce = false;
         ConnectionFigures seen;  // the counters on the tick the row was begun or taken up
+        ClassShares classes;     // of the last stored sample
     };
 
-    void TakeUpLeftOpen(const HistorySighting& sighting);
+    // Whether the counters are the running connection's: on the tick a connection is first
+    // seen they may still hold the previous one's figures, which count once they have moved.
+    bool CountsForRunning(const ConnectionFigures& running) const;
     Usage UsageAt(const QDateTime& now, const PeriodLimits& limits,
                   const ConnectionFigures& running);
     void Begin(const HistorySighting& sighting, const QDateTime& now);
     void Sample(const HistorySighting& sighting, const QDateTime& now);
-    void Finish(const ConnectionFigures& figures, int tariffType, bool booked,
-                const QDateTime& end);
+    void Finish(const ConnectionFigures& figures, const ClassShares& classes, int tariffType,
+                bool booked, const QDateTime& end);
     Usage BaseUsage(const BillingPeriod& period);
     void Check(bool written);  // a failure is told once
     void Alerts(const PeriodLimits& limits, const ConnectionFigures& running);

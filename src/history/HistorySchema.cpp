@@ -36,6 +36,18 @@ QStringList HistoryMigration(int version) {
                                " alert TEXT PRIMARY KEY,"
                                " raised_utc TEXT NOT NULL)"),
             };
+        case 2:
+            return {
+                // What a connection used per tariff class, as of its latest sample: a
+                // connection taken up again after a restart keeps pricing each class apart.
+                QStringLiteral("CREATE TABLE connection_classes ("
+                               " connection INTEGER NOT NULL REFERENCES connections(id),"
+                               " tariff_class INTEGER NOT NULL,"
+                               " received_bytes INTEGER NOT NULL,"
+                               " sent_bytes INTEGER NOT NULL,"
+                               " online_seconds INTEGER NOT NULL,"
+                               " PRIMARY KEY (connection, tariff_class)) WITHOUT ROWID"),
+            };
         default:
             return {};
     }

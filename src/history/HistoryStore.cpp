@@ -270,6 +270,34 @@ bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const Connectio
                 qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost});
 }
 
+bool HistoryStore::WriteClasses(int64_t id, const ClassShares& classes) {
+    if (!Run(QStringLiteral("DELETE FROM connection_classes WHERE connection = ?"), {qint64(id)}))
+        return false;
+    for (const auto& [tariffClass, share] : classes) {
+        if (!Run(QStringLiteral(
+                     "INSERT INTO connection_classes (connection, tariff_class,"
+                     " received_bytes, sent_bytes, online_seconds) VALUES (?, ?, ?, ?, ?)"),
+                 {qint64(id), tariffClass, qint64(share.received), qint64(share.sent),
+                  qint64(share.seconds)}))
+            return false;
+    }
+    return true;
+}
+
+std::optional<ClassShares> HistoryStore::ClassesOf(int64_t id) {
+    QSqlQuery query;
+    if (!Run(QStringLiteral("SELECT tariff_class, received_bytes, sent_bytes, online_seconds"
+                            " FROM connection_classes WHERE connection = ?"),
+             {qint64(id)}, &query))
+        return std::nullopt;
+    ClassShares classes;
+    while (query.next())
+        classes[query.value(0).toInt()] = {uint64_t(query.value(1).toLongLong()),
+                                           uint64_t(query.value(2).toLongLong()),
+                                           query.value(3).toLongLong()};
+    return classes;
+}
+
 std::optional<int64_t> HistoryStore::BeginConnection(const ConnectionStart& start) {
     QSqlQuery inserted;
     const bool done = InTransaction([&] {
@@ -283,9 +311,10 @@ std::optional<int64_t> HistoryStore::BeginConnection(const ConnectionStart& star
     return inserted.lastInsertId().toLongLong();
 }
 
-bool HistoryStore::AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
+bool HistoryStore::AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures,
+                             const ClassShares& classes) {
     return InTransaction([&] {
-        return InsertSample(id, at, figures) &&
+        return InsertSample(id, at, figures) && WriteClasses(id, classes) &&
                Run(QStringLiteral("UPDATE connections SET received_bytes = ?, sent_bytes = ?,"
                                   " online_seconds = ?, cost = ? WHERE id = ?"),
                    {qint64(figures.usage.received), qint64(figures.usage.sent),
@@ -301,9 +330,10 @@ bool HistoryStore::SetStart(int64_t id, const QDateTime& start) {
 }
 
 bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
-                                    const ConnectionFigures& figures, int tariffType, bool booked) {
+                                    const ConnectionFigures& figures, int tariffType, bool booked,
+                                    const ClassShares& classes) {
     return InTransaction([&] {
-        return InsertSample(id, end, figures) &&
+        return InsertSample(id, end, figures) && WriteClasses(id, classes) &&
                Run(QStringLiteral("UPDATE connections SET end_utc = ?, received_bytes = ?,"
                                   " sent_bytes = ?, online_seconds = ?, cost = ?,"
                                   " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
@@ -349,6 +379,11 @@ QList<ConnectionRecord> HistoryStore::OpenConnections() {
              {}, &query))
         return records;
     while (query.next()) records.append(RecordAt(query));
+    for (ConnectionRecord& record : records) {
+        const std::optional<ClassShares> classes = ClassesOf(record.id);
+        if (!classes) return {};
+        record.classes = *classes;
+    }
     return records;
 }
 

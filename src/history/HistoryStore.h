@@ -64,14 +64,16 @@ public:
 
     // Writes. Each is one transaction: on failure nothing of it is stored.
     [[nodiscard]] std::optional<int64_t> BeginConnection(const ConnectionStart& start);
-    // A sample of the cumulative figures at `at`; the row takes them as its latest.
-    [[nodiscard]] bool AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    // A sample of the cumulative figures at `at`; the row takes them, and their split by
+    // tariff class, as its latest.
+    [[nodiscard]] bool AddSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures,
+                                 const ClassShares& classes = {});
     // Moves the row's start (a connection found already up began before it was seen).
     [[nodiscard]] bool SetStart(int64_t id, const QDateTime& start);
     // The final figures become the last sample; the row is closed at `end`.
     [[nodiscard]] bool FinishConnection(int64_t id, const QDateTime& end,
                                         const ConnectionFigures& figures, int tariffType,
-                                        bool booked);
+                                        bool booked, const ClassShares& classes = {});
     // Closes an open row at its last sample (its start when it has none) as cut short.
     [[nodiscard]] bool CloseCutShort(int64_t id);
     // An alert, recorded once: false when it was recorded before or cannot be.
@@ -83,6 +85,7 @@ public:
     void CheckpointInBackground();
 
     // Reads; on failure they give nothing and LastError() says why.
+    // The rows still open, with their split by tariff class.
     QList<ConnectionRecord> OpenConnections();
     // Connections that were up at some moment of [from, to), oldest first.
     QList<ConnectionRecord> Connections(const QDateTime& from, const QDateTime& to);
@@ -105,6 +108,8 @@ private:
     // Prepares, binds and runs one statement; the query is handed back for its results.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    bool WriteClasses(int64_t id, const ClassShares& classes);
+    std::optional<ClassShares> ClassesOf(int64_t id);
     struct Lifetime {
         int64_t id = 0;
         int64_t start = 0;  // UTC seconds

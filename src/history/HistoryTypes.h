@@ -2,6 +2,8 @@
 // The figures the history keeps: what a connection used, and one connection's row.
 #pragma once
 
+#include "tariff/ClassShares.h"
+
 #include <QDateTime>
 #include <QString>
 
@@ -38,6 +40,12 @@ struct ConnectionFigures {
     }
 };
 
+// The running program's connection: its row and its figures now, stored or not.
+struct RunningConnection {
+    int64_t id = 0;
+    ConnectionFigures figures;
+};
+
 // What is known of a connection when it is first seen.
 struct ConnectionStart {
     QString name;        // the connection's name as the link reports it
@@ -58,6 +66,7 @@ struct ConnectionRecord {
     bool booked = false;    // its cost went into the statistics file
     bool cutShort = false;  // the program ended while it was up; closed at its last sample
     QDateTime lastSample;   // UTC; invalid when it has none
+    ClassShares classes;    // its figures per tariff class; read for open rows only
 
     bool Open() const { return !end.isValid(); }
 };

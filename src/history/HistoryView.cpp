@@ -153,9 +153,12 @@ QList<ChartBar> MonthBars(HistoryStore* store, const std::optional<QDateTime>& h
     return bars;
 }
 
-QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& period) {
+// The running connection's row shows its figures now, not those of its last sample.
+QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& period,
+                                    const std::optional<RunningConnection>& running) {
     QList<ConnectionRow> rows;
-    for (const ConnectionRecord& record : store.Connections(period.StartTime(), period.EndTime())) {
+    for (ConnectionRecord record : store.Connections(period.StartTime(), period.EndTime())) {
+        if (running && running->id == record.id && record.Open()) record.figures = running->figures;
         ConnectionRow row;
         row.name = record.name;
         row.start = record.start.toLocalTime();
@@ -235,7 +238,8 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
     if (open) {
         historyStart = store.FirstStart();
         view.report = StoredPeriodReport(store, limits, now);
-        view.connections = ConnectionRows(store, view.report.period);
+        view.connections =
+            ConnectionRows(store, view.report.period, live ? live->running : std::nullopt);
     } else {
         view.report = BuildPeriodReport(limits, now, Usage{}, std::nullopt);
     }

@@ -73,7 +73,7 @@ struct HistoryView {
 // The view for the moment `now` from the program folder's history, settings and, for
 // the months before the history began, its statistics files. `live`: the running
 // program's report of the period, whose connection may have used more since its last
-// stored sample; that rest counts today and this month.
+// stored sample; that rest counts today and this month, and its row shows it.
 HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
                             const QLocale& locale,
                             const std::optional<PeriodReport>& live = std::nullopt);

@@ -35,8 +35,13 @@ void SampleTick::Run(IndicatorWindowSteps& window) {
     connected_ = link_.IsLinkConnected();
     if (!connected_) return;
     const LinkStats stats = link_.GetLinkStats();
+    // Another connection of the link starts its shares afresh, whatever its counters say.
+    const bool another =
+        counted_.Stats.connection != 0 && stats.connection != counted_.Stats.connection;
     if (stats.connection != counted_.Stats.connection) countedBefore_ = counted_;
-    counters_ = ComputeTrafficCounters(stats, Rate());
+    const ClassShares classes =
+        CountInClass(another ? ClassShares() : counters_.Classes, stats, ClassNow());
+    counters_ = ComputeTrafficCounters(stats, classes, PricesOf(classes));
     counted_ = counters_;
 }
 
@@ -46,15 +51,24 @@ std::optional<TrafficCounters> SampleTick::CountersOf(uint64_t connection) const
     return std::nullopt;
 }
 
-float SampleTick::Rate() {
+int SampleTick::ClassNow() {
     const int hour = clock_.Now().time().hour();
-    // Both files are looked at every time, so that neither misses a change.
-    const bool hoursChanged = hourTableFile_.Changed();
-    const bool pricesChanged = priceTableFile_.Changed();
-    if (hoursChanged || pricesChanged || hour != rateHour_) {
-        rate_ = GetMoneyTar(folder_, GetDataTar(folder_, int16_t(hour)));
-        qCDebug(lcIndicator) << "rate of hour" << hour << "read from the tariff files:" << rate_;
-        rateHour_ = hour;
+    if (hourTableFile_.Changed() || hour != classHour_) {
+        class_ = GetDataTar(folder_, int16_t(hour));
+        qCDebug(lcIndicator) << "class of hour" << hour << "read from the hour table:" << class_;
+        classHour_ = hour;
     }
-    return rate_;
+    return class_;
+}
+
+ClassPrices SampleTick::PricesOf(const ClassShares& classes) {
+    if (priceTableFile_.Changed()) prices_.clear();
+    for (const auto& entry : classes) {
+        const int tariffClass = entry.first;
+        if (prices_.count(tariffClass)) continue;
+        prices_[tariffClass] = GetMoneyTar(folder_, int16_t(tariffClass));
+        qCDebug(lcIndicator) << "price of class" << tariffClass
+                             << "read from the price table:" << prices_[tariffClass];
+    }
+    return prices_;
 }

@@ -5,6 +5,7 @@
 #include "core/FileChangeWatch.h"
 #include "core/Settings.h"
 #include "indicator/TrafficCounters.h"
+#include "tariff/ClassShares.h"
 
 #include <optional>
 
@@ -21,8 +22,9 @@ public:
 
     // One tick, in this order: reload the settings (read again only when the file changed), set the
     // window's opacity, refresh the window (it shows the previous tick's counters), set its height,
-    // and, while the link is connected, recompute the counters at the rate of the current hour.
-    // While the link is down every counter keeps its value.
+    // and, while the link is connected, count what flowed since the last tick in the tariff class
+    // of the current hour and price every class at its current price. While the link is down
+    // every counter keeps its value.
     void Run(IndicatorWindowSteps& window);
     // Whether the last tick found the link connected.
     bool LinkConnected() const { return connected_; }
@@ -31,9 +33,12 @@ public:
     std::optional<TrafficCounters> CountersOf(uint64_t connection) const;
 
 private:
-    // The rate of the current hour, looked up again when a tariff file changed or the
-    // hour turned.
-    float Rate();
+    // The tariff class of the current hour, looked up again when the hour table changed or
+    // the hour turned.
+    int ClassNow();
+    // The prices of the classes the connection has used, looked up again when the price
+    // table changed.
+    ClassPrices PricesOf(const ClassShares& classes);
 
     const ProgramFolder& folder_;
     const Clock& clock_;
@@ -42,8 +47,9 @@ private:
     TrafficCounters& counters_;
     FileChangeWatch settingsFile_, hourTableFile_, priceTableFile_;
     Settings loaded_;
-    float rate_ = 0;
-    int rateHour_ = -1;
+    int class_ = 0;
+    int classHour_ = -1;
+    ClassPrices prices_;
     bool connected_ = false;
     // Kept apart from the shared counters, which the graph also writes: when the link goes
     // over to another connection, the last figures of the one before are still known.

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "link/LinkStats.h"
+#include "tariff/ClassShares.h"
 
 #include <cstdint>
 
@@ -14,12 +15,22 @@ struct TrafficCounters {
     float TotalMB = 0;          // SentMB + RecvMB, not rounded again
     int64_t LinkBps = 0;        // bit/s as the link reports it (wider than 32 bits: 10 Gbit/s)
     int32_t OnlineSeconds = 0;  // whole seconds online
-    float RecvCost = 0;         // money at the rate in force, 2 decimals
+    float RecvCost = 0;         // money: each class's share at its price, 2 decimals
     float SentCost = 0;
     float TotalCost = 0;  // SentCost + RecvCost, not rounded again
-    float TimeCost = 0;   // (rate / 60) * (OnlineSeconds / 60), 2 decimals
+    float TimeCost = 0;   // the sum of (price / 60) * (seconds / 60) over the classes, 2 decimals
+    ClassShares Classes;  // what flowed and how long, per tariff class; sums to the figures above
 };
 
-// The counters for one connected tick: the statistics priced at `rate` (per MB or per
-// hour; all four costs use the same rate). Rounding halves to even.
+// The counters for one connected tick: each class's share of the statistics priced at that
+// class's price (per MB or per hour; the traffic and the time costs use the same price).
+// Rounding halves to even; a connection within one class costs exactly its figures at
+// that class's price.
+TrafficCounters ComputeTrafficCounters(const LinkStats& stats, const ClassShares& classes,
+                                       const ClassPrices& prices);
+// The whole of the statistics in one class priced at `rate`.
 TrafficCounters ComputeTrafficCounters(const LinkStats& stats, float rate);
+
+// `classes` with what `stats` holds beyond their sums counted in `tariffClass`. Statistics
+// below those sums belong to another connection: all of them go to `tariffClass`.
+ClassShares CountInClass(ClassShares classes, const LinkStats& stats, int tariffClass);

@@ -31,12 +31,12 @@ protected:
     }
 
     // A notification area that reports double clicks (an X11 tray) unless told otherwise.
-    // The program's bus service goes to `bus`, by default none; its link is a FakeLink
-    // (`link`) unless one is given.
+    // The program's bus service goes to `bus`, by default none. Its link is a FakeLink
+    // (`link`) that starts as `linkAtStart` says, unless one is given.
     Application& Run(TrayHost tray = TrayHost{true, true},
                      QDBusConnection bus = QDBusConnection(QString()),
                      std::unique_ptr<LinkSource> source = nullptr) {
-        if (!source) source = std::make_unique<FakeLink>();
+        if (!source) source = std::make_unique<FakeLink>(linkAtStart);
         link = dynamic_cast<FakeLink*>(source.get());
         app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(source),
                                             clock, steady, RussianLocale(), tray,
@@ -71,6 +71,7 @@ protected:
     SingleInstance instance{lockFolder.Path(), programFolder.Path()};
     FixedClock clock;
     SteppingClock steady;
+    FakeLink linkAtStart;
     FakeLink* link = nullptr;
     std::unique_ptr<Application> app;
     bool started = false;

@@ -50,7 +50,7 @@ TEST_F(HistoryStoreTest, anEmptyFileIsUpgradedToTheCurrentSchemaInWriteAheadMode
     folder.Write(QLatin1String(kHistoryFile), QByteArray());
     HistoryStore store(Path());
     ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
-    EXPECT_EQ(Pragma(store, QStringLiteral("user_version")).toInt(), 1);
+    EXPECT_EQ(Pragma(store, QStringLiteral("user_version")).toInt(), 2);
     EXPECT_EQ(Pragma(store, QStringLiteral("journal_mode")).toString(), QStringLiteral("wal"));
     EXPECT_TRUE(store.MovedAside().isEmpty());
     EXPECT_TRUE(store.Connections(Utc(2000, 1, 1, 0, 0), Utc(2100, 1, 1, 0, 0)).isEmpty());

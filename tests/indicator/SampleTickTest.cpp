@@ -2,6 +2,7 @@
 // The sampling tick's order of steps and what it leaves in the counters.
 #include "FakeLink.h"
 #include "FixedClock.h"
+#include "ShippedFiles.h"
 #include "TempFolder.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
@@ -127,14 +128,18 @@ TEST_F(SampleTickTest, missingTariffFilesLeaveCostsAtZeroWhileTrafficMoves) {
     EXPECT_EQ(counters.TimeCost, 0.0f);
 }
 
-TEST_F(SampleTickTest, rateOfTheCurrentHourPricesTheWholeConnection) {
+TEST_F(SampleTickTest, aPriceEditRepricesTheWholeConnectionAnHourEditOnlyWhatFollows) {
     WriteTariff(2, 30.0f);
     Connect(0, 90000);
     tick.Run(window);
     EXPECT_EQ(counters.TimeCost, 0.75f);
-    WriteTariff(3, 60.0f);  // the dear hour has come
+    WriteTariff(2, 60.0f);  // the price is raised
     tick.Run(window);
     EXPECT_EQ(counters.TimeCost, 1.5f);
+    temp.Write("tar.dat", QByteArray(48, '\0'));  // every hour now class 0, which costs nothing
+    Connect(0, 180000);
+    tick.Run(window);
+    EXPECT_EQ(counters.TimeCost, 1.5f);  // the first 90 s stay in class 2
 }
 
 TEST_F(SampleTickTest, theSharedRecordIsRefilledAndTheRateFollowsTheHourAcrossTicks) {
@@ -148,7 +153,37 @@ TEST_F(SampleTickTest, theSharedRecordIsRefilledAndTheRateFollowsTheHourAcrossTi
     EXPECT_EQ(counters.TimeCost, 0.0f);
     settings.full = 0;  // someone else's change of the record, not of the file
     clock.Set(QDateTime(QDate(2026, 1, 15), QTime(13, 0)));
+    Connect(0, 7200000);  // the second hour online is the first at a price
     tick.Run(window);
     EXPECT_EQ(settings.full, 1);
     EXPECT_EQ(counters.TimeCost, 30.0f);
+}
+
+TEST_F(SampleTickTest, theShippedTariffPricesEachHoursTrafficAtItsOwnClass) {
+    temp.Write("tar.dat", ShippedDefault(QStringLiteral("tar.dat")));
+    temp.Write("tar.money.dat", ShippedDefault(QStringLiteral("tar.money.dat")));
+    struct Step {
+        QTime at;
+        uint64_t megabytes, seconds;
+        float recvCost, timeCost;
+    };
+    // Night (0.5 a MB) into day (2), then a new connection from day into evening (1).
+    const Step steps[] = {{QTime(7, 59, 0), 300, 3540, 150, 0.49f},
+                          {QTime(8, 0, 30), 400, 3630, 350, 0.54f},
+                          {QTime(18, 59, 0), 100, 60, 200, 0.03f},
+                          {QTime(19, 0, 30), 150, 150, 250, 0.06f}};
+    float before = 0;
+    for (const Step& step : steps) {
+        clock.Set(QDateTime(QDate(2026, 1, 15), step.at));
+        Connect(step.megabytes << 20, step.seconds * 1000);
+        link.stats.bytesSent = step.megabytes << 18;  // a quarter of it sent
+        tick.Run(window);
+        EXPECT_EQ(counters.RecvCost, step.recvCost) << step.at.toString().toStdString();
+        EXPECT_EQ(counters.SentCost, step.recvCost / 4) << step.at.toString().toStdString();
+        EXPECT_EQ(counters.TimeCost, step.timeCost) << step.at.toString().toStdString();
+        if (step.at.minute() == 0) {
+            EXPECT_GE(counters.TotalCost, before);  // never falls across the hour
+        }
+        before = counters.TotalCost;
+    }
 }
