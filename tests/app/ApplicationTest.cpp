@@ -2,6 +2,7 @@
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
 #include "MockNetworkManager.h"
+#include "ShippedFiles.h"
 #include "history/HistoryStore.h"
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
@@ -402,10 +403,12 @@ TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
 }
 
 // A call hung up and dialled again between two looks of the watcher, as NetworkManager
-// (dbusmock) tells it: each call of 1 MB is booked, with a history row of its own.
+// (dbusmock) tells it: each call of 1 MB is booked at 2, with a history row of its own.
 TEST_F(Watcher, aRedialBetweenTwoLooksBooksBothCalls) {
     MockNetworkManager mock;
     if (!mock.Unavailable().isEmpty()) GTEST_SKIP() << qPrintable(mock.Unavailable());
+    for (const char* name : {"tar.dat", "tar.money.dat"})
+        programFolder.Write(name, ShippedDefault(name));  // 2 a MB at noon
     const QString modem = mock.AddDevice("modem0", "ppp0", 8);
     mock.AddProperties(modem, "org.freedesktop.NetworkManager.Device.Statistics",
                        {{"RxBytes", 1048576ull}, {"TxBytes", 0ull}});
@@ -433,7 +436,8 @@ TEST_F(Watcher, aRedialBetweenTwoLooksBooksBothCalls) {
         history.Connections(clock.Now().addDays(-1), clock.Now().addDays(1));
     ASSERT_EQ(rows.size(), 2);
     for (const ConnectionRecord& row : rows)
-        EXPECT_TRUE(!row.Open() && row.booked && row.figures.usage.received == 1048576);
+        EXPECT_TRUE(!row.Open() && row.booked && row.figures.usage.received == 1048576 &&
+                    row.figures.usage.cost == 2);
 }
 
 TEST_F(Watcher, closedIndicatorIsLoadedAgainHiddenWhileTheLinkIsUp) {
