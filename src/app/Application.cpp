@@ -52,6 +52,13 @@ void BringForward(QWidget& window) {
     window.activateWindow();
 }
 
+// A box that stops nothing: the timers go on booking and recording while it stays open.
+void ShowWithoutWaiting(QMessageBox::Icon icon, const QString& title, const QString& text) {
+    auto* box = new QMessageBox(icon, title, text);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    box->show();
+}
+
 // The connection's figures as the history keeps them: the cost the books would take, to
 // its 2 decimals (the single-precision counters hold them only approximately).
 ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
@@ -143,11 +150,8 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     connect(bus_.get(), &BusService::showHistoryRequested, this, &Application::ShowHistory);
     (void)bus_->Register();  // a second program on the bus simply runs without it
     // File problems met by the timers are told in a window that does not stop them.
-    SetFileNoticeHandler([](const QString& message) {
-        auto* box = new QMessageBox(QMessageBox::Warning, kTitle, message);
-        box->setAttribute(Qt::WA_DeleteOnClose);
-        box->show();
-    });
+    SetFileNoticeHandler(
+        [](const QString& message) { ShowWithoutWaiting(QMessageBox::Warning, kTitle, message); });
     tray_.SetIcon(ProgramIcon());
     tray_.SetToolTip(
         QStringLiteral("Vantoril v%1.%2").arg(VANTORIL_VERSION_MAJOR).arg(VANTORIL_VERSION_MINOR));
@@ -244,7 +248,8 @@ void Application::WatcherTick() {
             HistorySighting::Ended{HistoryFigures(watched, settings_.Type_tar), watched.Classes};
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
-        QMessageBox::critical(nullptr, QStringLiteral("Vantoril Statistic Error"), step.error);
+        ShowWithoutWaiting(QMessageBox::Critical, QStringLiteral("Vantoril Statistic Error"),
+                           step.error);
 }
 
 HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, bool connected,

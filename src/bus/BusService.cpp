@@ -9,6 +9,7 @@
 #include <QDBusServiceWatcher>
 #include <QDBusVariant>
 #include <QFile>
+#include <QHash>
 
 #include <utility>
 
@@ -32,6 +33,15 @@ QString InterfaceElements(const QString& resource) {
 void Answer(const QDBusConnection& connection, const QDBusMessage& call,
             const QDBusMessage& answer) {
     if (call.isReplyRequired()) connection.send(answer);
+}
+
+// A known method called with arguments of the wrong types or number.
+void AnswerWrongArguments(const QDBusConnection& connection, const QDBusMessage& call,
+                          const QString& expected) {
+    Answer(connection, call,
+           call.createErrorReply(QDBusError::InvalidArgs,
+                                 QStringLiteral("%1 takes the signature \"%2\", not \"%3\"")
+                                     .arg(call.member(), expected, call.signature())));
 }
 }  // namespace
 
@@ -103,7 +113,6 @@ bool BusService::handleMessage(const QDBusMessage& message, const QDBusConnectio
 
 bool BusService::AnswerRequest(const QDBusMessage& message, const QDBusConnection& connection) {
     if (!message.interface().isEmpty() && message.interface() != kProgramInterface) return false;
-    if (!message.signature().isEmpty()) return false;
     static const std::pair<const char*, void (BusService::*)()> kRequests[] = {
         {"ShowSettings", &BusService::showSettingsRequested},
         {"ShowIndicator", &BusService::showIndicatorRequested},
@@ -111,6 +120,10 @@ bool BusService::AnswerRequest(const QDBusMessage& message, const QDBusConnectio
     };
     for (const auto& [name, request] : kRequests) {
         if (message.member() != QLatin1String(name)) continue;
+        if (!message.signature().isEmpty()) {
+            AnswerWrongArguments(connection, message, QString());
+            return true;
+        }
         Answer(connection, message, message.createReply());  // before any window opens
         Q_EMIT(this->*request)();
         return true;
@@ -121,6 +134,15 @@ bool BusService::AnswerRequest(const QDBusMessage& message, const QDBusConnectio
 bool BusService::AnswerProperties(const QDBusMessage& message, const QDBusConnection& connection) {
     const QString member = message.member();
     const QString signature = message.signature();
+    static const QHash<QString, QString> kSignatures = {
+        {QStringLiteral("GetAll"), QStringLiteral("s")},
+        {QStringLiteral("Get"), QStringLiteral("ss")},
+        {QStringLiteral("Set"), QStringLiteral("ssv")}};
+    if (!kSignatures.contains(member)) return false;
+    if (signature != kSignatures.value(member)) {
+        AnswerWrongArguments(connection, message, kSignatures.value(member));
+        return true;
+    }
     const QVariantList arguments = message.arguments();
     const QString interface = arguments.value(0).toString();
     const QString name = arguments.value(1).toString();
@@ -135,23 +157,21 @@ bool BusService::AnswerProperties(const QDBusMessage& message, const QDBusConnec
         return message.createErrorReply(QDBusError::UnknownProperty,
                                         QStringLiteral("No property %1 here").arg(name));
     };
-    if (member == QLatin1String("GetAll") && signature == QLatin1String("s")) {
+    if (member == QLatin1String("GetAll")) {
         const QVariantMap all = meter ? MeterProperties(ReadBy(message.service())) : QVariantMap();
         Answer(connection, message, message.createReply(all));
-    } else if (member == QLatin1String("Get") && signature == QLatin1String("ss")) {
+    } else if (member == QLatin1String("Get")) {
         const QVariant value =
             meter ? MeterProperties(ReadBy(message.service())).value(name) : QVariant();
         Answer(connection, message,
                value.isValid() ? message.createReply(QVariant::fromValue(QDBusVariant(value)))
                                : unknownProperty());
-    } else if (member == QLatin1String("Set") && signature == QLatin1String("ssv")) {
+    } else {
         Answer(connection, message,
                meter && MeterProperties({}).contains(name)
                    ? message.createErrorReply(QDBusError::PropertyReadOnly,
                                               QStringLiteral("%1 is read-only").arg(name))
                    : unknownProperty());
-    } else {
-        return false;
     }
     return true;
 }

@@ -5,3 +5,4 @@
 Q_LOGGING_CATEGORY(lcLink, "vantoril.link", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcIndicator, "vantoril.indicator", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcStats, "vantoril.stats", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcHistory, "vantoril.history", QtWarningMsg)

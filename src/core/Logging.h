@@ -8,3 +8,4 @@
 Q_DECLARE_LOGGING_CATEGORY(lcLink)       // vantoril.link: which connection is watched, why
 Q_DECLARE_LOGGING_CATEGORY(lcIndicator)  // vantoril.indicator: files the sampling tick reads
 Q_DECLARE_LOGGING_CATEGORY(lcStats)      // vantoril.stats: connections booked
+Q_DECLARE_LOGGING_CATEGORY(lcHistory)    // vantoril.history: the database's own words on failures

@@ -5,47 +5,69 @@
 #include <QDir>
 
 namespace {
-const QString kGoesOn =
+const QString kTriedAgain = QStringLiteral(" Программа попробует снова через минуту.");
+const QString kMeteringGoesOn = QStringLiteral(" Учёт трафика продолжается.");
+// Not after a full disk: the statistics file may not have been written either.
+const QString kBookingGoesOn =
     QStringLiteral(" Учёт трафика и запись статистики продолжаются как обычно.");
+
+QString GoesOn(HistoryProblem problem) {
+    return problem == HistoryProblem::DiskFull ? kMeteringGoesOn : kBookingGoesOn;
 }
 
-QString HistoryProblemText(const HistoryError& error, const QString& path) {
-    const QString file = QDir::toNativeSeparators(path);
-    QString text;
+QString Why(const HistoryError& error, const QString& file) {
     switch (error.problem) {
         case HistoryProblem::NoDriver:
-            text = QStringLiteral(
+            return QStringLiteral(
                 "История соединений не ведётся: не установлен драйвер SQLite "
                 "для Qt (пакет libqt6sql6-sqlite).");
-            break;
         case HistoryProblem::NewerFormat:
-            text = QStringLiteral(
+            return QStringLiteral(
                        "История соединений не ведётся: файл «%1» записан более новой "
                        "версией программы.")
-                       .arg(file);
-            break;
+                .arg(file);
+        case HistoryProblem::Foreign:
+            return QStringLiteral(
+                       "История соединений не ведётся: файл «%1» принадлежит другой "
+                       "программе и оставлен как есть.")
+                .arg(file);
         case HistoryProblem::DiskFull:
-            text = QStringLiteral("История соединений не записывается: диск заполнен.");
-            break;
+            return QStringLiteral("История соединений не записывается: диск заполнен.");
+        case HistoryProblem::Busy:
+            return QStringLiteral(
+                       "История соединений не записывается: файл «%1» занят другой "
+                       "программой.")
+                .arg(file);
         case HistoryProblem::NotFound:
         case HistoryProblem::CannotOpen:
         case HistoryProblem::ReadOnly:
-            text = QStringLiteral(
+            return QStringLiteral(
                        "История соединений не ведётся: файл «%1» нельзя открыть "
                        "для записи.")
-                       .arg(file);
-            break;
+                .arg(file);
         case HistoryProblem::Corrupt:
-            text = QStringLiteral("История соединений не записывается: файл «%1» повреждён.")
-                       .arg(file);
-            break;
+            return QStringLiteral("История соединений не записывается: файл «%1» повреждён.")
+                .arg(file);
         case HistoryProblem::None:
         case HistoryProblem::Failed:
-            text = QStringLiteral("История соединений не записывается: ошибка базы данных (%1).")
-                       .arg(error.detail);
             break;
     }
-    return text + kGoesOn;
+    return QStringLiteral("История соединений не записывается: файл «%1» недоступен.").arg(file);
+}
+}  // namespace
+
+bool HistoryProblemMayPass(HistoryProblem problem) {
+    return problem != HistoryProblem::NoDriver && problem != HistoryProblem::NewerFormat &&
+           problem != HistoryProblem::Foreign;
+}
+
+QString HistoryProblemText(const HistoryError& error, const QString& path) {
+    return Why(error, QDir::toNativeSeparators(path)) + GoesOn(error.problem);
+}
+
+QString HistoryDetachedText(const HistoryError& error, const QString& path) {
+    const QString again = HistoryProblemMayPass(error.problem) ? kTriedAgain : QString();
+    return Why(error, QDir::toNativeSeparators(path)) + again + GoesOn(error.problem);
 }
 
 QString HistoryMovedAsideText(const QString& movedTo) {
@@ -53,4 +75,8 @@ QString HistoryMovedAsideText(const QString& movedTo) {
                "Файл истории соединений был повреждён. Он сохранён как «%1», "
                "история начата заново.")
         .arg(QDir::toNativeSeparators(movedTo));
+}
+
+QString HistoryResumedText() {
+    return QStringLiteral("История соединений снова записывается.");
 }

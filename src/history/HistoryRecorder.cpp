@@ -4,6 +4,7 @@
 
 #include "budget/BudgetAlerts.h"
 #include "core/Clock.h"
+#include "core/Logging.h"
 #include "history/HistoryMessages.h"
 
 namespace {
@@ -11,6 +12,12 @@ namespace {
 // The figures fell: the link dropped and came back between two ticks, a new connection.
 bool CountersFell(const ConnectionFigures& now, const ConnectionFigures& before) {
     return now.usage.received < before.usage.received || now.usage.sent < before.usage.sent;
+}
+
+// A minute has passed since `since`, or the clock was put back before it.
+bool MinuteSince(const QDateTime& since, const QDateTime& now) {
+    const qint64 seconds = since.secsTo(now);
+    return seconds >= kHistorySampleSeconds || seconds < 0;
 }
 
 // The row of a connection first seen already up begins when it was seen, later than it was
@@ -30,13 +37,16 @@ HistoryRecorder::HistoryRecorder(HistoryStore& store, const Clock& clock, QLocal
 
 QStringList HistoryRecorder::Start() {
     notices_.clear();
+    now_ = lastTry_ = clock_.Now();
     Check(store_.Open());
     if (!store_.MovedAside().isEmpty()) notices_.append(HistoryMovedAsideText(store_.MovedAside()));
     return std::exchange(notices_, {});
 }
 
 void HistoryRecorder::Check(bool written) {
-    if (!written && store_.LastError().problem == HistoryProblem::Corrupt && store_.StartAfresh()) {
+    if (written) return;
+    const HistoryError error = store_.LastError();
+    if (error.problem == HistoryProblem::Corrupt && store_.StartAfresh()) {
         // Damage found while writing: the file is kept aside and the connection starts a
         // new history at the next tick.
         notices_.append(HistoryMovedAsideText(store_.MovedAside()));
@@ -44,16 +54,32 @@ void HistoryRecorder::Check(bool written) {
         basePeriod_.reset();
         return;
     }
-    if (written || problemTold_) return;
-    problemTold_ = true;
-    notices_.append(HistoryProblemText(store_.LastError(), store_.Path()));
+    // Let go until the next try; the file stays exactly as it is. The period keeps what
+    // was last read from it.
+    store_.Close();
+    running_.reset();
+    lastTry_ = now_;
+    if (std::exchange(problemTold_, true)) return;
+    qCWarning(lcHistory) << store_.Path() << error.detail;
+    notices_.append(HistoryDetachedText(error, store_.Path()));
+}
+
+void HistoryRecorder::Reopen(const QDateTime& now) {
+    if (!HistoryProblemMayPass(store_.LastError().problem) || !MinuteSince(lastTry_, now)) return;
+    lastTry_ = now;
+    if (!store_.Open()) return;
+    if (!store_.MovedAside().isEmpty()) notices_.append(HistoryMovedAsideText(store_.MovedAside()));
+    if (std::exchange(problemTold_, false)) notices_.append(HistoryResumedText());
+    takenUp_ = false;
+    basePeriod_.reset();
 }
 
 QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodLimits& limits) {
     notices_.clear();
     const QDateTime now = clock_.Now();
     now_ = now;
-    if (firstTick_) TakeUpLeftOpen(sighting);
+    if (!store_.IsOpen()) Reopen(now);
+    TakeUpLeftOpen(sighting);
     if (sighting.connected) {
         if (running_ && sighting.handedOver) {
             const HistorySighting::Ended& ended = *sighting.handedOver;
@@ -65,8 +91,7 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
                    running_->lastSample);
         }
         if (!running_) Begin(sighting, now);
-        if (running_ && running_->lastSample.secsTo(now) >= kHistorySampleSeconds)
-            Sample(sighting, now);
+        if (running_ && MinuteSince(running_->lastSample, now)) Sample(sighting, now);
     } else if (running_) {
         Finish(sighting.figures, sighting.classes, sighting.tariffType, sighting.booked, now);
     }
@@ -75,10 +100,12 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
 }
 
 std::optional<ClassShares> HistoryRecorder::TakeUpLeftOpen(const HistorySighting& sighting) {
-    if (!std::exchange(firstTick_, false) || !store_.IsOpen()) return std::nullopt;
+    if (takenUp_ || !store_.IsOpen()) return std::nullopt;
+    takenUp_ = true;
     const QDateTime now = clock_.Now();
     const QList<ConnectionRecord> open = store_.OpenConnections();
     for (const ConnectionRecord& row : open) {
+        if (!store_.IsOpen()) break;  // let go after a failure
         if (!running_ && &row == &open.last() && SameConnection(row, sighting, now)) {
             // The program was restarted while the connection stayed up: the row goes on.
             const QDateTime last = row.lastSample.isValid() ? row.lastSample : row.start;
@@ -95,8 +122,7 @@ std::optional<ClassShares> HistoryRecorder::TakeUpLeftOpen(const HistorySighting
 }
 
 void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& now) {
-    // A history that could not be opened is tried again with every new connection.
-    if (!store_.IsOpen() && !store_.Open()) return;
+    if (!store_.IsOpen()) return;  // let go: tried again at the next minute
     const std::optional<int64_t> id = store_.BeginConnection(
         ConnectionStart{sighting.name, sighting.linkSource, now, sighting.tariffType});
     Check(id.has_value());

@@ -50,13 +50,15 @@ public:
 
     // Rows left open by an earlier run: the last goes on when the sighting is provably its
     // connection (same name and link, counters not below the row's, made no later than the
-    // row began); every other one is closed at its last sample as cut short. Runs once,
-    // before the first tick or within it. Gives the split by tariff class of the row that
-    // goes on.
+    // row began); every other one is closed at its last sample as cut short. Runs once each
+    // time the file is opened, before the first tick or within it. Gives the split by tariff
+    // class of the row that goes on.
     std::optional<ClassShares> TakeUpLeftOpen(const HistorySighting& sighting);
 
     // One watcher tick (the first takes up rows left open, see above). Gives what the user
-    // should be told now: a problem, said once, and the alerts due.
+    // should be told now: a problem, said once, and the alerts due. A history that failed
+    // for a reason that may pass (a full disk, a lock) is let go, the file untouched, and
+    // opened again at the next minute's sample.
     QStringList Tick(const HistorySighting& sighting, const PeriodLimits& limits);
 
     // The program is ending: the running connection's latest figures become a sample, so
@@ -82,6 +84,7 @@ private:
         ClassShares classes;     // of the last stored sample
     };
 
+    void Reopen(const QDateTime& now);
     // Whether the counters are the running connection's: on the tick a connection is first
     // seen they may still hold the previous one's figures, which count once they have moved.
     bool CountsForRunning(const ConnectionFigures& running) const;
@@ -98,7 +101,8 @@ private:
     HistoryStore& store_;
     const Clock& clock_;
     QLocale locale_;
-    bool firstTick_ = true;
+    bool takenUp_ = false;  // the open rows were looked at since the file was opened
+    QDateTime lastTry_;     // when opening the file was last tried
     std::optional<Running> running_;
     bool problemTold_ = false;
     QStringList notices_;  // gathered during a call, handed out at its end

@@ -48,6 +48,13 @@ QStringList HistoryMigration(int version) {
                                " online_seconds INTEGER NOT NULL,"
                                " PRIMARY KEY (connection, tariff_class)) WITHOUT ROWID"),
             };
+        case 3:
+            return {
+                // The order samples were taken in, per connection: a clock put back gives
+                // times out of order. Older samples keep 0 and their time order.
+                QStringLiteral("ALTER TABLE samples ADD COLUMN taken INTEGER NOT NULL DEFAULT 0"),
+                QStringLiteral("CREATE INDEX samples_in_order ON samples(connection, taken, t)"),
+            };
         default:
             return {};
     }

@@ -10,23 +10,30 @@
 #include <QFileInfo>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStorageInfo>
 #include <QThread>
 #include <QThreadPool>
 #include <QVariant>
 
 #include <algorithm>
-#include <limits>
+#include <vector>
 
 namespace {
 
 // SQLite's primary result codes, as Qt's driver reports them.
+constexpr int kSqliteBusy = 5;
+constexpr int kSqliteLocked = 6;
 constexpr int kSqliteReadOnly = 8;
+constexpr int kSqliteIoError = 10;
 constexpr int kSqliteCorrupt = 11;
 constexpr int kSqliteFull = 13;
 constexpr int kSqliteCantOpen = 14;
 constexpr int kSqliteNotADatabase = 26;
 
 constexpr int kCheckpointWaitMs = 5000;
+// Less room than this on the disk makes an input/output error a full disk: SQLite says
+// no more when it cannot grow the index of its log.
+constexpr qint64 kNoRoomBytes = 64 * 1024;
 
 QString IsoUtc(const QDateTime& time) {
     return time.toUTC().toString(QStringLiteral("yyyy-MM-ddTHH:mm:ss")) + u'Z';
@@ -47,11 +54,21 @@ QString NotNull(const QString& text) {
     return text.isNull() ? QStringLiteral("") : text;
 }
 
-HistoryProblem ProblemOf(const QSqlError& error) {
+bool NoRoomBeside(const QString& path) {
+    const QStorageInfo disk(QFileInfo(path).absolutePath());
+    return disk.isValid() && disk.bytesAvailable() < kNoRoomBytes;
+}
+
+HistoryProblem ProblemOf(const QSqlError& error, const QString& path) {
     bool ok = false;
     const int code = error.nativeErrorCode().toInt(&ok) & 0xff;
     if (!ok) return HistoryProblem::Failed;
     switch (code) {
+        case kSqliteBusy:
+        case kSqliteLocked:
+            return HistoryProblem::Busy;
+        case kSqliteIoError:
+            return NoRoomBeside(path) ? HistoryProblem::DiskFull : HistoryProblem::Failed;
         case kSqliteReadOnly:
             return HistoryProblem::ReadOnly;
         case kSqliteCorrupt:
@@ -69,7 +86,8 @@ HistoryProblem ProblemOf(const QSqlError& error) {
 const char kRecordColumns[] =
     "SELECT id, name, link_source, start_utc, end_utc, received_bytes, sent_bytes,"
     " online_seconds, tariff_type, cost, booked, cut_short,"
-    " (SELECT MAX(t) FROM samples WHERE connection = connections.id) FROM connections ";
+    " (SELECT t FROM samples WHERE connection = connections.id ORDER BY taken DESC, t DESC"
+    "  LIMIT 1) FROM connections ";
 
 ConnectionRecord RecordAt(const QSqlQuery& query) {
     ConnectionRecord r;
@@ -112,7 +130,7 @@ void HistoryStore::Close() {
 }
 
 bool HistoryStore::Fail(const QSqlError& error) {
-    return Fail(ProblemOf(error), error.text());
+    return Fail(ProblemOf(error, path_), error.text());
 }
 
 bool HistoryStore::Fail(HistoryProblem problem, const QString& detail) {
@@ -150,6 +168,7 @@ bool HistoryStore::Open(Mode mode) {
     if (OpenFile(mode)) return true;
     if (mode == Mode::ReadOnly || error_.problem != HistoryProblem::Corrupt) return false;
     // A damaged file is kept for whoever wants to rescue it; the history starts anew.
+    // Only damage moves it: a full disk or a lock says nothing about the file.
     const HistoryError damage = error_;
     if (!MoveAside()) return false;
     if (OpenFile(mode)) return true;
@@ -205,15 +224,20 @@ bool HistoryStore::Connect(Mode mode) {
 }
 
 bool HistoryStore::Prepare(Mode mode) {
-    // The first read of the header tells a damaged or foreign file.
+    // The first read of the header tells a damaged file, unless SQLite could not read it
+    // at all (a full disk, a lock): then it is asked to look the file through.
     QSqlQuery version;
-    if (!Run(QStringLiteral("PRAGMA user_version"), {}, &version) || !version.next()) {
-        if (error_.problem == HistoryProblem::Failed) error_.problem = HistoryProblem::Corrupt;
+    if (!Run(QStringLiteral("PRAGMA user_version"), {}, &version)) {
+        if (error_.problem != HistoryProblem::Corrupt && FoundDamaged())
+            error_.problem = HistoryProblem::Corrupt;
         return false;
     }
+    if (!version.next()) return Fail(HistoryProblem::Failed, QStringLiteral("no user_version"));
     int schema = version.value(0).toInt();
     version.finish();  // a statement left open would hold a read transaction
     if (schema > kHistorySchemaVersion) return Fail(HistoryProblem::NewerFormat, path_);
+    // Checked before anything is written: another program's file stays as it is.
+    if (schema == 0 && Foreign()) return false;
     if (mode == Mode::ReadOnly) return true;
     // Readers never wait for the writer; a commit writes to the log without waiting for
     // the disk, so a power cut loses at most what the system had not yet written out.
@@ -235,6 +259,25 @@ bool HistoryStore::Prepare(Mode mode) {
     return true;
 }
 
+bool HistoryStore::Foreign() {
+    QSqlQuery tables;
+    if (!Run(QStringLiteral("SELECT COUNT(*) FROM sqlite_master"), {}, &tables) || !tables.next())
+        return true;  // the reason is in LastError()
+    if (tables.value(0).toInt() == 0) return false;
+    Fail(HistoryProblem::Foreign, path_);
+    return true;
+}
+
+bool HistoryStore::FoundDamaged() {
+    const HistoryError failure = error_;
+    QSqlQuery check;
+    const bool answered = Run(QStringLiteral("PRAGMA quick_check(1)"), {}, &check) && check.next();
+    const bool damaged = answered ? check.value(0).toString() != QLatin1String("ok")
+                                  : error_.problem == HistoryProblem::Corrupt;
+    error_ = failure;
+    return damaged;
+}
+
 bool HistoryStore::MoveAside() {
     Close();
     const QString stem = path_ + QStringLiteral(".corrupt-") +
@@ -243,8 +286,8 @@ bool HistoryStore::MoveAside() {
     for (int n = 2; QFileInfo::exists(target); ++n) target = stem + u'-' + QString::number(n);
     if (!QFile::rename(path_, target))
         return Fail(HistoryProblem::ReadOnly, QStringLiteral("cannot move %1 aside").arg(path_));
-    // The log and its index go with the file, so the pair can still be opened together.
-    for (const char* suffix : {"-wal", "-shm"}) {
+    // The log, its index and the journal go with the file, so they still open together.
+    for (const char* suffix : {"-wal", "-shm", "-journal"}) {
         if (QFileInfo::exists(path_ + QLatin1String(suffix)))
             QFile::rename(path_ + QLatin1String(suffix), target + QLatin1String(suffix));
     }
@@ -262,12 +305,16 @@ bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSq
 }
 
 bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
-    // Two samples in one second: the later figures stand.
+    // Two samples in one second: the later figures stand. `taken` counts the samples of
+    // the connection in the order they came, whatever the clock said.
     return Run(QStringLiteral("INSERT OR REPLACE INTO samples"
-                              " (connection, t, received_bytes, sent_bytes, online_seconds, cost)"
-                              " VALUES (?, ?, ?, ?, ?, ?)"),
+                              " (connection, t, received_bytes, sent_bytes, online_seconds, cost,"
+                              " taken) VALUES (?, ?, ?, ?, ?, ?,"
+                              " (SELECT COALESCE(MAX(taken), 0) + 1 FROM samples"
+                              "  WHERE connection = ?))"),
                {qint64(id), qint64(at.toSecsSinceEpoch()), qint64(figures.usage.received),
-                qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost});
+                qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost,
+                qint64(id)});
 }
 
 bool HistoryStore::WriteClasses(int64_t id, const ClassShares& classes) {
@@ -334,7 +381,9 @@ bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
                                     const ClassShares& classes) {
     return InTransaction([&] {
         return InsertSample(id, end, figures) && WriteClasses(id, classes) &&
-               Run(QStringLiteral("UPDATE connections SET end_utc = ?, received_bytes = ?,"
+               // A clock put back never makes the row end before it began.
+               Run(QStringLiteral("UPDATE connections SET end_utc = MAX(?, start_utc),"
+                                  " received_bytes = ?,"
                                   " sent_bytes = ?, online_seconds = ?, cost = ?,"
                                   " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
                    {IsoUtc(end), qint64(figures.usage.received), qint64(figures.usage.sent),
@@ -344,14 +393,15 @@ bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
 }
 
 bool HistoryStore::CloseCutShort(int64_t id) {
-    // The row already holds its last sample's figures; it ends where that sample was.
+    // The row already holds its last sample's figures; it ends where that sample was
+    // taken, never before its start.
     return InTransaction([&] {
-        return Run(
-            QStringLiteral("UPDATE connections SET cut_short = 1, end_utc = COALESCE("
-                           " strftime('%Y-%m-%dT%H:%M:%SZ',"
-                           "  (SELECT MAX(t) FROM samples WHERE connection = ?), 'unixepoch'),"
-                           " start_utc) WHERE id = ?"),
-            {qint64(id), qint64(id)});
+        return Run(QStringLiteral("UPDATE connections SET cut_short = 1, end_utc = MAX(COALESCE("
+                                  " strftime('%Y-%m-%dT%H:%M:%SZ',"
+                                  "  (SELECT t FROM samples WHERE connection = ?"
+                                  "   ORDER BY taken DESC, t DESC LIMIT 1), 'unixepoch'),"
+                                  " start_utc), start_utc) WHERE id = ?"),
+                   {qint64(id), qint64(id)});
     });
 }
 
@@ -400,10 +450,10 @@ QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const Q
     return records;
 }
 
-std::optional<Usage> HistoryStore::SampleAtOrBefore(int64_t id, int64_t secondsUtc) {
+std::optional<Usage> HistoryStore::LastTakenAtOrBefore(int64_t id, int64_t secondsUtc) {
     QSqlQuery query;
     if (!Run(QStringLiteral("SELECT received_bytes, sent_bytes, cost FROM samples"
-                            " WHERE connection = ? AND t <= ? ORDER BY t DESC LIMIT 1"),
+                            " WHERE connection = ? AND t <= ? ORDER BY taken DESC, t DESC LIMIT 1"),
              {qint64(id), qint64(secondsUtc)}, &query))
         return std::nullopt;
     if (!query.next()) return Usage{};  // before its first sample it had used nothing
@@ -411,22 +461,21 @@ std::optional<Usage> HistoryStore::SampleAtOrBefore(int64_t id, int64_t secondsU
                  query.value(2).toDouble()};
 }
 
-QList<HistoryStore::Lifetime> HistoryStore::LifetimesBetween(const QDateTime& from,
-                                                             const QDateTime& to) {
-    QList<Lifetime> lifetimes;
+QList<HistoryStore::SampledSpan> HistoryStore::SampledBetween(int64_t from, int64_t to) {
+    QList<SampledSpan> spans;
     QSqlQuery query;
-    // A row's samples lie within [start, end], so rows outside the span add nothing.
-    if (!open_ || !Run(QStringLiteral("SELECT id, start_utc, end_utc FROM connections"
-                                      " WHERE start_utc <= ? AND (end_utc IS NULL OR end_utc > ?)"),
-                       {IsoUtc(to), IsoUtc(from)}, &query))
-        return lifetimes;
-    while (query.next()) {
-        const QDateTime end = FromIsoUtc(query.value(2));
-        lifetimes.append(
-            {query.value(0).toLongLong(), FromIsoUtc(query.value(1)).toSecsSinceEpoch(),
-             end.isValid() ? end.toSecsSinceEpoch() : std::numeric_limits<int64_t>::max()});
-    }
-    return lifetimes;
+    // By the samples' own times: a clock put back may leave some outside the row's span.
+    if (!open_ ||
+        !Run(QStringLiteral("SELECT id, first, last FROM (SELECT id,"
+                            " (SELECT MIN(t) FROM samples WHERE connection = id) AS first,"
+                            " (SELECT MAX(t) FROM samples WHERE connection = id) AS last"
+                            " FROM connections) WHERE first <= ? AND last > ?"),
+             {qint64(to), qint64(from)}, &query))
+        return spans;
+    while (query.next())
+        spans.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
+                      query.value(2).toLongLong()});
+    return spans;
 }
 
 Usage HistoryStore::UsageBetween(const QDateTime& from, const QDateTime& to) {
@@ -437,23 +486,23 @@ Usage HistoryStore::UsageBetween(const QDateTime& from, const QDateTime& to) {
 QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     QList<Usage> spans(std::max<qsizetype>(boundaries.size() - 1, 0));
     if (spans.isEmpty()) return spans;
-    QList<int64_t> edges;  // UTC seconds
-    for (const QDateTime& b : boundaries) edges.append(b.toSecsSinceEpoch());
-    // A connection's figures at each edge, looked up only while it was up: zero before its
-    // start, its final figures after its end.
-    for (const Lifetime& connection : LifetimesBetween(boundaries.front(), boundaries.back())) {
+    std::vector<int64_t> edges;  // UTC seconds
+    edges.reserve(boundaries.size());
+    for (const QDateTime& b : boundaries) edges.push_back(b.toSecsSinceEpoch());
+    for (const SampledSpan& connection : SampledBetween(edges.front(), edges.back())) {
+        // Nothing before its first sample, all of it from its last: only the edges in
+        // between are looked up.
+        const auto first = std::lower_bound(edges.begin(), edges.end(), connection.first);
+        const auto last = std::lower_bound(first, edges.end(), connection.last);
+        const std::optional<Usage> whole = LastTakenAtOrBefore(connection.id, connection.last);
+        if (!whole) return {};
         Usage previous;
-        for (qsizetype i = 0; i < edges.size(); ++i) {
-            Usage now;
-            if (i > 0 && edges[i - 1] >= connection.end) {
-                now = previous;
-            } else if (edges[i] >= connection.start) {
-                const std::optional<Usage> sampled = SampleAtOrBefore(connection.id, edges[i]);
-                if (!sampled) return {};
-                now = *sampled;
-            }
-            if (i > 0) spans[i - 1] += now - previous;
-            previous = now;
+        for (auto edge = first; edge != edges.end() && edge <= last; ++edge) {
+            std::optional<Usage> now = whole;
+            if (edge != last) now = LastTakenAtOrBefore(connection.id, *edge);
+            if (!now) return {};
+            if (edge != edges.begin()) spans[edge - edges.begin() - 1] += *now - previous;
+            previous = *now;
         }
     }
     return spans;

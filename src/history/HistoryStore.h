@@ -27,7 +27,9 @@ enum class HistoryProblem {
     NewerFormat,  // written by a newer version of the program; left as it is
     ReadOnly,     // the file or its folder cannot be written
     DiskFull,     // the disk (or the database's size limit) is full
-    Corrupt,      // the file is damaged
+    Busy,         // another program holds a lock on the file
+    Foreign,      // another program's database: left as it is
+    Corrupt,      // SQLite finds the file damaged
     Failed,       // any other database failure
 };
 
@@ -47,9 +49,10 @@ public:
     HistoryStore(const HistoryStore&) = delete;
     HistoryStore& operator=(const HistoryStore&) = delete;
 
-    // Opens the file, creating and upgrading it in ReadWrite mode. A damaged file is moved
-    // aside as "<file>.corrupt-<date>" (never deleted) and a new one is started; then
-    // MovedAside() names it.
+    // Opens the file, creating and upgrading it in ReadWrite mode. A file SQLite finds
+    // damaged is moved aside with its log, index and journal as "<file>.corrupt-<date>"
+    // (never deleted) and a new one is started; then MovedAside() names it. Any other
+    // failure (a full disk, a lock, no right to write) leaves the file untouched.
     [[nodiscard]] bool Open(Mode mode = Mode::ReadWrite);
     // For damage found after opening: moves the file aside and begins a new history.
     [[nodiscard]] bool StartAfresh();
@@ -93,6 +96,9 @@ public:
     Usage UsageBetween(const QDateTime& from, const QDateTime& to);
     // Usage per span of ascending boundaries: (b0, b1], (b1, b2]...; a sample belongs to
     // the span its time falls into, so a connection over midnight is split at its minute.
+    // A connection's figures at a boundary are those of the last sample taken at or
+    // before it, so a clock put back never makes a span's usage fall. The cost follows
+    // the connections and the boundaries within them, not all boundaries.
     QList<Usage> UsageBySpans(const QList<QDateTime>& boundaries);
     // The start of the oldest connection; nothing when there is none.
     std::optional<QDateTime> FirstStart();
@@ -110,15 +116,18 @@ private:
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
     bool WriteClasses(int64_t id, const ClassShares& classes);
     std::optional<ClassShares> ClassesOf(int64_t id);
-    struct Lifetime {
+    bool Foreign();  // true, and LastError() says why, unless the file is ours or empty
+    bool FoundDamaged();
+    // The times of a connection's first and last samples, UTC seconds.
+    struct SampledSpan {
         int64_t id = 0;
-        int64_t start = 0;  // UTC seconds
-        int64_t end = 0;    // UTC seconds; the largest value while open
+        int64_t first = 0;
+        int64_t last = 0;
     };
-    QList<Lifetime> LifetimesBetween(const QDateTime& from, const QDateTime& to);
+    QList<SampledSpan> SampledBetween(int64_t from, int64_t to);
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
-    std::optional<Usage> SampleAtOrBefore(int64_t id, int64_t secondsUtc);
+    std::optional<Usage> LastTakenAtOrBefore(int64_t id, int64_t secondsUtc);
 
     QString path_;
     QString connectionName_;

@@ -67,6 +67,22 @@ TEST_F(BusServiceTest, runningProgramAnswersShowSettingsOnItsInterface) {
         QStringLiteral("<property name=\"ReceivedBytes\" type=\"t\" access=\"read\"/>")));
 }
 
+TEST_F(BusServiceTest, knownMethodsWithWrongArgumentsAreAnsweredInvalidArgs) {
+    BusService service(bus.Connect(QStringLiteral("first")), NoFigures);
+    ASSERT_TRUE(service.Register());
+    for (const auto& [interface, member, arguments] :
+         {std::tuple{"org.example.Vantoril", "ShowSettings", QVariantList{7}},
+          {"org.freedesktop.DBus.Properties", "Get", {42, QStringLiteral("ReceivedBytes")}}}) {
+        QDBusMessage call = QDBusMessage::createMethodCall(
+            BusService::kServiceName, BusService::kObjectPath, interface, member);
+        call.setArguments(arguments);
+        const QDBusPendingCall pending = bus.Connect(QStringLiteral("tool")).asyncCall(call);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return pending.isFinished(); }, kAnsweredWithinMs));
+        EXPECT_EQ(pending.reply().errorName(),
+                  QStringLiteral("org.freedesktop.DBus.Error.InvalidArgs"));
+    }
+}
+
 TEST_F(BusServiceTest, nameStaysWithTheFirstProgramAndGoesWithIt) {
     auto first = std::make_unique<BusService>(bus.Connect(QStringLiteral("first")), NoFigures);
     ASSERT_TRUE(first->Register());

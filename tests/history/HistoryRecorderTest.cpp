@@ -8,9 +8,12 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QScopeGuard>
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <sys/mount.h>
+#include <unistd.h>
 
 namespace {
 
@@ -239,4 +242,52 @@ TEST_F(HistoryRecorderTest, damageFoundWhileWritingMovesTheFileAsideAndTheHistor
     ASSERT_EQ(rows.size(), 1);
     EXPECT_EQ(rows[0].figures.usage.received, 267 * kMb);
     EXPECT_EQ(rows[0].start, t0.toUTC());  // moved back by its time online
+}
+
+// A full disk at start: said once in plain words, the file neither moved nor changed; the
+// connection of the minute after there is room again is kept.
+TEST_F(HistoryRecorderTest, aFullDiskLeavesTheHistoryAsItIsUntilThereIsRoom) {
+    recorder.reset();
+    store.reset();
+    const QByteArray where = QFile::encodeName(folder.Path());
+    if (::geteuid() != 0 || ::mount("tmpfs", where.constData(), "tmpfs", 0, "size=512k") != 0)
+        GTEST_SKIP() << "mounting a small tmpfs needs root and the right to mount";
+    const auto unmount = qScopeGuard([&] { ::umount2(where.constData(), MNT_DETACH); });
+    Restart();
+    TickAt(t0, Up(0, 0, 0));
+    TickAt(t0.addSecs(62), Down(6000, 0.6, 62));
+    store.reset();  // closed as the program leaves it: no log beside it
+    QFile filler(folder.File(QStringLiteral("filler")));
+    ASSERT_TRUE(filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered));
+    while (filler.write(QByteArray(4096, 'f')) == 4096) {
+    }
+    const QByteArray before = folder.Read(QLatin1String(kHistoryFile));
+    EXPECT_EQ(Restart(), QStringList(QStringLiteral(
+                             "История соединений не записывается: диск заполнен. Программа "
+                             "попробует снова через минуту. Учёт трафика продолжается.")));
+    EXPECT_TRUE(TickAt(t0.addSecs(600), Up(0, 0, 0)).isEmpty());  // tried again, not told again
+    EXPECT_TRUE(folder.Read(QLatin1String(kHistoryFile)) == before && !store->IsOpen());
+    filler.remove();
+    EXPECT_EQ(TickAt(t0.addSecs(660), Up(6000, 0.6, 60)),
+              QStringList(QStringLiteral("История соединений снова записывается.")));
+    TickAt(t0.addSecs(662), Down(6000, 0.6, 62));
+    EXPECT_EQ(Rows().size(), 2);
+}
+
+TEST_F(HistoryRecorderTest, aClockPutBackLosesNeitherUsageNorSamples) {
+    const QDateTime second = t0.addSecs(600);
+    TickAt(second, Up(0, 0, 0));
+    TickAt(second.addSecs(60), Up(kMb / 2, 1, 60));
+    TickAt(second.addSecs(120), Up(kMb, 2, 120));
+    const QDateTime back = second.addSecs(120 - 3600);  // the clock goes back an hour
+    TickAt(back.addSecs(2), Up(3 * kMb / 2, 3, 122));
+    EXPECT_EQ(Rows().at(0).lastSample, back.addSecs(2).toUTC());  // sampled at once
+    TickAt(back.addSecs(4), Down(2 * kMb, 4, 124));
+
+    const Usage used = recorder->PeriodUsage(limits, ConnectionFigures());
+    EXPECT_DOUBLE_EQ(used.cost, 4);
+    EXPECT_EQ(used.received, 2 * kMb);
+    EXPECT_GE(Rows().at(0).end, Rows().at(0).start);
+    // At a moment the clock passed twice, a connection stands at the last sample taken.
+    EXPECT_EQ(store->UsageBetween(second.addSecs(90), t0.addDays(1)), Usage());
 }

@@ -2,6 +2,7 @@
 // The history file: rows and samples, spans split where the traffic was, upgrades,
 // damaged and full files.
 #include "TempFolder.h"
+#include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
 
 #include <QFile>
@@ -50,7 +51,7 @@ TEST_F(HistoryStoreTest, anEmptyFileIsUpgradedToTheCurrentSchemaInWriteAheadMode
     folder.Write(QLatin1String(kHistoryFile), QByteArray());
     HistoryStore store(Path());
     ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
-    EXPECT_EQ(Pragma(store, QStringLiteral("user_version")).toInt(), 2);
+    EXPECT_EQ(Pragma(store, QStringLiteral("user_version")).toInt(), kHistorySchemaVersion);
     EXPECT_EQ(Pragma(store, QStringLiteral("journal_mode")).toString(), QStringLiteral("wal"));
     EXPECT_TRUE(store.MovedAside().isEmpty());
     EXPECT_TRUE(store.Connections(Utc(2000, 1, 1, 0, 0), Utc(2100, 1, 1, 0, 0)).isEmpty());
@@ -147,6 +148,8 @@ TEST_F(HistoryStoreTest, aRowLeftOpenIsClosedAtItsLastSampleAsCutShort) {
 TEST_F(HistoryStoreTest, aDamagedFileIsMovedAsideAndANewHistoryBegins) {
     const QByteArray garbage(8192, 'x');
     folder.Write(QLatin1String(kHistoryFile), garbage);
+    const QByteArray journal(512, '\0');  // not hot: SQLite leaves it
+    folder.Write(QLatin1String(kHistoryFile) + QStringLiteral("-journal"), journal);
     HistoryStore store(Path());
     ASSERT_TRUE(store.Open()) << store.LastError().detail.toStdString();
     const QString aside =
@@ -155,6 +158,7 @@ TEST_F(HistoryStoreTest, aDamagedFileIsMovedAsideAndANewHistoryBegins) {
     QFile kept(aside);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), garbage);
+    EXPECT_EQ(folder.Read(QFileInfo(aside).fileName() + QStringLiteral("-journal")), journal);
     EXPECT_TRUE(store.BeginConnection(StartOf(QStringLiteral("MyISP"), Utc(2026, 1, 1, 0, 0))));
 
     // A second damaged file the same day does not replace the first one kept.
@@ -247,4 +251,28 @@ TEST_F(HistoryStoreTest, theLogIsCopiedIntoTheFileOnlyOnAnotherThread) {
     EXPECT_GT(QFileInfo(Path()).size(), before);
     EXPECT_TRUE(store.AddSample(id, start.addSecs(60 * 301), Figures(301, 0, 0)));
     EXPECT_EQ(store.UsageBetween(start, start.addDays(1)).received, 301);
+}
+
+TEST_F(HistoryStoreTest, anotherProgramsLockOrDatabaseLeavesTheFileByteForByte) {
+    ASSERT_TRUE(HistoryStore(Path()).Open());
+    QByteArray before = folder.Read(QLatin1String(kHistoryFile));
+    HistoryStore store(Path());
+    {
+        QSqlDatabase other = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "other");
+        other.setDatabaseName(Path());
+        QSqlQuery lock((other.open(), other));
+        ASSERT_TRUE(lock.exec("PRAGMA locking_mode=EXCLUSIVE") && lock.exec("BEGIN EXCLUSIVE") &&
+                    lock.exec("SELECT COUNT(*) FROM connections"));
+        EXPECT_TRUE(!store.Open() && store.LastError().problem == HistoryProblem::Busy);
+    }
+    QSqlDatabase::removeDatabase(QStringLiteral("other"));
+    EXPECT_TRUE(folder.Read(QLatin1String(kHistoryFile)) == before && store.MovedAside().isEmpty());
+    {
+        HistoryStore ours(Path());
+        ASSERT_TRUE(ours.Open());
+        Pragma(ours, QStringLiteral("user_version = 0"));  // tables the program did not make
+    }
+    before = folder.Read(QLatin1String(kHistoryFile));
+    EXPECT_TRUE(!store.Open() && store.LastError().problem == HistoryProblem::Foreign);
+    EXPECT_TRUE(folder.Read(QLatin1String(kHistoryFile)) == before);
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The program keeps the history of its connection and hands the period to its script.
 #include "ApplicationFixture.h"
+#include "NextModal.h"
 #include "ShippedFiles.h"
 #include "budget/BillingPeriod.h"
 #include "history/HistoryStore.h"
@@ -161,4 +162,26 @@ TEST_F(ProgramRestarts, aShortConnectionKilledWithTheProgramIsStillNotMergedInto
     EXPECT_TRUE(rows[0].cutShort);  // with nothing stored: it had no sample yet
     EXPECT_EQ(rows[0].figures.usage, Usage{});
     EXPECT_DOUBLE_EQ(app->CurrentPeriod().used.cost, 2);
+}
+
+TEST_F(ProgramHistory, connectionsAreBookedAndKeptWhileAStatisticsErrorStaysOpen) {
+    WriteSettings("hide_start=1\r\n");
+    programFolder.Write(QStringLiteral("connections/Bad.vlg"), "[Statistic]\r\n01.2026=abc\r\n");
+    QObject test;
+    OnNextModal([](QWidget* box) { box->close(); }, &test);  // a box that waits is closed
+    Run();
+    for (const char* name : {"Bad", "MyISP", "MyISP"}) {
+        link->name = QLatin1String(name);
+        link->connected = true;
+        app->WatcherTick();
+        link->connected = false;
+        app->WatcherTick();
+    }
+    int boxes = 0;  // the first connection's, still open
+    for (const QWidget* window : QApplication::topLevelWidgets())
+        boxes += window->isVisible() && window->windowTitle() == u"Vantoril Statistic Error";
+    EXPECT_EQ(boxes, 1);
+    const QList<ConnectionRecord> rows = Rows(programFolder);
+    ASSERT_EQ(rows.size(), 3);  // each once
+    EXPECT_TRUE(!rows[0].booked && rows[1].booked && rows[2].booked);
 }

@@ -117,12 +117,11 @@ void AboutWindow::keyPressEvent(QKeyEvent* event) {
 bool AboutWindow::eventFilter(QObject* watched, QEvent* event) {
     auto* link = qobject_cast<QLabel*>(watched);
     if (watched != mailLink_ && watched != webLink_) return QWidget::eventFilter(watched, event);
-    const auto* key = static_cast<QKeyEvent*>(event);
+    // Each event is taken for what it is only after its type says so.
     const bool clicked = event->type() == QEvent::MouseButtonRelease &&
                          static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton;
-    const bool pressed = event->type() == QEvent::KeyPress &&
-                         (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter ||
-                          key->key() == Qt::Key_Space);
+    const int key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event)->key() : 0;
+    const bool pressed = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space;
     if (clicked || pressed) {
         // A missing mail client or browser is no concern of this window.
         QDesktopServices::openUrl(watched == mailLink_

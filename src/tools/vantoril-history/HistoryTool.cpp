@@ -11,10 +11,14 @@
 #include "tools/vantoril-history/HistoryToolOptions.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace {
 
 enum ExitStatus { kDone = 0, kUnreadable = 1, kUnusable = 2 };
+
+// A days report longer than this is a mistake in the dates, not a wish for millions of rows.
+constexpr qint64 kMostDays = 36525;  // 100 years
 
 using Command = HistoryToolOptions::Command;
 
@@ -29,6 +33,10 @@ QString Unreadable(const HistoryError& error, const QString& path) {
             return QStringLiteral("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)");
         case HistoryProblem::NewerFormat:
             return QStringLiteral("%1 was written by a newer version of Vantoril").arg(path);
+        case HistoryProblem::Foreign:
+            return QStringLiteral("%1 belongs to another program; it is left as it is").arg(path);
+        case HistoryProblem::Busy:
+            return QStringLiteral("%1 is locked by another program; try again later").arg(path);
         case HistoryProblem::Corrupt:
             return QStringLiteral("%1 is damaged; the program moves it aside at its next start")
                 .arg(path);
@@ -52,6 +60,11 @@ int RunHistoryTool(const QStringList& arguments, QTextStream& out, QTextStream& 
     }
     const HistoryToolOptions& options = *parsed.options;
     // The program's own folder, found without creating or copying anything: the tool only reads.
+    if (options.folder && !QFileInfo(*options.folder).isDir()) {
+        err << "vantoril-history: the folder " << QDir::toNativeSeparators(*options.folder)
+            << " does not exist" << Qt::endl;
+        return kUnusable;
+    }
     const ProgramFolder folder(
         options.folder ? *options.folder
                        : ProgramFolder::ChosenPath(ProgramFolderSources::OfThisProcess()));
@@ -70,8 +83,14 @@ int RunHistoryTool(const QStringList& arguments, QTextStream& out, QTextStream& 
             break;
         case Command::Days: {
             const QDate first = options.from.value_or(period.start);
-            table = DaysTable(store, first,
-                              options.to.value_or(DefaultLastDay(period, first, now.date())));
+            const QDate last = options.to.value_or(DefaultLastDay(period, first, now.date()));
+            if (first.daysTo(last) >= kMostDays) {
+                err << "vantoril-history: days from " << first.toString(Qt::ISODate) << " to "
+                    << last.toString(Qt::ISODate) << " are more than 100 years;"
+                    << " give a shorter span with --from and --to" << Qt::endl;
+                return kUnusable;
+            }
+            table = DaysTable(store, first, last);
             break;
         }
         case Command::Period:

@@ -4,16 +4,15 @@
 #include "tools/vantoril-script/ScriptTool.h"
 
 #include "core/ProgramFolder.h"
+#include "core/RegularFile.h"
 #include "core/TextDecoding.h"
 #include "script/RecordingHost.h"
+#include "script/ScriptFile.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ScriptLint.h"
 #include "script/SyntaxChecker.h"
 #include "tools/vantoril-script/PinnedClock.h"
 #include "tools/vantoril-script/ScriptToolOptions.h"
-
-#include <QFile>
-#include <QFileInfo>
 
 #include <memory>
 #include <optional>
@@ -22,15 +21,29 @@ namespace {
 
 enum ExitStatus { kDone = 0, kFaultFound = 1, kUnusable = 2 };
 
+// Read as the program reads its script: a regular file within the script's size limit.
 std::optional<QString> ReadScript(const QString& path, QTextStream& err) {
-    QFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly)) {
-        err << "vantoril-script: cannot read " << path << ": "
-            << (QFileInfo(path).isDir() ? QStringLiteral("it is a folder") : file.errorString())
-            << Qt::endl;
-        return std::nullopt;
+    const RegularFile file = ReadRegularFile(path, kScriptFileLimit);
+    QString why;
+    switch (file.status) {
+        case RegularFile::Status::Read:
+            return DecodeText(file.bytes);
+        case RegularFile::Status::Missing:
+            why = QStringLiteral("no such file");
+            break;
+        case RegularFile::Status::NotRegular:
+            why = QStringLiteral("not a regular file (a folder, pipe or device)");
+            break;
+        case RegularFile::Status::TooLarge:
+            why = QStringLiteral("larger than %1 MiB, which the program does not read")
+                      .arg(kScriptFileLimit / kMiB);
+            break;
+        case RegularFile::Status::Unreadable:
+            why = file.error;
+            break;
     }
-    return DecodeText(file.readAll());
+    err << "vantoril-script: cannot read " << path << ": " << why << Qt::endl;
+    return std::nullopt;
 }
 
 int Check(const QString& code, QTextStream& out) {

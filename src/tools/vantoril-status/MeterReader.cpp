@@ -3,6 +3,7 @@
 #include "tools/vantoril-status/MeterReader.h"
 
 #include <QDBusArgument>
+#include <QDBusError>
 #include <QDBusMessage>
 #include <QDBusMetaType>
 #include <QDBusServiceWatcher>
@@ -16,7 +17,12 @@ constexpr int kAnswerWithinMs = 1000;  // a hung program must not hang the panel
 }  // namespace
 
 MeterReader::MeterReader(QDBusConnection bus, QObject* parent)
-    : QObject(parent), bus_(std::move(bus)) {}
+    : QObject(parent), bus_(std::move(bus)) {
+    // The bus's own thread queues a failed call's error and message to this thread: without
+    // their types known, Qt warns on every read while the program is not running.
+    qRegisterMetaType<QDBusError>();
+    qRegisterMetaType<QDBusMessage>();
+}
 
 std::optional<QVariantMap> MeterReader::ReadAll() {
     if (!bus_.isConnected()) return std::nullopt;

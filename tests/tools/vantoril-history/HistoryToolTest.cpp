@@ -199,6 +199,11 @@ TEST_F(HistoryToolTest, noHistoryOrWrongArgumentsEndWithStatus2) {
               2);
     EXPECT_TRUE(err.contains(QStringLiteral("no history"))) << err.toStdString();
     EXPECT_FALSE(empty.Exists(QLatin1String(kHistoryFile)));
+    EXPECT_TRUE(Run({"--folder", empty.File("gone"), "period"}) == 2 &&
+                errors.contains(QStringLiteral("gone does not exist")));
+    // Refused at once, not worked through day by day.
+    EXPECT_TRUE(Run({"days", "--from", "0001-01-01", "--to", "9999-12-31"}) == 2 &&
+                errors.contains(QStringLiteral("more than 100 years")));
 
     EXPECT_EQ(Run({QStringLiteral("weekly")}), 2);
     EXPECT_TRUE(errors.contains(QStringLiteral("unknown command: weekly")));

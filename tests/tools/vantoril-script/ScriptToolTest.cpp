@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The vantoril-script tool: its commands, outputs and exit statuses.
 #include "TempFolder.h"
+#include "script/ScriptFile.h"
 #include "tools/vantoril-script/ScriptTool.h"
 
+#include <QFile>
+
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -134,6 +138,22 @@ TEST(ScriptTool, refusesUnreadableFilesWithStatus2) {
         EXPECT_TRUE(missing.err.contains(QStringLiteral("cannot read")))
             << missing.err.toStdString();
         EXPECT_EQ(Tool({command, folder.Path()}).status, 2);
+    }
+}
+
+TEST(ScriptTool, readsOnlyWhatTheProgramWouldRead) {
+    TempFolder folder;
+    QFile large(folder.File(QStringLiteral("large.vsc")));
+    ASSERT_TRUE(large.open(QIODevice::WriteOnly) && large.resize(kScriptFileLimit + 1));
+    const QString fifo = folder.File(QStringLiteral("fifo.vsc"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    for (const QString& path : {large.fileName(), fifo, QStringLiteral("/dev/zero")}) {
+        for (const char* command : {"check", "lint", "run"}) {
+            const ToolResult result = Tool({QLatin1String(command), path});
+            EXPECT_TRUE(result.status == 2 && (result.err.contains("larger than 16 MiB") ||
+                                               result.err.contains("not a regular file")))
+                << result.err.toStdString();
+        }
     }
 }
 
