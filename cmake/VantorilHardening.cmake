@@ -5,7 +5,7 @@ option(VANTORIL_HARDENING "Build optimised configurations with the flags of dpkg
 find_program(DPKG_BUILDFLAGS dpkg-buildflags)
 
 # Fortified calls need the optimiser, and sanitizers bring their own checks.
-if(VANTORIL_HARDENING AND DPKG_BUILDFLAGS AND NOT VANTORIL_FUZZ)
+if(VANTORIL_HARDENING AND DPKG_BUILDFLAGS AND NOT VANTORIL_FUZZ AND NOT VANTORIL_TSAN)
   set(optimised "$<CONFIG:Release,RelWithDebInfo,MinSizeRel>")
   foreach(kind CPPFLAGS CXXFLAGS LDFLAGS)
     # Full source paths stay, so debuggers and test failures name the real files.

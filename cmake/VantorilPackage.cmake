@@ -26,7 +26,8 @@ or hang the connection up; vantoril-script checks and tries such scripts.
 The connection is found through NetworkManager or among the kernel's
 point-to-point interfaces. The user interface is in Russian.]])
 set(CPACK_PACKAGE_INSTALL_DIRECTORY vantoril)
-set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+# The program keeps its version; each release of the package after it adds "+N".
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION}+1)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_GENERATOR DEB)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

@@ -8,8 +8,6 @@
 #include "bus/BusService.h"
 #include "bus/MeterFigures.h"
 #include "core/FileNotices.h"
-#include "core/Numbers.h"
-#include "core/TextDecoding.h"
 #include "core/ui/WindowLook.h"
 #include "help/HelpDocument.h"
 #include "help/ui/AboutWindow.h"
@@ -58,14 +56,6 @@ void ShowWithoutWaiting(QMessageBox::Icon icon, const QString& title, const QStr
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
 }
-
-// The connection's figures as the history keeps them: the cost the books would take, to
-// its 2 decimals (the single-precision counters hold them only approximately).
-ConnectionFigures HistoryFigures(const TrafficCounters& counters, int tariffType) {
-    const double cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent), cost},
-            counters.OnlineSeconds};
-}
 }  // namespace
 
 Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link, const Clock& clock,
@@ -73,7 +63,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
       link_(std::move(link)),
-      linkSourceSetting_(ReadLinkSourceSpec(folder_)),
+      linkSourceSetting_(LoadSettings(folder_).link_source),
       clock_(clock),
       steady_(steady),
       locale_(std::move(locale)),
@@ -203,12 +193,8 @@ void Application::CloseIndicator() {
 }
 
 void Application::ScriptTick() {
-    // A missing or unreadable file runs as the empty script.
-    const RegularFile file = ReadScriptFile(folder_);
-    NoticeFileProblem(file.error);
-    const QString code = DecodeText(file.bytes);
     if (!ScriptRunner) ScriptRunner = std::make_unique<ScriptInterpreter>(*scriptHost_);
-    ScriptRunner->SetCode(code);
+    ScriptRunner->SetCode(ScriptToRun(folder_));
     ScriptRunner->run();
 }
 
@@ -292,7 +278,7 @@ MeterFigures Application::FiguresNow() {
     const bool connected = sampling_->LinkConnected();
     return MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(), counters_,
                             settings_.Type_tar, PeriodUsage(), LimitsOf(settings_),
-                            indicator_ ? indicator_->MessageText() : QString());
+                            scriptHost_->Message());
 }
 
 void Application::Tell(const QStringList& notices) {

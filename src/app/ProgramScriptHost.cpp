@@ -33,9 +33,9 @@ ScriptCounters ProgramScriptHost::Counters() const {
     script.MDL = counters_.RecvCost;
     script.MUL = counters_.SentCost;
     script.MAL = counters_.TotalCost;
-    const Usage period = period_();
-    script.CAL = float(RoundHalfEven(Megabytes(period), 2));
-    script.CMAL = float(RoundHalfEven(period.cost, 2));
+    const PeriodTotals period = RoundedTotals(period_());
+    script.CAL = float(period.megabytes);
+    script.CMAL = float(period.cost);
     return script;
 }
 
@@ -44,7 +44,9 @@ QString ProgramScriptHost::ProgramFolderPath() const {
 }
 
 void ProgramScriptHost::SetMessageText(const QString& text) {
+    // Kept after the call: loading the indicator runs the script once more inside it.
     indicator_().SetMessageText(text);
+    message_ = text;
 }
 
 void ProgramScriptHost::SetRefreshInterval(int milliseconds) {

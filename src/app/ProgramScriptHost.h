@@ -32,6 +32,9 @@ public:
     void HangUpLink() override;
     void ShowError(const ScriptFault& fault) override;
 
+    // The message line as the script last set it, whether or not the indicator is loaded.
+    const QString& Message() const { return message_; }
+
 private:
     const TrafficCounters& counters_;
     const ProgramFolder& folder_;
@@ -40,4 +43,5 @@ private:
     LinkSource& link_;
     std::function<IndicatorWindow&()> indicator_;
     std::function<Usage()> period_;
+    QString message_;
 };

@@ -8,6 +8,7 @@
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
 #include "core/Clock.h"
+#include "core/Settings.h"
 #include "core/ui/WindowLook.h"
 #include "link/LinkSourceFactory.h"
 #include "link/MonotonicClock.h"
@@ -69,7 +70,7 @@ int main(int argc, char** argv) {
 
     const SystemClock clock;
     const SteadyClock steady;
-    LinkSourceChoice link = CreateLinkSource(ReadLinkSourceSpec(*folder), *folder, steady);
+    LinkSourceChoice link = CreateLinkSource(LoadSettings(*folder).link_source, *folder, steady);
     TrayHostWatch trayWatch(QDBusConnection::sessionBus(), TrayHostWatch::DisplayX11Tray());
     Application application(*folder, std::move(link.source), clock, steady, QLocale::system(),
                             trayWatch.Current());

@@ -2,6 +2,7 @@
 // The billing period's dates, projection and the money left per day.
 #include "budget/BillingPeriod.h"
 
+#include "core/Numbers.h"
 #include "core/Settings.h"
 
 #include <algorithm>
@@ -37,7 +38,12 @@ PeriodLimits LimitsOf(const Settings& settings) {
     limits.budget = Limit(settings.budget);
     limits.capMb = Limit(settings.cap_mb);
     limits.alerts = settings.alerts == 1;
+    limits.currency = settings.currency;
     return limits;
+}
+
+PeriodTotals RoundedTotals(const Usage& used) {
+    return {RoundHalfEven(used.cost, 2), RoundHalfEven(Megabytes(used), 2)};
 }
 
 PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,

@@ -28,16 +28,24 @@ struct BillingPeriod {
 // past a month's end is that month's last day; values outside 1..31 count as 1 or 31.
 BillingPeriod PeriodContaining(const QDate& day, int cycleDay);
 
-// The limits of a period as the settings give them; 0 means none.
 inline double Megabytes(const Usage& used) {
     return double(used.Total()) / kBytesPerMb;
 }
 
+// What a period has used as the bus and the script give it: money and MB to 2 decimals.
+struct PeriodTotals {
+    double cost = 0;
+    double megabytes = 0;
+};
+PeriodTotals RoundedTotals(const Usage& used);
+
+// The limits of a period as the settings give them; 0 means none.
 struct PeriodLimits {
     int cycleDay = 1;
     double budget = 0;  // money per period
     double capMb = 0;   // MB per period
     bool alerts = true;
+    QString currency;  // the sign the alerts write after money
 };
 PeriodLimits LimitsOf(const Settings& settings);
 

@@ -2,15 +2,12 @@
 // Which budget and cap thresholds a period has crossed, and how to say so.
 #include "budget/BudgetAlerts.h"
 
+#include "core/MoneyText.h"
 #include "core/Numbers.h"
 
 namespace {
 
 constexpr int kThresholds[] = {80, 100};  // percent of a limit, ascending
-
-QString Money(double value, const QLocale& locale) {
-    return NumberText(RoundHalfEven(value, 2), locale);
-}
 
 QString Megabytes(double value, const QLocale& locale) {
     return NumberText(RoundHalfEven(value, 0), locale) + QStringLiteral(" МБ");
@@ -48,10 +45,12 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
 
 }  // namespace
 
-QList<DueAlert> DueAlerts(const PeriodReport& report, const QLocale& locale) {
+QList<DueAlert> DueAlerts(const PeriodReport& report, const QString& currency,
+                          const QLocale& locale) {
     QList<DueAlert> alerts;
     if (auto budget = Due(report, QStringLiteral("budget"), report.used.cost, report.budget,
-                          Money(report.used.cost, locale), Money(report.budget, locale)))
+                          MoneyText(report.used.cost, currency, locale),
+                          MoneyText(report.budget, currency, locale)))
         alerts.append(*budget);
     if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb,
                        Megabytes(report.UsedMb(), locale), Megabytes(report.capMb, locale)))

@@ -19,4 +19,6 @@ struct DueAlert {
 inline const QString kAlertTitle = QStringLiteral("Vantoril");
 
 // The alerts the report calls for, budget first; nothing for a limit that is not set.
-QList<DueAlert> DueAlerts(const PeriodReport& report, const QLocale& locale);
+// Money is written with `currency` after it when there is one.
+QList<DueAlert> DueAlerts(const PeriodReport& report, const QString& currency,
+                          const QLocale& locale);

@@ -2,19 +2,10 @@
 // Checking and storing the billing day, budget, cap and alerts.
 #include "budget/BudgetSettings.h"
 
-#include "core/IniFile.h"
 #include "core/Numbers.h"
-#include "core/ProgramFolder.h"
 #include "core/Settings.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
-
 namespace {
-
-// Beyond this a limit is a typing slip, not a budget.
-constexpr double kLargestLimit = 1e12;
 
 // The number typed into a field; nothing when it is not one.
 std::optional<double> Typed(const QString& text, const QLocale& locale) {
@@ -40,7 +31,7 @@ std::optional<double> Limit(const QString& text, const QString& what, const QStr
                      .arg(what);
         return std::nullopt;
     }
-    if (*value > kLargestLimit) {
+    if (*value > kLargestAmount) {
         *error = QStringLiteral("%1 слишком велик: %2.").arg(what, text.trimmed());
         return std::nullopt;
     }
@@ -62,7 +53,7 @@ BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale) {
     const std::optional<double> cap = Limit(input.capMb, QStringLiteral("Лимит трафика"),
                                             QStringLiteral("10240"), locale, &check.error);
     if (!cap) return check;
-    check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts};
+    check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts, QString()};
     return check;
 }
 
@@ -71,23 +62,16 @@ QString LimitFieldText(double value, const QLocale& locale) {
 }
 
 bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString* error) {
-    const QString path = folder.AppFilePath(QLatin1String(kSettingsFile));
-    // Loaded as empty, an unreadable file would be replaced by the four keys alone.
-    QFile existing(path);
-    if (existing.exists() && !existing.open(QIODevice::ReadOnly)) {
-        if (error)
-            *error = QStringLiteral("Настройки не сохранены: файл «%1» нельзя прочитать (%2).")
-                         .arg(QDir::toNativeSeparators(path), existing.errorString());
-        return false;
-    }
-    existing.close();
-    IniFile ini = IniFile::Load(path);
-    const QString section = QLatin1String(kSettingsSection);
-    // Stored with a decimal point: the settings are read that way whatever the locale.
-    ini.SetValue(section, QStringLiteral("cycle_day"), QString::number(limits.cycleDay));
-    ini.SetValue(section, QStringLiteral("budget"), NumberText(limits.budget, QLocale::c()));
-    ini.SetValue(section, QStringLiteral("cap_mb"), NumberText(limits.capMb, QLocale::c()));
-    ini.SetValue(section, QStringLiteral("alerts"),
-                 limits.alerts ? QStringLiteral("1") : QStringLiteral("0"));
-    return ini.Save(path, error);
+    Settings values;
+    values.cycle_day = int16_t(limits.cycleDay);
+    values.budget = limits.budget;
+    values.cap_mb = limits.capMb;
+    values.alerts = limits.alerts ? 1 : 0;
+    if (SaveSettingKeys(
+            folder, values,
+            {SettingKey::cycle_day, SettingKey::budget, SettingKey::cap_mb, SettingKey::alerts},
+            error))
+        return true;
+    if (error) *error = QStringLiteral("Настройки не сохранены: ") + *error;
+    return false;
 }

@@ -2,6 +2,8 @@
 // The session bus service: its object, the calls it answers, the readers it announces to.
 #include "bus/BusService.h"
 
+#include "core/Logging.h"
+
 #include <QDBusConnectionInterface>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -43,6 +45,12 @@ void AnswerWrongArguments(const QDBusConnection& connection, const QDBusMessage&
                                  QStringLiteral("%1 takes the signature \"%2\", not \"%3\"")
                                      .arg(call.member(), expected, call.signature())));
 }
+
+bool Refuse(QString* error, const QString& why) {
+    qCDebug(lcBus) << "not serving" << kProgramInterface << "on the session bus:" << why;
+    if (error) *error = why;
+    return false;
+}
 }  // namespace
 
 const QString BusService::kMeterInterface = QStringLiteral("org.example.Vantoril.Meter");
@@ -66,25 +74,19 @@ BusService::~BusService() {
 }
 
 bool BusService::Register(QString* error) {
-    if (!bus_.isConnected()) {
-        if (error) *error = QStringLiteral("no session bus");
-        return false;
-    }
-    if (!bus_.registerVirtualObject(kObjectPath, this)) {
-        if (error) *error = QStringLiteral("the object path is taken");
-        return false;
-    }
+    if (!bus_.isConnected()) return Refuse(error, QStringLiteral("no session bus"));
+    if (!bus_.registerVirtualObject(kObjectPath, this))
+        return Refuse(error, QStringLiteral("the object path is taken"));
     // Never queued behind another owner: a second program must not take over later.
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply =
         bus_.interface()->registerService(kServiceName, QDBusConnectionInterface::DontQueueService,
                                           QDBusConnectionInterface::DontAllowReplacement);
     if (!reply.isValid() || reply.value() != QDBusConnectionInterface::ServiceRegistered) {
         bus_.unregisterObject(kObjectPath);
-        if (error)
-            *error =
-                reply.isValid() ? QStringLiteral("the name is taken") : reply.error().message();
-        return false;
+        return Refuse(
+            error, reply.isValid() ? QStringLiteral("the name is taken") : reply.error().message());
     }
+    qCDebug(lcBus) << "serving" << kServiceName << "as" << bus_.baseService();
     registered_ = true;
     return true;
 }
@@ -94,7 +96,10 @@ bool BusService::AskToShowSettings(const QDBusConnection& bus) {
     QDBusMessage call = QDBusMessage::createMethodCall(kServiceName, kObjectPath, kProgramInterface,
                                                        QStringLiteral("ShowSettings"));
     call.setAutoStartService(false);  // only a program that runs is asked
-    return bus.call(call, QDBus::Block, kAnswerWithinMs).type() == QDBusMessage::ReplyMessage;
+    const QDBusMessage answer = bus.call(call, QDBus::Block, kAnswerWithinMs);
+    qCDebug(lcBus) << "the running program asked to show its settings:" << answer.errorName()
+                   << answer.errorMessage();
+    return answer.type() == QDBusMessage::ReplyMessage;
 }
 
 QString BusService::introspect(const QString&) const {
@@ -107,6 +112,8 @@ QString BusService::introspect(const QString&) const {
 // What is not answered here (introspection, ping, unknown methods) Qt answers.
 bool BusService::handleMessage(const QDBusMessage& message, const QDBusConnection& connection) {
     if (message.type() != QDBusMessage::MethodCallMessage) return false;
+    qCDebug(lcBus) << message.service() << "calls" << message.interface() << message.member()
+                   << message.arguments();
     if (message.interface() == kPropertiesInterface) return AnswerProperties(message, connection);
     return AnswerRequest(message, connection);
 }
@@ -181,6 +188,7 @@ MeterFigures BusService::ReadBy(const QString& reader) {
     const MeterFigures now = figures_();
     if (reader.isEmpty() || readers_.contains(reader)) return now;
     if (readers_.isEmpty()) announced_ = now;
+    qCDebug(lcBus) << reader << "read the figures: changes are announced until it leaves";
     readers_.insert(reader);
     readerWatch_->addWatchedService(reader);
     // One that left before the watch began would be announced to for ever: ask once.
@@ -196,6 +204,7 @@ MeterFigures BusService::ReadBy(const QString& reader) {
 }
 
 void BusService::Forget(const QString& reader) {
+    qCDebug(lcBus) << reader << "left the bus: no more changes announced to it";
     readers_.remove(reader);
     readerWatch_->removeWatchedService(reader);
 }
@@ -206,6 +215,7 @@ void BusService::Publish() {
     const QVariantMap changed = ChangedMeterProperties(announced_, now);
     if (changed.isEmpty()) return;
     announced_ = now;
+    qCDebug(lcBus) << "announcing" << changed.keys() << "to" << readers_.size() << "readers";
     QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, kPropertiesInterface,
                                                      QStringLiteral("PropertiesChanged"));
     signal << kMeterInterface << changed << QStringList();

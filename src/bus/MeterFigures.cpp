@@ -3,7 +3,6 @@
 #include "bus/MeterFigures.h"
 
 #include "budget/BillingPeriod.h"
-#include "core/Numbers.h"
 #include "indicator/TrafficCounters.h"
 
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
@@ -17,12 +16,13 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     figures.sentBytes = counters.Stats.bytesSent;
     figures.linkBps = qulonglong(std::max<int64_t>(counters.LinkBps, 0));
     figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
-    // The single-precision counters hold 2 decimals only approximately.
-    figures.cost = RoundHalfEven(tariffType != 0 ? counters.TimeCost : counters.TotalCost, 2);
-    figures.periodCost = RoundHalfEven(periodUsed.cost, 2);
+    figures.cost = ConnectionMoney(counters, tariffType);
+    const PeriodTotals period = RoundedTotals(periodUsed);
+    figures.periodCost = period.cost;
     figures.budget = limits.budget;
-    figures.periodMb = RoundHalfEven(Megabytes(periodUsed), 2);
+    figures.periodMb = period.megabytes;
     figures.capMb = limits.capMb;
+    figures.currency = limits.currency;
     figures.message = message;
     return figures;
 }
@@ -47,6 +47,7 @@ QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
     note("Budget", &MeterFigures::budget);
     note("PeriodMB", &MeterFigures::periodMb);
     note("CapMB", &MeterFigures::capMb);
+    note("Currency", &MeterFigures::currency);
     note("Message", &MeterFigures::message);
     return map;
 }

@@ -22,11 +22,13 @@ struct MeterFigures {
     double budget = 0;      // 0: none
     double periodMb = 0;    // MB of 1,048,576 bytes, 2 decimals
     double capMb = 0;       // 0: none
-    QString message;        // the indicator's script message
+    QString currency;       // the sign the user writes after money; may be empty
+    QString message;        // the script's message line
 };
 
 // The figures of a tick: the counters as the indicator shows them (the cost of the tariff
-// type in force), what the period has used as the history counts it, and its limits.
+// type in force), what the period has used as the history counts it, and its limits
+// with the currency sign.
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
                               const Usage& periodUsed, const PeriodLimits& limits,

@@ -205,7 +205,7 @@ bool HistoryRecorder::CountsForRunning(const ConnectionFigures& running) const {
 
 void HistoryRecorder::Alerts(const PeriodLimits& limits, const ConnectionFigures& running) {
     if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return;
-    for (const DueAlert& alert : DueAlerts(Report(limits, running), locale_)) {
+    for (const DueAlert& alert : DueAlerts(Report(limits, running), limits.currency, locale_)) {
         bool fresh = false;
         for (const QString& key : alert.keys) {
             if (alertsGiven_.contains(key)) continue;

@@ -2,6 +2,7 @@
 // The history database: opening, upgrading, moving a damaged file aside, reads and writes.
 #include "history/HistoryStore.h"
 
+#include "core/Logging.h"
 #include "history/HistorySchema.h"
 
 #include <QAtomicInteger>
@@ -106,6 +107,30 @@ ConnectionRecord RecordAt(const QSqlQuery& query) {
     return r;
 }
 
+// Runs on a thread of its own, over a connection of its own named `name`. PASSIVE: the
+// writer goes on meanwhile; a failure leaves the log for the next try.
+void CopyLogIntoFile(const QString& path, const QString& name) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
+        const bool opened = db.open();
+        QSqlQuery checkpoint(db);
+        if (opened && checkpoint.exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)")) &&
+            checkpoint.next()) {
+            qCDebug(lcHistory) << path << "log copied: busy" << checkpoint.value(0).toInt()
+                               << "log pages" << checkpoint.value(1).toInt() << "copied"
+                               << checkpoint.value(2).toInt();
+        } else {
+            qCDebug(lcHistory) << path << "log not copied:" << db.lastError().text()
+                               << checkpoint.lastError().text();
+        }
+        checkpoint.finish();
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(name);
+}
+
 }  // namespace
 
 HistoryStore::HistoryStore(QString path) : path_(std::move(path)) {
@@ -130,10 +155,14 @@ void HistoryStore::Close() {
 }
 
 bool HistoryStore::Fail(const QSqlError& error) {
+    // SQLite's own code and words: the user's message names only the kind of problem.
+    qCDebug(lcHistory).nospace() << path_ << ": SQLite error " << error.nativeErrorCode() << ": "
+                                 << error.databaseText() << " (" << error.driverText() << ')';
     return Fail(ProblemOf(error, path_), error.text());
 }
 
 bool HistoryStore::Fail(HistoryProblem problem, const QString& detail) {
+    qCDebug(lcHistory) << path_ << "problem" << int(problem) << "(HistoryProblem):" << detail;
     error_ = {problem, detail};
     return false;
 }
@@ -182,15 +211,7 @@ void HistoryStore::CheckpointInBackground() {
     const QString name =
         connectionName_ + QStringLiteral("-checkpoint-%1").arg(serial.fetchAndAddRelaxed(1));
     QThreadPool::globalInstance()->start([path = path_, name, busy = checkpointing_] {
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
-            db.setDatabaseName(path);
-            db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=1000"));
-            // PASSIVE: the writer goes on meanwhile; a failure leaves the log for the next try.
-            if (db.open()) QSqlQuery(db).exec(QStringLiteral("PRAGMA wal_checkpoint(PASSIVE)"));
-            db.close();
-        }
-        QSqlDatabase::removeDatabase(name);
+        CopyLogIntoFile(path, name);
         busy->store(false);
     });
 }
@@ -235,6 +256,8 @@ bool HistoryStore::Prepare(Mode mode) {
     if (!version.next()) return Fail(HistoryProblem::Failed, QStringLiteral("no user_version"));
     int schema = version.value(0).toInt();
     version.finish();  // a statement left open would hold a read transaction
+    qCDebug(lcHistory) << "opened" << path_ << "schema" << schema
+                       << (mode == Mode::ReadOnly ? "to read" : "to write");
     if (schema > kHistorySchemaVersion) return Fail(HistoryProblem::NewerFormat, path_);
     // Checked before anything is written: another program's file stays as it is.
     if (schema == 0 && Foreign()) return false;
@@ -291,6 +314,7 @@ bool HistoryStore::MoveAside() {
         if (QFileInfo::exists(path_ + QLatin1String(suffix)))
             QFile::rename(path_ + QLatin1String(suffix), target + QLatin1String(suffix));
     }
+    qCDebug(lcHistory) << "damaged" << path_ << "moved aside to" << target;
     movedAside_ = target;
     return true;
 }

@@ -2,7 +2,6 @@
 // Building what the history window shows from the history, the settings and the books.
 #include "history/HistoryView.h"
 
-#include "core/IniFile.h"
 #include "core/Numbers.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
@@ -63,8 +62,9 @@ QString PeriodText(const PeriodReport& report) {
         .arg(period.Days());
 }
 
+// Saturating: a tiny limit hand-given in the file gives a huge share, never an overflow.
 int Percent(double used, double limit) {
-    return int(RoundHalfEven(100.0 * used / limit));
+    return RoundToInt32(100.0 * used / limit);
 }
 
 LimitGauge Gauge(double used, double limit, const QString& usedText, const QString& limitText,
@@ -199,11 +199,6 @@ double ChartBar::Value(ChartUnit unit) const {
     return unit == ChartUnit::Money ? usage.cost : double(usage.Total()) / kBytesPerMb;
 }
 
-QString MoneyText(double value, const QString& currency, const QLocale& locale) {
-    const QString number = locale.toString(RoundHalfEven(value, 2), 'f', 2);
-    return currency.isEmpty() ? number : number + u' ' + currency;
-}
-
 QString MegabytesText(double value, const QLocale& locale) {
     return locale.toString(RoundHalfEven(value, 2), 'f', 2) + QStringLiteral(" МБ");
 }
@@ -229,9 +224,9 @@ QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QS
 HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
                             const QLocale& locale, const std::optional<PeriodReport>& live) {
     HistoryView view;
-    const PeriodLimits limits = LimitsOf(LoadSettings(folder));
-    view.currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
-                            folder.AppFilePath(QLatin1String(kSettingsFile)));
+    const Settings settings = LoadSettings(folder);
+    const PeriodLimits limits = LimitsOf(settings);
+    view.currency = settings.currency;
     HistoryStore store(folder.AppFilePath(QLatin1String(kHistoryFile)));
     const bool open = store.Open(HistoryStore::Mode::ReadOnly);
     std::optional<QDateTime> historyStart;

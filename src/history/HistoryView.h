@@ -4,6 +4,7 @@
 #pragma once
 
 #include "budget/BillingPeriod.h"
+#include "core/MoneyText.h"
 #include "history/HistoryTypes.h"
 
 #include <QDate>
@@ -81,6 +82,4 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
 // The exact figure of a bar, for its tooltip and for screen readers.
 QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QString& currency,
                    const QLocale& locale);
-// Money with two decimals in the locale's form and the currency sign when there is one.
-QString MoneyText(double value, const QString& currency, const QLocale& locale);
 QString MegabytesText(double value, const QLocale& locale);

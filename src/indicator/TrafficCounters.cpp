@@ -3,6 +3,7 @@
 #include "indicator/TrafficCounters.h"
 
 #include "core/Numbers.h"
+#include "core/Settings.h"
 
 namespace {
 
@@ -89,4 +90,14 @@ ClassShares CountInClass(ClassShares classes, const LinkStats& stats, int tariff
     share.sent += stats.bytesSent - counted.sent;
     share.seconds += seconds - counted.seconds;
     return classes;
+}
+
+double ConnectionMoney(const TrafficCounters& counters, int32_t tariffType) {
+    return RoundHalfEven(ConnectionCost(tariffType, counters.TotalCost, counters.TimeCost), 2);
+}
+
+ConnectionFigures HistoryFigures(const TrafficCounters& counters, int32_t tariffType) {
+    return {{int64_t(counters.Stats.bytesReceived), int64_t(counters.Stats.bytesSent),
+             ConnectionMoney(counters, tariffType)},
+            counters.OnlineSeconds};
 }

@@ -2,6 +2,7 @@
 // The one record of traffic figures and its computation from the link's statistics.
 #pragma once
 
+#include "history/HistoryTypes.h"
 #include "link/LinkStats.h"
 #include "tariff/ClassShares.h"
 
@@ -34,3 +35,9 @@ TrafficCounters ComputeTrafficCounters(const LinkStats& stats, float rate);
 // `classes` with what `stats` holds beyond their sums counted in `tariffClass`. Statistics
 // below those sums belong to another connection: all of them go to `tariffClass`.
 ClassShares CountInClass(ClassShares classes, const LinkStats& stats, int tariffClass);
+
+// The connection's money as the history keeps it and the bus gives it: the cost of the
+// tariff type in force, to its 2 decimals (the counters hold them only approximately).
+double ConnectionMoney(const TrafficCounters& counters, int32_t tariffType);
+// The connection's figures as the history keeps them.
+ConnectionFigures HistoryFigures(const TrafficCounters& counters, int32_t tariffType);

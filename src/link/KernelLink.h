@@ -3,8 +3,8 @@
 #pragma once
 
 #include "link/ConnectionNumbers.h"
+#include "link/KernelPaths.h"
 #include "link/LinkSource.h"
-#include "link/LinkSourceFactory.h"
 #include "link/SmallFile.h"
 
 #include <QString>

@@ -1,11 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Reads link_source and builds the backend it names.
+// Builds the backend that link_source names.
 #include "link/LinkSourceFactory.h"
 
-#include "core/IniFile.h"
 #include "core/Logging.h"
 #include "core/ProgramFolder.h"
-#include "core/Settings.h"
 #include "link/KernelLink.h"
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
@@ -45,11 +43,6 @@ LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock,
 }
 
 }  // namespace
-
-QString ReadLinkSourceSpec(const ProgramFolder& folder) {
-    return ReadIni(QString::fromLatin1(kSettingsSection), QStringLiteral("link_source"),
-                   folder.AppFilePath(QString::fromLatin1(kSettingsFile)));
-}
 
 LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& folder,
                                   const MonotonicClock& clock, const KernelPaths& kernelPaths) {

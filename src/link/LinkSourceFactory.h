@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Chooses the link backend from the key link_source of "inet.conf".
+// Chooses the link backend that the setting link_source names.
 #pragma once
 
+#include "link/KernelPaths.h"
 #include "link/LinkSource.h"
 
 #include <QString>
@@ -17,16 +18,6 @@ struct LinkSourceChoice {
     // Empty on success; otherwise what went wrong, in plain words, for the user to see.
     QString error;
 };
-
-// Where the kernel backend looks; tests point these at a tree of their own.
-struct KernelPaths {
-    QString sysClassNet = QStringLiteral("/sys/class/net");
-    QString runFolder = QStringLiteral("/run");  // pppd's pid files
-    QString procFolder = QStringLiteral("/proc");
-};
-
-// The text of key link_source, section Vantoril, of "inet.conf" (empty when missing).
-QString ReadLinkSourceSpec(const ProgramFolder& folder);
 
 // setting: empty or "auto" (NetworkManager when it answers on the system bus, else kernel
 // interfaces), "networkmanager", "networkmanager:ID", "kernel", "kernel:IFACE",

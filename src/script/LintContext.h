@@ -3,7 +3,7 @@
 // variables are declared and read where.
 #pragma once
 
-#include "script/ScriptLint.h"
+#include "script/LintWarning.h"
 
 #include <QHash>
 #include <QList>

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading and saving the script file for the script editor.
+// Reading the script file for the timer, loading and saving it for the editor.
 #include "script/ScriptFile.h"
 
 #include "core/AtomicFile.h"
+#include "core/FileNotices.h"
 #include "core/ProgramFolder.h"
 #include "core/TextDecoding.h"
 #include "script/ScriptLines.h"
@@ -39,6 +40,12 @@ QString FileTextFromEditor(const QString& editorText) {
 
 RegularFile ReadScriptFile(const ProgramFolder& folder) {
     return ReadRegularFile(folder.AppFilePath(kScriptFile), kScriptFileLimit);
+}
+
+QString ScriptToRun(const ProgramFolder& folder) {
+    const RegularFile file = ReadScriptFile(folder);
+    NoticeFileProblem(file.error);
+    return DecodeText(file.bytes);
 }
 
 bool LoadScript(const ProgramFolder& folder, QString* editorText, QString* error) {

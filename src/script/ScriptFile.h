@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The script file "script.vsc" as the script editor reads and writes it.
+// The script file "script.vsc" as the script timer reads it and the editor reads and writes it.
 #pragma once
 
 #include "core/RegularFile.h"
@@ -16,6 +16,10 @@ inline constexpr qint64 kScriptFileLimit = 16 * kMiB;
 
 // The script file as the timer and the editor read it: bounded, regular files only.
 [[nodiscard]] RegularFile ReadScriptFile(const ProgramFolder& folder);
+// The script the timer runs: the file's text, UTF-8 or else Windows-1251 line by line. A
+// missing file, or one that cannot be read, runs as the empty script; the user is told
+// once why it could not be read.
+QString ScriptToRun(const ProgramFolder& folder);
 
 // The editor's text has "\n" line ends; the file has CR LF. The file is cut into lines as
 // the interpreter cuts it; a line feed or carriage return inside a line is shown as a

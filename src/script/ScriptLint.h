@@ -5,18 +5,11 @@
 // unconditional hang-up.
 #pragma once
 
+#include "script/LintWarning.h"
+
 #include <QList>
 #include <QLocale>
 #include <QString>
-
-struct LintWarning {
-    int line = 0;  // from 1, counted as the interpreter counts
-    QString text;  // Russian, one sentence or two
-
-    bool operator==(const LintWarning& other) const {
-        return line == other.line && text == other.text;
-    }
-};
 
 // The warnings in line order, each once. The locale is the one the script will run in:
 // it decides whether the built-in counters are written with a decimal comma. A script

@@ -32,8 +32,7 @@ WatcherStep ConnectionWatcher::Tick(const LinkSighting& link, const Settings& se
 }
 
 QString ConnectionWatcher::Book(const LinkSighting& link, const Settings& settings) const {
-    // The price per hour books the time online, the price per MB the traffic.
-    const float amount = settings.Type_tar != 0 ? link.timeCost : link.totalCost;
+    const float amount = ConnectionCost(settings.Type_tar, link.totalCost, link.timeCost);
     const QString file = folder_.AppFilePath(QLatin1String(kConnectionsFolder) + u'/' +
                                              ConnectionFileName(connectionName_));
     qCDebug(lcStats) << "booking" << amount << "for" << connectionName_ << "in" << file;

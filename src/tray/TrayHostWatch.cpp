@@ -2,6 +2,7 @@
 // Following the notification area: the D-Bus watcher's name and signals, the X11 tray.
 #include "tray/TrayHostWatch.h"
 
+#include "core/Logging.h"
 #include "tray/X11SystemTray.h"
 
 #include <QDBusMessage>
@@ -35,6 +36,8 @@ TrayHostWatch::TrayHostWatch(QDBusConnection bus, X11Tray x11Tray, QObject* pare
     if (x11Tray_.present) {
         // Followed before the first question, so that no change falls between the two.
         if (x11Tray_.follow) x11TrayFollowed_ = x11Tray_.follow([this] { CheckX11Tray(); });
+        qCDebug(lcTray) << "X11 system tray"
+                        << (x11TrayFollowed_ ? "followed through XFixes" : "asked every second");
         if (!x11TrayFollowed_) {
             auto* poll = new QTimer(this);
             connect(poll, &QTimer::timeout, this, &TrayHostWatch::CheckX11Tray);
@@ -69,6 +72,8 @@ void TrayHostWatch::OnStatusNotifierAnswer(QDBusPendingCallWatcher* call, quint6
     if (question != questionsAsked_) return;
     const QDBusPendingReply<QDBusVariant> reply = *call;
     statusNotifierHost_ = !reply.isError() && reply.value().variant().toBool();
+    qCDebug(lcTray) << "StatusNotifierItem host registered:" << statusNotifierHost_
+                    << reply.error().name() << reply.error().message();
     Update();
 }
 
@@ -76,6 +81,7 @@ void TrayHostWatch::CheckX11Tray() {
     const bool present = x11Tray_.present();
     if (present == x11TrayPresent_) return;
     x11TrayPresent_ = present;
+    qCDebug(lcTray) << "X11 system tray" << (present ? "appeared" : "went away");
     Update();
 }
 
@@ -85,12 +91,17 @@ void TrayHostWatch::Update() {
             kind_ = Kind::StatusNotifier;
         else if (x11TrayPresent_)
             kind_ = Kind::X11;
+        if (kind_ != Kind::Unknown)
+            qCDebug(lcTray) << "notification area found, followed from now on:"
+                            << (kind_ == Kind::X11 ? "X11 system tray" : "StatusNotifierItem host");
     }
     TrayHost host;
     host.available = (kind_ == Kind::StatusNotifier && statusNotifierHost_) ||
                      (kind_ == Kind::X11 && x11TrayPresent_);
     host.reportsDoubleClicks = host.available && kind_ == Kind::X11;
     if (host == current_) return;
+    qCDebug(lcTray) << "notification area" << (host.available ? "there" : "gone")
+                    << "double clicks reported:" << host.reportsDoubleClicks;
     current_ = host;
     Q_EMIT changed(current_);
 }

@@ -4,6 +4,7 @@
 // editor, lines ended by a lone CR. No fault may lose a byte the user had.
 #include "FailingDevice.h"
 #include "TempFolder.h"
+#include "budget/BudgetSettings.h"
 #include "core/FileNotices.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
@@ -91,6 +92,12 @@ std::vector<FileKind> Kinds() {
              return SaveIndicatorPosition(p.folder, 300, 450, QLocale::c(), e);
          },
          "i_left=15"},
+        {"budget", "budget (inet.conf)", "inet.conf", kSettingsFileLimit,
+         "; mine\r\n[Vantoril]\r\nbudget=5\r\n" + kCyrillicLine + "\r\ncurrency=x\r\n",
+         [](Place& p, QString* e) {
+             return SaveBudget(p.folder, {10, 500, 2048, false, {}}, e);
+         },
+         "budget=5"},
         {"statistics", "statistics (connections/X.vlg)", "connections/X.vlg", kStatisticFileLimit,
          "[Statistic]\r\n01.2026=12,5\r\n" + kCyrillicLine + "\r\n02.2026=3\r\n",
          [](Place& p, QString* e) {

@@ -6,6 +6,7 @@
 #include "budget/BillingPeriod.h"
 #include "bus/BusService.h"
 #include "bus/MeterFigures.h"
+#include "core/IniFile.h"
 #include "indicator/TrafficCounters.h"
 
 #include <QDBusArgument>
@@ -97,10 +98,10 @@ TEST(MeterFiguresTest, onlyWhatChangedIsNamedWithItsBusType) {
 
     const QVariantMap all = ChangedMeterProperties(MeterFigures(), now);
     EXPECT_EQ(all.size(), 11) << "every figure but CapMB, still 0, changed";
-    EXPECT_EQ(
-        MeterProperties(now).keys(),
-        (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "LinkBps", "Message",
-                     "OnlineSeconds", "PeriodCost", "PeriodMB", "ReceivedBytes", "SentBytes"}));
+    EXPECT_EQ(MeterProperties(now).keys(),
+              (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "Currency",
+                           "LinkBps", "Message", "OnlineSeconds", "PeriodCost", "PeriodMB",
+                           "ReceivedBytes", "SentBytes"}));
 }
 
 TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {
@@ -257,7 +258,8 @@ TEST_F(ProgramOnBus, samplingTicksReachThePanelAndTheWindowsComeOnRequest) {
 
     link->connected = true;
     link->stats.bytesReceived = 2 * 1048576;
-    app->Indicator().SetMessageText(QStringLiteral("Привет"));
+    programFolder.Write(QStringLiteral("script.vsc"), "message('Привет')\r\n");
+    app->ScriptTick();
     app->Indicator().RunSamplingTick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.changes.isEmpty(); }, kAnsweredWithinMs));
     const QVariantMap changed = panel.changes.first();
@@ -276,5 +278,45 @@ TEST_F(ProgramOnBus, samplingTicksReachThePanelAndTheWindowsComeOnRequest) {
         if (w->objectName() == u"HistoryWindow" && w->isVisible()) history = w;
     ASSERT_NE(history, nullptr);
     history->close();
+}
+
+// The script's message is the program's, not only its indicator's label: it stays on the
+// bus after the indicator is closed.
+TEST_F(ProgramOnBus, theScriptsMessageOutlivesTheIndicator) {
+    WriteSettings("hide_start=1\r\n");
+    programFolder.Write(QStringLiteral("script.vsc"), "message('Привет')\r\n");
+    Run(TrayHost{true, true}, bus.Connect(QStringLiteral("program")));
+    ASSERT_TRUE(started);
+    Item("mnuClose").trigger();
+    ASSERT_FALSE(app->IndicatorLoaded());
+    Panel panel(bus.Connect(QStringLiteral("panel")));
+    EXPECT_EQ(panel.Get(QStringLiteral("Message")), QVariant(QStringLiteral("Привет")));
+}
+
+// Under a price per hour the connection's money is its time cost in the books, in the
+// history and on the bus; its traffic cost, six times as much here, nowhere.
+TEST_F(ProgramOnBus, underAPricePerHourTheTimeCostIsBookedRecordedAndPublished) {
+    WriteSettings("hide_start=1\r\nType_tar=1\r\ncurrency=₽\r\n");
+    programFolder.Write(QStringLiteral("tar.money.dat"), QByteArray("\0\0\0\x40", 4));  // 2.0
+    programFolder.Write(QStringLiteral("connections/.keep"), "");
+    Run(TrayHost{true, true}, bus.Connect(QStringLiteral("program")));
+    ASSERT_TRUE(started);
+    Panel panel(bus.Connect(QStringLiteral("panel")));
+    link->connected = true;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();                       // the history begins the connection's row
+    link->stats.bytesReceived = 3 * 1048576;  // 6 at 2 a MB
+    link->stats.connectedMs = 1800 * 1000;    // 1 at 2 an hour
+    app->Indicator().RunSamplingTick();
+    EXPECT_EQ(panel.Get(QStringLiteral("Cost")), QVariant(1.0));
+    EXPECT_EQ(panel.Get(QStringLiteral("PeriodCost")), QVariant(1.0)) << "the running connection";
+    EXPECT_EQ(panel.Get(QStringLiteral("Currency")), QVariant(QStringLiteral("₽")));
+
+    link->connected = false;
+    app->WatcherTick();
+    EXPECT_EQ(ReadIni(QStringLiteral("Statistic"), QStringLiteral("01.2026"),
+                      programFolder.File(QStringLiteral("connections/MyISP.vlg"))),
+              QStringLiteral("1"));
+    EXPECT_EQ(panel.Get(QStringLiteral("PeriodCost")), QVariant(1.0)) << "the history's row";
 }
 #include "MeterTest.moc"

@@ -126,5 +126,41 @@ TEST_F(SettingsTest, theIndicatorPositionIsSavedInOneReplacementKeepingTheRest) 
     temp.Write("inet.conf", "[Vantoril]\r\nfull=1\r\ni_left=0\r\n");
     ASSERT_TRUE(SaveIndicatorPosition(folder, 1500.5f, -30, QLocale(QLocale::Russian)));
     EXPECT_EQ(temp.Read("inet.conf"), "[Vantoril]\r\nfull=1\r\ni_left=1500,5\r\ni_top=-30\r\n");
-    EXPECT_EQ(ReadSetting(folder, "I_TOP"), "-30");
+    EXPECT_EQ(LoadSettings(folder).i_top, -30);
+}
+
+// Our own keys read as a user types them; the described keys keep their described rule.
+TEST_F(SettingsTest, ourKeysReadEitherSeparatorYesOrNoAndSaneValues) {
+    struct Case {
+        const char* line;
+        double budget, capMb;
+        int16_t alerts;
+        int32_t tariffType;
+    };
+    const Case cases[] = {
+        {"budget=2,5\r\ncap_mb=0,75\r\n", 2.5, 0.75, 1, 0},
+        {"budget=1e-10\r\ncap_mb=1e308\r\nalerts=No\r\n", 0, kLargestAmount, 0, 0},
+        {"budget=-3\r\ncap_mb=1e999\r\nalerts=true\r\n", 0, kLargestAmount, 1, 0},
+        {"alerts=FALSE\r\nType_tar=2,5\r\n", 0, 0, 0, 2},
+        {"alerts=yes\r\nType_tar=1.5\r\n", 0, 0, 1, 2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.line);
+        const Settings s = LoadWith(c.line);
+        EXPECT_EQ(s.budget, c.budget);
+        EXPECT_EQ(s.cap_mb, c.capMb);
+        EXPECT_EQ(s.alerts, c.alerts);
+        EXPECT_EQ(s.Type_tar, c.tariffType);
+    }
+
+    QStringList told;
+    ForgetFileNotices();
+    SetFileNoticeHandler([&](const QString& message) { told << message; });
+    EXPECT_EQ(LoadWith("alerts=maybe\r\ncurrency= \xE2\x82\xBD\t\x01\x1B[31m \r\n").alerts, 1);
+    const Settings again = LoadSettings(folder);
+    ASSERT_EQ(told.size(), 1) << "said once";
+    EXPECT_TRUE(told[0].contains(QStringLiteral("alerts=maybe"))) << told[0].toStdString();
+    EXPECT_EQ(again.currency, QStringLiteral("₽[31m"));
+    SetFileNoticeHandler({});
+    ForgetFileNotices();
 }

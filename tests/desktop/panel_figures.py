@@ -24,7 +24,8 @@ SERVICE = "org.example.Vantoril"
 PATH = "/org/example/Vantoril"
 METER = "org.example.Vantoril.Meter"
 NAMES = {"Connected", "ConnectionName", "ReceivedBytes", "SentBytes", "LinkBps",
-         "OnlineSeconds", "Cost", "PeriodCost", "Budget", "PeriodMB", "CapMB", "Message"}
+         "OnlineSeconds", "Cost", "PeriodCost", "Budget", "PeriodMB", "CapMB", "Currency",
+         "Message"}
 
 
 try:
@@ -95,7 +96,7 @@ def main(program, status_tool):
                           "ReceivedBytes": "UInt64", "SentBytes": "UInt64", "LinkBps": "UInt64",
                           "OnlineSeconds": "UInt64", "Cost": "Double", "PeriodCost": "Double",
                           "Budget": "Double", "PeriodMB": "Double", "CapMB": "Double",
-                          "Message": "String"}
+                          "Currency": "String", "Message": "String"}
         if types != expected_types:
             raise Failure(f"property types {types}")
 

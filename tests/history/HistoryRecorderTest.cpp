@@ -160,7 +160,7 @@ TEST_F(HistoryRecorderTest, alertsAreGivenOncePerThresholdAcrossRestarts) {
     EXPECT_TRUE(TickAt(t0.addSecs(60), Up(100 * kMb, 79.99, 60)).isEmpty());
     const QStringList at80 = TickAt(t0.addSecs(62), Up(100 * kMb, 80, 62));
     ASSERT_EQ(at80.size(), 1);
-    EXPECT_EQ(at80[0], QStringLiteral("Израсходовано 80 % бюджета периода: 80 из 100."));
+    EXPECT_EQ(at80[0], QStringLiteral("Израсходовано 80 % бюджета периода: 80,00 из 100,00."));
     EXPECT_TRUE(TickAt(t0.addSecs(64), Up(100 * kMb, 85, 64)).isEmpty());
 
     Restart();
@@ -168,7 +168,7 @@ TEST_F(HistoryRecorderTest, alertsAreGivenOncePerThresholdAcrossRestarts) {
     // Budget and cap both over: one alert each, the 80 % of the cap not said any more.
     const QStringList over = TickAt(t0.addSecs(180), Up(1000 * kMb, 100.5, 180));
     EXPECT_EQ(over,
-              QStringList({QStringLiteral("Бюджет периода исчерпан: 100,5 из 100."),
+              QStringList({QStringLiteral("Бюджет периода исчерпан: 100,50 из 100,00."),
                            QStringLiteral("Лимит трафика периода исчерпан: 1100 МБ из 1000 МБ.")}));
     Restart();
     EXPECT_TRUE(TickAt(t0.addSecs(240), Up(1000 * kMb, 101, 240)).isEmpty());

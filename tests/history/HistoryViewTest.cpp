@@ -177,7 +177,7 @@ TEST(BudgetSaveTest, theFourKeysAreStoredAndEveryOtherLineKept) {
     folder.Write(QStringLiteral("inet.conf"),
                  "; mine\r\n[Vantoril]\r\nType_tar=1\r\nbudget=5\r\n[Other]\r\nx=1\r\n");
     QString error;
-    ASSERT_TRUE(SaveBudget(ProgramFolder(folder.Path()), {15, 499.9, 2048.5, false}, &error))
+    ASSERT_TRUE(SaveBudget(ProgramFolder(folder.Path()), {15, 499.9, 2048.5, false, {}}, &error))
         << error.toStdString();
     EXPECT_EQ(
         folder.Read(QStringLiteral("inet.conf")),
@@ -198,14 +198,14 @@ TEST(BudgetSaveTest, aSettingsFileThatCannotBeReadIsLeftAlone) {
     // A folder where the file should be: it exists and cannot be read as a file.
     ASSERT_TRUE(QDir(folder.Path()).mkdir(QStringLiteral("inet.conf")));
     QString error;
-    EXPECT_FALSE(SaveBudget(ProgramFolder(folder.Path()), {1, 10, 0, true}, &error));
+    EXPECT_FALSE(SaveBudget(ProgramFolder(folder.Path()), {1, 10, 0, true, {}}, &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Настройки не сохранены"))) << error.toStdString();
     EXPECT_TRUE(QFileInfo(folder.File(QStringLiteral("inet.conf"))).isDir());
 }
 
 TEST_F(HistoryViewTest, theRunningProgramsUnstoredMinuteCountsTodayAndThisMonth) {
     WriteAll(folder);
-    const PeriodLimits limits{10, 100, 1000, true};
+    const PeriodLimits limits{10, 100, 1000, true, {}};
     PeriodReport live = BuildPeriodReport(limits, kNow, {}, std::nullopt);
     live.used = Usage{80 * kMb, 8 * kMb, 100};  // 2 MB and 10 more than stored
     const HistoryView view =

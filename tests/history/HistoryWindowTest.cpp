@@ -145,10 +145,14 @@ TEST_F(HistoryWindowTest, withoutItsChartModuleTheWindowShowsTheRestAndSaysWhy) 
     const auto restore = qScopeGuard([&] { qputenv("VANTORIL_CHART_MODULE", module); });
     folder.Write(QStringLiteral("chart.so"), "not a library");
     const QString qtCore = QLibraryInfo::path(QLibraryInfo::LibrariesPath) + "/libQt6Core.so.6";
+    const QString offscreen =
+        QLibraryInfo::path(QLibraryInfo::PluginsPath) + "/platforms/libqoffscreen.so";
     const QList<std::pair<QString, QString>> cases{
         {folder.File(QStringLiteral("none.so")), QStringLiteral("нет модуля")},
         {folder.File(QStringLiteral("chart.so")), QStringLiteral("не загружается")},
-        {qtCore, QStringLiteral("не загружается")},  // a module of another version
+        {qtCore, QStringLiteral("не загружается")},  // a library without a plugin in it
+        // A plugin of another interface (or of another version of ours)
+        {offscreen, QStringLiteral("нет интерфейса org.example.Vantoril.BarChartFactory/")},
     };
     for (const auto& [path, why] : cases) {
         qputenv("VANTORIL_CHART_MODULE", path.toUtf8());

@@ -3,6 +3,7 @@
 #include "SteppingClock.h"
 #include "TempFolder.h"
 #include "core/ProgramFolder.h"
+#include "core/Settings.h"
 #include "link/KernelLink.h"
 #include "link/LinkSourceFactory.h"
 #include "link/ScenarioLink.h"
@@ -23,9 +24,9 @@ protected:
 }  // namespace
 
 TEST_F(LinkSourceFactoryTest, readsTheKeyFromTheSettingsFile) {
-    EXPECT_EQ(ReadLinkSourceSpec(folder), QString());
+    EXPECT_EQ(LoadSettings(folder).link_source, QString());
     temp.Write("inet.conf", "[Vantoril]\r\nlink_source = scenario:demo.txt\r\n");
-    EXPECT_EQ(ReadLinkSourceSpec(folder), QStringLiteral("scenario:demo.txt"));
+    EXPECT_EQ(LoadSettings(folder).link_source, QStringLiteral("scenario:demo.txt"));
 }
 
 TEST_F(LinkSourceFactoryTest, scenarioPathIsRelativeToTheProgramFolderOrAbsolute) {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The history window's bar chart as the window sees it. The chart itself is a module of
+// The history window's bar chart as the window sees it. The chart itself is a Qt plugin of
 // its own, loaded the first time a window shows it, so that a program that never opens
 // the window never maps Qt Charts and the OpenGL libraries that come with it. Both sides
 // build against this header alone: it holds only Qt types.
@@ -7,6 +7,7 @@
 
 #include <QList>
 #include <QLocale>
+#include <QObject>
 #include <QString>
 
 #include <functional>
@@ -42,7 +43,16 @@ public:
     virtual void OnFigure(std::function<void(const QString& caption)> tell) = 0;
 };
 
-// The module's one entry; the number changes whenever this header does, so that a module
-// left from another version is refused rather than called wrongly.
-#define VANTORIL_BAR_CHART_ENTRY vantoril_new_bar_chart_1
-using NewBarChart = BarChart* (*)(QWidget* parent);
+// What the chart module's plugin object offers.
+class BarChartFactory {
+public:
+    virtual ~BarChartFactory() = default;
+
+    // A new chart under `parent`, which owns its widget.
+    virtual BarChart* NewBarChart(QWidget* parent) = 0;
+};
+
+// The version changes whenever this header does, so that a module left from another
+// version is refused rather than called wrongly.
+#define VANTORIL_BAR_CHART_IID "org.example.Vantoril.BarChartFactory/1"
+Q_DECLARE_INTERFACE(BarChartFactory, VANTORIL_BAR_CHART_IID)

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loads the chart module with QLibrary and calls its one entry.
+// Loads the chart module with QPluginLoader and asks its plugin object for a chart.
 #include "history/ui/ChartModule.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLibrary>
+#include <QPluginLoader>
 
 namespace {
 
@@ -24,12 +24,15 @@ BarChart* NewBarChartFromModule(QWidget* parent, QString* error) {
     const QStringList candidates = Candidates();
     for (const QString& path : candidates) {
         if (!QFileInfo::exists(path)) continue;
-        QLibrary module(path);
-        const auto entry =
-            reinterpret_cast<NewBarChart>(module.resolve(QT_STRINGIFY(VANTORIL_BAR_CHART_ENTRY)));
-        if (entry) return entry(parent);
-        *error = QStringLiteral("Диаграмма недоступна: модуль %1 не загружается (%2).")
-                     .arg(path, module.errorString());
+        // Never unloaded: the plugin object and its charts live as long as the program.
+        QPluginLoader module(path);
+        QObject* plugin = module.instance();
+        if (auto* factory = qobject_cast<BarChartFactory*>(plugin))
+            return factory->NewBarChart(parent);
+        const QString why = plugin ? QStringLiteral("нет интерфейса %1").arg(VANTORIL_BAR_CHART_IID)
+                                   : module.errorString();
+        *error =
+            QStringLiteral("Диаграмма недоступна: модуль %1 не загружается (%2).").arg(path, why);
         return nullptr;
     }
     *error = QStringLiteral("Диаграмма недоступна: нет модуля %1.")

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The bar chart of the history window, and the chart module's entry.
+// The bar chart of the history window.
 #include "history/ui/HistoryChart.h"
 
 #include <QBarCategoryAxis>
@@ -137,8 +137,4 @@ void HistoryChart::OnHovered(bool entered, int index) {
     }
     QToolTip::showText(QCursor::pos(), captions_[index], this);
     Tell(captions_[index]);
-}
-
-extern "C" Q_DECL_EXPORT BarChart* VANTORIL_BAR_CHART_ENTRY(QWidget* parent) {
-    return new HistoryChart(parent);
 }

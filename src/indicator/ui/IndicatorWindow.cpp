@@ -29,12 +29,9 @@ constexpr int kClientWidthTwips = 4095;
 constexpr int kFrameTwips = 360;
 constexpr int kMaxInterval = 65535;
 
-const QString kLeftKey = QStringLiteral("i_left");
-const QString kTopKey = QStringLiteral("i_top");
-
-// A stored coordinate in twips as pixels; missing or non-numeric texts read as 0.
-int SavedPixels(const QString& text) {
-    return RoundToInt32(ReadNumber(text) / 15.0);
+// A stored coordinate in twips as pixels.
+int SavedPixels(double twips) {
+    return RoundToInt32(twips / 15.0);
 }
 
 void SetInterval(QTimer& timer, int milliseconds) {
@@ -131,8 +128,8 @@ void IndicatorWindow::Unload() {
 }
 
 void IndicatorWindow::MoveToSavedPosition() {
-    move(SavedPixels(ReadSetting(services_.folder, kLeftKey)),
-         SavedPixels(ReadSetting(services_.folder, kTopKey)));
+    const Settings saved = LoadSettings(services_.folder);
+    move(SavedPixels(saved.i_left), SavedPixels(saved.i_top));
 }
 
 void IndicatorWindow::ApplyColours() {
@@ -155,10 +152,6 @@ void IndicatorWindow::ShowGraph() {
 
 void IndicatorWindow::SetMessageText(const QString& text) {
     messageLabel_->setText(text);
-}
-
-QString IndicatorWindow::MessageText() const {
-    return messageLabel_->text();
 }
 
 void IndicatorWindow::SetRefreshInterval(int milliseconds) {

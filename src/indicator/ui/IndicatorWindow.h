@@ -48,7 +48,6 @@ public:
     void Unload();
 
     void SetMessageText(const QString& text);
-    QString MessageText() const;
     // 0 stops the timer; other values up to 65535 restart it at that period.
     void SetRefreshInterval(int milliseconds);
     void SetScriptInterval(int milliseconds);

@@ -2,6 +2,8 @@
 // The program's figures over D-Bus: one GetAll, then PropertiesChanged as they come.
 #include "tools/vantoril-status/MeterReader.h"
 
+#include "core/Logging.h"
+
 #include <QDBusArgument>
 #include <QDBusError>
 #include <QDBusMessage>
@@ -31,8 +33,11 @@ std::optional<QVariantMap> MeterReader::ReadAll() {
     call << kMeter;
     call.setAutoStartService(false);  // only a program that runs is asked
     const QDBusMessage reply = bus_.call(call, QDBus::Block, kAnswerWithinMs);
-    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
+    if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty()) {
+        qCDebug(lcBus) << "GetAll of" << kService << "unanswered:" << reply.errorName()
+                       << reply.errorMessage();
         return std::nullopt;
+    }
     const QVariant answer = reply.arguments().first();
     if (!answer.canConvert<QDBusArgument>()) return std::nullopt;
     return qdbus_cast<QVariantMap>(answer.value<QDBusArgument>());

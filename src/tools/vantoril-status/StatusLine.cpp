@@ -2,7 +2,7 @@
 // The lines of vantoril-status: text for any panel, the figures as JSON, Waybar's object.
 #include "tools/vantoril-status/StatusLine.h"
 
-#include "history/HistoryView.h"
+#include "core/MoneyText.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>

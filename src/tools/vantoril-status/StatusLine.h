@@ -13,8 +13,10 @@ enum class StatusFormat { Text, Json, Waybar };
 
 struct StatusOptions {
     StatusFormat format = StatusFormat::Text;
-    bool follow = false;            // a new line at each change
-    std::optional<QString> folder;  // the program folder when not given
+    bool follow = false;  // a new line at each change
+    // Accepted for panels set up when the currency sign was read from the program folder;
+    // the running program now gives it on the bus.
+    std::optional<QString> folder;
 };
 
 struct ParsedStatusOptions {
@@ -34,7 +36,7 @@ struct PeriodShare {
 PeriodShare ShareOf(const QVariantMap& properties);
 
 // The line for the properties of org.example.Vantoril.Meter. Money in the locale's form
-// with the currency sign after it when one is set.
+// with the currency sign after it when one is set (the program gives it as Currency).
 QString StatusLine(const QVariantMap& properties, StatusFormat format, const QLocale& locale,
                    const QString& currency);
 // The line while the program is not running: empty text, or the "stopped" object.

@@ -1,8 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status: the running Vantoril's figures on one line, for desktop panels.
-#include "core/IniFile.h"
-#include "core/ProgramFolder.h"
-#include "core/Settings.h"
 #include "tools/vantoril-status/MeterReader.h"
 #include "tools/vantoril-status/StatusLine.h"
 
@@ -23,19 +20,15 @@ int main(int argc, char** argv) {
         return 2;
     }
     const StatusOptions options = *parsed.options;
-    // The currency sign is the program's setting; the tool only reads its folder.
-    const ProgramFolder folder(
-        options.folder ? *options.folder
-                       : ProgramFolder::ChosenPath(ProgramFolderSources::OfThisProcess()));
-    const QString currency = ReadIni(QLatin1String(kSettingsSection), QStringLiteral("currency"),
-                                     folder.AppFilePath(QLatin1String(kSettingsFile)));
     const QLocale locale = QLocale::system();
 
     QString last;
     bool printed = false;
     const auto print = [&](const std::optional<QVariantMap>& properties) {
-        const QString line = properties ? StatusLine(*properties, options.format, locale, currency)
-                                        : StoppedLine(options.format);
+        const QString line =
+            properties ? StatusLine(*properties, options.format, locale,
+                                    properties->value(QStringLiteral("Currency")).toString())
+                       : StoppedLine(options.format);
         if (printed && line == last) return;  // a panel needs no repeated line
         out << line << '\n';
         out.flush();
