@@ -42,6 +42,14 @@
 namespace {
 const QString kTitle = QStringLiteral("Vantoril");
 
+// A window of which there is only one: shown, restored when minimised, raised.
+void BringForward(QWidget& window) {
+    window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
+}
+
 // A box that stops nothing: the timers go on booking and recording while it stays open.
 void ShowWithoutWaiting(QMessageBox::Icon icon, const QString& title, const QString& text) {
     auto* box = new QMessageBox(icon, title, text);
@@ -126,8 +134,9 @@ void Application::WireMenus() {
 bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     settings_ = LoadSettings(folder_);
     if (!instance.Acquire()) {
-        // Without a tray the running program may be out of sight: it comes forward too.
-        (void)BusService::AskToShowSettings(sessionBus);
+        // The running program is left alone, unless it has no tray: its settings window is
+        // then the only way in, and may be out of sight.
+        if (!trayHost_.available) (void)BusService::AskToShowSettings(sessionBus);
         QMessageBox::warning(nullptr, kTitle, tr("Программа уже запущена!"));
         return false;
     }
@@ -201,9 +210,15 @@ void Application::WatcherTick() {
     if (!guard.Entered()) return;
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();
-    if (sighting.connected) sighting.name = link_->GetLinkName();
-    sighting.totalCost = counters_.TotalCost;
-    sighting.timeCost = counters_.TimeCost;
+    if (sighting.connected) {
+        sighting.name = link_->GetLinkName();
+        sighting.connection = link_->GetLinkStats().connection;
+    }
+    // A connection never counted (it ended before a sampling tick read it) costs nothing.
+    const TrafficCounters watched =
+        sampling_->CountersOf(watcher_.Connection()).value_or(TrafficCounters());
+    sighting.totalCost = watched.TotalCost;
+    sighting.timeCost = watched.TimeCost;
     const WatcherStep step = watcher_.Tick(sighting, settings_);
     switch (step.indicator) {
         case IndicatorAction::Keep:
@@ -218,8 +233,12 @@ void Application::WatcherTick() {
             Indicator().hide();
             break;
     }
-    HistorySighting history = HistorySightingOf(counters_, sighting.connected, sighting.name);
+    HistorySighting history = HistorySightingOf(
+        step.ended && !sighting.connected ? watched : counters_, sighting.connected, sighting.name);
     history.booked = step.error.isEmpty();
+    if (step.ended && sighting.connected)
+        history.handedOver =
+            HistorySighting::Ended{HistoryFigures(watched, settings_.Type_tar), watched.Classes};
     Tell(history_->Tick(history, LimitsOf(settings_)));
     if (!step.error.isEmpty())
         ShowWithoutWaiting(QMessageBox::Critical, QStringLiteral("Vantoril Statistic Error"),
@@ -331,7 +350,8 @@ void Application::ShowIndicator() {
 }
 
 void Application::ShowStatistics() {
-    (new StatisticsWindow(folder_))->show();
+    if (!statisticsWindow_) statisticsWindow_ = new StatisticsWindow(folder_);
+    BringForward(*statisticsWindow_);
 }
 
 void Application::ShowHistory() {
@@ -341,10 +361,7 @@ void Application::ShowHistory() {
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
     }
-    historyWindow_->setWindowState(historyWindow_->windowState() & ~Qt::WindowMinimized);
-    historyWindow_->show();
-    historyWindow_->raise();
-    historyWindow_->activateWindow();
+    BringForward(*historyWindow_);
 }
 
 void Application::OpenHelp() {

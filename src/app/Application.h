@@ -35,6 +35,7 @@ class ProgramScriptHost;
 class QTimer;
 class SampleTick;
 class SingleInstance;
+class StatisticsWindow;
 class ScriptInterpreter;
 struct DueAlert;
 struct HistorySighting;
@@ -57,9 +58,10 @@ public:
     ~Application() override;
 
     // The start-up sequence. False when another instance runs: the user has been told,
-    // that instance was asked over the bus to bring its settings window forward, and the
-    // program ends without having shown anything else. The program's own bus service is
-    // offered on `sessionBus`; with none (the default) it simply has none.
+    // that instance was asked over the bus to bring its settings window forward when there
+    // is no notification area (left alone otherwise), and the program ends without having
+    // shown anything else. The program's own bus service is offered on `sessionBus`; with
+    // none (the default) it simply has none.
     bool Start(SingleInstance& instance, QDBusConnection sessionBus = QDBusConnection(QString()));
 
     // The desktop's notification area came or went.
@@ -140,6 +142,7 @@ private:
     DesktopNotifier* notifier_;
     QPointer<IndicatorWindow> indicator_;
     QPointer<HistoryWindow> historyWindow_;
+    QPointer<StatisticsWindow> statisticsWindow_;  // deletes itself when closed
     std::unique_ptr<BusService> bus_;
     std::optional<int64_t> lateTrayHidesUntilMs_;  // on the steady clock
     bool watching_ = false;

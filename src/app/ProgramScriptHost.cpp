@@ -58,8 +58,9 @@ void ProgramScriptHost::SetScriptInterval(int milliseconds) {
     indicator_().SetScriptInterval(milliseconds);
 }
 
+// Only the connection whose figures the script saw: never the next one while it dials.
 void ProgramScriptHost::HangUpLink() {
-    link_.HangUpLink();
+    link_.HangUpLink(counters_.Stats.connection);
 }
 
 void ProgramScriptHost::ShowError(const ScriptFault& fault) {

@@ -84,8 +84,12 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
     if (!store_.IsOpen()) Reopen(now);
     TakeUpLeftOpen(sighting);
     if (sighting.connected) {
-        if (running_ && CountersFell(sighting.figures, running_->sampled)) {
-            // Only the later connection is booked; the earlier one ends at its last sample.
+        if (running_ && sighting.handedOver) {
+            const HistorySighting::Ended& ended = *sighting.handedOver;
+            Finish(ended.figures, ended.classes, sighting.tariffType, sighting.booked, now);
+        } else if (running_ && CountersFell(sighting.figures, running_->sampled)) {
+            // Unnumbered by the link, only the later connection was booked; the earlier one
+            // ends at its last sample.
             Finish(running_->sampled, running_->classes, sighting.tariffType, false,
                    running_->lastSample);
         }

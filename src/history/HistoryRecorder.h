@@ -30,6 +30,13 @@ struct HistorySighting {
     ClassShares classes;        // the same per tariff class
     int tariffType = 0;         // Type_tar: which cost is the connection's
     bool booked = false;        // on the tick that sees the end: its cost went into the books
+    // While connected: a connection that ended since the last tick and was booked, another
+    // one being up in its place, with its last figures.
+    struct Ended {
+        ConnectionFigures figures;
+        ClassShares classes;
+    };
+    std::optional<Ended> handedOver;
 };
 
 // Holds references only: the store and the clock must outlive it. Never blocks for long:

@@ -35,8 +35,20 @@ void SampleTick::Run(IndicatorWindowSteps& window) {
     connected_ = link_.IsLinkConnected();
     if (!connected_) return;
     const LinkStats stats = link_.GetLinkStats();
-    const ClassShares classes = CountInClass(counters_.Classes, stats, ClassNow());
+    // Another connection of the link starts its shares afresh, whatever its counters say.
+    const bool another =
+        counted_.Stats.connection != 0 && stats.connection != counted_.Stats.connection;
+    if (stats.connection != counted_.Stats.connection) countedBefore_ = counted_;
+    const ClassShares classes =
+        CountInClass(another ? ClassShares() : counters_.Classes, stats, ClassNow());
     counters_ = ComputeTrafficCounters(stats, classes, PricesOf(classes));
+    counted_ = counters_;
+}
+
+std::optional<TrafficCounters> SampleTick::CountersOf(uint64_t connection) const {
+    if (connection == counted_.Stats.connection) return counted_;
+    if (connection == countedBefore_.Stats.connection) return countedBefore_;
+    return std::nullopt;
 }
 
 int SampleTick::ClassNow() {

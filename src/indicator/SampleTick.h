@@ -4,13 +4,15 @@
 
 #include "core/FileChangeWatch.h"
 #include "core/Settings.h"
+#include "indicator/TrafficCounters.h"
 #include "tariff/ClassShares.h"
+
+#include <optional>
 
 class Clock;
 class IndicatorWindowSteps;
 class LinkSource;
 class ProgramFolder;
-struct TrafficCounters;
 
 // Holds references only; everything it touches belongs to the caller and must outlive it.
 class SampleTick {
@@ -26,6 +28,9 @@ public:
     void Run(IndicatorWindowSteps& window);
     // Whether the last tick found the link connected.
     bool LinkConnected() const { return connected_; }
+    // The counters last worked out for `connection` (a number of the link's): those of the
+    // connection counted now or of the one counted before it; nothing for any other.
+    std::optional<TrafficCounters> CountersOf(uint64_t connection) const;
 
 private:
     // The tariff class of the current hour, looked up again when the hour table changed or
@@ -46,4 +51,7 @@ private:
     int classHour_ = -1;
     ClassPrices prices_;
     bool connected_ = false;
+    // Kept apart from the shared counters, which the graph also writes: when the link goes
+    // over to another connection, the last figures of the one before are still known.
+    TrafficCounters counted_, countedBefore_;
 };

@@ -97,6 +97,7 @@ void KernelLink::BeginConnection(const QString& name) {
     const QString folder = paths_.sysClassNet + u'/' + name;
     const QString ifindex = QString::fromLatin1(ReadSmallFile(folder + QStringLiteral("/ifindex")));
     current_ = name;
+    ++begun_;
     flags_ = OpenSmallFile(folder + QStringLiteral("/flags"));
     operstate_ = OpenSmallFile(folder + QStringLiteral("/operstate"));
     rx_ = OpenSmallFile(folder + QStringLiteral("/statistics/rx_bytes"));
@@ -158,6 +159,7 @@ LinkStats KernelLink::GetLinkStats() {
     // ppp has no speed and tun reports a made-up one: nothing worth showing.
     stats.bitsPerSecond = 0;
     stats.connectedMs = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    numbers_.Stamp(QString::number(begun_), stats);
     return stats;
 }
 
@@ -169,8 +171,7 @@ QString KernelLink::GetLinkInterface() {
     return Poll() ? current_ : QString();
 }
 
-void KernelLink::HangUpLink() {
-    if (!Poll()) return;
+void KernelLink::EndConnection() {
     // SIGTERM ends pppd (SIGHUP would redial under "persist").
     if (pid_ > 0 && SignalPppd(pid_)) return;
     TakeInterfaceDown();

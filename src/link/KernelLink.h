@@ -2,6 +2,7 @@
 // A link read from the kernel's point-to-point interfaces (pppd started by pon, a VPN...).
 #pragma once
 
+#include "link/ConnectionNumbers.h"
 #include "link/KernelPaths.h"
 #include "link/LinkSource.h"
 #include "link/SmallFile.h"
@@ -21,8 +22,10 @@ public:
     bool IsLinkConnected() override;
     LinkStats GetLinkStats() override;
     QString GetLinkName() override;
-    void HangUpLink() override;
     QString GetLinkInterface() override;
+
+protected:
+    void EndConnection() override;
 
 private:
     struct PidFile {
@@ -52,6 +55,8 @@ private:
     int64_t pid_ = 0;            // pppd's process id, 0 without pppd
     LinkStats baseline_;         // counters at the start of a connection on a reused interface
     QString lastIfindex_;        // ifindex of the last interface watched, to notice reuse
+    int64_t begun_ = 0;          // connections begun: the current one's key
+    ConnectionNumbers numbers_;
     // The watched interface's files, kept open while it is watched.
     OpenSmallFile flags_, operstate_, rx_, tx_;
 };

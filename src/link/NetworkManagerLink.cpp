@@ -81,7 +81,7 @@ void NetworkManagerLink::Scan() {
     dirty_ = false;
     scannedMs_ = clock_.ElapsedMs();
     scan_ = new NetworkManagerScan(
-        bus_, wantedId_, clock_,
+        bus_, wantedId_, watched_.path, clock_,
         [this](const NetworkManagerConnection& found) {
             scan_->deleteLater();
             scan_ = nullptr;
@@ -191,6 +191,7 @@ LinkStats NetworkManagerLink::GetLinkStats() {
     stats.bytesSent = tx >= baselineTx_ ? tx - baselineTx_ : tx;
     stats.bitsPerSecond = watched_.bps;
     stats.connectedMs = static_cast<uint64_t>(std::max<int64_t>(clock_.ElapsedMs() - startMs_, 0));
+    numbers_.Stamp(watched_.path, stats);
     return stats;
 }
 
@@ -204,8 +205,7 @@ QString NetworkManagerLink::GetLinkInterface() {
     return watched_.ipInterface;
 }
 
-void NetworkManagerLink::HangUpLink() {
-    if (watched_.path.isEmpty()) return;
+void NetworkManagerLink::EndConnection() {
     QDBusMessage call = QDBusMessage::createMethodCall(kService, kManagerPath, kManager,
                                                        QStringLiteral("DeactivateConnection"));
     call << QVariant::fromValue(QDBusObjectPath(watched_.path));

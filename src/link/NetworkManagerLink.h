@@ -2,6 +2,7 @@
 // A link read from NetworkManager over the system bus (and ModemManager behind a modem).
 #pragma once
 
+#include "link/ConnectionNumbers.h"
 #include "link/LinkSource.h"
 #include "link/NetworkManagerScan.h"
 #include "link/SmallFile.h"
@@ -16,10 +17,10 @@ class QDBusMessage;
 class QDBusPendingCallWatcher;
 
 // Watches the first active connection that is metered or of a remote-access kind, or the
-// one whose Id is asked for. What NetworkManager knows is kept from its signals and from
-// asynchronous calls (a new look when a signal says something changed, and every few
-// seconds in case a signal was missed); a tick only reads what is already known and never
-// waits on the bus. Until the first answer has arrived there is no connection.
+// one whose Id is asked for, and keeps watching it while it stays up. What NetworkManager knows is
+// kept from its signals and from asynchronous calls (a new look when a signal says something
+// changed, and every few seconds in case a signal was missed); a tick only reads what is already
+// known and never waits on the bus. Until the first answer has arrived there is no connection.
 class NetworkManagerLink final : public QObject, public LinkSource {
     Q_OBJECT
 
@@ -35,7 +36,6 @@ public:
     bool IsLinkConnected() override;
     LinkStats GetLinkStats() override;
     QString GetLinkName() override;
-    void HangUpLink() override;
     QString GetLinkInterface() override;
 
     // True while a look at NetworkManager's objects is under way.
@@ -44,6 +44,9 @@ public:
 private Q_SLOTS:
     void OnPropertiesChanged(const QDBusMessage& message);
     void OnStateChanged(const QDBusMessage& message);
+
+protected:
+    void EndConnection() override;
 
 private:
     void ScanIfStale();
@@ -63,6 +66,7 @@ private:
     int64_t scannedMs_ = 0;
     // The connection whose counters and time online are being counted.
     QString trackedPath_;
+    ConnectionNumbers numbers_;
     bool started_ = false;  // seen ACTIVATED
     int64_t startMs_ = 0;
     uint64_t baselineRx_ = 0, baselineTx_ = 0;

@@ -23,6 +23,8 @@ constexpr int kCallTimeoutMs = 5000;
 
 // Device types: Ethernet 1, Wi-Fi 2, modem 8, ADSL 12, TUN 16, PPP 23, WireGuard 29.
 constexpr uint kEthernet = 1, kWifi = 2, kModemDevice = 8;
+// Active connection states.
+constexpr uint kActivating = 1, kActivated = 2;
 
 bool IsRemoteAccessKind(const QString& type) {
     static const QStringList kinds = {"gsm",  "cdma", "pppoe",    "bluetooth",
@@ -46,11 +48,12 @@ QString ProfilePath(const QVariantMap& active) {
 
 }  // namespace
 
-NetworkManagerScan::NetworkManagerScan(QDBusConnection bus, QString wantedId,
+NetworkManagerScan::NetworkManagerScan(QDBusConnection bus, QString wantedId, QString watchedPath,
                                        const MonotonicClock& clock, Done done, QObject* parent)
     : QObject(parent),
       bus_(std::move(bus)),
       wantedId_(std::move(wantedId)),
+      watchedPath_(std::move(watchedPath)),
       clock_(clock),
       done_(std::move(done)) {
     Get(kService, kManagerPath, kManager, QStringLiteral("ActiveConnections"),
@@ -142,8 +145,14 @@ bool NetworkManagerScan::Chooses(const Candidate& candidate) const {
 
 void NetworkManagerScan::Choose() {
     choosing_ = false;
-    const auto chosen = std::find_if(candidates_.begin(), candidates_.end(),
-                                     [this](const Candidate& c) { return Chooses(c); });
+    auto chosen = std::find_if(candidates_.begin(), candidates_.end(), [this](const Candidate& c) {
+        const uint state = c.active.value(QStringLiteral("State")).toUInt();
+        return c.path == watchedPath_ && (state == kActivating || state == kActivated) &&
+               Chooses(c);
+    });
+    if (chosen == candidates_.end())
+        chosen = std::find_if(candidates_.begin(), candidates_.end(),
+                              [this](const Candidate& c) { return Chooses(c); });
     for (const Candidate& c : candidates_)
         qCDebug(lcLink).nospace() << "NetworkManager: " << c.path
                                   << " Id=" << c.active.value("Id").toString()

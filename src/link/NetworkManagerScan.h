@@ -33,15 +33,17 @@ struct NetworkManagerConnection {
 // Asks every question at once without waiting for an answer; `done` runs from the event
 // loop once all answers are in (a call that fails or times out counts as "nothing there").
 // Deleting the scan drops the answers still due. The first active connection that is
-// metered or of a remote-access kind is chosen, or the one whose Id is asked for.
+// metered or of a remote-access kind is chosen, or the one whose Id is asked for; the
+// connection watched so far stays chosen while it qualifies and is not going down, so that
+// a newer one (NetworkManager lists the newest first) does not take over.
 class NetworkManagerScan final : public QObject {
     Q_OBJECT
 
 public:
     using Done = std::function<void(const NetworkManagerConnection& found)>;
 
-    NetworkManagerScan(QDBusConnection bus, QString wantedId, const MonotonicClock& clock,
-                       Done done, QObject* parent = nullptr);
+    NetworkManagerScan(QDBusConnection bus, QString wantedId, QString watchedPath,
+                       const MonotonicClock& clock, Done done, QObject* parent = nullptr);
 
     // True when the device type is made with each call and counts from zero (modem, ppp...).
     static bool CreatedWithConnection(uint deviceType, const QString& ipInterface);
@@ -71,6 +73,7 @@ private:
 
     QDBusConnection bus_;
     QString wantedId_;
+    QString watchedPath_;
     const MonotonicClock& clock_;
     Done done_;
     int pending_ = 0;

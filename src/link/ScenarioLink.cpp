@@ -36,7 +36,11 @@ bool ScenarioLink::IsLinkConnected() {
 }
 
 LinkStats ScenarioLink::GetLinkStats() {
-    return Now().stats;
+    const ScenarioScript::Moment moment = Now();
+    LinkStats stats = moment.stats;
+    if (moment.state == ScenarioScript::State::Connected)
+        numbers_.Stamp(QString::number(moment.connection), stats);
+    return stats;
 }
 
 QString ScenarioLink::GetLinkName() {
@@ -44,7 +48,6 @@ QString ScenarioLink::GetLinkName() {
     return moment.state == ScenarioScript::State::Down ? kNoLinkName : moment.name;
 }
 
-void ScenarioLink::HangUpLink() {
-    const ScenarioScript::Moment moment = Now();
-    if (moment.connection >= 0) hungUpConnection_ = moment.connection;
+void ScenarioLink::EndConnection() {
+    hungUpConnection_ = Now().connection;
 }

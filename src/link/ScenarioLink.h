@@ -2,6 +2,7 @@
 // A link that replays a scenario file: for tests, demonstrations and users without a modem.
 #pragma once
 
+#include "link/ConnectionNumbers.h"
 #include "link/LinkSource.h"
 #include "link/ScenarioScript.h"
 
@@ -19,8 +20,10 @@ public:
     bool IsLinkConnected() override;
     LinkStats GetLinkStats() override;
     QString GetLinkName() override;
-    void HangUpLink() override;
     QString GetLinkInterface() override { return {}; }
+
+protected:
+    void EndConnection() override;
 
 private:
     // The current moment, read as down once the user has hung its connection up.
@@ -30,4 +33,5 @@ private:
     const MonotonicClock& clock_;
     int64_t startMs_;
     int64_t hungUpConnection_ = -1;
+    ConnectionNumbers numbers_;
 };

@@ -55,7 +55,12 @@ bool LintContext::Known(QStringView name) const {
 
 void LintContext::Declare(QStringView name) {
     const QString key = name.toString();
-    if (IsBuiltIn(name)) {
+    if (IsAddedBuiltIn(name)) {
+        Warn(QStringLiteral("%1 — встроенная переменная программы: объявленная в сценарии, она "
+                            "заменяет встроенную во всём сценарии, и %1 хранит уже значение "
+                            "сценария")
+                 .arg(Quoted(name)));
+    } else if (IsBuiltIn(name)) {
         Warn(QStringLiteral("%1 — встроенная переменная: чтение по-прежнему видит встроенное "
                             "значение, а присваивание меняет новую переменную")
                  .arg(Quoted(name)));
@@ -103,8 +108,9 @@ std::optional<double> LintContext::Constant(QStringView name) const {
 
 QList<LintWarning> LintContext::Finish() {
     for (const auto& [name, line] : std::as_const(vars_)) {
-        // A shadowed built-in is warned about where it is declared; reads see the built-in.
-        if (lastRead_.value(name, 0) > line || IsBuiltIn(name)) continue;
+        // A shadowed built-in of the language is warned about where it is declared; reads
+        // see the built-in.
+        if (lastRead_.value(name, 0) > line || (IsBuiltIn(name) && !IsAddedBuiltIn(name))) continue;
         warnings_.append(LintWarning{
             line, QStringLiteral("%1 объявлена, но дальше нигде не читается").arg(Quoted(name))});
     }

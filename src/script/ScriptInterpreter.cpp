@@ -77,7 +77,11 @@ bool ScriptInterpreter::run() {
 
 void ScriptInterpreter::AddBuiltIns() {
     const ScriptCounters counters = host_.Counters();
+    QList<QStringView> declared;
+    for (const QStringView line : std::as_const(lines_))
+        if (const std::optional<QStringView> name = DeclaredName(line)) declared.append(*name);
     for (const BuiltInCounter& counter : kBuiltInCounters) {
+        if (IsAddedBuiltIn(counter.name) && declared.contains(counter.name)) continue;
         const QString text = counter.fractional ? NumberText(counters.*counter.fractional, locale_)
                                                 : QString::number(counters.*counter.whole);
         vars_.AddVar(counter.name.toString(), ScriptValue::Text(text));
@@ -90,13 +94,10 @@ void ScriptInterpreter::AddBuiltIns() {
 ScriptInterpreter::Flow ScriptInterpreter::DoLine(QStringView line) {
     if (line.startsWith(u';')) return Flow::Continue;
     const qsizetype blank = line.indexOf(u' ');
-    if (blank >= 0) {
-        const QStringView word = line.left(blank);
-        if (MatchesKeyword(word, u"if")) return DoIf(line.mid(blank + 1));
-        if (MatchesKeyword(word, u"var")) {
-            vars_.AddVar(TrimBlanks(line.mid(blank + 1)).toString(), ScriptValue::Text(QString()));
-            return Flow::Continue;
-        }
+    if (blank >= 0 && MatchesKeyword(line.left(blank), u"if")) return DoIf(line.mid(blank + 1));
+    if (const std::optional<QStringView> name = DeclaredName(line)) {
+        vars_.AddVar(name->toString(), ScriptValue::Text(QString()));
+        return Flow::Continue;
     }
     // A command line whose arguments hold "=" may run here and once more below.
     if (line.contains(u'=') && DoStatement(line) == Flow::Stop) return Flow::Stop;

@@ -36,11 +36,9 @@ void LintLine(LintContext& context, QStringView line) {
     if (line.startsWith(u';') || LintIndentedComment(context, line)) return;
     LintLeadingBlanks(context, line);
     const qsizetype blank = line.indexOf(u' ');
-    if (blank >= 0) {
-        const QStringView word = line.left(blank);
-        if (MatchesKeyword(word, u"if")) return LintCondition(context, line.mid(blank + 1));
-        if (MatchesKeyword(word, u"var")) return context.Declare(TrimBlanks(line.mid(blank + 1)));
-    }
+    if (blank >= 0 && MatchesKeyword(line.left(blank), u"if"))
+        return LintCondition(context, line.mid(blank + 1));
+    if (const std::optional<QStringView> name = DeclaredName(line)) return context.Declare(*name);
     if (line.contains(u'=')) LintStatement(context, line);
     const qsizetype bracket = line.indexOf(u'(');
     if (bracket >= 0 && !line.left(bracket).contains(u' ')) LintCall(context, line);

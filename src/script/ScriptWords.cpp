@@ -37,3 +37,9 @@ std::optional<double> LiteralValue(QStringView word) {
     if (value == 0) return std::nullopt;
     return value;
 }
+
+std::optional<QStringView> DeclaredName(QStringView line) {
+    const qsizetype blank = line.indexOf(u' ');
+    if (blank < 0 || !MatchesKeyword(line.left(blank), u"var")) return std::nullopt;
+    return TrimBlanks(line.mid(blank + 1));
+}

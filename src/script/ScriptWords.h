@@ -14,6 +14,9 @@ QStringView TrimBlanks(QStringView text);
 // lowered one by one, Cyrillic included, so positions in the text keep their meaning;
 // nothing is allocated, as this runs for every line.
 bool MatchesKeyword(QStringView text, QStringView keyword);
+// The name a declaration line ("var NAME", any case) declares: the rest of the line,
+// blanks trimmed, whatever it holds; nothing for any other line.
+std::optional<QStringView> DeclaredName(QStringView line);
 // The position of the keyword (in lower case) in the text in lower case, from `from`;
 // -1 when it is not there.
 qsizetype FindKeyword(QStringView text, QStringView keyword, qsizetype from = 0);

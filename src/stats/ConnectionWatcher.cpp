@@ -14,15 +14,19 @@ ConnectionWatcher::ConnectionWatcher(ProgramFolder folder, const Clock& clock, Q
 WatcherStep ConnectionWatcher::Tick(const LinkSighting& link, const Settings& settings) {
     const bool autoShow = settings.auto_show == 1;
     WatcherStep step;
-    if (link.connected) {
-        connectionName_ = link.name;
-        linkUp_ = true;
-        step.indicator = autoShow ? IndicatorAction::Show : IndicatorAction::EnsureLoaded;
-    } else if (linkUp_) {
+    if (linkUp_ && (!link.connected || link.connection != connection_)) {
         // Cleared before booking: whatever happens next, this connection is done.
         linkUp_ = false;
-        if (autoShow) step.indicator = IndicatorAction::Hide;
+        if (autoShow && !link.connected) step.indicator = IndicatorAction::Hide;
+        step.ended = true;
+        step.endedConnection = connection_;
         step.error = Book(link, settings);
+    }
+    if (link.connected) {
+        connectionName_ = link.name;
+        connection_ = link.connection;
+        linkUp_ = true;
+        step.indicator = autoShow ? IndicatorAction::Show : IndicatorAction::EnsureLoaded;
     }
     return step;
 }

@@ -15,8 +15,10 @@ struct Settings;
 struct LinkSighting {
     bool connected = false;  // IsLinkConnected
     QString name;            // GetLinkName, read while connected
-    float totalCost = 0;     // TrafficCounters.TotalCost, money
-    float timeCost = 0;      // TrafficCounters.TimeCost, money
+    // The costs last worked out for the watched connection (Connection()), money.
+    float totalCost = 0;      // TrafficCounters.TotalCost
+    float timeCost = 0;       // TrafficCounters.TimeCost
+    uint64_t connection = 0;  // the link's number of the connection up now
 };
 
 // What the caller does with the indicator window after a tick.
@@ -29,20 +31,24 @@ enum class IndicatorAction {
 
 struct WatcherStep {
     IndicatorAction indicator = IndicatorAction::Keep;
-    QString error;  // when not empty: show it in the box "Vantoril Statistic Error"
+    QString error;                 // when not empty: show it in the box "Vantoril Statistic Error"
+    bool ended = false;            // the watched connection ended at this tick and was booked
+    uint64_t endedConnection = 0;  // its number
 };
 
 class ConnectionWatcher {
 public:
     ConnectionWatcher(ProgramFolder folder, const Clock& clock, QLocale locale);
 
-    // One tick. A connection that has ended is booked exactly once, to the month of the
-    // clock at this tick, before the step is returned, so ticks that run while the caller
-    // shows an error box never book it again.
+    // One tick. A connection has ended when the link is down or another connection is up
+    // in its place (a hang-up and a redial between two ticks, a handover); it is booked
+    // exactly once, to the month of the clock at this tick, before the step is returned,
+    // so ticks that run while the caller shows an error box never book it again.
     WatcherStep Tick(const LinkSighting& link, const Settings& settings);
 
     bool LinkUp() const { return linkUp_; }
     const QString& ConnectionName() const { return connectionName_; }
+    uint64_t Connection() const { return connection_; }  // the link's number of it
 
 private:
     QString Book(const LinkSighting& link, const Settings& settings) const;
@@ -52,4 +58,5 @@ private:
     QLocale locale_;
     bool linkUp_ = false;     // from the first tick that sees the link up until its booking
     QString connectionName_;  // refreshed at every tick while the link is up
+    uint64_t connection_ = 0;
 };

@@ -31,13 +31,14 @@ protected:
     }
 
     // A notification area that reports double clicks (an X11 tray) unless told otherwise.
-    // The program's bus service goes to `bus`, by default none. The link starts as
-    // `linkAtStart` says.
+    // The program's bus service goes to `bus`, by default none. Its link is a FakeLink
+    // (`link`) that starts as `linkAtStart` says, unless one is given.
     Application& Run(TrayHost tray = TrayHost{true, true},
-                     QDBusConnection bus = QDBusConnection(QString())) {
-        auto fake = std::make_unique<FakeLink>(linkAtStart);
-        link = fake.get();
-        app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(fake),
+                     QDBusConnection bus = QDBusConnection(QString()),
+                     std::unique_ptr<LinkSource> source = nullptr) {
+        if (!source) source = std::make_unique<FakeLink>(linkAtStart);
+        link = dynamic_cast<FakeLink*>(source.get());
+        app = std::make_unique<Application>(ProgramFolder(programFolder.Path()), std::move(source),
                                             clock, steady, RussianLocale(), tray,
                                             std::make_shared<FixedAddress>());
         started = app->Start(instance, bus);

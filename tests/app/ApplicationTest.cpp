@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The running program as a user meets it: start-up, tray, menus, indicator, watcher, script.
 #include "ApplicationFixture.h"
+#include "MockNetworkManager.h"
+#include "ShippedFiles.h"
+#include "history/HistoryStore.h"
+#include "link/NetworkManagerLink.h"
+#include "link/ScenarioLink.h"
 
 #include <QCheckBox>
 #include <QDesktopServices>
@@ -175,6 +180,22 @@ TEST_F(ProgramMenusTest, historyOpensOneWindowAndBringsItBack) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(historyWindows().isEmpty());
+}
+
+TEST_F(ProgramMenusTest, statisticsOpensOneViewerAndBringsItBack) {
+    Run();
+    const auto viewers = [] {
+        QWidgetList all = QApplication::topLevelWidgets();
+        all.removeIf([](QWidget* w) { return w->objectName() != u"Form7" || !w->isVisible(); });
+        return all;
+    };
+    Item("mnuStatistic").trigger();
+    ASSERT_EQ(viewers().size(), 1);
+    viewers().first()->showMinimized();
+    Item("mnuStatistic").trigger();
+    ASSERT_EQ(viewers().size(), 1);
+    EXPECT_FALSE(viewers().first()->isMinimized());
+    viewers().first()->close();
 }
 
 TEST_F(ProgramMenusTest, helpOpensHelpChmOnlyWhenItIsThere) {
@@ -381,6 +402,44 @@ TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
     EXPECT_TRUE(programFolder.Exists(QStringLiteral("connections/MyISP.vlg")));
 }
 
+// A call hung up and dialled again between two looks of the watcher, as NetworkManager
+// (dbusmock) tells it: each call of 1 MB is booked at 2, with a history row of its own.
+TEST_F(Watcher, aRedialBetweenTwoLooksBooksBothCalls) {
+    MockNetworkManager mock;
+    if (!mock.Unavailable().isEmpty()) GTEST_SKIP() << qPrintable(mock.Unavailable());
+    for (const char* name : {"tar.dat", "tar.money.dat"})
+        programFolder.Write(name, ShippedDefault(name));  // 2 a MB at noon
+    const QString modem = mock.AddDevice("modem0", "ppp0", 8);
+    mock.AddProperties(modem, "org.freedesktop.NetworkManager.Device.Statistics",
+                       {{"RxBytes", 1048576ull}, {"TxBytes", 0ull}});
+    const QString profile = mock.AddProfile("Mobile", "gsm");
+    const QString first = mock.Activate(modem, profile, "0");
+    auto source = std::make_unique<NetworkManagerLink>(mock.Bus(), steady, QString(),
+                                                       programFolder.File("no-sys"));
+    NetworkManagerLink& nm = *source;
+    Run(TrayHost{true, true}, QDBusConnection(QString()), std::move(source));
+    const auto ticks = [&](const std::function<bool()>& caughtUp) {  // once the link knows
+        ASSERT_TRUE(QTest::qWaitFor(caughtUp, 5000));
+        app->Indicator().RunSamplingTick();
+        app->WatcherTick();
+    };
+    ticks([&] { return nm.IsLinkConnected(); });
+    const uint64_t firstCall = nm.GetLinkStats().connection;
+    mock.Deactivate(modem, first);
+    const QString second = mock.Activate(modem, profile, "1");
+    ticks([&] { return nm.IsLinkConnected() && nm.GetLinkStats().connection != firstCall; });
+    mock.Deactivate(modem, second);
+    ticks([&] { return !nm.IsLinkConnected(); });
+    HistoryStore history(programFolder.File(kHistoryFile));
+    ASSERT_TRUE(history.Open());
+    const QList<ConnectionRecord> rows =
+        history.Connections(clock.Now().addDays(-1), clock.Now().addDays(1));
+    ASSERT_EQ(rows.size(), 2);
+    for (const ConnectionRecord& row : rows)
+        EXPECT_TRUE(!row.Open() && row.booked && row.figures.usage.received == 1048576 &&
+                    row.figures.usage.cost == 2);
+}
+
 TEST_F(Watcher, closedIndicatorIsLoadedAgainHiddenWhileTheLinkIsUp) {
     WriteSettings("hide_start=1\r\n");
     Run();
@@ -433,6 +492,27 @@ TEST_F(ScriptTimer, noSecondRunWhileTheErrorBoxOfARunIsOpen) {
     app->Indicator().RunScriptTick();
     EXPECT_EQ(Message(), QString());
     EXPECT_EQ(app->Indicator().findChild<QTimer*>(QStringLiteral("Timer1"))->interval(), 500);
+}
+
+// The documented example hangs each call up at six seconds online. The counters keep
+// saying 6 while the next call dials: that call is left to connect.
+TEST_F(ScriptTimer, disconnHangsUpOnlyTheConnectionWhoseFiguresTheScriptSaw) {
+    programFolder.Write(QStringLiteral("script.vsc"), "if (TC >= 6) then disconn()\r\n");
+    auto scenario = std::make_unique<ScenarioLink>(
+        *ScenarioScript::Parse(QStringLiteral("0 connected 0 0 0 First\n10000 down\n"
+                                              "12000 dialing 0 0 0 Second\n"
+                                              "14000 connected 0 0 0 Second\n"),
+                               nullptr),
+        steady);
+    LinkSource& calls = *scenario;
+    Run(TrayHost{true, true}, QDBusConnection(QString()), std::move(scenario));
+    int64_t now = 0;
+    for (const int64_t at : {6000, 12500, 14500}) {  // hung up, dialling, connected
+        steady.Step(at - std::exchange(now, at));
+        app->Indicator().RunSamplingTick();
+        app->ScriptTick();
+        EXPECT_EQ(calls.IsLinkConnected(), at == 14500) << at << " ms";
+    }
 }
 
 #include "ApplicationTest.moc"

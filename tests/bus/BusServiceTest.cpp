@@ -121,3 +121,23 @@ TEST_F(SecondStart, bringsTheMinimisedSettingsWindowOfTheRunningProgramBack) {
     EXPECT_TRUE(asked.get());
     EXPECT_TRUE(settings.isVisible());
 }
+
+// With a tray the running program is not disturbed: a second start asks it for nothing.
+TEST_F(SecondStart, leavesARunningProgramWithATrayAlone) {
+    BusService running(bus.Connect(QStringLiteral("first")), NoFigures);
+    ASSERT_TRUE(running.Register());
+    QSignalSpy asked(&running, &BusService::showSettingsRequested);
+    SingleInstance held(lockFolder.Path(), programFolder.Path());
+    ASSERT_TRUE(held.Acquire());
+    QString told;
+    CloseNextBox(&told);
+    Run(TrayHost{true, true}, bus.Connect(QStringLiteral("second")));
+    // Answered after whatever the second start sent before it.
+    QDBusMessage read =
+        QDBusMessage::createMethodCall(BusService::kServiceName, BusService::kObjectPath,
+                                       "org.freedesktop.DBus.Properties", "GetAll");
+    read << BusService::kMeterInterface;
+    const QDBusPendingCall answer = bus.Connect(QStringLiteral("panel")).asyncCall(read);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answer.isFinished(); }, kAnsweredWithinMs));
+    EXPECT_EQ(asked.count(), 0);
+}

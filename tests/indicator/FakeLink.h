@@ -9,7 +9,7 @@ public:
     bool IsLinkConnected() override { return connected; }
     LinkStats GetLinkStats() override { return connected ? stats : LinkStats(); }
     QString GetLinkName() override { return connected ? name : kNoLinkName; }
-    void HangUpLink() override { connected = false; }
+    void EndConnection() override { connected = false; }
     QString GetLinkInterface() override { return {}; }
 
     bool connected = false;

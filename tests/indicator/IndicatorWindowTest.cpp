@@ -2,7 +2,9 @@
 // The indicator window as a user meets it: lines, heights, position, menu and timers.
 #include "IndicatorFixture.h"
 
+#include <QGuiApplication>
 #include <QLabel>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
@@ -177,4 +179,24 @@ TEST_F(IndicatorWindowWindow, graphTickDrawsIntoThePicture) {
     EXPECT_EQ(QColor(shown.pixel(216, 29)), QColor(255, 0, 0));
     EXPECT_EQ(QColor(shown.pixel(216, 14)), QColor(255, 0, 0));  // 16 pixels high
     EXPECT_NE(QColor(shown.pixel(216, 13)), QColor(255, 0, 0));
+}
+
+using IndicatorCaptionOnAnXServer = IndicatorFixture;
+
+// Qt would put the program's name into an empty caption; xprop reads what X is given.
+TEST_F(IndicatorCaptionOnAnXServer, aConnectionWithAnEmptyNameHasAnEmptyCaption) {
+    if (QGuiApplication::platformName() != u"xcb") GTEST_SKIP() << "needs an X server";
+    link.connected = true;
+    auto form = LoadIndicator();
+    const auto caption = [&](const char* name) {
+        link.name = QString::fromUtf8(name);
+        form->RunSamplingTick();
+        QProcess xprop;
+        xprop.start("xprop", {"-id", QString::number(form->winId()), "_NET_WM_NAME"});
+        xprop.waitForFinished();
+        return QString::fromUtf8(xprop.readAllStandardOutput()).section(u'=', 1).trimmed();
+    };
+    form->show();
+    EXPECT_EQ(caption("MyISP"), QStringLiteral("\"MyISP\""));
+    EXPECT_EQ(caption(""), QString());  // "_NET_WM_NAME(UTF8_STRING) = "
 }

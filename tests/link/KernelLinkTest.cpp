@@ -124,5 +124,5 @@ TEST_F(KernelLinkTest, unreadableFilesReadAsNoConnection) {
     temp.Write("sys/ppp1/operstate", "unknown\n");  // no flags file at all
     KernelLink link(paths, clock);
     EXPECT_FALSE(link.IsLinkConnected());
-    link.HangUpLink();  // nothing to hang up: no effect, no crash
+    link.HangUpLink(link.GetLinkStats().connection);  // nothing to hang up: no effect, no crash
 }

@@ -212,7 +212,7 @@ TEST_F(KernelLinkTunTest, countsRealPacketsBothWaysAndHangsUpByTakingTheDeviceDo
     EXPECT_EQ(stats.bytesReceived, received);
     EXPECT_EQ(stats.connectedMs, 2500u);
 
-    link.HangUpLink();
+    link.HangUpLink(link.GetLinkStats().connection);
     EXPECT_FALSE(IsUp());
     EXPECT_FALSE(link.IsLinkConnected());
     EXPECT_EQ(link.GetLinkName(), kNoLinkName);
@@ -241,7 +241,7 @@ TEST_F(KernelLinkTunTest, pppdNamedInItsPidFileGetsTheHangUpSignal) {
     EXPECT_GE(online, 59000u);
     EXPECT_LE(online, 65000u);
 
-    link.HangUpLink();
+    link.HangUpLink(link.GetLinkStats().connection);
     ASSERT_TRUE(stand.waitForFinished(5000));
     EXPECT_EQ(stand.exitStatus(), QProcess::CrashExit);  // ended by a signal
     EXPECT_TRUE(IsUp());                                 // pppd takes its own interface down
@@ -259,7 +259,7 @@ TEST_F(KernelLinkTunTest, aPidFileNamingAnotherProgramIsNotSignalled) {
     BringUp();
     KernelLink link(paths, clock);
     ASSERT_TRUE(link.IsLinkConnected());
-    link.HangUpLink();
+    link.HangUpLink(link.GetLinkStats().connection);
     EXPECT_FALSE(other.waitForFinished(300));
     EXPECT_FALSE(IsUp());  // taken down instead
     other.kill();

@@ -52,7 +52,7 @@ public:
     bool IsLinkConnected() override { return true; }
     LinkStats GetLinkStats() override { return {}; }
     QString GetLinkName() override { return QStringLiteral("ISP"); }
-    void HangUpLink() override {}
+    void EndConnection() override {}
     QString GetLinkInterface() override { return interface; }
 
     QString interface = QStringLiteral("ppp0");

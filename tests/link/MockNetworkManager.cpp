@@ -130,6 +130,10 @@ QString MockNetworkManager::Activate(const QString& device, const QString& profi
         .toString();
 }
 
+void MockNetworkManager::Deactivate(const QString& device, const QString& active) {
+    Call(kManagerPath, kMock, "RemoveActiveConnection", {device, active});
+}
+
 void MockNetworkManager::AddProperties(const QString& path, const QString& interface,
                                        const QVariantMap& properties) {
     Call(path, kMock, "AddProperties", {interface, properties});

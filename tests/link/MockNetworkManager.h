@@ -27,6 +27,9 @@ public:
     QString Activate(const QString& device, const QString& profile, const QString& name,
                      uint state = 2);
 
+    // The connection goes down and is gone, as NetworkManager's own hang-up does.
+    void Deactivate(const QString& device, const QString& active);
+
     // Adds properties the template lacks (Statistics, Metered...), or changes them with
     // a PropertiesChanged signal as NetworkManager sends.
     void AddProperties(const QString& path, const QString& interface,

@@ -71,7 +71,7 @@ TEST_F(NetworkManagerLinkTest, noActiveConnectionMeansNotFound) {
     EXPECT_FALSE(link->IsLinkConnected());
     EXPECT_EQ(link->GetLinkName(), kNoLinkName);
     EXPECT_EQ(link->GetLinkStats(), LinkStats());
-    link->HangUpLink();
+    link->HangUpLink(link->GetLinkStats().connection);
     EXPECT_TRUE(mock->ManagerCalls("DeactivateConnection").isEmpty());
 }
 
@@ -182,7 +182,7 @@ TEST_F(NetworkManagerLinkTest, hangUpDeactivatesTheWatchedConnection) {
                                           mock->AddProfile("Mobile", "gsm"), "1");
     auto link = Link();
     ASSERT_TRUE(link->IsLinkConnected());
-    link->HangUpLink();
+    link->HangUpLink(link->GetLinkStats().connection);
     ASSERT_TRUE(Eventually([&] { return !link->IsLinkConnected(); }));
     EXPECT_EQ(link->GetLinkName(), kNoLinkName);  // the LAN is not watched
     const QList<QVariantList> calls = mock->ManagerCalls("DeactivateConnection");

@@ -111,7 +111,7 @@ TEST(ScenarioLink, hangUpEndsTheConnectionUntilANewOneStarts) {
                              "6000 connected 0 0 0 Second\n"),
                       clock);
     clock.Step(1000);
-    link.HangUpLink();
+    link.HangUpLink(link.GetLinkStats().connection);
     EXPECT_FALSE(link.IsLinkConnected());
     EXPECT_EQ(link.GetLinkName(), kNoLinkName);
     EXPECT_EQ(link.GetLinkStats(), LinkStats());
@@ -125,7 +125,7 @@ TEST(ScenarioLink, hangUpEndsTheConnectionUntilANewOneStarts) {
 TEST(ScenarioLink, hangUpWithoutAConnectionDoesNothing) {
     SteppingClock clock;
     ScenarioLink link(Script("1000 connected 0 0 0 Later\n"), clock);
-    link.HangUpLink();
+    link.HangUpLink(link.GetLinkStats().connection);
     clock.Step(1000);
     EXPECT_TRUE(link.IsLinkConnected());
 }

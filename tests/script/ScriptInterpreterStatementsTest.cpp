@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Declarations, assignments, operations and copies as a script run does them.
 #include "ScriptRunner.h"
+#include "script/ScriptBuiltIns.h"
+#include "script/ScriptLint.h"
 
 #include <gtest/gtest.h>
 
@@ -144,4 +146,24 @@ TEST(ScriptRuns, aTextWithCrLfEndsLinesOnlyThereAndOneWithoutAtEveryLineFeed) {
     EXPECT_EQ(runner.Run(QStringLiteral("var x\nx = #3\r\nmessage(x)")), Ops({"message: "}));
     // A lone carriage return is an ordinary character: "x\rx = #3" is one name.
     EXPECT_EQ(runner.Run(QStringLiteral("var x\rx = #3\r\nmessage(x)")), Ops({"message: "}));
+}
+
+// A script may already use a name the program later took for a built-in: its own "var"
+// wins there, and the lint says so. The language's own built-ins stay first for reads.
+TEST(ScriptDeclarations, aVarReplacesEveryBuiltInTheProgramAddedButNoneOfTheLanguagesOwn) {
+    ScriptCounters counters;
+    for (const BuiltInCounter& counter : kBuiltInCounters)
+        counter.fractional ? void(counters.*counter.fractional = 7)
+                           : void(counters.*counter.whole = 7);
+    ScriptRunner runner(PointLocale(), counters);
+    ASSERT_TRUE(IsAddedBuiltIn(u"CAL") && IsAddedBuiltIn(u"CMAL"));
+    for (const BuiltInCounter& counter : kBuiltInCounters) {
+        const QString code = QStringLiteral("var %1\r\n%1 = #5\r\nmessage(%1)").arg(counter.name);
+        const bool own = IsAddedBuiltIn(counter.name);
+        EXPECT_EQ(runner.Run(code), Ops({own ? "message: 5" : "message: 7"})) << qPrintable(code);
+        const QList<LintWarning> said = LintScript(code, PointLocale());
+        EXPECT_TRUE(!said.isEmpty() && said[0].line == 1 &&
+                    said[0].text.contains(u"заменяет") == own)
+            << qPrintable(code);
+    }
 }

@@ -17,11 +17,11 @@
 namespace {
 
 LinkSighting Up(const QString& name, float totalCost = 0, float timeCost = 0) {
-    return {true, name, totalCost, timeCost};
+    return {true, name, totalCost, timeCost, 0};
 }
 // The counters keep their last values once the link is down.
 LinkSighting Down(float totalCost = 0, float timeCost = 0) {
-    return {false, QString(), totalCost, timeCost};
+    return {false, QString(), totalCost, timeCost, 0};
 }
 
 class ConnectionWatcherTest : public ::testing::Test {

@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
+#include "core/ui/EmptyCaption.h"
 #include "core/ui/Twips.h"
 #include "indicator/IndicatorText.h"
 #include "indicator/SampleTick.h"
@@ -49,7 +50,9 @@ IndicatorWindow::IndicatorWindow(IndicatorServices services, QWidget* parent)
       services_(std::move(services)) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_QuitOnClose, false);
-    // The title is the connection's name; screen readers get what the window is, too.
+    // The title is the connection's name, empty when its name is; screen readers get what
+    // the window is, too.
+    new EmptyCaption(this);
     setAccessibleName(tr("Индикатор"));
     setAccessibleDescription(tr("Трафик, скорость, адрес и время соединения"));
     setFixedSize(Twips(kClientWidthTwips), Twips(kIndicatorShortHeightTwips - kFrameTwips));

@@ -12,7 +12,7 @@
 class QComboBox;
 class QLabel;
 
-// Not modal; every opening builds a new window, which deletes itself when closed.
+// Not modal; the program keeps one open at a time. It deletes itself when closed.
 // A connection or date chosen (also again, or by scrolling its open list) re-reads the
 // file, so bookings made while the window is open show up then.
 class StatisticsWindow : public QDialog {
