@@ -72,7 +72,8 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       sampling_(std::make_unique<SampleTick>(folder_, clock_, *link_, settings_, counters_)),
       scriptHost_(std::make_unique<ProgramScriptHost>(
           counters_, folder_, clock_, locale_, *link_,
-          [this]() -> IndicatorWindow& { return Indicator(); }, [this] { return PeriodUsage(); })),
+          [this]() -> IndicatorWindow& { return Indicator(); },
+          [this] { return RoundedTotals(LimitsOf(settings_), PeriodUsage()); })),
       watcher_(folder_, clock_, locale_),
       historyStore_(std::make_unique<HistoryStore>(folder_.AppFilePath(kHistoryFile))),
       history_(std::make_unique<HistoryRecorder>(*historyStore_, clock_, locale_)),
@@ -87,7 +88,12 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
     connect(watcherTimer_, &QTimer::timeout, this, &Application::WatcherTick);
     connect(&tray_, &TrayIcon::Click, this, &Application::OnTrayClick);
     connect(&tray_, &TrayIcon::DblClick, this, &Application::OnTrayDblClick);
+    // Alerts that reached nobody are shown once a notification service is there.
+    connect(notifier_, &DesktopNotifier::serviceAppeared, this, [this] {
+        for (const DueAlert& alert : history_->TakeUnshown()) Alert(alert);
+    });
     WireMenus();
+    notifier_->SetBalloonReachesUser(trayHost_.available && !trayHost_.ShowsExportedMenu());
     settingsWindow_->installEventFilter(this);
 }
 
@@ -171,6 +177,7 @@ IndicatorWindow& Application::Indicator() {
             [this](const QPoint& position) { menus_->indicatorMenu->popup(position); });
     connect(form, &IndicatorWindow::closeRequested, this, &Application::CloseIndicator);
     connect(form, &IndicatorWindow::sampled, this, [this] {
+        CheckAlerts();
         if (bus_) bus_->Publish();
     });
     form->Load();
@@ -269,7 +276,7 @@ PeriodReport Application::CurrentPeriod() {
     return history_->Report(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
 }
 
-Usage Application::PeriodUsage() {
+PeriodUse Application::PeriodUsage() {
     return history_->PeriodUsage(LimitsOf(settings_),
                                  HistoryFigures(counters_, settings_.Type_tar));
 }
@@ -285,9 +292,26 @@ void Application::Tell(const QStringList& notices) {
     for (const QString& text : notices) notifier_->Notify(kTitle, text);
 }
 
+void Application::CheckAlerts() {
+    const QList<DueAlert> due =
+        history_->FreshAlerts(LimitsOf(settings_), HistoryFigures(counters_, settings_.Type_tar));
+    for (const DueAlert& alert : due) Alert(alert);
+}
+
+void Application::Alert(const DueAlert& alert) {
+    // The recorder outlives the notifier's answers: both belong to this object.
+    notifier_->Notify(kAlertTitle, alert.text, [this, alert](bool shown) {
+        if (shown)
+            history_->AlertShown(alert);
+        else
+            history_->AlertUnshown(alert);
+    });
+}
+
 void Application::SetTrayHost(TrayHost host) {
     const bool appeared = host.available && !trayHost_.available;
     trayHost_ = host;
+    notifier_->SetBalloonReachesUser(host.available && !host.ShowsExportedMenu());
     ApplyTrayMenu();
     if (!appeared) return;
     tray_.AttachToNotificationArea();

@@ -37,8 +37,10 @@ class SampleTick;
 class SingleInstance;
 class StatisticsWindow;
 class ScriptInterpreter;
+struct DueAlert;
 struct HistorySighting;
 struct PeriodReport;
+struct PeriodUse;
 
 inline constexpr int kWatcherIntervalMs = 2000;  // Timer1 of the settings window
 // A notification area that appears this long after the start still gets the settings
@@ -74,7 +76,7 @@ public:
 
     // The billing period now, the running connection's latest figures included.
     PeriodReport CurrentPeriod();
-    Usage PeriodUsage();  // only what it has used, quicker
+    PeriodUse PeriodUsage();  // only what it has used, quicker
 
     void ScriptTick();   // reads "script.vsc" afresh and runs it once
     void WatcherTick();  // the connection watcher of Timer1
@@ -108,7 +110,10 @@ private:
     void ToggleStayOnTop();
     void Exit();
     void Tell(const QStringList& notices);  // non-modal: a desktop notification
-    MeterFigures FiguresNow();              // the figures the bus service offers
+    // The budget and cap alerts due at this sampling tick's figures.
+    void CheckAlerts();
+    void Alert(const DueAlert& alert);  // recorded as given once it reached the user
+    MeterFigures FiguresNow();          // the figures the bus service offers
     HistorySighting HistorySightingOf(const TrafficCounters& counters, bool connected,
                                       const QString& name) const;
     void ResumeConnection();  // takes up a connection left running by an earlier run

@@ -14,7 +14,7 @@
 ProgramScriptHost::ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                                      const Clock& clock, QLocale locale, LinkSource& link,
                                      std::function<IndicatorWindow&()> indicator,
-                                     std::function<Usage()> period)
+                                     std::function<PeriodTotals()> period)
     : counters_(counters),
       folder_(folder),
       clock_(clock),
@@ -33,9 +33,10 @@ ScriptCounters ProgramScriptHost::Counters() const {
     script.MDL = counters_.RecvCost;
     script.MUL = counters_.SentCost;
     script.MAL = counters_.TotalCost;
-    const PeriodTotals period = RoundedTotals(period_());
+    const PeriodTotals period = period_();
     script.CAL = float(period.megabytes);
     script.CMAL = float(period.cost);
+    script.BILL = float(period.bill);
     return script;
 }
 

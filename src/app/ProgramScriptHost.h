@@ -6,7 +6,7 @@
 
 #include <functional>
 
-struct Usage;
+struct PeriodTotals;
 
 class IndicatorWindow;
 class LinkSource;
@@ -16,10 +16,11 @@ struct TrafficCounters;
 class ProgramScriptHost final : public ScriptHost {
 public:
     // `indicator` gives the indicator window, loading it when it is not loaded; `period`
-    // what the billing period has used, the running connection included.
+    // what the billing period has used and is billed, the running connection included.
     ProgramScriptHost(const TrafficCounters& counters, const ProgramFolder& folder,
                       const Clock& clock, QLocale locale, LinkSource& link,
-                      std::function<IndicatorWindow&()> indicator, std::function<Usage()> period);
+                      std::function<IndicatorWindow&()> indicator,
+                      std::function<PeriodTotals()> period);
 
     ScriptCounters Counters() const override;
     QString ProgramFolderPath() const override;
@@ -42,6 +43,6 @@ private:
     QLocale locale_;
     LinkSource& link_;
     std::function<IndicatorWindow&()> indicator_;
-    std::function<Usage()> period_;
+    std::function<PeriodTotals()> period_;
     QString message_;
 };

@@ -23,6 +23,16 @@ double Limit(double value) {
     return std::isfinite(value) && value > 0 ? value : 0;
 }
 
+// The bill when the traffic goes on at its pace: `scale` times what it is now. The part
+// of the volume still left is covered at the traffic's average money per megabyte so far.
+double ProjectedBill(const PeriodLimits& limits, const PeriodUse& use, double scale) {
+    const double mb = Megabytes(use.used);
+    if (use.included.mbLeft > 0 && use.included.mbLeft >= mb * (scale - 1)) return limits.planFee;
+    const double pricePerMb = mb > 0 ? use.used.cost / mb : 0;
+    const double covered = use.included.covered + use.included.mbLeft * pricePerMb;
+    return limits.planFee + std::max(use.used.cost * scale - covered, 0.0);
+}
+
 }  // namespace
 
 BillingPeriod PeriodContaining(const QDate& day, int cycleDay) {
@@ -39,20 +49,33 @@ PeriodLimits LimitsOf(const Settings& settings) {
     limits.capMb = Limit(settings.cap_mb);
     limits.alerts = settings.alerts == 1;
     limits.currency = settings.currency;
+    limits.planFee = Limit(settings.plan_fee);
+    limits.includedMb = Limit(settings.included_mb);
     return limits;
 }
 
-PeriodTotals RoundedTotals(const Usage& used) {
-    return {RoundHalfEven(used.cost, 2), RoundHalfEven(Megabytes(used), 2)};
+double PeriodBill(const PeriodLimits& limits, const PeriodUse& use) {
+    // While the volume lasts all the traffic is covered, whatever rounding the steps met.
+    const double beyond = use.included.mbLeft > 0 ? 0 : use.used.cost - use.included.covered;
+    return limits.planFee + std::max(beyond, 0.0);
+}
+
+PeriodTotals RoundedTotals(const PeriodLimits& limits, const PeriodUse& use) {
+    return {RoundHalfEven(use.used.cost, 2), RoundHalfEven(Megabytes(use.used), 2),
+            RoundHalfEven(PeriodBill(limits, use), 2)};
 }
 
 PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,
-                               const std::optional<QDateTime>& historyStart) {
+                               const std::optional<QDateTime>& historyStart,
+                               const IncludedVolume& included) {
+    const PeriodUse use{used, included};
     PeriodReport report;
     report.period = PeriodContaining(now.date(), limits.cycleDay);
     report.daysElapsed = int(report.period.start.daysTo(now.date()));
     report.daysLeft = int(now.date().daysTo(report.period.end));
-    report.used = used;
+    report.used = use.used;
+    report.included = use.included;
+    report.bill = PeriodBill(limits, use);
     report.budget = limits.budget;
     report.capMb = limits.capMb;
 
@@ -61,9 +84,10 @@ PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now,
     const double observed = std::max(double(observedFrom.secsTo(now)), kSecondsPerDay);
     const double remaining = std::max(double(now.secsTo(report.period.EndTime())), 0.0);
     const double scale = 1.0 + remaining / observed;
-    report.projectedCost = used.cost * scale;
     report.projectedMb = report.UsedMb() * scale;
+    report.projectedCost = ProjectedBill(limits, use, scale);
     if (limits.budget > 0)
-        report.safePerDay = std::max(limits.budget - used.cost, 0.0) / std::max(report.daysLeft, 1);
+        report.safePerDay =
+            std::max(limits.budget - report.bill, 0.0) / std::max(report.daysLeft, 1);
     return report;
 }

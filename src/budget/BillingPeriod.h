@@ -2,6 +2,7 @@
 // The billing period, its totals and where they are heading: pure arithmetic on dates.
 #pragma once
 
+#include "budget/IncludedVolume.h"
 #include "history/HistoryTypes.h"
 
 #include <QDate>
@@ -32,31 +33,50 @@ inline double Megabytes(const Usage& used) {
     return double(used.Total()) / kBytesPerMb;
 }
 
-// What a period has used as the bus and the script give it: money and MB to 2 decimals.
-struct PeriodTotals {
-    double cost = 0;
-    double megabytes = 0;
-};
-PeriodTotals RoundedTotals(const Usage& used);
-
 // The limits of a period as the settings give them; 0 means none.
 struct PeriodLimits {
     int cycleDay = 1;
     double budget = 0;  // money per period
     double capMb = 0;   // MB per period
     bool alerts = true;
-    QString currency;  // the sign the alerts write after money
+    QString currency;       // the sign the alerts write after money
+    double planFee = 0;     // money per period, whatever the traffic
+    double includedMb = 0;  // MB per period the fee covers
 };
 PeriodLimits LimitsOf(const Settings& settings);
+
+// What the period has used so far, and how far into the plan's included volume.
+struct PeriodUse {
+    // What was used with the volume's state after it; none given: no volume, no plan.
+    PeriodUse(const Usage& used = {}, const IncludedVolume& included = {})
+        : used(used), included(included) {}
+
+    Usage used;
+    IncludedVolume included;
+};
+
+// What a period has used and is billed, as the bus and the script give them: 2 decimals.
+struct PeriodTotals {
+    double cost = 0;
+    double megabytes = 0;
+    double bill = 0;
+};
+PeriodTotals RoundedTotals(const PeriodLimits& limits, const PeriodUse& use);
+
+// The period's bill: the plan's fee and the money of the traffic beyond the included
+// volume. Without a plan it is the traffic's money exactly.
+double PeriodBill(const PeriodLimits& limits, const PeriodUse& use);
 
 struct PeriodReport {
     BillingPeriod period;
     int daysElapsed = 0;       // whole days before today
     int daysLeft = 0;          // today and the days after it
     Usage used;                // the running connection included
+    IncludedVolume included;   // the plan's volume as `used` leaves it
+    double bill = 0;           // what the period costs: PeriodBill
     double budget = 0;         // 0: none
     double capMb = 0;          // 0: none
-    double projectedCost = 0;  // money at the period's end at the pace so far
+    double projectedCost = 0;  // the bill at the period's end at the pace so far
     double projectedMb = 0;
     std::optional<double> safePerDay;  // money per day left, today included; no budget: none
     std::optional<RunningConnection> running;  // the running program's connection, live
@@ -67,5 +87,7 @@ struct PeriodReport {
 // The report for the moment `now` (local time). The pace is measured over the part of
 // the period the history has seen (from `historyStart` when it began later) and over at
 // least one day, so an hour's traffic on the first morning is not taken for a whole day's.
+// `included`: the plan's volume as `used` leaves it.
 PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,
-                               const std::optional<QDateTime>& historyStart);
+                               const std::optional<QDateTime>& historyStart,
+                               const IncludedVolume& included = {});

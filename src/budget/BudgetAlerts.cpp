@@ -48,8 +48,8 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
 QList<DueAlert> DueAlerts(const PeriodReport& report, const QString& currency,
                           const QLocale& locale) {
     QList<DueAlert> alerts;
-    if (auto budget = Due(report, QStringLiteral("budget"), report.used.cost, report.budget,
-                          MoneyText(report.used.cost, currency, locale),
+    if (auto budget = Due(report, QStringLiteral("budget"), report.bill, report.budget,
+                          MoneyText(report.bill, currency, locale),
                           MoneyText(report.budget, currency, locale)))
         alerts.append(*budget);
     if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb,

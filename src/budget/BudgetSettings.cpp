@@ -53,7 +53,16 @@ BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale) {
     const std::optional<double> cap = Limit(input.capMb, QStringLiteral("Лимит трафика"),
                                             QStringLiteral("10240"), locale, &check.error);
     if (!cap) return check;
-    check.limits = PeriodLimits{input.cycleDay, *budget, *cap, input.alerts, QString()};
+    const std::optional<double> fee =
+        Limit(input.planFee, QStringLiteral("Размер абонентской платы"), moneyExample, locale,
+              &check.error);
+    if (!fee) return check;
+    const std::optional<double> included =
+        Limit(input.includedMb, QStringLiteral("Объём, включённый в плату"),
+              QStringLiteral("10240"), locale, &check.error);
+    if (!included) return check;
+    check.limits =
+        PeriodLimits{input.cycleDay, *budget, *cap, input.alerts, QString(), *fee, *included};
     return check;
 }
 
@@ -67,10 +76,12 @@ bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString
     values.budget = limits.budget;
     values.cap_mb = limits.capMb;
     values.alerts = limits.alerts ? 1 : 0;
-    if (SaveSettingKeys(
-            folder, values,
-            {SettingKey::cycle_day, SettingKey::budget, SettingKey::cap_mb, SettingKey::alerts},
-            error))
+    values.plan_fee = limits.planFee;
+    values.included_mb = limits.includedMb;
+    if (SaveSettingKeys(folder, values,
+                        {SettingKey::cycle_day, SettingKey::budget, SettingKey::cap_mb,
+                         SettingKey::alerts, SettingKey::plan_fee, SettingKey::included_mb},
+                        error))
         return true;
     if (error) *error = QStringLiteral("Настройки не сохранены: ") + *error;
     return false;

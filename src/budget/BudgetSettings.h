@@ -12,12 +12,14 @@
 
 class ProgramFolder;
 
-// The fields as typed; an empty budget or cap means none.
+// The fields as typed; an empty budget, cap, fee or volume means none.
 struct BudgetInput {
     int cycleDay = 1;
     QString budget;
     QString capMb;
     bool alerts = true;
+    QString planFee;
+    QString includedMb;
 };
 
 // The limits, or why the input cannot be stored. Numbers are read in `locale` or with a
@@ -31,7 +33,7 @@ BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale);
 // A stored limit as its field shows it: empty for none.
 QString LimitFieldText(double value, const QLocale& locale);
 
-// Writes cycle_day, budget, cap_mb and alerts in one atomic replacement of the file,
-// every other line kept. A settings file that exists but cannot be read is not touched.
+// Writes cycle_day, budget, cap_mb, alerts, plan_fee and included_mb in one atomic replacement of
+// the file, every other line kept. A settings file that exists but cannot be read is not touched.
 [[nodiscard]] bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits,
                               QString* error = nullptr);

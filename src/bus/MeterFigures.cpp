@@ -7,7 +7,7 @@
 
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
-                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const PeriodUse& period, const PeriodLimits& limits,
                               const QString& message) {
     MeterFigures figures;
     figures.connected = connected;
@@ -17,10 +17,11 @@ MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
     figures.linkBps = qulonglong(std::max<int64_t>(counters.LinkBps, 0));
     figures.onlineSeconds = qulonglong(std::max<int32_t>(counters.OnlineSeconds, 0));
     figures.cost = ConnectionMoney(counters, tariffType);
-    const PeriodTotals period = RoundedTotals(periodUsed);
-    figures.periodCost = period.cost;
+    const PeriodTotals totals = RoundedTotals(limits, period);
+    figures.periodCost = totals.cost;
+    figures.periodBill = totals.bill;
     figures.budget = limits.budget;
-    figures.periodMb = period.megabytes;
+    figures.periodMb = totals.megabytes;
     figures.capMb = limits.capMb;
     figures.currency = limits.currency;
     figures.message = message;
@@ -44,6 +45,7 @@ QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
     note("OnlineSeconds", &MeterFigures::onlineSeconds);
     note("Cost", &MeterFigures::cost);
     note("PeriodCost", &MeterFigures::periodCost);
+    note("PeriodBill", &MeterFigures::periodBill);
     note("Budget", &MeterFigures::budget);
     note("PeriodMB", &MeterFigures::periodMb);
     note("CapMB", &MeterFigures::capMb);

@@ -6,8 +6,8 @@
 #include <QVariantMap>
 
 struct PeriodLimits;
+struct PeriodUse;
 struct TrafficCounters;
-struct Usage;
 
 // One sampling tick's figures, as the interface org.example.Vantoril.Meter names them.
 struct MeterFigures {
@@ -19,6 +19,7 @@ struct MeterFigures {
     qulonglong onlineSeconds = 0;
     double cost = 0;        // the connection's money at the tariff in force, 2 decimals
     double periodCost = 0;  // the billing period's money, the running connection included
+    double periodBill = 0;  // what the period is billed: the plan's fee and the traffic beyond
     double budget = 0;      // 0: none
     double periodMb = 0;    // MB of 1,048,576 bytes, 2 decimals
     double capMb = 0;       // 0: none
@@ -31,7 +32,7 @@ struct MeterFigures {
 // with the currency sign.
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
-                              const Usage& periodUsed, const PeriodLimits& limits,
+                              const PeriodUse& period, const PeriodLimits& limits,
                               const QString& message);
 
 // Every figure under its property name, as D-Bus types (b, s, t, d).

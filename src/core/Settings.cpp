@@ -24,6 +24,8 @@ enum class Reading {
              // saturating; written as a whole number, or a single-precision one in the locale
     Amount,  // either decimal separator; none (0) below a hundredth, at most kLargestAmount;
              // written with a decimal point
+    Plan,    // as Amount, but the whole text must be such a number: anything else is said
+             // once and gives none
     YesNo,   // yes/no, true/false, 1/0 as 1 or 0; anything else is said once and gives the
              // default
     Text,    // as it stands
@@ -58,6 +60,8 @@ const KeyRule kKeys[] = {
     {SettingKey::budget, "budget", &Settings::budget, Reading::Amount},
     {SettingKey::cap_mb, "cap_mb", &Settings::cap_mb, Reading::Amount},
     {SettingKey::alerts, "alerts", &Settings::alerts, Reading::YesNo, "1"},
+    {SettingKey::plan_fee, "plan_fee", &Settings::plan_fee, Reading::Plan},
+    {SettingKey::included_mb, "included_mb", &Settings::included_mb, Reading::Plan},
 };
 
 const KeyRule& RuleOf(SettingKey key) {
@@ -71,6 +75,16 @@ double Amount(QString text) {
     const double value = ReadNumber(text);
     if (!(value >= 0.01)) return 0;  // negative, not a number, or no money at all
     return std::min(value, kLargestAmount);
+}
+
+// An amount that is the whole text and within range; nothing for anything else.
+std::optional<double> WholeAmount(QString text) {
+    text = text.trimmed();
+    if (!text.contains(u'.')) text.replace(u',', u'.');
+    bool number = false;
+    const double value = QLocale::c().toDouble(text, &number);
+    if (!number || !(value >= 0) || value > kLargestAmount) return std::nullopt;
+    return Amount(text);
 }
 
 std::optional<int16_t> YesNo(const QString& text) {
@@ -112,8 +126,17 @@ private:
     static int32_t Value(int32_t, const KeyRule&, const QString& text) {
         return RoundToInt32(ReadNumber(text));
     }
-    static double Value(double, const KeyRule& rule, const QString& text) {
-        return rule.reading == Reading::Amount ? Amount(text) : ReadNumber(text);
+    double Value(double, const KeyRule& rule, const QString& text) const {
+        if (rule.reading == Reading::Amount) return Amount(text);
+        if (rule.reading != Reading::Plan) return ReadNumber(text);
+        if (text.isEmpty()) return 0;
+        if (const std::optional<double> value = WholeAmount(text)) return *value;
+        NoticeFileProblem(
+            QStringLiteral("В файле «%1» значение %2=%3 не понято: нужно "
+                           "неотрицательное число, например 300 или 299.90. "
+                           "Принято 0.")
+                .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text));
+        return 0;
     }
     static QString Value(const QString&, const KeyRule& rule, const QString& text) {
         return rule.reading == Reading::Sign ? WithoutControls(text) : text;
@@ -132,8 +155,8 @@ QString Text(const Settings& values, const KeyRule& rule, const QLocale& locale)
             } else if constexpr (std::is_same_v<T, double>) {
                 // Amounts with a point, read so whatever the locale; coordinates as the
                 // single-precision texts of the user's locale they always were.
-                return rule.reading == Reading::Amount ? NumberText(value, QLocale::c())
-                                                       : NumberText(float(value), locale);
+                return rule.reading == Reading::Number ? NumberText(float(value), locale)
+                                                       : NumberText(value, QLocale::c());
             } else {
                 return QString::number(value);
             }

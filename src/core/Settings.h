@@ -24,12 +24,14 @@ struct Settings {
     double i_left = 0;       // the indicator's saved left edge, twips
     double i_top = 0;        // and its top edge
     // Keys older versions do not know and leave alone.
-    QString link_source;    // which link backend meters (empty: chosen automatically)
-    QString currency;       // the sign written after money; no control characters
-    int16_t cycle_day = 1;  // day of the month a period starts; past the month's end: its last day
-    double budget = 0;      // money per period; 0: none
-    double cap_mb = 0;      // MB per period; 0: none
-    int16_t alerts = 1;     // 1: tell at 80 % and 100 % of the budget and of the cap
+    QString link_source;     // which link backend meters (empty: chosen automatically)
+    QString currency;        // the sign written after money; no control characters
+    int16_t cycle_day = 1;   // day of the month a period starts; past the month's end: its last day
+    double budget = 0;       // money per period; 0: none
+    double cap_mb = 0;       // MB per period; 0: none
+    int16_t alerts = 1;      // 1: tell at 80 % and 100 % of the budget and of the cap
+    double plan_fee = 0;     // the plan's money per period, whatever the traffic
+    double included_mb = 0;  // MB per period the plan's fee covers
 };
 
 // Every key of the file, in the record's order; the names are spelled once, in Settings.cpp.
@@ -49,6 +51,8 @@ enum class SettingKey {
     budget,
     cap_mb,
     alerts,
+    plan_fee,
+    included_mb,
 };
 
 inline constexpr char kSettingsFile[] = "inet.conf";

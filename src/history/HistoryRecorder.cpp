@@ -6,6 +6,9 @@
 #include "core/Clock.h"
 #include "core/Logging.h"
 #include "history/HistoryMessages.h"
+#include "history/HistoryReports.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -74,7 +77,7 @@ void HistoryRecorder::Reopen(const QDateTime& now) {
     basePeriod_.reset();
 }
 
-QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodLimits& limits) {
+QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodLimits&) {
     notices_.clear();
     const QDateTime now = clock_.Now();
     now_ = now;
@@ -95,7 +98,6 @@ QStringList HistoryRecorder::Tick(const HistorySighting& sighting, const PeriodL
     } else if (running_) {
         Finish(sighting.figures, sighting.classes, sighting.tariffType, sighting.booked, now);
     }
-    Alerts(limits, sighting.figures);
     return std::exchange(notices_, {});
 }
 
@@ -167,35 +169,42 @@ void HistoryRecorder::Finish(const ConnectionFigures& figures, const ClassShares
     basePeriod_.reset();
 }
 
-Usage HistoryRecorder::BaseUsage(const BillingPeriod& period) {
-    if (basePeriod_ && basePeriod_->start == period.start && basePeriod_->end == period.end)
+PeriodUse HistoryRecorder::BaseUse(const BillingPeriod& period, double includedMb) {
+    if (basePeriod_ && basePeriod_->start == period.start && basePeriod_->end == period.end &&
+        baseIncludedMb_ == includedMb)
         return base_;
     basePeriod_ = period;
-    base_ = store_.IsOpen() ? store_.UsageBetween(period.StartTime(), period.EndTime()) : Usage{};
+    baseIncludedMb_ = includedMb;
+    base_ = store_.IsOpen() ? StoredPeriodUse(store_, period, includedMb) : PeriodUse{};
     firstStart_ = store_.IsOpen() ? store_.FirstStart() : std::nullopt;
     return base_;
 }
 
 PeriodReport HistoryRecorder::Report(const PeriodLimits& limits, const ConnectionFigures& running) {
     const QDateTime now = clock_.Now();
-    const Usage used = UsageAt(now, limits, running);
-    PeriodReport report = BuildPeriodReport(limits, now, used, firstStart_);
+    const PeriodUse use = UsageAt(now, limits, running);
+    PeriodReport report = BuildPeriodReport(limits, now, use.used, firstStart_, use.included);
     if (running_)
         report.running = RunningConnection{running_->id,
                                            CountsForRunning(running) ? running : running_->sampled};
     return report;
 }
 
-Usage HistoryRecorder::PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running) {
+PeriodUse HistoryRecorder::PeriodUsage(const PeriodLimits& limits,
+                                       const ConnectionFigures& running) {
     return UsageAt(clock_.Now(), limits, running);
 }
 
-Usage HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& limits,
-                               const ConnectionFigures& running) {
-    Usage used = BaseUsage(PeriodContaining(now.date(), limits.cycleDay));
-    // What the counters add since the last stored sample.
-    if (CountsForRunning(running)) used += running.usage - running_->sampled.usage;
-    return used;
+PeriodUse HistoryRecorder::UsageAt(const QDateTime& now, const PeriodLimits& limits,
+                                   const ConnectionFigures& running) {
+    PeriodUse use = BaseUse(PeriodContaining(now.date(), limits.cycleDay), limits.includedMb);
+    // What the counters add since the last stored sample: the period's latest step.
+    if (CountsForRunning(running)) {
+        const Usage step = running.usage - running_->sampled.usage;
+        use.used += step;
+        use.included.Take(step);
+    }
+    return use;
 }
 
 bool HistoryRecorder::CountsForRunning(const ConnectionFigures& running) const {
@@ -203,20 +212,32 @@ bool HistoryRecorder::CountsForRunning(const ConnectionFigures& running) const {
            !CountersFell(running, running_->sampled);
 }
 
-void HistoryRecorder::Alerts(const PeriodLimits& limits, const ConnectionFigures& running) {
-    if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return;
+QList<DueAlert> HistoryRecorder::FreshAlerts(const PeriodLimits& limits,
+                                             const ConnectionFigures& running) {
+    QList<DueAlert> fresh;
+    if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return fresh;
     for (const DueAlert& alert : DueAlerts(Report(limits, running), limits.currency, locale_)) {
-        bool fresh = false;
+        bool unsaid = false;
         for (const QString& key : alert.keys) {
-            if (alertsGiven_.contains(key)) continue;
-            alertsGiven_.insert(key);
-            // Given in an earlier run when the store already has it; a store that cannot
-            // say leaves the alert to this run's memory.
-            if (store_.IsOpen() && !store_.RecordAlert(key, now_) &&
-                store_.LastError().problem == HistoryProblem::None)
-                continue;
-            fresh = true;
+            if (alertsHandedOut_.contains(key)) continue;
+            alertsHandedOut_.insert(key);
+            // A store that cannot say leaves the alert to this run's memory.
+            unsaid = unsaid || !store_.IsOpen() || !store_.AlertRecorded(key);
         }
-        if (fresh) notices_.append(alert.text);
+        if (unsaid) fresh.append(alert);
     }
+    return fresh;
+}
+
+void HistoryRecorder::AlertShown(const DueAlert& alert) {
+    if (!store_.IsOpen()) return;
+    for (const QString& key : alert.keys) (void)store_.RecordAlert(key, clock_.Now());
+}
+
+void HistoryRecorder::AlertUnshown(const DueAlert& alert) {
+    unshown_.removeIf([&](const DueAlert& waiting) {
+        return std::all_of(waiting.keys.begin(), waiting.keys.end(),
+                           [&](const QString& key) { return alert.keys.contains(key); });
+    });
+    unshown_.append(alert);
 }

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "budget/BillingPeriod.h"
+#include "budget/BudgetAlerts.h"
 #include "history/HistoryStore.h"
 
 #include <QLocale>
@@ -56,10 +57,20 @@ public:
     std::optional<ClassShares> TakeUpLeftOpen(const HistorySighting& sighting);
 
     // One watcher tick (the first takes up rows left open, see above). Gives what the user
-    // should be told now: a problem, said once, and the alerts due. A history that failed
-    // for a reason that may pass (a full disk, a lock) is let go, the file untouched, and
-    // opened again at the next minute's sample.
+    // should be told now: a problem, said once. A history that failed for a reason that
+    // may pass (a full disk, a lock) is let go, the file untouched, and opened again at the
+    // next minute's sample.
     QStringList Tick(const HistorySighting& sighting, const PeriodLimits& limits);
+
+    // The alerts due with the running connection's figures of this sampling tick that were
+    // neither given in an earlier run nor handed out in this one. Each is recorded as given
+    // only once AlertShown says so; one never shown is due again at the next start.
+    QList<DueAlert> FreshAlerts(const PeriodLimits& limits, const ConnectionFigures& running);
+    void AlertShown(const DueAlert& alert);
+    // An alert that reached nobody waits to be shown again, in place of an earlier one
+    // that waits for the same limit (its thresholds are the later one's too).
+    void AlertUnshown(const DueAlert& alert);
+    QList<DueAlert> TakeUnshown() { return std::exchange(unshown_, {}); }
 
     // The program is ending: the running connection's latest figures become a sample, so
     // the next run finds all it used, whether it goes on or was cut short.
@@ -69,7 +80,7 @@ public:
     PeriodReport Report(const PeriodLimits& limits, const ConnectionFigures& running);
     // Only what the period has used, the same way: the report without the pace and the
     // days, which take far longer to work out.
-    Usage PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running);
+    PeriodUse PeriodUsage(const PeriodLimits& limits, const ConnectionFigures& running);
 
     bool Recording() const { return running_.has_value(); }
 
@@ -88,15 +99,14 @@ private:
     // Whether the counters are the running connection's: on the tick a connection is first
     // seen they may still hold the previous one's figures, which count once they have moved.
     bool CountsForRunning(const ConnectionFigures& running) const;
-    Usage UsageAt(const QDateTime& now, const PeriodLimits& limits,
-                  const ConnectionFigures& running);
+    PeriodUse UsageAt(const QDateTime& now, const PeriodLimits& limits,
+                      const ConnectionFigures& running);
     void Begin(const HistorySighting& sighting, const QDateTime& now);
     void Sample(const HistorySighting& sighting, const QDateTime& now);
     void Finish(const ConnectionFigures& figures, const ClassShares& classes, int tariffType,
                 bool booked, const QDateTime& end);
-    Usage BaseUsage(const BillingPeriod& period);
+    PeriodUse BaseUse(const BillingPeriod& period, double includedMb);
     void Check(bool written);  // a failure is told once
-    void Alerts(const PeriodLimits& limits, const ConnectionFigures& running);
 
     HistoryStore& store_;
     const Clock& clock_;
@@ -108,9 +118,11 @@ private:
     QStringList notices_;  // gathered during a call, handed out at its end
     // The period's usage from the stored samples, recomputed after every write.
     std::optional<BillingPeriod> basePeriod_;
-    Usage base_;
+    double baseIncludedMb_ = 0;
+    PeriodUse base_;
     std::optional<QDateTime> firstStart_;
     int samplesSinceCheckpoint_ = 0;
-    QSet<QString> alertsGiven_;  // keys of alerts given or found given, this run
-    QDateTime now_;              // the time of the tick under way
+    QSet<QString> alertsHandedOut_;  // keys of alerts handed out or found given, this run
+    QList<DueAlert> unshown_;
+    QDateTime now_;  // the time of the tick under way
 };

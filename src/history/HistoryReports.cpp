@@ -14,11 +14,21 @@ QList<DayUsage> UsagePerDay(HistoryStore& store, const QDate& first, const QDate
     return days;
 }
 
+PeriodUse StoredPeriodUse(HistoryStore& store, const BillingPeriod& period, double includedMb) {
+    PeriodUse use{store.UsageBetween(period.StartTime(), period.EndTime()),
+                  IncludedVolume::Of(includedMb)};
+    // Without a volume the steps are not read: a period's samples are many.
+    if (includedMb <= 0) return use;
+    if (const auto steps = store.StepsBetween(period.StartTime(), period.EndTime()))
+        for (const Usage& step : *steps) use.included.Take(step);
+    return use;
+}
+
 PeriodReport StoredPeriodReport(HistoryStore& store, const PeriodLimits& limits,
                                 const QDateTime& now) {
     const BillingPeriod period = PeriodContaining(now.date(), limits.cycleDay);
-    return BuildPeriodReport(limits, now, store.UsageBetween(period.StartTime(), period.EndTime()),
-                             store.FirstStart());
+    const PeriodUse use = StoredPeriodUse(store, period, limits.includedMb);
+    return BuildPeriodReport(limits, now, use.used, store.FirstStart(), use.included);
 }
 
 namespace {

@@ -22,6 +22,9 @@ struct DayUsage {
 // counts on each day with what it used on it.
 QList<DayUsage> UsagePerDay(HistoryStore& store, const QDate& first, const QDate& last);
 
+// What the stored samples of `period` used, and the plan's volume as they leave it.
+PeriodUse StoredPeriodUse(HistoryStore& store, const BillingPeriod& period, double includedMb);
+
 // The period holding `now` (local time) as the history has it: a running connection up
 // to its last sample.
 PeriodReport StoredPeriodReport(HistoryStore& store, const PeriodLimits& limits,

@@ -532,6 +532,39 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     return spans;
 }
 
+std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, const QDateTime& to) {
+    struct Step {
+        int64_t t;  // UTC seconds
+        Usage added;
+    };
+    QList<Step> steps;
+    const int64_t first = from.toSecsSinceEpoch();
+    const int64_t last = to.toSecsSinceEpoch();
+    // Connection by connection through the samples' index, so a long history is not read
+    // whole; each in the order its samples were taken.
+    for (const SampledSpan& connection : SampledBetween(first, last)) {
+        std::optional<Usage> previous = LastTakenAtOrBefore(connection.id, first);
+        QSqlQuery query;
+        if (!previous ||
+            !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
+                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY taken, t"),
+                 {qint64(connection.id), qint64(first), qint64(last)}, &query))
+            return std::nullopt;
+        while (query.next()) {
+            const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),
+                            query.value(3).toDouble()};
+            steps.append({query.value(0).toLongLong(), now - *previous});
+            previous = now;
+        }
+    }
+    std::stable_sort(steps.begin(), steps.end(),
+                     [](const Step& a, const Step& b) { return a.t < b.t; });
+    QList<Usage> added;
+    added.reserve(steps.size());
+    for (const Step& step : steps) added.append(step.added);
+    return added;
+}
+
 std::optional<QDateTime> HistoryStore::FirstStart() {
     QSqlQuery query;
     if (!open_ || !Run(QStringLiteral("SELECT MIN(start_utc) FROM connections"), {}, &query) ||

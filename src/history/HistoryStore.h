@@ -100,6 +100,9 @@ public:
     // before it, so a clock put back never makes a span's usage fall. The cost follows
     // the connections and the boundaries within them, not all boundaries.
     QList<Usage> UsageBySpans(const QList<QDateTime>& boundaries);
+    // What each sample in (from, to] added to its connection's figures, all connections
+    // together in time order: the steps the plan's included volume is used up by.
+    std::optional<QList<Usage>> StepsBetween(const QDateTime& from, const QDateTime& to);
     // The start of the oldest connection; nothing when there is none.
     std::optional<QDateTime> FirstStart();
 

@@ -92,9 +92,25 @@ QString ProjectionText(const PeriodReport& report, const QString& currency, cons
 
 QString SafePerDayText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
     if (!report.safePerDay) return {};
-    if (report.used.cost >= report.budget) return QStringLiteral("Бюджет периода исчерпан");
+    if (report.bill >= report.budget) return QStringLiteral("Бюджет периода исчерпан");
     return QStringLiteral("Можно тратить в день: ") +
            MoneyText(*report.safePerDay, currency, locale);
+}
+
+QString BillText(const PeriodReport& report, const PeriodLimits& limits, const QString& currency,
+                 const QLocale& locale) {
+    const auto money = [&](double value) { return MoneyText(value, currency, locale); };
+    QString text = QStringLiteral("Счёт за период: ") + money(report.bill);
+    if (limits.planFee <= 0 && limits.includedMb <= 0) return text;
+    const double traffic = report.bill - limits.planFee;
+    text += QStringLiteral(" — плата ") + money(limits.planFee);
+    if (limits.includedMb <= 0) return text + QStringLiteral(" и трафик ") + money(traffic);
+    if (report.included.mbLeft > 0)
+        return text + QStringLiteral("; из %1 в плате осталось %2")
+                          .arg(MegabytesText(limits.includedMb, locale),
+                               MegabytesText(report.included.mbLeft, locale));
+    return text + QStringLiteral(" и трафик сверх %1: %2")
+                      .arg(MegabytesText(limits.includedMb, locale), money(traffic));
 }
 
 QList<QDateTime> Midnights(const QDate& first, int count, bool months) {
@@ -243,7 +259,7 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
     const Usage unsaved = live ? live->used - view.report.used : Usage{};
     if (open && live && live->period.start == view.report.period.start && unsaved.received >= 0 &&
         unsaved.sent >= 0 && unsaved.cost >= 0) {
-        view.report = BuildPeriodReport(limits, now, live->used, historyStart);
+        view.report = BuildPeriodReport(limits, now, live->used, historyStart, live->included);
         for (ChartBar& bar : view.days)
             if (bar.current) bar.usage += unsaved;
         if (!view.months.last().fromBooks) view.months.last().usage += unsaved;
@@ -253,7 +269,7 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
     const PeriodReport& report = view.report;
     view.periodText = PeriodText(report);
     view.money =
-        Gauge(report.used.cost, report.budget, MoneyText(report.used.cost, view.currency, locale),
+        Gauge(report.bill, report.budget, MoneyText(report.bill, view.currency, locale),
               MoneyText(report.budget, view.currency, locale), QStringLiteral("бюджет не задан"));
     view.traffic = Gauge(report.UsedMb(), report.capMb, MegabytesText(report.UsedMb(), locale),
                          MegabytesText(report.capMb, locale), QStringLiteral("лимит не задан"));
@@ -261,5 +277,6 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
     view.daysLeftText = QStringLiteral("Осталось: ") + Days(report.daysLeft) +
                         QStringLiteral(", сегодня включительно");
     view.safePerDayText = SafePerDayText(report, view.currency, locale);
+    view.billText = BillText(report, limits, view.currency, locale);
     return view;
 }

@@ -66,6 +66,7 @@ struct HistoryView {
     QString projectionText;
     QString daysLeftText;
     QString safePerDayText;  // empty without a budget
+    QString billText;        // the period's bill and what it is made of
     QList<ChartBar> days;
     QList<ChartBar> months;
     QList<ConnectionRow> connections;

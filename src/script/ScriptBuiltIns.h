@@ -35,6 +35,7 @@ inline constexpr BuiltInCounter kBuiltInCounters[] = {
     {u"MAL", &ScriptCounters::MAL, nullptr, kLanguage},
     {u"CAL", &ScriptCounters::CAL, nullptr, kAdded},
     {u"CMAL", &ScriptCounters::CMAL, nullptr, kAdded},
+    {u"BILL", &ScriptCounters::BILL, nullptr, kAdded},
 };
 
 // The program folder, always ending in "/".

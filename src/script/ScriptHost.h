@@ -23,6 +23,7 @@ struct ScriptCounters {
     float MAL = 0;    // total traffic cost: MDL + MUL
     float CAL = 0;    // MB of the billing period, the running connection included, 2 decimals
     float CMAL = 0;   // the period's money, as CAL
+    float BILL = 0;   // the period's bill: the plan's fee and the traffic beyond its volume
 };
 
 // The host of the script engine. The engine calls it on the thread that runs the script

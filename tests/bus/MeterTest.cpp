@@ -100,8 +100,8 @@ TEST(MeterFiguresTest, onlyWhatChangedIsNamedWithItsBusType) {
     EXPECT_EQ(all.size(), 11) << "every figure but CapMB, still 0, changed";
     EXPECT_EQ(MeterProperties(now).keys(),
               (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "Currency",
-                           "LinkBps", "Message", "OnlineSeconds", "PeriodCost", "PeriodMB",
-                           "ReceivedBytes", "SentBytes"}));
+                           "LinkBps", "Message", "OnlineSeconds", "PeriodBill", "PeriodCost",
+                           "PeriodMB", "ReceivedBytes", "SentBytes"}));
 }
 
 TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {

@@ -164,3 +164,20 @@ TEST_F(SettingsTest, ourKeysReadEitherSeparatorYesOrNoAndSaneValues) {
     SetFileNoticeHandler({});
     ForgetFileNotices();
 }
+
+// Caught: a mistyped plan read as part of a number ("300р" as 300) or silently, or said at
+// every tick.
+TEST_F(SettingsTest, aPlanValueThatIsNotWhollyANumberReadsAsNoneAndIsSaidOnce) {
+    EXPECT_EQ(LoadWith("plan_fee=299,9\r\nincluded_mb=10240\r\n").plan_fee, 299.9);
+    QStringList told;
+    ForgetFileNotices();
+    SetFileNoticeHandler([&](const QString& message) { told << message; });
+    const Settings s = LoadWith("plan_fee=300р\r\nincluded_mb=-5\r\n");
+    (void)LoadSettings(folder);
+    EXPECT_EQ(s.plan_fee, 0);
+    EXPECT_EQ(s.included_mb, 0);
+    ASSERT_EQ(told.size(), 2);
+    EXPECT_TRUE(told[0].contains(QStringLiteral("plan_fee=300р"))) << told[0].toStdString();
+    SetFileNoticeHandler({});
+    ForgetFileNotices();
+}

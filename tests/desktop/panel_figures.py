@@ -24,8 +24,8 @@ SERVICE = "org.example.Vantoril"
 PATH = "/org/example/Vantoril"
 METER = "org.example.Vantoril.Meter"
 NAMES = {"Connected", "ConnectionName", "ReceivedBytes", "SentBytes", "LinkBps",
-         "OnlineSeconds", "Cost", "PeriodCost", "Budget", "PeriodMB", "CapMB", "Currency",
-         "Message"}
+         "OnlineSeconds", "Cost", "PeriodCost", "PeriodBill", "Budget", "PeriodMB", "CapMB",
+         "Currency", "Message"}
 
 
 try:
@@ -95,8 +95,8 @@ def main(program, status_tool):
         expected_types = {"Connected": "Boolean", "ConnectionName": "String",
                           "ReceivedBytes": "UInt64", "SentBytes": "UInt64", "LinkBps": "UInt64",
                           "OnlineSeconds": "UInt64", "Cost": "Double", "PeriodCost": "Double",
-                          "Budget": "Double", "PeriodMB": "Double", "CapMB": "Double",
-                          "Currency": "String", "Message": "String"}
+                          "PeriodBill": "Double", "Budget": "Double", "PeriodMB": "Double",
+                          "CapMB": "Double", "Currency": "String", "Message": "String"}
         if types != expected_types:
             raise Failure(f"property types {types}")
 

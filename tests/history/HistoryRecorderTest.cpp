@@ -5,6 +5,7 @@
 #include "Locales.h"
 #include "TempFolder.h"
 #include "history/HistoryRecorder.h"
+#include "history/HistoryReports.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -48,9 +49,15 @@ protected:
         recorder = std::make_unique<HistoryRecorder>(*store, clock, RussianLocale());
         return recorder->Start();
     }
+    // A watcher tick and the sampling tick's alerts, each shown.
     QStringList TickAt(const QDateTime& at, const HistorySighting& sighting) {
         clock.Set(at);
-        return recorder->Tick(sighting, limits);
+        QStringList told = recorder->Tick(sighting, limits);
+        for (const DueAlert& alert : recorder->FreshAlerts(limits, sighting.figures)) {
+            recorder->AlertShown(alert);
+            told << alert.text;
+        }
+        return told;
     }
     QList<ConnectionRecord> Rows() {
         return store->Connections(QDateTime(QDate(2000, 1, 1), QTime()),
@@ -177,8 +184,7 @@ TEST_F(HistoryRecorderTest, alertsAreGivenOncePerThresholdAcrossRestarts) {
     limits.budget = 120;
     EXPECT_EQ(TickAt(t0.addSecs(242), Up(1000 * kMb, 101, 242)).size(), 1);
     TickAt(t0.addSecs(244), Down(1000 * kMb, 101, 244));
-    clock.Set(QDateTime(QDate(2026, 4, 2), QTime(10, 0)));
-    EXPECT_TRUE(recorder->Tick(Down(0, 0, 0), limits).isEmpty());
+    EXPECT_TRUE(TickAt(QDateTime(QDate(2026, 4, 2), QTime(10, 0)), Down(0, 0, 0)).isEmpty());
 }
 
 TEST_F(HistoryRecorderTest, alertsCanBeTurnedOff) {
@@ -284,10 +290,76 @@ TEST_F(HistoryRecorderTest, aClockPutBackLosesNeitherUsageNorSamples) {
     EXPECT_EQ(Rows().at(0).lastSample, back.addSecs(2).toUTC());  // sampled at once
     TickAt(back.addSecs(4), Down(2 * kMb, 4, 124));
 
-    const Usage used = recorder->PeriodUsage(limits, ConnectionFigures());
+    const Usage used = recorder->PeriodUsage(limits, ConnectionFigures()).used;
     EXPECT_DOUBLE_EQ(used.cost, 4);
     EXPECT_EQ(used.received, 2 * kMb);
     EXPECT_GE(Rows().at(0).end, Rows().at(0).start);
     // At a moment the clock passed twice, a connection stands at the last sample taken.
     EXPECT_EQ(store->UsageBetween(second.addSecs(90), t0.addDays(1)), Usage());
+}
+
+// Caught: last period's traffic using up this period's volume, a sample at the boundary
+// counted twice, or a connection's unsampled rest billed as if it were all beyond.
+TEST_F(HistoryRecorderTest, theVolumeIsUsedUpInTimeOrderWithinEachPeriod) {
+    limits.planFee = 300;
+    limits.includedMb = 100;
+    const QDateTime lateMarch(QDate(2026, 3, 31), QTime(23, 58));
+    TickAt(lateMarch, Up(0, 0, 0));
+    TickAt(lateMarch.addSecs(60), Up(50 * kMb, 25, 60));     // 55 MB in March
+    TickAt(lateMarch.addSecs(150), Up(100 * kMb, 50, 150));  // 55 MB more, in April
+    // Not yet sampled: 55 MB at 75, of which 45 MB fit what is left of April's volume.
+    const PeriodReport april = recorder->Report(limits, Up(150 * kMb, 125, 180).figures);
+    EXPECT_EQ(april.period.start, QDate(2026, 4, 1));
+    EXPECT_DOUBLE_EQ(april.used.cost, 100);
+    EXPECT_DOUBLE_EQ(april.bill, 300 + 75.0 * 10 / 55);
+
+    const PeriodUse march = StoredPeriodUse(*store, PeriodContaining(lateMarch.date(), 1), 100);
+    EXPECT_DOUBLE_EQ(march.included.mbLeft, 45);
+    EXPECT_DOUBLE_EQ(PeriodBill(limits, march), 300);
+}
+
+// Caught: an alert recorded as given although no notification service and no balloon
+// showed it, so the user never hears of it.
+TEST_F(HistoryRecorderTest, anAlertThatReachedNobodyIsDueAgainUntilShown) {
+    limits.budget = 100;
+    const auto fresh = [&](const QDateTime& at, const HistorySighting& sighting) {
+        clock.Set(at);
+        (void)recorder->Tick(sighting, limits);
+        return recorder->FreshAlerts(limits, sighting.figures);
+    };
+    fresh(t0, Up(0, 0, 0));
+    const QList<DueAlert> at80 = fresh(t0.addSecs(60), Up(kMb, 85, 60));
+    ASSERT_EQ(at80.size(), 1);
+    recorder->AlertUnshown(at80[0]);
+    EXPECT_TRUE(fresh(t0.addSecs(61), Up(kMb, 86, 61)).isEmpty()) << "not again at every tick";
+    const QList<DueAlert> at100 = fresh(t0.addSecs(62), Up(kMb, 101, 62));
+    ASSERT_EQ(at100.size(), 1);
+    recorder->AlertUnshown(at100[0]);
+    const QList<DueAlert> waiting = recorder->TakeUnshown();
+    ASSERT_EQ(waiting.size(), 1) << "the later alert of the same budget stands for both";
+    EXPECT_EQ(waiting[0].text, at100[0].text);
+
+    Restart();
+    const QList<DueAlert> again = fresh(t0.addSecs(120), Up(kMb, 101, 120));
+    ASSERT_EQ(again.size(), 1);
+    EXPECT_EQ(again[0].text, at100[0].text);
+    recorder->AlertShown(again[0]);
+    Restart();
+    EXPECT_TRUE(fresh(t0.addSecs(180), Up(kMb, 102, 180)).isEmpty());
+}
+
+// Caught: an alert that speaks of the tariff's money instead of the bill, of a later tick's
+// figure, or without the currency and the decimals the panel shows.
+TEST_F(HistoryRecorderTest, anAlertStatesTheBillAtTheTickThatCrossedInThePanelsForm) {
+    limits.budget = 20;
+    limits.planFee = 10;
+    limits.currency = QStringLiteral("₽");
+    TickAt(t0, Up(0, 0, 0));
+    EXPECT_TRUE(TickAt(t0.addSecs(60), Up(kMb, 5, 60)).isEmpty());  // sampled: 15 of 20
+    EXPECT_TRUE(TickAt(t0.addSecs(61), Up(kMb, 5.99, 61)).isEmpty());
+    EXPECT_EQ(
+        TickAt(t0.addSecs(62), Up(kMb, 6.04, 62)),
+        QStringList(QStringLiteral(
+            "Израсходовано 80 % бюджета периода: 16,04 ₽ из 20,00 "
+            "₽.")));
 }

@@ -145,7 +145,7 @@ TEST_F(HistoryViewTest, theConnectionsOfThePeriodOnly) {
 TEST(BudgetInputTest, badNumbersAreRefusedInPlainWords) {
     const QLocale russian = RussianLocale();
     const auto error = [&](int day, const QString& budget, const QString& cap) {
-        return CheckBudgetInput({day, budget, cap, true}, russian).error;
+        return CheckBudgetInput({day, budget, cap, true, {}, {}}, russian).error;
     };
     EXPECT_EQ(error(1, QStringLiteral("пятьсот"), {}),
               QStringLiteral(
@@ -160,13 +160,14 @@ TEST(BudgetInputTest, badNumbersAreRefusedInPlainWords) {
                     .startsWith(QStringLiteral("Бюджет должен быть числом")));
     EXPECT_EQ(error(32, {}, {}), QStringLiteral("День начала периода — число от 1 до 31."));
 
-    const BudgetCheck comma = CheckBudgetInput({31, QStringLiteral(" 499,9 "), {}, false}, russian);
+    const BudgetCheck comma =
+        CheckBudgetInput({31, QStringLiteral(" 499,9 "), {}, false, {}, {}}, russian);
     ASSERT_TRUE(comma.limits) << comma.error.toStdString();
     EXPECT_DOUBLE_EQ(comma.limits->budget, 499.9);
     EXPECT_EQ(comma.limits->capMb, 0);  // empty: none
     EXPECT_FALSE(comma.limits->alerts);
-    const BudgetCheck point =
-        CheckBudgetInput({1, QStringLiteral("499.9"), QStringLiteral("2048"), true}, russian);
+    const BudgetCheck point = CheckBudgetInput(
+        {1, QStringLiteral("499.9"), QStringLiteral("2048"), true, {}, {}}, russian);
     ASSERT_TRUE(point.limits);
     EXPECT_DOUBLE_EQ(point.limits->budget, 499.9);
     EXPECT_DOUBLE_EQ(point.limits->capMb, 2048);
@@ -177,12 +178,13 @@ TEST(BudgetSaveTest, theFourKeysAreStoredAndEveryOtherLineKept) {
     folder.Write(QStringLiteral("inet.conf"),
                  "; mine\r\n[Vantoril]\r\nType_tar=1\r\nbudget=5\r\n[Other]\r\nx=1\r\n");
     QString error;
-    ASSERT_TRUE(SaveBudget(ProgramFolder(folder.Path()), {15, 499.9, 2048.5, false, {}}, &error))
+    ASSERT_TRUE(
+        SaveBudget(ProgramFolder(folder.Path()), {15, 499.9, 2048.5, false, {}, 0, 0}, &error))
         << error.toStdString();
     EXPECT_EQ(
         folder.Read(QStringLiteral("inet.conf")),
         "; mine\r\n[Vantoril]\r\nType_tar=1\r\nbudget=499.9\r\ncycle_day=15\r\ncap_mb=2048.5\r\n"
-        "alerts=0\r\n[Other]\r\nx=1\r\n");
+        "alerts=0\r\nplan_fee=0\r\nincluded_mb=0\r\n[Other]\r\nx=1\r\n");
     // Read back the way the program reads its settings, whatever the locale.
     const PeriodLimits limits = LimitsOf(LoadSettings(ProgramFolder(folder.Path())));
     EXPECT_EQ(limits.cycleDay, 15);

@@ -217,13 +217,22 @@ TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {
     Find<QPushButton>(*window, "saveBudget")->click();
     EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")), before);
 
-    Find<QSpinBox>(*window, "cycleDay")->setValue(20);
     cap->setText(QStringLiteral("2048,5"));
+    Find<QLineEdit>(*window, "planFee")->setText(QStringLiteral("300 руб"));
+    Find<QPushButton>(*window, "saveBudget")->click();
+    EXPECT_TRUE(Find<QLabel>(*window, "budgetMessage")
+                    ->text()
+                    .startsWith(QStringLiteral("Размер абонентской платы должен быть числом")));
+    EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")), before);
+
+    Find<QSpinBox>(*window, "cycleDay")->setValue(20);
+    Find<QLineEdit>(*window, "planFee")->setText(QStringLiteral("300"));
     Find<QPushButton>(*window, "saveBudget")->click();
     EXPECT_EQ(Find<QLabel>(*window, "budgetMessage")->text(), QStringLiteral("Сохранено."));
-    EXPECT_EQ(
-        folder.Read(QStringLiteral("inet.conf")),
-        "[Vantoril]\r\nType_tar=0\r\ncycle_day=20\r\nbudget=120\r\ncap_mb=2048.5\r\nalerts=1\r\n");
+    EXPECT_EQ(folder.Read(QStringLiteral("inet.conf")),
+              "[Vantoril]\r\nType_tar=0\r\ncycle_day=20\r\nbudget=120\r\ncap_mb=2048.5\r\n"
+              "alerts=1\r\nplan_fee=300\r\nincluded_mb=0\r\n");
+    EXPECT_TRUE(Find<QLabel>(*window, "bill")->text().contains(QStringLiteral("плата 300,00")));
     // The window follows at once: the period now starts on the 20th.
     EXPECT_EQ(Find<QLabel>(*window, "period")->text(),
               QStringLiteral("Расчётный период: 20 марта — 19 апреля 2026 г., день 1 из 31"));

@@ -38,6 +38,18 @@ BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
                        "в коротком месяце — его последний день"));
     budget_ = AddNumberField("budget", QStringLiteral("Бюджет на период"), this);
     capMb_ = AddNumberField("capMb", QStringLiteral("Лимит трафика на период, МБ"), this);
+    planFee_ = AddNumberField("planFee", QStringLiteral("Абонентская плата за период"), this);
+    planFee_->setPlaceholderText(QStringLiteral("нет"));
+    includedMb_ =
+        AddNumberField("includedMb", QStringLiteral("Трафик, включённый в плату, МБ"), this);
+    includedMb_->setPlaceholderText(QStringLiteral("нет"));
+    includedMb_->setToolTip(
+        QStringLiteral("Столько мегабайт в начале каждого периода оплачены абонентской платой; "
+                       "трафик сверх них стоит по тарифу"));
+    bill_ = new QLabel(this);
+    bill_->setObjectName(QStringLiteral("bill"));
+    bill_->setWordWrap(true);
+    bill_->setAccessibleName(QStringLiteral("Счёт за период"));
     alerts_ = new QCheckBox(QStringLiteral("&Предупреждать при 80 % и 100 %"), this);
     alerts_->setObjectName(QStringLiteral("alerts"));
     alerts_->setAccessibleName(QStringLiteral("Предупреждать при 80 % и 100 %"));
@@ -48,7 +60,8 @@ BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
     save_->setObjectName(QStringLiteral("saveBudget"));
     save_->setAccessibleName(QStringLiteral("Сохранить бюджет"));
     save_->setAccessibleDescription(
-        QStringLiteral("Записать день начала периода, бюджет, лимит и предупреждения в inet.conf"));
+        QStringLiteral("Записать день начала периода, бюджет, лимит, предупреждения, "
+                       "абонентскую плату и включённый трафик в inet.conf"));
     save_->setAutoDefault(false);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("budgetMessage"));
@@ -59,12 +72,15 @@ BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
     form->addRow(QStringLiteral("&День начала периода:"), cycleDay_);
     form->addRow(QStringLiteral("&Бюджет на период:"), budget_);
     form->addRow(QStringLiteral("&Лимит трафика, МБ:"), capMb_);
+    form->addRow(QStringLiteral("&Абонентская плата:"), planFee_);
+    form->addRow(QStringLiteral("&Включено в плату, МБ:"), includedMb_);
+    form->addRow(bill_);
     form->addRow(alerts_);
     form->addRow(save_);
     form->addRow(message_);
     connect(save_, &QPushButton::clicked, this, &BudgetGroup::Save);
-    connect(budget_, &QLineEdit::returnPressed, this, &BudgetGroup::Save);
-    connect(capMb_, &QLineEdit::returnPressed, this, &BudgetGroup::Save);
+    for (QLineEdit* field : {budget_, capMb_, planFee_, includedMb_})
+        connect(field, &QLineEdit::returnPressed, this, &BudgetGroup::Save);
 }
 
 void BudgetGroup::ShowLimits(const PeriodLimits& limits) {
@@ -72,11 +88,19 @@ void BudgetGroup::ShowLimits(const PeriodLimits& limits) {
     budget_->setText(LimitFieldText(limits.budget, locale_));
     capMb_->setText(LimitFieldText(limits.capMb, locale_));
     alerts_->setChecked(limits.alerts);
+    planFee_->setText(LimitFieldText(limits.planFee, locale_));
+    includedMb_->setText(LimitFieldText(limits.includedMb, locale_));
+}
+
+void BudgetGroup::ShowBill(const QString& text) {
+    bill_->setText(text);
 }
 
 bool BudgetGroup::Save() {
-    const BudgetCheck check = CheckBudgetInput(
-        {cycleDay_->value(), budget_->text(), capMb_->text(), alerts_->isChecked()}, locale_);
+    const BudgetCheck check =
+        CheckBudgetInput({cycleDay_->value(), budget_->text(), capMb_->text(), alerts_->isChecked(),
+                          planFee_->text(), includedMb_->text()},
+                         locale_);
     QString error = check.error;
     if (check.limits && SaveBudget(folder_, *check.limits, &error)) {
         message_->setStyleSheet(QString());

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The "Бюджет" group of the history window: billing day, budget, cap and alerts.
+// The "Бюджет" group of the history window: billing day, budget, cap, alerts and the
+// plan's fee and included volume, with the period's bill.
 #pragma once
 
 #include "budget/BillingPeriod.h"
@@ -22,6 +23,7 @@ public:
     BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent = nullptr);
 
     void ShowLimits(const PeriodLimits& limits);
+    void ShowBill(const QString& text);
     bool Save();  // true when the settings file now holds the fields
 
 Q_SIGNALS:
@@ -34,6 +36,9 @@ private:
     QLineEdit* budget_;
     QLineEdit* capMb_;
     QCheckBox* alerts_;
+    QLineEdit* planFee_;
+    QLineEdit* includedMb_;
+    QLabel* bill_;
     QPushButton* save_;
     QLabel* message_;
 };

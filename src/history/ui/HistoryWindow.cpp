@@ -304,6 +304,7 @@ void HistoryWindow::Reload() {
 
 void HistoryWindow::ShowSummary() {
     period_->setText(view_.periodText);
+    budget_->ShowBill(view_.billText);
     ShowGauge(moneyBar_, view_.money);
     ShowGauge(trafficBar_, view_.traffic);
     const bool noLimits =

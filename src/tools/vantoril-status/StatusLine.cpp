@@ -48,7 +48,7 @@ QString Tooltip(const QVariantMap& p, const QLocale& locale, const QString& curr
         lines << QStringLiteral("Нет соединения");
     const double budget = Number(p, "Budget");
     lines << QStringLiteral("Период: ") +
-                 AgainstLimit(MoneyText(Number(p, "PeriodCost"), currency, locale), budget,
+                 AgainstLimit(MoneyText(Number(p, "PeriodBill"), currency, locale), budget,
                               MoneyText(budget, currency, locale));
     const double cap = Number(p, "CapMB");
     lines << QStringLiteral("Трафик периода: ") +
@@ -100,7 +100,7 @@ PeriodShare ShareOf(const QVariantMap& properties) {
     const double budget = Number(properties, "Budget");
     const double cap = Number(properties, "CapMB");
     double percent = 0;
-    if (budget > 0) percent = Number(properties, "PeriodCost") / budget * 100;
+    if (budget > 0) percent = Number(properties, "PeriodBill") / budget * 100;
     if (cap > 0) percent = std::max(percent, Number(properties, "PeriodMB") / cap * 100);
     const QString level = percent >= kCriticalPercent  ? QStringLiteral("critical")
                           : percent >= kWarningPercent ? QStringLiteral("warning")
@@ -111,7 +111,7 @@ PeriodShare ShareOf(const QVariantMap& properties) {
 QString StatusLine(const QVariantMap& properties, StatusFormat format, const QLocale& locale,
                    const QString& currency) {
     if (format == StatusFormat::Json) return Json(QJsonObject::fromVariantMap(properties));
-    const QString text = MoneyText(Number(properties, "PeriodCost"), currency, locale) +
+    const QString text = MoneyText(Number(properties, "PeriodBill"), currency, locale) +
                          QStringLiteral(" · ") + Megabytes(Number(properties, "PeriodMB"), locale);
     if (format == StatusFormat::Text) return text;
     const PeriodShare share = ShareOf(properties);

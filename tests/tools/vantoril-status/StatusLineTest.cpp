@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 namespace {
+// Without a plan the period's bill is its money.
 QVariantMap Figures(double periodCost, double budget, double periodMb, double capMb) {
     return {{QStringLiteral("Connected"), true},
             {QStringLiteral("ConnectionName"), QStringLiteral("MyISP")},
@@ -19,6 +20,7 @@ QVariantMap Figures(double periodCost, double budget, double periodMb, double ca
             {QStringLiteral("OnlineSeconds"), qulonglong(3725)},
             {QStringLiteral("Cost"), 1.5},
             {QStringLiteral("PeriodCost"), periodCost},
+            {QStringLiteral("PeriodBill"), periodCost},
             {QStringLiteral("Budget"), budget},
             {QStringLiteral("PeriodMB"), periodMb},
             {QStringLiteral("CapMB"), capMb},
@@ -42,13 +44,24 @@ TEST(StatusLineTest, textIsThePeriodsMoneyAndMegabytesInTheLocalesForm) {
               QStringLiteral("12,34 ₽ · 56,7 MB"));
 }
 
+// Caught: a panel showing the tariff's money while the budget measures the plan's bill.
+TEST(StatusLineTest, textAndWaybarGiveTheBillOfAPlanNotTheTariffsMoney) {
+    QVariantMap figures = Figures(120, 400, 103, 0);
+    figures.insert(QStringLiteral("PeriodBill"), 340.0);  // fee 300 and 40 beyond the volume
+    EXPECT_EQ(StatusLine(figures, StatusFormat::Text, RussianLocale(), QStringLiteral("₽")),
+              QStringLiteral("340,00 ₽ · 103,0 MB"));
+    const QJsonObject object = Waybar(figures);
+    EXPECT_EQ(object.value(QStringLiteral("percentage")).toInt(), 85);
+    EXPECT_EQ(object.value(QStringLiteral("class")).toString(), QStringLiteral("warning"));
+}
+
 TEST(StatusLineTest, jsonHoldsEveryPropertyUnderItsOwnName) {
     const QJsonObject json =
         QJsonDocument::fromJson(
             StatusLine(Figures(12.34, 100, 56.7, 0), StatusFormat::Json, RussianLocale(), QString())
                 .toUtf8())
             .object();
-    EXPECT_EQ(json.size(), 12);
+    EXPECT_EQ(json.size(), 13);
     EXPECT_EQ(json.value(QStringLiteral("ConnectionName")).toString(), QStringLiteral("MyISP"));
     EXPECT_EQ(json.value(QStringLiteral("ReceivedBytes")).toDouble(), 5e9);
     EXPECT_EQ(json.value(QStringLiteral("PeriodCost")).toDouble(), 12.34);
