@@ -818,6 +818,10 @@
         <source>Время:</source>
         <translation>Time:</translation>
     </message>
+    <message>
+        <source>Не найдено!</source>
+        <translation>Not found!</translation>
+    </message>
 </context>
 <context>
     <name>IniFile</name>
@@ -928,6 +932,11 @@
     <message>
         <source>%1 объявлена, но дальше нигде не читается</source>
         <translation>%1 is declared but never read afterwards</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <comment>a name quoted in a warning</comment>
+        <translation>“%1”</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,8 @@ bool IsPlainName(QStringView name) {
 }  // namespace
 
 QString Quoted(QStringView text) {
-    return u'«' + text.toString() + u'»';
+    return QCoreApplication::translate("LintContext", "«%1»", "a name quoted in a warning")
+        .arg(text);
 }
 
 bool IsFractionalBuiltIn(QStringView name) {
