@@ -1352,6 +1352,14 @@
     </message>
 </context>
 <context>
+    <name>ScriptHelp</name>
+    <message>
+        <source>script-language.md</source>
+        <comment>the script reference in the language of the texts</comment>
+        <translation>script-language.en.md</translation>
+    </message>
+</context>
+<context>
     <name>ScriptInterpreter</name>
     <message>
         <source>В сценарии больше %1 строк</source>
