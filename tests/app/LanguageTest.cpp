@@ -2,6 +2,7 @@
 // The windows in the user's language: run by CTest once with LANGUAGE=en and once under the
 // C locale, the program's texts installed as its start installs them.
 #include "ApplicationFixture.h"
+#include "WindowChecks.h"
 #include "app/QtTranslation.h"
 #include "core/UiLanguage.h"
 #include "help/ui/AboutWindow.h"
@@ -46,7 +47,8 @@ QStringList ShownTexts(const QWidget& window) {
 class LanguageTest : public ApplicationFixture {
 protected:
     void SetUp() override {
-        programFolder.Write(QStringLiteral("connections/MyISP.vlg"), "[2026-11]\r\nSumm=12.5\r\n");
+        programFolder.Write(QStringLiteral("connections/MyISP.vlg"),
+                            "[Statistic]\r\n11.2026=12,5\r\n");
         QString error;
         (void)LoadTranslations(QLocale::system().uiLanguages(), &error);
     }
@@ -58,22 +60,37 @@ protected:
     }
 
     // Each window's texts by its name; the windows are built after the texts are installed.
+    // With VANTORIL_SHOTS_DIR set, each window's picture is kept as <language>-<name>.
     QMap<QString, QStringList> WindowTexts() {
         Run();
+        const QString language = PrefersEnglish(QLocale::system().uiLanguages())
+                                     ? QStringLiteral("en-")
+                                     : QStringLiteral("ru-");
         QMap<QString, QStringList> texts;
+        const auto read = [&](QWidget& window, const QString& name) {
+            texts[name] = ShownTexts(window);
+            SaveShot(window, language + name);
+        };
         QStringList menu;
         for (QAction* item : app->Menus().trayMenu->actions()) menu << item->text();
         texts[QStringLiteral("menu")] = menu;
-        texts[QStringLiteral("settings")] = ShownTexts(app->SettingsUi());
-        texts[QStringLiteral("indicator")] = ShownTexts(app->Indicator());
+        read(app->SettingsUi(), QStringLiteral("settings"));
+        read(app->Indicator(), QStringLiteral("indicator"));
         for (const char* item : {"mnuStatistic", "mnuHistory", "mnuAbout"}) Item(item).trigger();
+        const QMap<QString, QString> names = {
+            {QStringLiteral("Form7"), QStringLiteral("statistics")},
+            {QStringLiteral("HistoryWindow"), QStringLiteral("history")},
+            {QStringLiteral("Form6"), QStringLiteral("about")}};
         for (QWidget* window : QApplication::topLevelWidgets())
-            if (window->isVisible() && window->objectName() != u"Form1")
-                texts[window->objectName()] = ShownTexts(*window);
+            if (window->isVisible() && names.contains(window->objectName()))
+                read(*window, names.value(window->objectName()));
         const ProgramFolder folder(programFolder.Path());
-        texts[QStringLiteral("tariff")] = ShownTexts(TariffEditor(folder, RussianLocale()));
-        texts[QStringLiteral("price")] = ShownTexts(PriceDialog(folder, RussianLocale()));
-        texts[QStringLiteral("script")] = ShownTexts(ScriptEditor(folder));
+        TariffEditor tariff(folder, RussianLocale());
+        read(tariff, QStringLiteral("tariff"));
+        PriceDialog price(folder, RussianLocale());
+        read(price, QStringLiteral("price"));
+        ScriptEditor script(folder);
+        read(script, QStringLiteral("script"));
         for (QWidget* window : QApplication::topLevelWidgets()) window->close();
         return texts;
     }
@@ -94,9 +111,9 @@ TEST_F(LanguageTest, EnglishWhereTheUserAsksForIt) {
             if (text.contains(kCyrillic))
                 ADD_FAILURE() << window.key().toStdString() << ": " << text.toStdString();
     }
-    EXPECT_TRUE(texts.value(QStringLiteral("Form6")).contains(QStringLiteral("About")));
-    EXPECT_TRUE(texts.value(QStringLiteral("HistoryWindow"))
-                    .contains(QStringLiteral("History and budget")));
+    EXPECT_TRUE(texts.value(QStringLiteral("about")).contains(QStringLiteral("About")));
+    EXPECT_TRUE(
+        texts.value(QStringLiteral("history")).contains(QStringLiteral("History and budget")));
 }
 
 TEST_F(LanguageTest, RussianUnderTheCLocale) {
@@ -107,11 +124,11 @@ TEST_F(LanguageTest, RussianUnderTheCLocale) {
               QStringList({"Настройки", "Индикатор", "Статистика", "История и бюджет", "Помощь",
                            "О программе", "Выход"}));
     const QList<QPair<QString, QString>> titles = {{"settings", "Настройки программы"},
-                                                   {"Form7", "Просмотр статистики"},
-                                                   {"Form6", "О программе"},
+                                                   {"statistics", "Просмотр статистики"},
+                                                   {"about", "О программе"},
                                                    {"tariff", "Редактирование тарифа"},
                                                    {"script", "Редактор скриптов"},
-                                                   {"HistoryWindow", "История и бюджет"},
+                                                   {"history", "История и бюджет"},
                                                    {"price", "Введите данные"}};
     for (const auto& [window, title] : titles)
         EXPECT_EQ(texts.value(window).value(0), title) << window.toStdString();
