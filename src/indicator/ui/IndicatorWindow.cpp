@@ -212,7 +212,10 @@ void IndicatorWindow::SetWindowOpacity(int opacity) {
 }
 
 void IndicatorWindow::RefreshIndicator() {
-    setWindowTitle(services_.link.GetLinkName());
+    // The name also names the statistics file, so it stays Russian there; only the caption is
+    // translated.
+    const QString name = services_.link.GetLinkName();
+    setWindowTitle(name == kNoLinkName ? tr("Не найдено!") : name);
     const IndicatorLines lines =
         ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
                               services_.address.GetLocalIP(), services_.locale);
