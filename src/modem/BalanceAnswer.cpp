@@ -95,8 +95,10 @@ QList<Amount> Amounts(const QString& text) {
         const QChar before = i > 0 ? text[i - 1] : QChar();
         const QChar after = end < text.size() ? text[end] : QChar();
         // A service code, a time of day or a fraction of something else.
+        // A label's date ("на 07.12:") ends at a colon; a time has digits on both sides.
         const bool notMoney = before == u'*' || before == u'#' || after == u'#' || after == u'*' ||
-                              after == u':' || before == u':' || after == u'/' || before == u'/';
+                              after == u':' || after == u'/' || before == u'/' ||
+                              (before == u':' && i >= 2 && text[i - 2].isDigit());
         QString figure = text.mid(i, end - i);
         figure.removeIf([](QChar c) { return IsBlank(c); });
         if (!notMoney) {
