@@ -125,6 +125,7 @@ void ModemFeatures::TakeAnswer(const QString& text) {
 void ModemFeatures::SayBalance(const QString& message) {
     if (message == balanceMessage_) return;
     balanceMessage_ = message;
+    qCInfo(lcLink) << "USSD balance:" << message;
     Q_EMIT changed();
 }
 

@@ -71,7 +71,6 @@ void UssdBalance::Initiate(const QString& modem, const QString& code) {
 
 void UssdBalance::Finish(UssdOutcome outcome) {
     busy_ = false;
-    if (!outcome.answered) qCInfo(lcLink) << "USSD balance:" << outcome.text;
     if (auto done = std::move(done_)) done(std::move(outcome));
 }
 

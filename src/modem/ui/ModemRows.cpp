@@ -70,8 +70,11 @@ void ModemRows::Refresh() {
     QString metered =
         tr("NetworkManager считает подключение: %1").arg(MeteredText(sighting.metered));
     if (features_.Roaming()) metered += u'\n' + tr("В роуминге: %1").arg(features_.OperatorName());
-    metered_->setText(sighting.profile.isEmpty() ? tr("Подключение не от NetworkManager.")
-                                                 : metered);
+    if (sighting.connection == 0)
+        metered = tr("Нет подключения.");
+    else if (sighting.profile.isEmpty())
+        metered = tr("Подключение не от NetworkManager.");
+    metered_->setText(metered);
     mark_->setEnabled(!sighting.profile.isEmpty() && !IsMeteredYes(sighting.metered));
     meteredMessage_->setText(features_.MeteredMessage());
 }
