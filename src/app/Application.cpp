@@ -378,7 +378,7 @@ void Application::ShowHistory() {
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
         historyWindow_->AddBudgetRow(new ModemRows(
-            *modem_, locale_, [this] { return settings_.currency; },
+            *modem_, folder_, locale_, [this] { return settings_.currency; },
             [this] { return BalanceSpan(); }));
     }
     BringForward(*historyWindow_);

@@ -26,23 +26,33 @@ void UssdBalance::Ask(const QString& modem, const QString& code,
     if (busy_) return;
     busy_ = true;
     done_ = std::move(done);
+    AskState(modem, [this, modem, code](const QDBusMessage& reply, uint state) {
+        if (reply.type() != QDBusMessage::ReplyMessage) return Finish({false, Failure(reply)});
+        if (state == kUssdActive || state == kUssdUserResponse)
+            return Finish({false, tr("Модем уже ведёт сеанс USSD; баланс будет спрошен "
+                                     "в следующий раз.")});
+        Initiate(modem, code);
+    });
+}
+
+void UssdBalance::AskState(const QString& modem,
+                           std::function<void(const QDBusMessage&, uint)> then) {
     QDBusMessage call = QDBusMessage::createMethodCall(
         kModemService, modem, QStringLiteral("org.freedesktop.DBus.Properties"),
         QStringLiteral("Get"));
     call << kUssd << QStringLiteral("State");
     auto* watcher = new QDBusPendingCallWatcher(bus_.asyncCall(call, kStateTimeoutMs), this);
     connect(watcher, &QDBusPendingCallWatcher::finished, this,
-            [this, modem, code](QDBusPendingCallWatcher* finished) {
+            [then = std::move(then)](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 const QDBusMessage reply = finished->reply();
-                if (reply.type() != QDBusMessage::ReplyMessage || reply.arguments().isEmpty())
-                    return Finish({false, Failure(reply)});
-                const uint state =
-                    qdbus_cast<QDBusVariant>(reply.arguments().first()).variant().toUInt();
-                if (state == kUssdActive || state == kUssdUserResponse)
-                    return Finish({false, tr("Модем уже ведёт сеанс USSD; баланс будет спрошен "
-                                             "в следующий раз.")});
-                Initiate(modem, code);
+                const bool answered =
+                    reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty();
+                then(answered ? reply
+                              : QDBusMessage::createError(reply.errorName(), reply.errorMessage()),
+                     answered
+                         ? qdbus_cast<QDBusVariant>(reply.arguments().first()).variant().toUInt()
+                         : 0);
             });
 }
 
@@ -55,8 +65,10 @@ void UssdBalance::Initiate(const QString& modem, const QString& code) {
             [this, modem](QDBusPendingCallWatcher* finished) {
                 finished->deleteLater();
                 const QDBusMessage reply = finished->reply();
-                if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty())
+                if (reply.type() == QDBusMessage::ReplyMessage && !reply.arguments().isEmpty()) {
+                    EndMenu(modem);
                     return Finish({true, reply.arguments().first().toString()});
+                }
                 if (reply.errorName() == u"org.freedesktop.DBus.Error.NoReply" ||
                     reply.errorName() == u"org.freedesktop.DBus.Error.Timeout") {
                     // The session would otherwise block the next question.
@@ -67,6 +79,16 @@ void UssdBalance::Initiate(const QString& modem, const QString& code) {
                 }
                 Finish({false, Failure(reply)});
             });
+}
+
+// An operator's answer may open a menu that waits for a reply; nobody will give one here,
+// and a session left waiting refuses the next question.
+void UssdBalance::EndMenu(const QString& modem) {
+    AskState(modem, [this, modem](const QDBusMessage&, uint state) {
+        if (state == kUssdUserResponse)
+            bus_.send(QDBusMessage::createMethodCall(kModemService, modem, kUssd,
+                                                     QStringLiteral("Cancel")));
+    });
 }
 
 void UssdBalance::Finish(UssdOutcome outcome) {

@@ -31,6 +31,9 @@ public:
 
 private:
     void Initiate(const QString& modem, const QString& code);
+    // The session's state; a failed call gives its error and state 0.
+    void AskState(const QString& modem, std::function<void(const QDBusMessage&, uint)> then);
+    void EndMenu(const QString& modem);
     void Finish(UssdOutcome outcome);
     QString Failure(const QDBusMessage& reply) const;
 
