@@ -8,7 +8,6 @@
 #include <QDBusConnection>
 #include <QLocale>
 #include <QObject>
-#include <QPointer>
 #include <QSet>
 #include <QString>
 

@@ -10,10 +10,6 @@
 
 namespace {
 
-QString Tr(const char* text) {
-    return QCoreApplication::translate("ModemSettings", text);
-}
-
 constexpr int kLongestEvery = 24 * 60;
 
 }  // namespace
@@ -24,13 +20,16 @@ ModemCheck CheckModemInput(const ModemInput& input, const QLocale& locale) {
     // What a keypad sends: a star or hash first, digits, stars and hashes, a hash last.
     static const QRegularExpression ussd(QStringLiteral("^[*#][0-9*#+]{0,180}#$"));
     if (!code.isEmpty() && !ussd.match(code).hasMatch()) {
-        check.error = Tr("Код USSD набирается звёздочками, решётками и цифрами и кончается "
-                         "решёткой, например *100#; «%1» не такой код.")
+        check.error = QCoreApplication::translate(
+                          "ModemSettings",
+                          "Код USSD набирается звёздочками, решётками и цифрами и кончается "
+                          "решёткой, например *100#; «%1» не такой код.")
                           .arg(code);
         return check;
     }
     if (input.everyMinutes < kShortestBalanceEvery || input.everyMinutes > kLongestEvery) {
-        check.error = Tr("Спрашивать баланс можно раз в %1–%2 минут.")
+        check.error = QCoreApplication::translate("ModemSettings",
+                                                  "Спрашивать баланс можно раз в %1–%2 минут.")
                           .arg(kShortestBalanceEvery)
                           .arg(kLongestEvery);
         return check;
@@ -40,15 +39,18 @@ ModemCheck CheckModemInput(const ModemInput& input, const QLocale& locale) {
         std::optional<double> value = ReadLocaleNumber(input.low.trimmed(), locale);
         if (!value) value = ReadLocaleNumber(input.low.trimmed(), QLocale::c());
         if (!value || *value < 0 || *value > kLargestAmount) {
-            check.error = Tr("Порог баланса — неотрицательное число, например 50; «%1» не "
-                             "подходит.")
+            check.error = QCoreApplication::translate(
+                              "ModemSettings",
+                              "Порог баланса — неотрицательное число, например 50; «%1» не "
+                              "подходит.")
                               .arg(input.low.trimmed());
             return check;
         }
         low = *value;
     }
     if (input.meteredAt < 0 || input.meteredAt > 100) {
-        check.error = Tr("Доля бюджета или лимита — от 0 до 100 %.");
+        check.error = QCoreApplication::translate("ModemSettings",
+                                                  "Доля бюджета или лимита — от 0 до 100 %.");
         return check;
     }
     Settings values;
