@@ -8,10 +8,13 @@
 #include "bus/BusService.h"
 #include "bus/MeterFigures.h"
 #include "core/FileNotices.h"
+#include "core/Logging.h"
 #include "core/ui/WindowLook.h"
 #include "help/HelpDocument.h"
 #include "help/ui/AboutWindow.h"
+#include "history/BalanceLog.h"
 #include "history/HistoryRecorder.h"
+#include "history/HistoryStore.h"
 #include "history/ui/HistoryWindow.h"
 #include "indicator/SampleTick.h"
 #include "indicator/TickGuard.h"
@@ -20,6 +23,9 @@
 #include "link/LinkSourceFactory.h"
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
+#include "link/NetworkManagerLink.h"
+#include "modem/ModemFeatures.h"
+#include "modem/ui/ModemRows.h"
 #include "script/ScriptFile.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ui/ScriptEditor.h"
@@ -82,7 +88,8 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
       menus_(std::make_unique<ProgramMenus>(settingsWindow_.get())),
       watcherTimer_(new QTimer(settingsWindow_.get())),
       tray_(this, TrayIcon::Attach::Later),
-      notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)) {
+      notifier_(new DesktopNotifier(tray_, QDBusConnection::sessionBus(), this)),
+      modem_(nullptr) {
     watcherTimer_->setObjectName(QStringLiteral("Timer1"));
     watcherTimer_->setInterval(kWatcherIntervalMs);
     connect(watcherTimer_, &QTimer::timeout, this, &Application::WatcherTick);
@@ -93,6 +100,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
         for (const DueAlert& alert : history_->TakeUnshown()) Alert(alert);
     });
     WireMenus();
+    WireModem();
     notifier_->SetBalloonReachesUser(trayHost_.available && !trayHost_.ShowsExportedMenu());
     settingsWindow_->installEventFilter(this);
 }
@@ -155,6 +163,7 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     if (trayHost_.available) tray_.AttachToNotificationArea();
     tray_.Show();
     Tell(history_->Start());
+    modem_->SetLastBalance(LastBalance(*historyStore_));
     ResumeConnection();
     if (settings_.hide_start == 1 && trayHost_.available) {
         settingsWindow_->hide();
@@ -178,6 +187,7 @@ IndicatorWindow& Application::Indicator() {
     connect(form, &IndicatorWindow::closeRequested, this, &Application::CloseIndicator);
     connect(form, &IndicatorWindow::sampled, this, [this] {
         CheckAlerts();
+        ModemTick();
         if (bus_) bus_->Publish();
     });
     form->Load();
@@ -283,9 +293,16 @@ PeriodUse Application::PeriodUsage() {
 
 MeterFigures Application::FiguresNow() {
     const bool connected = sampling_->LinkConnected();
-    return MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(), counters_,
-                            settings_.Type_tar, PeriodUsage(), LimitsOf(settings_),
-                            scriptHost_->Message());
+    MeterFigures figures = MakeMeterFigures(connected, connected ? link_->GetLinkName() : QString(),
+                                            counters_, settings_.Type_tar, PeriodUsage(),
+                                            LimitsOf(settings_), scriptHost_->Message());
+    if (const auto& balance = modem_->Balance()) {
+        figures.balance = balance->amount.value_or(figures.balance);
+        figures.balanceText = balance->text;
+        figures.balanceTime = balance->at.toSecsSinceEpoch();
+    }
+    figures.roaming = modem_->Roaming();
+    return figures;
 }
 
 void Application::Tell(const QStringList& notices) {
@@ -360,6 +377,9 @@ void Application::ShowHistory() {
             new HistoryWindow(folder_, clock_, locale_, nullptr, HistoryWindow::AskForSaveFile,
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        historyWindow_->AddBudgetRow(new ModemRows(
+            *modem_, folder_, locale_, [this] { return settings_.currency; },
+            [this] { return BalanceSpan(); }));
     }
     BringForward(*historyWindow_);
 }
@@ -397,4 +417,53 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QObject::eventFilter(watched, event);
+}
+
+// Without NetworkManager there is no modem to ask: every question says so once.
+void Application::WireModem() {
+    auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get());
+    modem_ = new ModemFeatures(manager ? manager->Bus() : QDBusConnection(QString()), steady_,
+                               clock_, locale_, this);
+    connect(modem_, &ModemFeatures::balanceTaken, this, [this](const BalanceEntry& entry) {
+        if (!AddBalance(*historyStore_, entry))
+            qCWarning(lcHistory) << "the balance answer could not be kept in the history";
+    });
+    connect(modem_, &ModemFeatures::notice, this,
+            [this](const QString& text) { notifier_->Notify(kAlertTitle, text); });
+    // The hang-up a script's "disconn" makes.
+    connect(modem_, &ModemFeatures::hangUpWanted, this,
+            [this](uint64_t connection) { link_->HangUpLink(connection); });
+    scriptHost_->SetOperatorFigures([this] {
+        const auto& balance = modem_->Balance();
+        return ProgramScriptHost::OperatorFigures{balance ? balance->amount : std::nullopt,
+                                                  modem_->Roaming()};
+    });
+}
+
+void Application::ModemTick() {
+    ModemSighting sighting;
+    if (sampling_->LinkConnected()) sighting.connection = counters_.Stats.connection;
+    if (const auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get())) {
+        const NetworkManagerConnection& watched = manager->Watched();
+        sighting.name = watched.id;
+        sighting.modem = watched.modem;
+        sighting.profile = watched.profile;
+        sighting.metered = watched.metered;
+    }
+    double percent = 0;
+    const PeriodLimits limits = LimitsOf(settings_);
+    if (settings_.metered_at > 0 && (limits.budget > 0 || limits.capMb > 0)) {
+        const PeriodTotals totals = RoundedTotals(limits, PeriodUsage());
+        if (limits.budget > 0) percent = totals.bill / limits.budget * 100;
+        if (limits.capMb > 0) percent = std::max(percent, totals.megabytes / limits.capMb * 100);
+    }
+    modem_->Tick(sighting, settings_, percent);
+}
+
+QString Application::BalanceSpan() {
+    const QList<BalanceEntry> entries =
+        BalancesBetween(*historyStore_, CurrentPeriod().period.StartTime(), clock_.Now());
+    if (entries.size() < 2) return {};
+    const double counted = historyStore_->UsageBetween(entries.first().at, entries.last().at).cost;
+    return BalanceSpanLine(entries, counted, settings_.currency, locale_);
 }

@@ -30,6 +30,7 @@ class IndicatorWindow;
 class HistoryWindow;
 class LinkSource;
 class LocalAddress;
+class ModemFeatures;
 class MonotonicClock;
 class ProgramScriptHost;
 class QTimer;
@@ -118,6 +119,10 @@ private:
                                       const QString& name) const;
     void ResumeConnection();  // takes up a connection left running by an earlier run
     void KeepLastFigures();   // the program ends: the history keeps the latest figures
+    // The operator's balance, roaming and the metered mark.
+    void WireModem();
+    void ModemTick();
+    QString BalanceSpan();
 
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;
@@ -140,6 +145,7 @@ private:
     QTimer* watcherTimer_;
     TrayIcon tray_;
     DesktopNotifier* notifier_;
+    ModemFeatures* modem_;
     QPointer<IndicatorWindow> indicator_;
     QPointer<HistoryWindow> historyWindow_;
     QPointer<StatisticsWindow> statisticsWindow_;  // deletes itself when closed

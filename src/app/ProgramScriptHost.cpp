@@ -37,6 +37,11 @@ ScriptCounters ProgramScriptHost::Counters() const {
     script.CAL = float(period.megabytes);
     script.CMAL = float(period.cost);
     script.BILL = float(period.bill);
+    if (operator_) {
+        const OperatorFigures figures = operator_();
+        script.BAL = float(figures.balance.value_or(0));
+        script.ROAM = figures.roaming ? 1 : 0;
+    }
     return script;
 }
 

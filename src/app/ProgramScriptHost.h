@@ -5,6 +5,7 @@
 #include "script/ScriptHost.h"
 
 #include <functional>
+#include <optional>
 
 struct PeriodTotals;
 
@@ -33,6 +34,15 @@ public:
     void HangUpLink() override;
     void ShowError(const ScriptFault& fault) override;
 
+    // The operator's last balance (nothing when unknown) and whether the link is roaming.
+    struct OperatorFigures {
+        std::optional<double> balance;
+        bool roaming = false;
+    };
+    void SetOperatorFigures(std::function<OperatorFigures()> figures) {
+        operator_ = std::move(figures);
+    }
+
     // The message line as the script last set it, whether or not the indicator is loaded.
     const QString& Message() const { return message_; }
 
@@ -44,5 +54,6 @@ private:
     LinkSource& link_;
     std::function<IndicatorWindow&()> indicator_;
     std::function<PeriodTotals()> period_;
+    std::function<OperatorFigures()> operator_;
     QString message_;
 };

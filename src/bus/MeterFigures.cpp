@@ -5,6 +5,8 @@
 #include "budget/BillingPeriod.h"
 #include "indicator/TrafficCounters.h"
 
+#include <cmath>
+
 MeterFigures MakeMeterFigures(bool connected, const QString& connectionName,
                               const TrafficCounters& counters, int tariffType,
                               const PeriodUse& period, const PeriodLimits& limits,
@@ -51,6 +53,13 @@ QVariantMap Figures(const MeterFigures* before, const MeterFigures& now) {
     note("CapMB", &MeterFigures::capMb);
     note("Currency", &MeterFigures::currency);
     note("Message", &MeterFigures::message);
+    // An unknown balance (NaN) is never equal to itself, yet has not changed.
+    if (!before || !(before->balance == now.balance ||
+                     (std::isnan(before->balance) && std::isnan(now.balance))))
+        map.insert(QStringLiteral("Balance"), now.balance);
+    note("BalanceText", &MeterFigures::balanceText);
+    note("BalanceTime", &MeterFigures::balanceTime);
+    note("Roaming", &MeterFigures::roaming);
     return map;
 }
 }  // namespace

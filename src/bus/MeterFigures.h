@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <limits>
+
 struct PeriodLimits;
 struct PeriodUse;
 struct TrafficCounters;
@@ -25,6 +27,11 @@ struct MeterFigures {
     double capMb = 0;       // 0: none
     QString currency;       // the sign the user writes after money; may be empty
     QString message;        // the script's message line
+    // The operator's side: the last balance answer, and whether the link is roaming.
+    double balance = std::numeric_limits<double>::quiet_NaN();  // NaN: unknown
+    QString balanceText;        // the answer as the operator gave it
+    qlonglong balanceTime = 0;  // seconds since the epoch; 0: never asked
+    bool roaming = false;
 };
 
 // The figures of a tick: the counters as the indicator shows them (the cost of the tariff

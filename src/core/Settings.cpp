@@ -63,6 +63,11 @@ const KeyRule kKeys[] = {
     {SettingKey::alerts, "alerts", &Settings::alerts, Reading::YesNo, "1"},
     {SettingKey::plan_fee, "plan_fee", &Settings::plan_fee, Reading::Plan},
     {SettingKey::included_mb, "included_mb", &Settings::included_mb, Reading::Plan},
+    {SettingKey::balance_ussd, "balance_ussd", &Settings::balance_ussd, Reading::Sign},
+    {SettingKey::balance_every, "balance_every", &Settings::balance_every, Reading::Number, "60"},
+    {SettingKey::balance_low, "balance_low", &Settings::balance_low, Reading::Amount},
+    {SettingKey::roaming_hangup, "roaming_hangup", &Settings::roaming_hangup, Reading::YesNo, "0"},
+    {SettingKey::metered_at, "metered_at", &Settings::metered_at, Reading::Number},
 };
 
 const KeyRule& RuleOf(SettingKey key) {

@@ -32,6 +32,12 @@ struct Settings {
     int16_t alerts = 1;      // 1: tell at 80 % and 100 % of the budget and of the cap
     double plan_fee = 0;     // the plan's money per period, whatever the traffic
     double included_mb = 0;  // MB per period the plan's fee covers
+    // The operator's balance by USSD, roaming and the metered mark of the link.
+    QString balance_ussd;        // the code to ask, e.g. "*100#"; empty: never asked
+    int32_t balance_every = 60;  // minutes between questions while connected
+    double balance_low = 0;      // money; below it the user is told once; 0: never
+    int16_t roaming_hangup = 0;  // 1: hang up at once when connected while roaming
+    int32_t metered_at = 0;      // percent of budget or cap that marks the link metered; 0: never
 };
 
 // Every key of the file, in the record's order; the names are spelled once, in Settings.cpp.
@@ -53,6 +59,11 @@ enum class SettingKey {
     alerts,
     plan_fee,
     included_mb,
+    balance_ussd,
+    balance_every,
+    balance_low,
+    roaming_hangup,
+    metered_at,
 };
 
 inline constexpr char kSettingsFile[] = "inet.conf";

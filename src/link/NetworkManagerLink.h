@@ -38,6 +38,10 @@ public:
     QString GetLinkName() override;
     QString GetLinkInterface() override;
 
+    // What NetworkManager said of the watched connection at the last look.
+    const NetworkManagerConnection& Watched() const { return watched_; }
+    QDBusConnection Bus() const { return bus_; }
+
     // True while a look at NetworkManager's objects is under way.
     bool IsScanning() const { return !scan_.isNull(); }
 

@@ -180,6 +180,12 @@ void NetworkManagerScan::Choose() {
         found_.ipInterface = device.value(QStringLiteral("Interface")).toString();
     found_.deviceType = device.value(QStringLiteral("DeviceType")).toUInt();
     modem_ = device.value(QStringLiteral("Udi")).toString();
+    found_.profile = ProfilePath(active);
+    if (found_.profile == u"/") found_.profile.clear();
+    found_.metered = device.value(QStringLiteral("Metered")).toUInt();
+    if (found_.deviceType == kModemDevice &&
+        modem_.startsWith(QLatin1String("/org/freedesktop/ModemManager1/")))
+        found_.modem = modem_;
     AskDetails();
     if (pending_ == 0) Deliver();
 }

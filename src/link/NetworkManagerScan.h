@@ -24,7 +24,10 @@ struct NetworkManagerConnection {
     QString device;       // object path of its first device
     QString ipInterface;  // the interface carrying its data (ppp0, wlan0...)
     uint deviceType = 0;
-    uint64_t bps = 0;           // speed reported by the device or modem bearer
+    QString profile;   // the connection's settings profile
+    QString modem;     // ModemManager's object of a modem device (its Udi), else empty
+    uint metered = 0;  // the device's Metered: UNKNOWN 0, YES 1, NO 2, GUESS_YES 3, GUESS_NO 4
+    uint64_t bps = 0;  // speed reported by the device or modem bearer
     int64_t modemStartMs = -1;  // ModemManager's start-date as a monotonic moment
     // The device's Statistics properties (bytes received, sent), when it has them.
     std::optional<std::pair<uint64_t, uint64_t>> statistics;

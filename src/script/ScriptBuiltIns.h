@@ -36,6 +36,8 @@ inline constexpr BuiltInCounter kBuiltInCounters[] = {
     {u"CAL", &ScriptCounters::CAL, nullptr, kAdded},
     {u"CMAL", &ScriptCounters::CMAL, nullptr, kAdded},
     {u"BILL", &ScriptCounters::BILL, nullptr, kAdded},
+    {u"BAL", &ScriptCounters::BAL, nullptr, kAdded},
+    {u"ROAM", nullptr, &ScriptCounters::ROAM, kAdded},
 };
 
 // The program folder, always ending in "/".

@@ -13,17 +13,19 @@
 // The counters of the last traffic sample, as the built-in variables show them. All 0
 // before the first sample; they keep their last values while no link is up.
 struct ScriptCounters {
-    float DL = 0;     // MB received (1 MB = 1048576 bytes), rounded to 2 decimals
-    float UL = 0;     // MB sent, as DL
-    float AL = 0;     // MB in total: DL + UL
-    int32_t TC = 0;   // time online, whole seconds
-    int32_t BPS = 0;  // link speed, bits per second
-    float MDL = 0;    // cost of the data received, money units rounded to 2 decimals
-    float MUL = 0;    // cost of the data sent, as MDL
-    float MAL = 0;    // total traffic cost: MDL + MUL
-    float CAL = 0;    // MB of the billing period, the running connection included, 2 decimals
-    float CMAL = 0;   // the period's money, as CAL
-    float BILL = 0;   // the period's bill: the plan's fee and the traffic beyond its volume
+    float DL = 0;      // MB received (1 MB = 1048576 bytes), rounded to 2 decimals
+    float UL = 0;      // MB sent, as DL
+    float AL = 0;      // MB in total: DL + UL
+    int32_t TC = 0;    // time online, whole seconds
+    int32_t BPS = 0;   // link speed, bits per second
+    float MDL = 0;     // cost of the data received, money units rounded to 2 decimals
+    float MUL = 0;     // cost of the data sent, as MDL
+    float MAL = 0;     // total traffic cost: MDL + MUL
+    float CAL = 0;     // MB of the billing period, the running connection included, 2 decimals
+    float CMAL = 0;    // the period's money, as CAL
+    float BILL = 0;    // the period's bill: the plan's fee and the traffic beyond its volume
+    float BAL = 0;     // the operator's last balance, 0 when unknown
+    int32_t ROAM = 0;  // 1 while the watched connection is up in roaming
 };
 
 // The host of the script engine. The engine calls it on the thread that runs the script

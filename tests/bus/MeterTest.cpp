@@ -99,9 +99,10 @@ TEST(MeterFiguresTest, onlyWhatChangedIsNamedWithItsBusType) {
     const QVariantMap all = ChangedMeterProperties(MeterFigures(), now);
     EXPECT_EQ(all.size(), 11) << "every figure but CapMB, still 0, changed";
     EXPECT_EQ(MeterProperties(now).keys(),
-              (QStringList{"Budget", "CapMB", "Connected", "ConnectionName", "Cost", "Currency",
-                           "LinkBps", "Message", "OnlineSeconds", "PeriodBill", "PeriodCost",
-                           "PeriodMB", "ReceivedBytes", "SentBytes"}));
+              (QStringList{"Balance", "BalanceText", "BalanceTime", "Budget", "CapMB", "Connected",
+                           "ConnectionName", "Cost", "Currency", "LinkBps", "Message",
+                           "OnlineSeconds", "PeriodBill", "PeriodCost", "PeriodMB", "ReceivedBytes",
+                           "Roaming", "SentBytes"}));
 }
 
 TEST(MeterFiguresTest, madeFromTheCountersAtTheTariffTypeAndThePeriod) {

@@ -44,13 +44,13 @@ class Session:
         self.processes.append(process)
         return process
 
-    def start_bus_and_display(self):
+    def start_bus_and_display(self, screen="800x600x24"):
         daemon = self.start(["dbus-daemon", "--session", "--nofork", "--print-address=1"],
                             stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, text=True)
         self.address = daemon.stdout.readline().strip()
         read_fd, write_fd = os.pipe()
         self.start(["Xvfb", "-displayfd", str(write_fd), "-ac", "-nolisten", "tcp",
-                    "-screen", "0", "800x600x24"], pass_fds=(write_fd,),
+                    "-screen", "0", screen], pass_fds=(write_fd,),
                    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
         os.close(write_fd)
         with os.fdopen(read_fd) as display_number:

@@ -25,7 +25,7 @@ PATH = "/org/example/Vantoril"
 METER = "org.example.Vantoril.Meter"
 NAMES = {"Connected", "ConnectionName", "ReceivedBytes", "SentBytes", "LinkBps",
          "OnlineSeconds", "Cost", "PeriodCost", "PeriodBill", "Budget", "PeriodMB", "CapMB",
-         "Currency", "Message"}
+         "Currency", "Message", "Balance", "BalanceText", "BalanceTime", "Roaming"}
 
 
 try:
@@ -96,7 +96,9 @@ def main(program, status_tool):
                           "ReceivedBytes": "UInt64", "SentBytes": "UInt64", "LinkBps": "UInt64",
                           "OnlineSeconds": "UInt64", "Cost": "Double", "PeriodCost": "Double",
                           "PeriodBill": "Double", "Budget": "Double", "PeriodMB": "Double",
-                          "CapMB": "Double", "Currency": "String", "Message": "String"}
+                          "CapMB": "Double", "Currency": "String", "Message": "String",
+                          "Balance": "Double", "BalanceText": "String", "BalanceTime": "Int64",
+                          "Roaming": "Boolean"}
         if types != expected_types:
             raise Failure(f"property types {types}")
 

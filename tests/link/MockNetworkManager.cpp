@@ -17,6 +17,7 @@ namespace {
 const QString kService = QStringLiteral("org.freedesktop.NetworkManager");
 const QString kManagerPath = QStringLiteral("/org/freedesktop/NetworkManager");
 const QString kMock = QStringLiteral("org.freedesktop.DBus.Mock");
+const QString kModemService = QStringLiteral("org.freedesktop.ModemManager1");
 using Settings = QMap<QString, QVariantMap>;
 
 // A method of a mocked object: name, in and out signatures, Python code (a(ssss)).
@@ -115,11 +116,7 @@ QString MockNetworkManager::AddProfile(const QString& id, const QString& type, i
     QVariantMap connection{
         {"id", id}, {"type", type}, {"uuid", QUuid::createUuid().toString(QUuid::WithoutBraces)}};
     if (metered) connection.insert("metered", metered);
-    const Settings settings{{"connection", connection}};
-    const QVariantList reply =
-        Call("/org/freedesktop/NetworkManager/Settings", "org.freedesktop.NetworkManager.Settings",
-             "AddConnection", {QVariant::fromValue(settings)});
-    return qdbus_cast<QDBusObjectPath>(reply.value(0)).path();
+    return AddProfileSettings({{"connection", connection}});
 }
 
 QString MockNetworkManager::Activate(const QString& device, const QString& profile,
@@ -167,7 +164,12 @@ QString MockNetworkManager::AddModemWithBearer(const QVariantMap& stats) {
 }
 
 QList<QVariantList> MockNetworkManager::ManagerCalls(const QString& method) {
-    const QVariantList reply = Call(kManagerPath, kMock, "GetMethodCalls", {method});
+    return CallsOf(kService, kManagerPath, method);
+}
+
+QList<QVariantList> MockNetworkManager::CallsOf(const QString& service, const QString& path,
+                                                const QString& method) {
+    const QVariantList reply = Call(path, kMock, "GetMethodCalls", {method}, service);
     QList<QVariantList> calls;
     const QDBusArgument list = reply.value(0).value<QDBusArgument>();
     list.beginArray();
@@ -181,6 +183,41 @@ QList<QVariantList> MockNetworkManager::ManagerCalls(const QString& method) {
     }
     list.endArray();
     return calls;
+}
+
+void MockNetworkManager::AddModemProperties(const QString& path, const QString& interface,
+                                            const QVariantMap& properties, bool update) {
+    Call(path, kMock, update ? "UpdateProperties" : "AddProperties", {interface, properties},
+         kModemService);
+}
+
+void MockNetworkManager::SetModemMethod(const QString& path, const QString& interface,
+                                        const QString& method, const QString& in,
+                                        const QString& out, const QString& code) {
+    Call(path, kMock, "AddMethod", {interface, method, in, out, code}, kModemService);
+}
+
+QList<QVariantList> MockNetworkManager::ModemCalls(const QString& path, const QString& method) {
+    return CallsOf(kModemService, path, method);
+}
+
+QString MockNetworkManager::AddProfileSettings(const Settings& settings) {
+    const QVariantList reply =
+        Call("/org/freedesktop/NetworkManager/Settings", "org.freedesktop.NetworkManager.Settings",
+             "AddConnection", {QVariant::fromValue(settings)});
+    return qdbus_cast<QDBusObjectPath>(reply.value(0)).path();
+}
+
+QMap<QString, QVariantMap> MockNetworkManager::ProfileSettings(const QString& profile) {
+    const QVariantList reply =
+        Call(profile, "org.freedesktop.NetworkManager.Settings.Connection", "GetSettings", {});
+    return qdbus_cast<Settings>(reply.value(0));
+}
+
+void MockNetworkManager::RefuseUpdate(const QString& profile, const QString& name) {
+    Call(profile, kMock, "AddMethod",
+         {"org.freedesktop.NetworkManager.Settings.Connection", "Update", "a{sa{sv}}", "",
+          QString("raise dbus.exceptions.DBusException('Not authorized', name='%1')").arg(name)});
 }
 
 QDBusPendingCall MockNetworkManager::Stall(int seconds) {

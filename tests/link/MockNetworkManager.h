@@ -41,6 +41,20 @@ public:
     // whose Stats carry `stats` (start-date, downlink-speed...); returns the modem's path.
     QString AddModemWithBearer(const QVariantMap& stats);
 
+    // Adds properties to an object of the ModemManager mock, or a method (Python code that
+    // sets `ret`) in place of one; and the argument lists of every call of a method so far.
+    void AddModemProperties(const QString& path, const QString& interface,
+                            const QVariantMap& properties, bool update = false);
+    void SetModemMethod(const QString& path, const QString& interface, const QString& method,
+                        const QString& in, const QString& out, const QString& code);
+    QList<QVariantList> ModemCalls(const QString& path, const QString& method);
+
+    // A profile with the whole of its settings; what a profile's settings are now.
+    QString AddProfileSettings(const QMap<QString, QVariantMap>& settings);
+    QMap<QString, QVariantMap> ProfileSettings(const QString& profile);
+    // The profile's Update answers with the D-Bus error `name` from now on.
+    void RefuseUpdate(const QString& profile, const QString& name);
+
     // Keeps NetworkManager from answering anything for `seconds`; the call returns at once.
     QDBusPendingCall Stall(int seconds);
 
@@ -48,6 +62,7 @@ public:
     QList<QVariantList> ManagerCalls(const QString& method);
 
 private:
+    QList<QVariantList> CallsOf(const QString& service, const QString& path, const QString& method);
     QVariantList Call(const QString& path, const QString& interface, const QString& method,
                       const QVariantList& arguments, const QString& service = {});
     bool WaitForName(const QString& service);

@@ -90,6 +90,10 @@ void BudgetGroup::ShowLimits(const PeriodLimits& limits) {
     includedMb_->setText(LimitFieldText(limits.includedMb, locale_));
 }
 
+void BudgetGroup::AddRow(QWidget* row) {
+    static_cast<QFormLayout*>(layout())->addRow(row);
+}
+
 void BudgetGroup::ShowBill(const QString& text) {
     bill_->setText(text);
 }

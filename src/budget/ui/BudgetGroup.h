@@ -24,7 +24,8 @@ public:
 
     void ShowLimits(const PeriodLimits& limits);
     void ShowBill(const QString& text);
-    bool Save();  // true when the settings file now holds the fields
+    void AddRow(QWidget* row);  // a row of its own below the others
+    bool Save();                // true when the settings file now holds the fields
 
 Q_SIGNALS:
     void saved();

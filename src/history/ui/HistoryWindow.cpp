@@ -292,6 +292,10 @@ void HistoryWindow::BuildControls() {
     layout->addLayout(buttons);
 }
 
+void HistoryWindow::AddBudgetRow(QWidget* row) {
+    budget_->AddRow(row);
+}
+
 void HistoryWindow::Reload() {
     view_ =
         LoadHistoryView(folder_, clock_.Now(), locale_,

@@ -40,6 +40,8 @@ public:
                   LivePeriod livePeriod = nullptr);
 
     void Reload();
+    // A row the program adds to the budget group (the operator's balance).
+    void AddBudgetRow(QWidget* row);
     void Export();
     const HistoryView& View() const { return view_; }
 

@@ -71,10 +71,11 @@ ParsedOptions ParseRun(const QStringList& arguments) {
         } else if (options.file.isEmpty()) {
             options.file = argument;
         } else if (!SetCounter(options.counters, argument)) {
-            return Fail(QStringLiteral("not a counter setting: ") + argument +
-                        QStringLiteral(
-                            " (DL, UL, AL, MDL, MUL, MAL, CAL, CMAL, BILL take numbers with \".\";"
-                            " TC, BPS whole numbers)"));
+            return Fail(
+                QStringLiteral("not a counter setting: ") + argument +
+                QStringLiteral(
+                    " (DL, UL, AL, MDL, MUL, MAL, CAL, CMAL, BILL, BAL take numbers with \".\";"
+                    " TC, BPS, ROAM whole numbers)"));
         }
     }
     if (options.file.isEmpty()) return Fail(QStringLiteral("no script file given"));
@@ -122,6 +123,6 @@ QString ScriptToolUsage() {
         "       vantoril-script lint [--locale NAME] FILE\n"
         "       vantoril-script run [--locale NAME] [--time HH:MM:SS] [--folder DIR] FILE "
         "[COUNTER=VALUE]...\n"
-        "counters: DL UL AL MDL MUL MAL CAL CMAL BILL (numbers with \".\"), TC BPS (whole "
+        "counters: DL UL AL MDL MUL MAL CAL CMAL BILL BAL (numbers with \".\"), TC BPS ROAM (whole "
         "numbers)\n");
 }

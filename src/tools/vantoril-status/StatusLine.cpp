@@ -5,10 +5,13 @@
 #include "core/MoneyText.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cmath>
+#include <optional>
 
 namespace {
 constexpr double kWarningPercent = 80;
@@ -38,6 +41,13 @@ QString AgainstLimit(const QString& used, double limit, const QString& limitText
     return limit > 0 ? used + QCoreApplication::translate("StatusLine", " из ") + limitText : used;
 }
 
+// The operator's balance when the program knows it (NaN or missing: it does not).
+std::optional<double> KnownBalance(const QVariantMap& p) {
+    const QVariant value = p.value(QStringLiteral("Balance"));
+    if (!value.isValid() || std::isnan(value.toDouble())) return std::nullopt;
+    return value.toDouble();
+}
+
 QString Tooltip(const QVariantMap& p, const QLocale& locale, const QString& currency) {
     QStringList lines;
     const QString name = p.value(QStringLiteral("ConnectionName")).toString();
@@ -57,6 +67,15 @@ QString Tooltip(const QVariantMap& p, const QLocale& locale, const QString& curr
                               Megabytes(cap, locale));
     const QString message = p.value(QStringLiteral("Message")).toString();
     if (!message.isEmpty()) lines << message;
+    if (const std::optional<double> balance = KnownBalance(p)) {
+        const QDateTime at =
+            QDateTime::fromSecsSinceEpoch(p.value(QStringLiteral("BalanceTime")).toLongLong());
+        lines << QCoreApplication::translate("StatusLine", "Баланс: %1 (оператор, %2)")
+                     .arg(MoneyText(*balance, currency, locale),
+                          locale.toString(at.time(), QStringLiteral("HH:mm")));
+    }
+    if (p.value(QStringLiteral("Roaming")).toBool())
+        lines << QCoreApplication::translate("StatusLine", "В роуминге");
     return lines.join(u'\n');
 }
 }  // namespace
@@ -94,7 +113,9 @@ QString StatusUsage() {
     return QStringLiteral(
         "usage: vantoril-status [--format text|json|waybar] [--follow] [--folder DIR]\n"
         "Prints the running Vantoril's figures on one line; --follow prints a new line at\n"
-        "each change. Exit status 3 when Vantoril is not running.\n");
+        "each change. Exit status 3 when Vantoril is not running.\n"
+        "The operator's balance (balance_ussd in inet.conf) follows the period's figures\n"
+        "when it is known; json gives it as Balance, BalanceText, BalanceTime.\n");
 }
 
 PeriodShare ShareOf(const QVariantMap& properties) {
@@ -112,8 +133,11 @@ PeriodShare ShareOf(const QVariantMap& properties) {
 QString StatusLine(const QVariantMap& properties, StatusFormat format, const QLocale& locale,
                    const QString& currency) {
     if (format == StatusFormat::Json) return Json(QJsonObject::fromVariantMap(properties));
-    const QString text = MoneyText(Number(properties, "PeriodBill"), currency, locale) +
-                         QStringLiteral(" · ") + Megabytes(Number(properties, "PeriodMB"), locale);
+    QString text = MoneyText(Number(properties, "PeriodBill"), currency, locale) +
+                   QStringLiteral(" · ") + Megabytes(Number(properties, "PeriodMB"), locale);
+    if (const std::optional<double> balance = KnownBalance(properties))
+        text += QStringLiteral(" · ") + QCoreApplication::translate("StatusLine", "баланс %1")
+                                            .arg(MoneyText(*balance, currency, locale));
     if (format == StatusFormat::Text) return text;
     const PeriodShare share = ShareOf(properties);
     return Json({{QStringLiteral("text"), text},

@@ -4,6 +4,7 @@
 #include "Locales.h"
 #include "tools/vantoril-status/StatusLine.h"
 
+#include <QDateTime>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -138,4 +139,24 @@ TEST(StatusOptionsTest, formatFollowAndFolderAreReadAndMistakesNamed) {
         EXPECT_FALSE(parsed.options);
         EXPECT_FALSE(parsed.error.isEmpty());
     }
+}
+
+// Caught: an unknown balance (NaN on the bus) written as "nan", or a known one left out.
+TEST(StatusLineTest, theOperatorsBalanceIsShownOnlyWhenKnown) {
+    QVariantMap figures = Figures(12.34, 0, 56.71, 0);
+    figures.insert(QStringLiteral("Balance"), std::numeric_limits<double>::quiet_NaN());
+    EXPECT_EQ(StatusLine(figures, StatusFormat::Text, RussianLocale(), QStringLiteral("₽")),
+              QStringLiteral("12,34 ₽ · 56,7 MB"));
+    EXPECT_FALSE(Waybar(figures).value(QStringLiteral("tooltip")).toString().contains(u"Баланс"));
+
+    figures.insert(QStringLiteral("Balance"), -5.1);
+    figures.insert(QStringLiteral("BalanceTime"),
+                   QDateTime(QDate(2026, 12, 7), QTime(18, 20)).toSecsSinceEpoch());
+    figures.insert(QStringLiteral("Roaming"), true);
+    EXPECT_EQ(StatusLine(figures, StatusFormat::Text, RussianLocale(), QStringLiteral("₽")),
+              QStringLiteral("12,34 ₽ · 56,7 MB · баланс -5,10 ₽"));
+    const QString tooltip = Waybar(figures, QStringLiteral("₽")).value("tooltip").toString();
+    EXPECT_TRUE(tooltip.endsWith(
+        QStringLiteral("Баланс: -5,10 ₽ (оператор, 18:20)\nВ роуминге")))
+        << tooltip.toStdString();
 }
