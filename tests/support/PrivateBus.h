@@ -38,6 +38,8 @@ public:
         return QDBusConnection::connectToBus(address_, name);
     }
 
+    QString Address() const { return address_; }
+
 private:
     QProcess daemon_;
     QString address_;
