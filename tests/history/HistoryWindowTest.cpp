@@ -13,6 +13,8 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -23,6 +25,7 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +141,41 @@ TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
     QTest::keyClick(chart, Qt::Key_Left);
     EXPECT_EQ(chart->accessibleDescription(),
               QStringLiteral("Декабрь 2025: 27,50 (по файлам статистики)"));
+}
+
+TEST_F(HistoryWindowTest, nothingStandsAloneWithoutLimitsNorUnexplainedInMegabytes) {
+    folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\n");
+    const auto window = Open();
+    window->show();
+    int captions = 0;
+    for (const QLabel* label : window->findChildren<QLabel*>())
+        if (label->text() == u"Деньги:" || label->text() == u"Трафик:") {
+            ++captions;
+            EXPECT_FALSE(label->isVisible()) << label->text().toStdString();
+        }
+    EXPECT_EQ(captions, 2);
+
+    // The books' colour is in the legend only where books can have bars: months in money.
+    QChartView* chart = Find<QChartView>(*window, "chart");
+    const auto booksInLegend = [chart] {
+        for (QLegendMarker* marker : chart->chart()->legend()->markers())
+            if (marker->label() == u"По файлам статистики") return marker->isVisible();
+        return false;
+    };
+    Find<QRadioButton>(*window, "byMonths")->click();
+    EXPECT_TRUE(booksInLegend());
+    Find<QRadioButton>(*window, "byMegabytes")->click();
+    EXPECT_FALSE(booksInLegend());
+
+    // The parts screen readers list on their own have names too.
+    EXPECT_FALSE(chart->viewport()->accessibleName().isEmpty());
+    const QList<QLineEdit*> fields =
+        Find<QWidget>(*window, "budgetGroup")->findChildren<QLineEdit*>();
+    ASSERT_FALSE(fields.isEmpty());
+    for (const QLineEdit* field : fields)
+        for (const QToolButton* clear : field->findChildren<QToolButton*>())
+            EXPECT_TRUE(clear->accessibleName().startsWith(QStringLiteral("Очистить")))
+                << field->objectName().toStdString();
 }
 
 TEST_F(HistoryWindowTest, withoutItsChartModuleTheWindowShowsTheRestAndSaysWhy) {

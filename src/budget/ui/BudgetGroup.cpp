@@ -5,11 +5,13 @@
 #include "budget/BudgetSettings.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 
@@ -19,6 +21,10 @@ QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidg
     field->setAccessibleName(accessibleName);
     field->setPlaceholderText(QStringLiteral("не задан"));
     field->setClearButtonEnabled(true);
+    // The clear button is a tool button of the field's own, nameless unless named here.
+    for (QToolButton* clear : field->findChildren<QToolButton*>())
+        clear->setAccessibleName(
+            QCoreApplication::translate("BudgetGroup", "Очистить: %1").arg(accessibleName));
     return field;
 }
 

@@ -5,6 +5,7 @@
 #include <QBarCategoryAxis>
 #include <QBarLegendMarker>
 #include <QBarSet>
+#include <QCoreApplication>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QStackedBarSeries>
@@ -53,6 +54,9 @@ HistoryChart::HistoryChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Диаграмма расхода"));
+    // Screen readers list the drawing area as a node of its own.
+    viewport()->setAccessibleName(
+        QCoreApplication::translate("HistoryChart", "Столбики диаграммы"));
     connect(series_, &QStackedBarSeries::hovered, this,
             [this](bool entered, int index, QBarSet*) { OnHovered(entered, index); });
 }
