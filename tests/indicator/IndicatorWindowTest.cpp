@@ -29,8 +29,7 @@ TEST_F(IndicatorWindowWindow, showsTheCountersOfThePreviousTickUnderTheCaptionOf
     link.stats.connectedMs = 3725000;
     auto form = LoadIndicator();  // the load's tick computes; the display still shows zeros
     EXPECT_EQ(form->windowTitle(), QStringLiteral("MyISP"));
-    // Screen readers hear the caption, and each picture of the graph by a name.
-    EXPECT_EQ(form->accessibleName(), QStringLiteral("MyISP"));
+    EXPECT_EQ(form->accessibleName(), QStringLiteral("MyISP"));  // what screen readers say
     for (const char* picture : {"Image2", "Picture1", "Image1"})
         EXPECT_FALSE(form->findChild<QLabel*>(QLatin1String(picture))->accessibleName().isEmpty())
             << picture;

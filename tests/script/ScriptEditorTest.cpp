@@ -161,9 +161,6 @@ TEST_F(ScriptEditorTest, theCheckersFaultLeadsTheListAboveTheWarningsOfEarlierLi
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), QStringLiteral("Ошибка на линии 2: нет закрывающей кавычки"));
     EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Строка 1: «disconn()»")));
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
-                      list->visualItemRect(list->item(0)).center());
-    EXPECT_EQ(Text(*editor)->textCursor().blockNumber(), 1);
 }
 
 TEST_F(ScriptEditorTest, warningsFollowTheLocaleScriptsRunIn) {

@@ -37,7 +37,6 @@ public:
         names_ << name;
         return QDBusConnection::connectToBus(address_, name);
     }
-
     QString Address() const { return address_; }
 
 private:

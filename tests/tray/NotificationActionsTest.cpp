@@ -17,6 +17,7 @@ TEST(NotificationActions, offeredWithTheCapabilityAndTheInvokedOneRunsUntilClose
     if (!bus.Start(&why)) GTEST_SKIP() << qPrintable(why);
     QDBusConnection program = bus.Connect(QStringLiteral("actions-program"));
     const QString service = QStringLiteral("org.freedesktop.Notifications");
+    QDBusConnectionInterface* names = program.interface();
     TrayIcon tray;
     DesktopNotifier notifier(tray, program);
     QList<int> ran;
@@ -37,14 +38,10 @@ TEST(NotificationActions, offeredWithTheCapabilityAndTheInvokedOneRunsUntilClose
                                             {"history", "История", [&] { ran << 2; }}};
     for (const QString capabilities : {"body", "body actions"}) {
         QProcess server;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("DBUS_SESSION_BUS_ADDRESS", bus.Address());
-        server.setProcessEnvironment(environment);
-        server.start("/usr/bin/python3", {"-m", "dbusmock", "--template", "notification_daemon",
-                                          "-p", R"({"capabilities": ")" + capabilities + "\"}"});
-        const auto served = [&] {
-            return program.interface()->isServiceRegistered(service).value();
-        };
+        server.start("env", {"DBUS_SESSION_BUS_ADDRESS=" + bus.Address(), "/usr/bin/python3", "-m",
+                             "dbusmock", "--template", "notification_daemon", "-p",
+                             R"({"capabilities": ")" + capabilities + "\"}"});
+        const auto served = [&] { return names->isServiceRegistered(service).value(); };
         if (!QTest::qWaitFor(served, 10000)) GTEST_SKIP() << "no python3-dbusmock here";
         round(buttons);
         send("ActionInvoked", "us", {1u, QStringLiteral("history")});

@@ -8,7 +8,6 @@ coproc follower { DBUS_SESSION_BUS_ADDRESS=$address "$1" --format json --follow;
 pid=$follower_PID
 read -r -t 20 first <&"${follower[0]}"  # following now
 kill "$daemon"
-status=0
 timeout 20 tail --pid="$pid" -f /dev/null || { echo "still following"; exit 1; }
-wait "$pid" || status=$?
+wait "$pid" && status=0 || status=$?
 [ "$status" -eq 4 ] || { echo "exit status $status after $first"; exit 1; }
