@@ -26,16 +26,23 @@ QAction* AddItem(QMenu* menu, const char* name, const QString& caption) {
 
 ProgramMenus::ProgramMenus(QWidget* owner)
     : trayMenu(AddMenu(owner, "mnuSysTray", QStringLiteral("SysTray"))),
-      settingsItem(AddItem(trayMenu, "mnuSettings", Text("Настройки"))),
-      indicatorItem(AddItem(trayMenu, "mnuIndikator", Text("Индикатор"))),
-      statisticsItem(AddItem(trayMenu, "mnuStatistic", Text("Статистика"))),
-      historyItem(AddItem(trayMenu, "mnuHistory", Text("История и бюджет"))),
-      helpItem(AddItem(trayMenu, "mnuHelp", Text("Помощь"))),
-      aboutItem(AddItem(trayMenu, "mnuAbout", Text("О программе"))),
-      exitItem(AddItem(trayMenu, "mnuExit", Text("Выход"))),
+      settingsItem(
+          AddItem(trayMenu, "mnuSettings", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Настройки")))),
+      indicatorItem(
+          AddItem(trayMenu, "mnuIndikator", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Индикатор")))),
+      statisticsItem(
+          AddItem(trayMenu, "mnuStatistic", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Статистика")))),
+      historyItem(AddItem(trayMenu, "mnuHistory",
+                          Text(QT_TRANSLATE_NOOP("ProgramMenus", "История и бюджет")))),
+      helpItem(AddItem(trayMenu, "mnuHelp", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Помощь")))),
+      aboutItem(
+          AddItem(trayMenu, "mnuAbout", Text(QT_TRANSLATE_NOOP("ProgramMenus", "О программе")))),
+      exitItem(AddItem(trayMenu, "mnuExit", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Выход")))),
       indicatorMenu(AddMenu(owner, "mnuInd", QStringLiteral("Ind"))),
-      stayOnTopItem(AddItem(indicatorMenu, "mnuStayOnTop", Text("Поверх всех окон"))),
-      closeItem(AddItem(indicatorMenu, "mnuClose", Text("Закрыть"))) {
+      stayOnTopItem(AddItem(indicatorMenu, "mnuStayOnTop",
+                            Text(QT_TRANSLATE_NOOP("ProgramMenus", "Поверх всех окон")))),
+      closeItem(
+          AddItem(indicatorMenu, "mnuClose", Text(QT_TRANSLATE_NOOP("ProgramMenus", "Закрыть")))) {
     trayHostMenu = AddMenu(owner, "trayHostMenu", QStringLiteral("Vantoril"));
     trayHostMenu->addActions(trayMenu->actions());
     stayOnTopItem->setCheckable(true);

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Loading Qt's Russian translation from the folder Qt was built to look in.
+// Loading the English catalogue, or Qt's Russian translation from the folder Qt was built to
+// look in.
 #include "app/QtTranslation.h"
+
+#include "core/UiLanguage.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>
@@ -15,4 +18,9 @@ bool LoadQtTranslation(QString* error) {
     delete translator;
     if (error) *error = folder + QStringLiteral("/qtbase_ru.qm");
     return false;
+}
+
+bool LoadTranslations(const QStringList& uiLanguages, QString* error) {
+    if (InstallProgramTranslation(uiLanguages)) return true;
+    return LoadQtTranslation(error);
 }

@@ -51,7 +51,7 @@ int main(int argc, char** argv) {
     QApplication::setApplicationName(QStringLiteral("Vantoril"));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(ProgramIcon());
-    if (QString missing; !LoadQtTranslation(&missing))
+    if (QString missing; !LoadTranslations(QLocale::system().uiLanguages(), &missing))
         std::fprintf(stderr, "vantoril: no %s, Qt's own texts stay English\n", qPrintable(missing));
 
     std::optional<DemoFolder> demo;

@@ -5,12 +5,15 @@
 #include "core/MoneyText.h"
 #include "core/Numbers.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kThresholds[] = {80, 100};  // percent of a limit, ascending
 
 QString Megabytes(double value, const QLocale& locale) {
-    return NumberText(RoundHalfEven(value, 0), locale) + QStringLiteral(" МБ");
+    return NumberText(RoundHalfEven(value, 0), locale) +
+           QCoreApplication::translate("BudgetAlerts", " МБ");
 }
 
 // The alert for one limit: `used` of `limit`, both in the limit's unit.
@@ -30,13 +33,17 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
     if (highest == 0) return std::nullopt;
     const bool money = kind == u"budget";
     if (highest >= 100) {
-        alert.text = (money ? QStringLiteral("Бюджет периода исчерпан: %1 из %2.")
-                            : QStringLiteral("Лимит трафика периода исчерпан: %1 из %2."))
+        alert.text = (money ? QCoreApplication::translate("BudgetAlerts",
+                                                          "Бюджет периода исчерпан: %1 из %2.")
+                            : QCoreApplication::translate(
+                                  "BudgetAlerts", "Лимит трафика периода исчерпан: %1 из %2."))
                          .arg(usedText, limitText);
     } else {
         alert.text =
-            (money ? QStringLiteral("Израсходовано %1 % бюджета периода: %2 из %3.")
-                   : QStringLiteral("Израсходовано %1 % лимита трафика периода: %2 из %3."))
+            (money ? QCoreApplication::translate("BudgetAlerts",
+                                                 "Израсходовано %1 % бюджета периода: %2 из %3.")
+                   : QCoreApplication::translate(
+                         "BudgetAlerts", "Израсходовано %1 % лимита трафика периода: %2 из %3."))
                 .arg(int(used * 100 / limit))
                 .arg(usedText, limitText);
     }

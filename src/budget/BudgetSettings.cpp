@@ -5,6 +5,8 @@
 #include "core/Numbers.h"
 #include "core/Settings.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // The number typed into a field; nothing when it is not one.
@@ -20,19 +22,22 @@ std::optional<double> Limit(const QString& text, const QString& what, const QStr
     if (text.trimmed().isEmpty()) return 0.0;
     const std::optional<double> value = Typed(text, locale);
     if (!value) {
-        *error = QStringLiteral("%1 должен быть числом, например %2; «%3» — не число.")
+        *error = QCoreApplication::translate("BudgetSettings",
+                                             "%1 должен быть числом, например %2; «%3» — не число.")
                      .arg(what, example, text.trimmed());
         return std::nullopt;
     }
     if (*value < 0) {
-        *error = QStringLiteral(
-                     "%1 не может быть отрицательным. Оставьте поле пустым или "
-                     "введите 0, если он не нужен.")
-                     .arg(what);
+        *error =
+            QCoreApplication::translate("BudgetSettings",
+                                        "%1 не может быть отрицательным. Оставьте поле пустым или "
+                                        "введите 0, если он не нужен.")
+                .arg(what);
         return std::nullopt;
     }
     if (*value > kLargestAmount) {
-        *error = QStringLiteral("%1 слишком велик: %2.").arg(what, text.trimmed());
+        *error = QCoreApplication::translate("BudgetSettings", "%1 слишком велик: %2.")
+                     .arg(what, text.trimmed());
         return std::nullopt;
     }
     return *value;
@@ -43,22 +48,27 @@ std::optional<double> Limit(const QString& text, const QString& what, const QStr
 BudgetCheck CheckBudgetInput(const BudgetInput& input, const QLocale& locale) {
     BudgetCheck check;
     if (input.cycleDay < 1 || input.cycleDay > 31) {
-        check.error = QStringLiteral("День начала периода — число от 1 до 31.");
+        check.error = QCoreApplication::translate("BudgetSettings",
+                                                  "День начала периода — число от 1 до 31.");
         return check;
     }
-    const QString moneyExample = QStringLiteral("500 или ") + locale.toString(499.9, 'f', 2);
+    const QString moneyExample =
+        QCoreApplication::translate("BudgetSettings", "500 или ") + locale.toString(499.9, 'f', 2);
     const std::optional<double> budget =
-        Limit(input.budget, QStringLiteral("Бюджет"), moneyExample, locale, &check.error);
+        Limit(input.budget, QCoreApplication::translate("BudgetSettings", "Бюджет"), moneyExample,
+              locale, &check.error);
     if (!budget) return check;
-    const std::optional<double> cap = Limit(input.capMb, QStringLiteral("Лимит трафика"),
-                                            QStringLiteral("10240"), locale, &check.error);
+    const std::optional<double> cap =
+        Limit(input.capMb, QCoreApplication::translate("BudgetSettings", "Лимит трафика"),
+              QStringLiteral("10240"), locale, &check.error);
     if (!cap) return check;
-    const std::optional<double> fee =
-        Limit(input.planFee, QStringLiteral("Размер абонентской платы"), moneyExample, locale,
-              &check.error);
+    const std::optional<double> fee = Limit(
+        input.planFee, QCoreApplication::translate("BudgetSettings", "Размер абонентской платы"),
+        moneyExample, locale, &check.error);
     if (!fee) return check;
     const std::optional<double> included =
-        Limit(input.includedMb, QStringLiteral("Объём, включённый в плату"),
+        Limit(input.includedMb,
+              QCoreApplication::translate("BudgetSettings", "Объём, включённый в плату"),
               QStringLiteral("10240"), locale, &check.error);
     if (!included) return check;
     check.limits =
@@ -83,6 +93,7 @@ bool SaveBudget(const ProgramFolder& folder, const PeriodLimits& limits, QString
                          SettingKey::alerts, SettingKey::plan_fee, SettingKey::included_mb},
                         error))
         return true;
-    if (error) *error = QStringLiteral("Настройки не сохранены: ") + *error;
+    if (error)
+        *error = QCoreApplication::translate("BudgetSettings", "Настройки не сохранены: ") + *error;
     return false;
 }

@@ -4,6 +4,7 @@
 
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,7 +24,9 @@ WriteDeviceWrapper& Wrapper() {
 }
 
 QString SaveError(const QString& path, const QString& reason) {
-    return QStringLiteral("Не удалось записать файл «%1»: %2. Файл не изменён.").arg(path, reason);
+    return QCoreApplication::translate("AtomicFile",
+                                       "Не удалось записать файл «%1»: %2. Файл не изменён.")
+        .arg(path, reason);
 }
 
 // The file a symbolic link names is the one replaced, so the link itself stays.
@@ -83,7 +86,9 @@ bool StagedFile::Write(const QString& path, const QByteArray& bytes, QString* er
     struct stat old {};
     const bool exists = ::stat(QFile::encodeName(target_).constData(), &old) == 0;
     if (exists && !S_ISREG(old.st_mode)) {
-        if (error) *error = SaveError(path, QStringLiteral("на этом месте не обычный файл"));
+        if (error)
+            *error = SaveError(
+                path, QCoreApplication::translate("AtomicFile", "на этом месте не обычный файл"));
         return false;
     }
     QByteArray name = QFile::encodeName(target_) + ".XXXXXX";

@@ -5,6 +5,8 @@
 #include "core/AtomicFile.h"
 #include "core/TextDecoding.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 constexpr int kMaxValueLength = 254;  // what a 255-character buffer holds
@@ -140,7 +142,8 @@ QByteArray IniFile::Serialized() const {
 
 bool IniFile::Save(const QString& path, QString* error) const {
     if (!readProblem_.isEmpty()) {
-        if (error) *error = readProblem_ + QStringLiteral(" Файл не изменён.");
+        if (error)
+            *error = readProblem_ + QCoreApplication::translate("IniFile", " Файл не изменён.");
         return false;
     }
     return ReplaceFileAtomically(path, Serialized(), error);

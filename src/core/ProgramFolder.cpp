@@ -69,13 +69,17 @@ void CopyMissingFiles(const QDir& beside, const QDir& defaults, const QDir& user
 }
 
 QString Notice(Beside beside, const QString& executableFolder, const QString& userFolder) {
-    const QString kept = QStringLiteral(
+    const QString kept = QCoreApplication::translate(
+        "ProgramFolder",
         " Настройки, тарифы и статистика хранятся в папке «%1»; файлы, которых там не было, "
         "скопированы из папки программы.");
     if (beside == Beside::ReadOnly)
-        return QStringLiteral("В папку программы «%1» нельзя записывать.").arg(executableFolder) +
+        return QCoreApplication::translate("ProgramFolder",
+                                           "В папку программы «%1» нельзя записывать.")
+                   .arg(executableFolder) +
                kept.arg(userFolder);
-    return QStringLiteral("Папка программы «%1» принадлежит другому пользователю.")
+    return QCoreApplication::translate("ProgramFolder",
+                                       "Папка программы «%1» принадлежит другому пользователю.")
                .arg(executableFolder) +
            kept.arg(userFolder);
 }
@@ -108,7 +112,8 @@ ProgramFolder ProgramFolder::Choose(const ProgramFolderSources& sources, QString
     const QDir executableFolder(sources.executableFolder);
     if (!QDir().mkpath(sources.userFolder)) {
         if (notice)
-            *notice = QStringLiteral(
+            *notice = QCoreApplication::translate(
+                          "ProgramFolder",
                           "Не удалось создать папку «%1»: настройки, тарифы и статистика "
                           "не будут сохранены.")
                           .arg(sources.userFolder);

@@ -2,6 +2,7 @@
 // Bounded, non-blocking reading of regular files.
 #include "core/RegularFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -35,24 +36,27 @@ RegularFile Failed(RegularFile::Status status, const QString& error) {
 
 RegularFile NotRegular(const QString& path) {
     return Failed(RegularFile::Status::NotRegular,
-                  QStringLiteral("«%1» — не обычный файл, программа его не читает.").arg(path));
+                  QCoreApplication::translate("RegularFile",
+                                              "«%1» — не обычный файл, программа его не читает.")
+                      .arg(path));
 }
 
 RegularFile Unreadable(const QString& path, int error) {
-    return Failed(
-        RegularFile::Status::Unreadable,
-        QStringLiteral("Файл «%1» не удалось прочитать: %2.").arg(path, SystemErrorText(error)));
+    return Failed(RegularFile::Status::Unreadable,
+                  QCoreApplication::translate("RegularFile", "Файл «%1» не удалось прочитать: %2.")
+                      .arg(path, SystemErrorText(error)));
 }
 
 QString SizeText(qint64 bytes) {
-    if (bytes >= kMiB) return QStringLiteral("%1 МБ").arg(bytes / kMiB);
-    return QStringLiteral("%1 КБ").arg(bytes / kKiB);
+    if (bytes >= kMiB) return QCoreApplication::translate("RegularFile", "%1 МБ").arg(bytes / kMiB);
+    return QCoreApplication::translate("RegularFile", "%1 КБ").arg(bytes / kKiB);
 }
 
 RegularFile TooLarge(const QString& path, qint64 limit) {
     return Failed(
         RegularFile::Status::TooLarge,
-        QStringLiteral("Файл «%1» больше %2, программа его не читает.").arg(path, SizeText(limit)));
+        QCoreApplication::translate("RegularFile", "Файл «%1» больше %2, программа его не читает.")
+            .arg(path, SizeText(limit)));
 }
 
 }  // namespace
@@ -100,22 +104,22 @@ RegularFile ReadRegularFile(const QByteArray& name, const QString& path, qint64 
 QString SystemErrorText(int error) {
     switch (error) {
         case ENOSPC:
-            return QStringLiteral("на диске нет места");
+            return QCoreApplication::translate("RegularFile", "на диске нет места");
         case EDQUOT:
-            return QStringLiteral("исчерпана дисковая квота");
+            return QCoreApplication::translate("RegularFile", "исчерпана дисковая квота");
         case EACCES:
         case EPERM:
-            return QStringLiteral("нет прав доступа");
+            return QCoreApplication::translate("RegularFile", "нет прав доступа");
         case EROFS:
-            return QStringLiteral("диск доступен только для чтения");
+            return QCoreApplication::translate("RegularFile", "диск доступен только для чтения");
         case EIO:
-            return QStringLiteral("ошибка ввода-вывода");
+            return QCoreApplication::translate("RegularFile", "ошибка ввода-вывода");
         case EISDIR:
-            return QStringLiteral("на этом месте папка");
+            return QCoreApplication::translate("RegularFile", "на этом месте папка");
         case ENOENT:
-            return QStringLiteral("папка не найдена");
+            return QCoreApplication::translate("RegularFile", "папка не найдена");
         case ENAMETOOLONG:
-            return QStringLiteral("слишком длинное имя");
+            return QCoreApplication::translate("RegularFile", "слишком длинное имя");
         default:
             return QString::fromLocal8Bit(std::strerror(error));
     }

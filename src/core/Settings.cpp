@@ -7,6 +7,7 @@
 #include "core/Numbers.h"
 #include "core/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <algorithm>
@@ -117,10 +118,12 @@ private:
         if (rule.reading != Reading::YesNo) return RoundToInt16(ReadNumber(text));
         if (const std::optional<int16_t> value = YesNo(text)) return *value;
         const int16_t missing = *YesNo(QLatin1String(rule.missing));
-        NoticeFileProblem(QStringLiteral("В файле «%1» значение %2=%3 не понято: допустимы yes, "
-                                         "no, true, false, 1 и 0. Принято %4.")
-                              .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text,
-                                   QString::number(missing)));
+        NoticeFileProblem(
+            QCoreApplication::translate("Settings",
+                                        "В файле «%1» значение %2=%3 не понято: допустимы yes, "
+                                        "no, true, false, 1 и 0. Принято %4.")
+                .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text,
+                     QString::number(missing)));
         return missing;
     }
     static int32_t Value(int32_t, const KeyRule&, const QString& text) {
@@ -132,9 +135,10 @@ private:
         if (text.isEmpty()) return 0;
         if (const std::optional<double> value = WholeAmount(text)) return *value;
         NoticeFileProblem(
-            QStringLiteral("В файле «%1» значение %2=%3 не понято: нужно "
-                           "неотрицательное число, например 300 или 299.90. "
-                           "Принято 0.")
+            QCoreApplication::translate("Settings",
+                                        "В файле «%1» значение %2=%3 не понято: нужно "
+                                        "неотрицательное число, например 300 или 299.90. "
+                                        "Принято 0.")
                 .arg(QDir::toNativeSeparators(path_), QLatin1String(rule.name), text));
         return 0;
     }

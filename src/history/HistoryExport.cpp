@@ -9,6 +9,8 @@
 #include "history/HistoryReports.h"
 #include "history/HistoryStore.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void Tell(QString* error, const QString& text) {
@@ -22,7 +24,8 @@ std::optional<QString> PeriodExportText(const ProgramFolder& folder, const QDate
     HistoryStore store(folder.AppFilePath(QLatin1String(kHistoryFile)));
     if (!store.Open(HistoryStore::Mode::ReadOnly)) {
         Tell(error, store.LastError().problem == HistoryProblem::NotFound
-                        ? QStringLiteral("Истории пока нет: выгружать нечего.")
+                        ? QCoreApplication::translate("HistoryExport",
+                                                      "Истории пока нет: выгружать нечего.")
                         : HistoryProblemText(store.LastError(), store.Path()));
         return std::nullopt;
     }

@@ -2,57 +2,72 @@
 // The history's messages for the user.
 #include "history/HistoryMessages.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
-const QString kTriedAgain = QStringLiteral(" Программа попробует снова через минуту.");
-const QString kMeteringGoesOn = QStringLiteral(" Учёт трафика продолжается.");
-// Not after a full disk: the statistics file may not have been written either.
-const QString kBookingGoesOn =
-    QStringLiteral(" Учёт трафика и запись статистики продолжаются как обычно.");
+QString TriedAgain() {
+    return QCoreApplication::translate("HistoryMessages",
+                                       " Программа попробует снова через минуту.");
+}
 
 QString GoesOn(HistoryProblem problem) {
-    return problem == HistoryProblem::DiskFull ? kMeteringGoesOn : kBookingGoesOn;
+    // Not after a full disk: the statistics file may not have been written either.
+    return problem == HistoryProblem::DiskFull
+               ? QCoreApplication::translate("HistoryMessages", " Учёт трафика продолжается.")
+               : QCoreApplication::translate(
+                     "HistoryMessages",
+                     " Учёт трафика и запись статистики продолжаются как обычно.");
 }
 
 QString Why(const HistoryError& error, const QString& file) {
     switch (error.problem) {
         case HistoryProblem::NoDriver:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                "HistoryMessages",
                 "История соединений не ведётся: не установлен драйвер SQLite "
                 "для Qt (пакет libqt6sql6-sqlite).");
         case HistoryProblem::NewerFormat:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "HistoryMessages",
                        "История соединений не ведётся: файл «%1» записан более новой "
                        "версией программы.")
                 .arg(file);
         case HistoryProblem::Foreign:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "HistoryMessages",
                        "История соединений не ведётся: файл «%1» принадлежит другой "
                        "программе и оставлен как есть.")
                 .arg(file);
         case HistoryProblem::DiskFull:
-            return QStringLiteral("История соединений не записывается: диск заполнен.");
+            return QCoreApplication::translate(
+                "HistoryMessages", "История соединений не записывается: диск заполнен.");
         case HistoryProblem::Busy:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "HistoryMessages",
                        "История соединений не записывается: файл «%1» занят другой "
                        "программой.")
                 .arg(file);
         case HistoryProblem::NotFound:
         case HistoryProblem::CannotOpen:
         case HistoryProblem::ReadOnly:
-            return QStringLiteral(
+            return QCoreApplication::translate(
+                       "HistoryMessages",
                        "История соединений не ведётся: файл «%1» нельзя открыть "
                        "для записи.")
                 .arg(file);
         case HistoryProblem::Corrupt:
-            return QStringLiteral("История соединений не записывается: файл «%1» повреждён.")
+            return QCoreApplication::translate(
+                       "HistoryMessages",
+                       "История соединений не записывается: файл «%1» повреждён.")
                 .arg(file);
         case HistoryProblem::None:
         case HistoryProblem::Failed:
             break;
     }
-    return QStringLiteral("История соединений не записывается: файл «%1» недоступен.").arg(file);
+    return QCoreApplication::translate("HistoryMessages",
+                                       "История соединений не записывается: файл «%1» недоступен.")
+        .arg(file);
 }
 }  // namespace
 
@@ -66,17 +81,18 @@ QString HistoryProblemText(const HistoryError& error, const QString& path) {
 }
 
 QString HistoryDetachedText(const HistoryError& error, const QString& path) {
-    const QString again = HistoryProblemMayPass(error.problem) ? kTriedAgain : QString();
+    const QString again = HistoryProblemMayPass(error.problem) ? TriedAgain() : QString();
     return Why(error, QDir::toNativeSeparators(path)) + again + GoesOn(error.problem);
 }
 
 QString HistoryMovedAsideText(const QString& movedTo) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "HistoryMessages",
                "Файл истории соединений был повреждён. Он сохранён как «%1», "
                "история начата заново.")
         .arg(QDir::toNativeSeparators(movedTo));
 }
 
 QString HistoryResumedText() {
-    return QStringLiteral("История соединений снова записывается.");
+    return QCoreApplication::translate("HistoryMessages", "История соединений снова записывается.");
 }

@@ -2,6 +2,8 @@
 // Reports over the stored history.
 #include "history/HistoryReports.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 
 QList<DayUsage> UsagePerDay(HistoryStore& store, const QDate& first, const QDate& last) {
@@ -33,9 +35,12 @@ PeriodReport StoredPeriodReport(HistoryStore& store, const PeriodLimits& limits,
 
 namespace {
 
-const QString kReceived = QStringLiteral("Принято, МБ");
-const QString kSent = QStringLiteral("Отправлено, МБ");
-const QString kCost = QStringLiteral("Стоимость");
+QString Title(const char* source) {
+    return QCoreApplication::translate("HistoryReports", source);
+}
+const char* const kReceived = QT_TRANSLATE_NOOP("HistoryReports", "Принято, МБ");
+const char* const kSent = QT_TRANSLATE_NOOP("HistoryReports", "Отправлено, МБ");
+const char* const kCost = QT_TRANSLATE_NOOP("HistoryReports", "Стоимость");
 
 }  // namespace
 
@@ -43,14 +48,19 @@ ReportTable ConnectionsTable(HistoryStore& store, const std::optional<QDate>& fr
                              const std::optional<QDate>& to) {
     ReportTable table;
     table.columns = {
-        {QStringLiteral("name"), QStringLiteral("Соединение"), ColumnKind::Text},
-        {QStringLiteral("start"), QStringLiteral("Начало"), ColumnKind::Time},
-        {QStringLiteral("end"), QStringLiteral("Конец"), ColumnKind::Time},
-        {QStringLiteral("received_bytes"), kReceived, ColumnKind::Bytes},
-        {QStringLiteral("sent_bytes"), kSent, ColumnKind::Bytes},
-        {QStringLiteral("online_seconds"), QStringLiteral("В сети"), ColumnKind::Seconds},
-        {QStringLiteral("cost"), kCost, ColumnKind::Money},
-        {QStringLiteral("cut_short"), QStringLiteral("Прервано"), ColumnKind::Flag}};
+        {QStringLiteral("name"), QCoreApplication::translate("HistoryReports", "Соединение"),
+         ColumnKind::Text},
+        {QStringLiteral("start"), QCoreApplication::translate("HistoryReports", "Начало"),
+         ColumnKind::Time},
+        {QStringLiteral("end"), QCoreApplication::translate("HistoryReports", "Конец"),
+         ColumnKind::Time},
+        {QStringLiteral("received_bytes"), Title(kReceived), ColumnKind::Bytes},
+        {QStringLiteral("sent_bytes"), Title(kSent), ColumnKind::Bytes},
+        {QStringLiteral("online_seconds"), QCoreApplication::translate("HistoryReports", "В сети"),
+         ColumnKind::Seconds},
+        {QStringLiteral("cost"), Title(kCost), ColumnKind::Money},
+        {QStringLiteral("cut_short"), QCoreApplication::translate("HistoryReports", "Прервано"),
+         ColumnKind::Flag}};
     const QDateTime fromTime =
         from ? from->startOfDay() : QDateTime::fromSecsSinceEpoch(0, Qt::UTC);
     const QDateTime toTime =
@@ -70,10 +80,11 @@ QDate DefaultLastDay(const BillingPeriod& period, const QDate& first, const QDat
 
 ReportTable DaysTable(HistoryStore& store, const QDate& first, const QDate& last) {
     ReportTable table;
-    table.columns = {{QStringLiteral("date"), QStringLiteral("Дата"), ColumnKind::Date},
-                     {QStringLiteral("received_bytes"), kReceived, ColumnKind::Bytes},
-                     {QStringLiteral("sent_bytes"), kSent, ColumnKind::Bytes},
-                     {QStringLiteral("cost"), kCost, ColumnKind::Money}};
+    table.columns = {{QStringLiteral("date"), QCoreApplication::translate("HistoryReports", "Дата"),
+                      ColumnKind::Date},
+                     {QStringLiteral("received_bytes"), Title(kReceived), ColumnKind::Bytes},
+                     {QStringLiteral("sent_bytes"), Title(kSent), ColumnKind::Bytes},
+                     {QStringLiteral("cost"), Title(kCost), ColumnKind::Money}};
     for (const DayUsage& day : UsagePerDay(store, first, last))
         table.rows.append({day.date, day.usage.received, day.usage.sent, day.usage.cost});
     return table;
@@ -83,19 +94,27 @@ ReportTable PeriodTable(const PeriodReport& report) {
     const auto limit = [](double value) { return value > 0 ? ReportValue(value) : ReportValue(); };
     ReportTable table;
     table.columns = {
-        {QStringLiteral("start"), QStringLiteral("Начало периода"), ColumnKind::Date},
-        {QStringLiteral("end"), QStringLiteral("Конец периода"), ColumnKind::Date},
-        {QStringLiteral("days_elapsed"), QStringLiteral("Прошло дней"), ColumnKind::Count},
-        {QStringLiteral("days_left"), QStringLiteral("Осталось дней"), ColumnKind::Count},
-        {QStringLiteral("received_bytes"), kReceived, ColumnKind::Bytes},
-        {QStringLiteral("sent_bytes"), kSent, ColumnKind::Bytes},
-        {QStringLiteral("cost"), kCost, ColumnKind::Money},
-        {QStringLiteral("budget"), QStringLiteral("Бюджет"), ColumnKind::Money},
-        {QStringLiteral("cap_mb"), QStringLiteral("Лимит, МБ"), ColumnKind::Megabytes},
-        {QStringLiteral("projected_cost"), QStringLiteral("Прогноз стоимости"), ColumnKind::Money},
-        {QStringLiteral("projected_mb"), QStringLiteral("Прогноз, МБ"), ColumnKind::Megabytes},
-        {QStringLiteral("safe_per_day"), QStringLiteral("Можно тратить в день"),
-         ColumnKind::Money}};
+        {QStringLiteral("start"), QCoreApplication::translate("HistoryReports", "Начало периода"),
+         ColumnKind::Date},
+        {QStringLiteral("end"), QCoreApplication::translate("HistoryReports", "Конец периода"),
+         ColumnKind::Date},
+        {QStringLiteral("days_elapsed"),
+         QCoreApplication::translate("HistoryReports", "Прошло дней"), ColumnKind::Count},
+        {QStringLiteral("days_left"),
+         QCoreApplication::translate("HistoryReports", "Осталось дней"), ColumnKind::Count},
+        {QStringLiteral("received_bytes"), Title(kReceived), ColumnKind::Bytes},
+        {QStringLiteral("sent_bytes"), Title(kSent), ColumnKind::Bytes},
+        {QStringLiteral("cost"), Title(kCost), ColumnKind::Money},
+        {QStringLiteral("budget"), QCoreApplication::translate("HistoryReports", "Бюджет"),
+         ColumnKind::Money},
+        {QStringLiteral("cap_mb"), QCoreApplication::translate("HistoryReports", "Лимит, МБ"),
+         ColumnKind::Megabytes},
+        {QStringLiteral("projected_cost"),
+         QCoreApplication::translate("HistoryReports", "Прогноз стоимости"), ColumnKind::Money},
+        {QStringLiteral("projected_mb"),
+         QCoreApplication::translate("HistoryReports", "Прогноз, МБ"), ColumnKind::Megabytes},
+        {QStringLiteral("safe_per_day"),
+         QCoreApplication::translate("HistoryReports", "Можно тратить в день"), ColumnKind::Money}};
     table.rows.append({report.period.start, report.period.LastDay(), int64_t(report.daysElapsed),
                        int64_t(report.daysLeft), report.used.received, report.used.sent,
                        report.used.cost, limit(report.budget), limit(report.capMb),

@@ -10,42 +10,51 @@
 #include "history/HistoryReports.h"
 #include "history/HistoryStore.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
 
 constexpr int kMonthsShown = 12;
 
-const QLocale& Russian() {
-    static const QLocale russian(QLocale::Russian, QLocale::Russia);
-    return russian;
+// The language of the dates in the texts, the texts' own.
+QLocale TextLocale() {
+    return QLocale(QCoreApplication::translate("HistoryView", "ru_RU", "locale of dates in texts"));
 }
 
 // "день", "дня" or "дней" after `count`.
 QString Days(int count) {
     const int tens = count % 100;
     const int ones = count % 10;
-    const char* word = (tens >= 11 && tens <= 14) ? "дней"
-                       : ones == 1                ? "день"
-                       : (ones >= 2 && ones <= 4) ? "дня"
-                                                  : "дней";
-    return QString::number(count) + u' ' + QString::fromUtf8(word);
+    const char* word = (tens >= 11 && tens <= 14) ? QT_TRANSLATE_N_NOOP("HistoryView", "дней")
+                       : ones == 1                ? QT_TRANSLATE_N_NOOP("HistoryView", "день")
+                       : (ones >= 2 && ones <= 4) ? QT_TRANSLATE_N_NOOP("HistoryView", "дня")
+                                                  : QT_TRANSLATE_N_NOOP("HistoryView", "дней");
+    // Translated by the count, so that a language with other plural rules picks its own form.
+    return QString::number(count) + u' ' +
+           QCoreApplication::translate("HistoryView", word, nullptr, count);
 }
 
 QString DayAndMonth(const QDate& day) {
-    return Russian().toString(day, QStringLiteral("d MMMM"));
+    return TextLocale().toString(day, QStringLiteral("d MMMM"));
 }
 
 QString MonthAndYear(const QDate& month) {
-    QString name = Russian().standaloneMonthName(month.month());
+    QString name = TextLocale().standaloneMonthName(month.month());
     if (!name.isEmpty()) name[0] = name[0].toUpper();
     return name + u' ' + QString::number(month.year());
 }
 
 QString MonthLabel(const QDate& month, bool withYear) {
-    static const char* const kShort[] = {"янв", "фев", "мар", "апр", "май", "июн",
-                                         "июл", "авг", "сен", "окт", "ноя", "дек"};
-    const QString name = QString::fromUtf8(kShort[month.month() - 1]);
+    static const char* const kShort[] = {
+        QT_TRANSLATE_NOOP("HistoryView", "янв"), QT_TRANSLATE_NOOP("HistoryView", "фев"),
+        QT_TRANSLATE_NOOP("HistoryView", "мар"), QT_TRANSLATE_NOOP("HistoryView", "апр"),
+        QT_TRANSLATE_NOOP("HistoryView", "май"), QT_TRANSLATE_NOOP("HistoryView", "июн"),
+        QT_TRANSLATE_NOOP("HistoryView", "июл"), QT_TRANSLATE_NOOP("HistoryView", "авг"),
+        QT_TRANSLATE_NOOP("HistoryView", "сен"), QT_TRANSLATE_NOOP("HistoryView", "окт"),
+        QT_TRANSLATE_NOOP("HistoryView", "ноя"), QT_TRANSLATE_NOOP("HistoryView", "дек")};
+    const QString name = QCoreApplication::translate("HistoryView", kShort[month.month() - 1]);
     return withYear ? name + u' ' + QString::number(month.year()) : name;
 }
 
@@ -55,7 +64,8 @@ QString PeriodText(const PeriodReport& report) {
         period.start.year() == period.LastDay().year()
             ? DayAndMonth(period.start)
             : DayAndMonth(period.start) + u' ' + QString::number(period.start.year());
-    return QStringLiteral("Расчётный период: %1 — %2 %3 г., день %4 из %5")
+    return QCoreApplication::translate("HistoryView",
+                                       "Расчётный период: %1 — %2 %3 г., день %4 из %5")
         .arg(from, DayAndMonth(period.LastDay()))
         .arg(period.LastDay().year())
         .arg(report.daysElapsed + 1)
@@ -76,40 +86,45 @@ LimitGauge Gauge(double used, double limit, const QString& usedText, const QStri
         return gauge;
     }
     gauge.percent = Percent(used, limit);
-    gauge.text = QStringLiteral("%1 из %2 (%3 %)").arg(usedText, limitText).arg(gauge.percent);
+    gauge.text = QCoreApplication::translate("HistoryView", "%1 из %2 (%3 %)")
+                     .arg(usedText, limitText)
+                     .arg(gauge.percent);
     return gauge;
 }
 
 QString ProjectionText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
-    QString text = QStringLiteral("Прогноз на конец периода: %1, %2")
+    QString text = QCoreApplication::translate("HistoryView", "Прогноз на конец периода: %1, %2")
                        .arg(MoneyText(report.projectedCost, currency, locale),
                             MegabytesText(report.projectedMb, locale));
     if (report.budget > 0 && report.projectedCost > report.budget)
-        text += QStringLiteral(" — больше бюджета на ") +
+        text += QCoreApplication::translate("HistoryView", " — больше бюджета на ") +
                 MoneyText(report.projectedCost - report.budget, currency, locale);
     return text;
 }
 
 QString SafePerDayText(const PeriodReport& report, const QString& currency, const QLocale& locale) {
     if (!report.safePerDay) return {};
-    if (report.bill >= report.budget) return QStringLiteral("Бюджет периода исчерпан");
-    return QStringLiteral("Можно тратить в день: ") +
+    if (report.bill >= report.budget)
+        return QCoreApplication::translate("HistoryView", "Бюджет периода исчерпан");
+    return QCoreApplication::translate("HistoryView", "Можно тратить в день: ") +
            MoneyText(*report.safePerDay, currency, locale);
 }
 
 QString BillText(const PeriodReport& report, const PeriodLimits& limits, const QString& currency,
                  const QLocale& locale) {
     const auto money = [&](double value) { return MoneyText(value, currency, locale); };
-    QString text = QStringLiteral("Счёт за период: ") + money(report.bill);
+    QString text =
+        QCoreApplication::translate("HistoryView", "Счёт за период: ") + money(report.bill);
     if (limits.planFee <= 0 && limits.includedMb <= 0) return text;
     const double traffic = report.bill - limits.planFee;
-    text += QStringLiteral(" — плата ") + money(limits.planFee);
-    if (limits.includedMb <= 0) return text + QStringLiteral(" и трафик ") + money(traffic);
+    text += QCoreApplication::translate("HistoryView", " — плата ") + money(limits.planFee);
+    if (limits.includedMb <= 0)
+        return text + QCoreApplication::translate("HistoryView", " и трафик ") + money(traffic);
     if (report.included.mbLeft > 0)
-        return text + QStringLiteral("; из %1 в плате осталось %2")
+        return text + QCoreApplication::translate("HistoryView", "; из %1 в плате осталось %2")
                           .arg(MegabytesText(limits.includedMb, locale),
                                MegabytesText(report.included.mbLeft, locale));
-    return text + QStringLiteral(" и трафик сверх %1: %2")
+    return text + QCoreApplication::translate("HistoryView", " и трафик сверх %1: %2")
                       .arg(MegabytesText(limits.includedMb, locale), money(traffic));
 }
 
@@ -185,9 +200,9 @@ QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& pe
         row.sentMb = double(record.figures.usage.sent) / kBytesPerMb;
         row.cost = record.figures.usage.cost;
         if (record.cutShort)
-            row.state = QStringLiteral("прервано");
+            row.state = QCoreApplication::translate("HistoryView", "прервано");
         else if (record.Open())
-            row.state = QStringLiteral("на связи");
+            row.state = QCoreApplication::translate("HistoryView", "на связи");
         rows.append(row);
     }
     return rows;
@@ -195,7 +210,8 @@ QList<ConnectionRow> ConnectionRows(HistoryStore& store, const BillingPeriod& pe
 
 QString NoticeOf(const HistoryStore& store) {
     if (store.LastError().problem == HistoryProblem::NotFound)
-        return QStringLiteral(
+        return QCoreApplication::translate(
+            "HistoryView",
             "Истории пока нет: она начнётся с первого соединения, которое "
             "учтёт программа.");
     return HistoryProblemText(store.LastError(), store.Path());
@@ -216,24 +232,27 @@ double ChartBar::Value(ChartUnit unit) const {
 }
 
 QString MegabytesText(double value, const QLocale& locale) {
-    return locale.toString(RoundHalfEven(value, 2), 'f', 2) + QStringLiteral(" МБ");
+    return locale.toString(RoundHalfEven(value, 2), 'f', 2) +
+           QCoreApplication::translate("HistoryView", " МБ");
 }
 
 QString BarCaption(const ChartBar& bar, ChartSpan span, ChartUnit unit, const QString& currency,
                    const QLocale& locale) {
     const QString when = span == ChartSpan::Days ? DayAndMonth(bar.first) : MonthAndYear(bar.first);
-    if (bar.future) return when + QStringLiteral(": ещё не наступил");
+    if (bar.future) return when + QCoreApplication::translate("HistoryView", ": ещё не наступил");
     QString text = when + QStringLiteral(": ");
     if (bar.fromBooks && unit == ChartUnit::Megabytes)
-        text += QStringLiteral("трафик до начала истории неизвестен");
+        text += QCoreApplication::translate("HistoryView", "трафик до начала истории неизвестен");
     else if (unit == ChartUnit::Money)
         text += MoneyText(bar.usage.cost, currency, locale);
     else
         text += MegabytesText(bar.Value(unit), locale);
-    if (bar.fromBooks) text += QStringLiteral(" (по файлам статистики)");
+    if (bar.fromBooks)
+        text += QCoreApplication::translate("HistoryView", " (по файлам статистики)");
     if (bar.current)
-        text += span == ChartSpan::Days ? QStringLiteral(", сегодня")
-                                        : QStringLiteral(", текущий месяц");
+        text += span == ChartSpan::Days
+                    ? QCoreApplication::translate("HistoryView", ", сегодня")
+                    : QCoreApplication::translate("HistoryView", ", текущий месяц");
     return text;
 }
 
@@ -268,14 +287,16 @@ HistoryView LoadHistoryView(const ProgramFolder& folder, const QDateTime& now,
 
     const PeriodReport& report = view.report;
     view.periodText = PeriodText(report);
-    view.money =
-        Gauge(report.bill, report.budget, MoneyText(report.bill, view.currency, locale),
-              MoneyText(report.budget, view.currency, locale), QStringLiteral("бюджет не задан"));
+    view.money = Gauge(report.bill, report.budget, MoneyText(report.bill, view.currency, locale),
+                       MoneyText(report.budget, view.currency, locale),
+                       QCoreApplication::translate("HistoryView", "бюджет не задан"));
     view.traffic = Gauge(report.UsedMb(), report.capMb, MegabytesText(report.UsedMb(), locale),
-                         MegabytesText(report.capMb, locale), QStringLiteral("лимит не задан"));
+                         MegabytesText(report.capMb, locale),
+                         QCoreApplication::translate("HistoryView", "лимит не задан"));
     view.projectionText = ProjectionText(report, view.currency, locale);
-    view.daysLeftText = QStringLiteral("Осталось: ") + Days(report.daysLeft) +
-                        QStringLiteral(", сегодня включительно");
+    view.daysLeftText = QCoreApplication::translate("HistoryView", "Осталось: ") +
+                        Days(report.daysLeft) +
+                        QCoreApplication::translate("HistoryView", ", сегодня включительно");
     view.safePerDayText = SafePerDayText(report, view.currency, locale);
     view.billText = BillText(report, limits, view.currency, locale);
     return view;

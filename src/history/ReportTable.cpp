@@ -5,6 +5,7 @@
 #include "budget/BillingPeriod.h"
 #include "core/Numbers.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,7 +54,8 @@ QString TableText(const ReportValue& value, ColumnKind kind, const QLocale& loca
         case ColumnKind::Count:
             return QString::number(int64_t(Number(value)));
         case ColumnKind::Flag:
-            return std::get<bool>(value) ? QStringLiteral("да") : QStringLiteral("нет");
+            return std::get<bool>(value) ? QCoreApplication::translate("ReportTable", "да")
+                                         : QCoreApplication::translate("ReportTable", "нет");
     }
     return QString();
 }

@@ -29,7 +29,9 @@ QString OnlineTimeText(int64_t seconds, const QLocale& locale) {
     const uint64_t days = magnitude / kSecondsPerDay;
     const QString time = locale.toString(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)),
                                          TimeOfDayFormat(locale));
-    const QString dayCount = days > 0 ? QString::number(days) + ' ' + Text("дн.") + ' ' : QString();
+    const QString dayCount = days > 0 ? QString::number(days) + ' ' +
+                                            Text(QT_TRANSLATE_NOOP("IndicatorText", "дн.")) + ' '
+                                      : QString();
     return sign + dayCount + time;
 }
 
@@ -38,15 +40,20 @@ IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t ta
     const bool byTraffic = tariffType == 0;
     const bool byTime = tariffType == 1;
     IndicatorLines lines;
-    lines.received = WithCost(Text("Получено:") + ' ' + NumberText(counters.RecvMB, locale),
+    lines.received = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Получено:")) + ' ' +
+                                  NumberText(counters.RecvMB, locale),
                               byTraffic, counters.RecvCost, locale);
-    lines.sent = WithCost(Text("Передано:") + ' ' + NumberText(counters.SentMB, locale), byTraffic,
-                          counters.SentCost, locale);
-    lines.total = WithCost(Text("Всего:") + ' ' + NumberText(counters.TotalMB, locale), byTraffic,
-                           counters.TotalCost, locale);
-    lines.speed = Text("Скорость:") + ' ' + QString::number(counters.LinkBps);
+    lines.sent = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Передано:")) + ' ' +
+                              NumberText(counters.SentMB, locale),
+                          byTraffic, counters.SentCost, locale);
+    lines.total = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Всего:")) + ' ' +
+                               NumberText(counters.TotalMB, locale),
+                           byTraffic, counters.TotalCost, locale);
+    lines.speed = Text(QT_TRANSLATE_NOOP("IndicatorText", "Скорость:")) + ' ' +
+                  QString::number(counters.LinkBps);
     lines.address = QStringLiteral("IP: ") + localAddress;
-    lines.online = WithCost(Text("Время:") + ' ' + OnlineTimeText(counters.OnlineSeconds, locale),
+    lines.online = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Время:")) + ' ' +
+                                OnlineTimeText(counters.OnlineSeconds, locale),
                             byTime, counters.TimeCost, locale);
     return lines;
 }

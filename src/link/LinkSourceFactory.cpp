@@ -8,6 +8,7 @@
 #include "link/NetworkManagerLink.h"
 #include "link/ScenarioLink.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 namespace {
@@ -21,8 +22,9 @@ LinkSourceChoice Failed(const MonotonicClock& clock, const QString& error) {
 LinkSourceChoice Scenario(const QString& path, const ProgramFolder& folder,
                           const MonotonicClock& clock) {
     if (path.isEmpty())
-        return Failed(clock,
-                      QStringLiteral("link_source: после «scenario:» нужен путь к файлу сценария"));
+        return Failed(clock, QCoreApplication::translate(
+                                 "LinkSourceFactory",
+                                 "link_source: после «scenario:» нужен путь к файлу сценария"));
     const QString full = QDir::isAbsolutePath(path) ? path : folder.AppFilePath(path);
     QString error;
     std::optional<ScenarioScript> script = ScenarioLink::LoadFile(full, &error);
@@ -38,7 +40,9 @@ LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock,
     const QString error =
         NetworkManagerLink::IsAvailable(bus)
             ? QString()
-            : QStringLiteral("link_source: NetworkManager не отвечает на системной шине D-Bus");
+            : QCoreApplication::translate(
+                  "LinkSourceFactory",
+                  "link_source: NetworkManager не отвечает на системной шине D-Bus");
     return {std::move(source), error};
 }
 
@@ -61,7 +65,9 @@ LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& f
     if (kind == u"networkmanager") return NetworkManager(argument, clock, kernelPaths);
     if (kind == u"kernel") return {std::make_unique<KernelLink>(kernelPaths, clock, argument), {}};
     if (kind == u"scenario") return Scenario(argument, folder, clock);
-    return Failed(clock, QStringLiteral("link_source: неизвестный источник «%1»; допустимы auto, "
-                                        "networkmanager[:имя], kernel[:интерфейс], scenario:файл")
+    return Failed(clock, QCoreApplication::translate(
+                             "LinkSourceFactory",
+                             "link_source: неизвестный источник «%1»; допустимы auto, "
+                             "networkmanager[:имя], kernel[:интерфейс], scenario:файл")
                              .arg(text));
 }

@@ -6,6 +6,8 @@
 #include "core/TextDecoding.h"
 #include "link/MonotonicClock.h"
 
+#include <QCoreApplication>
+
 ScenarioLink::ScenarioLink(ScenarioScript script, const MonotonicClock& clock)
     : script_(std::move(script)), clock_(clock), startMs_(clock.ElapsedMs()) {}
 
@@ -14,13 +16,19 @@ std::optional<ScenarioScript> ScenarioLink::LoadFile(const QString& path, QStrin
     const RegularFile file = ReadRegularFile(path, kMiB);
     if (!file.IsRead()) {
         if (error)
-            *error = file.error.isEmpty() ? QStringLiteral("файл сценария «%1» не найден").arg(path)
-                                          : QStringLiteral("файл сценария: %1").arg(file.error);
+            *error =
+                file.error.isEmpty()
+                    ? QCoreApplication::translate("ScenarioLink", "файл сценария «%1» не найден")
+                          .arg(path)
+                    : QCoreApplication::translate("ScenarioLink", "файл сценария: %1")
+                          .arg(file.error);
         return std::nullopt;
     }
     QString why;
     std::optional<ScenarioScript> script = ScenarioScript::Parse(DecodeText(file.bytes), &why);
-    if (!script && error) *error = QStringLiteral("файл сценария «%1», %2").arg(path, why);
+    if (!script && error)
+        *error =
+            QCoreApplication::translate("ScenarioLink", "файл сценария «%1», %2").arg(path, why);
     return script;
 }
 

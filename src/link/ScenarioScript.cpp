@@ -2,6 +2,7 @@
 // Reads scenario files and answers what the made-up connection looks like at a moment.
 #include "link/ScenarioScript.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <algorithm>
@@ -41,21 +42,28 @@ std::optional<ScenarioScript> ScenarioScript::Parse(const QString& text, QString
         const QString line = lines[i].trimmed();
         if (line.isEmpty() || line.startsWith(u'#')) continue;
         const auto fail = [&](const QString& why) {
-            if (error) *error = QStringLiteral("строка %1: %2").arg(i + 1).arg(why);
+            if (error)
+                *error = QCoreApplication::translate("ScenarioScript", "строка %1: %2")
+                             .arg(i + 1)
+                             .arg(why);
             return std::nullopt;
         };
-        if (script.loopAt_) return fail(QStringLiteral("после строки loop ничего быть не может"));
+        if (script.loopAt_)
+            return fail(QCoreApplication::translate("ScenarioScript",
+                                                    "после строки loop ничего быть не может"));
         QString why;
         const std::optional<Line> parsed = ParseLine(line, &why);
         if (!parsed) return fail(why);
         const int64_t previous = script.lines_.empty() ? 0 : script.lines_.back().time;
         if (parsed->time < previous)
-            return fail(QStringLiteral("время %1 меньше времени предыдущей строки (%2)")
+            return fail(QCoreApplication::translate(
+                            "ScenarioScript", "время %1 меньше времени предыдущей строки (%2)")
                             .arg(parsed->time)
                             .arg(previous));
         if (parsed->loop) {
             if (parsed->time == 0)
-                return fail(QStringLiteral("loop в момент 0 повторял бы файл без конца"));
+                return fail(QCoreApplication::translate(
+                    "ScenarioScript", "loop в момент 0 повторял бы файл без конца"));
             script.loopAt_ = parsed->time;
             continue;
         }
@@ -70,18 +78,20 @@ std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& tex
     Line line;
     const std::optional<uint64_t> time = Whole(fields[0]);
     if (!time || *time > static_cast<uint64_t>(INT64_MAX)) {
-        *error =
-            QStringLiteral("время «%1» не целое неотрицательное число миллисекунд").arg(fields[0]);
+        *error = QCoreApplication::translate(
+                     "ScenarioScript", "время «%1» не целое неотрицательное число миллисекунд")
+                     .arg(fields[0]);
         return std::nullopt;
     }
     line.time = static_cast<int64_t>(*time);
     if (fields.size() < 2) {
-        *error = QStringLiteral("нет состояния (down, dialing, connected или loop)");
+        *error = QCoreApplication::translate("ScenarioScript",
+                                             "нет состояния (down, dialing, connected или loop)");
         return std::nullopt;
     }
     if (fields[1] == u"loop") {
         if (fields.size() > 2) {
-            *error = QStringLiteral("после loop лишний текст");
+            *error = QCoreApplication::translate("ScenarioScript", "после loop лишний текст");
             return std::nullopt;
         }
         line.loop = true;
@@ -89,7 +99,8 @@ std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& tex
     }
     const std::optional<State> state = StateNamed(fields[1]);
     if (!state) {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+                     "ScenarioScript",
                      "неизвестное состояние «%1» (ожидается down, dialing, connected или loop)")
                      .arg(fields[1]);
         return std::nullopt;
@@ -97,14 +108,15 @@ std::optional<ScenarioScript::Line> ScenarioScript::ParseLine(const QString& tex
     line.state = *state;
     if (line.state == State::Down) return line;
     if (fields.size() < 5) {
-        *error =
-            QStringLiteral("ожидаются поля: время, состояние, принято, передано, скорость, имя");
+        *error = QCoreApplication::translate(
+            "ScenarioScript", "ожидаются поля: время, состояние, принято, передано, скорость, имя");
         return std::nullopt;
     }
     const std::optional<uint64_t> rx = Whole(fields[2]), tx = Whole(fields[3]),
                                   bps = Whole(fields[4]);
     if (!rx || !tx || !bps) {
-        *error = QStringLiteral(
+        *error = QCoreApplication::translate(
+            "ScenarioScript",
             "принято, передано и скорость должны быть целыми неотрицательными числами");
         return std::nullopt;
     }

@@ -6,6 +6,8 @@
 #include "script/ScriptInterval.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 void LintTimerConstant(LintContext& context, QStringView name, QStringView item) {
@@ -13,14 +15,18 @@ void LintTimerConstant(LintContext& context, QStringView name, QStringView item)
     if (!item.contains(u'\'') && !IsNumberLiteral(item)) return;  // a variable: known at run time
     const IntervalOutcome interval = ReadInterval(text);
     if (interval.fault) {
-        context.Warn(QStringLiteral("%1: интервал вне 0–65535 мс; при выполнении — ошибка %2, "
-                                    "интервал не меняется")
-                         .arg(Quoted(QString(name.toString() + u'(' + item + u')')),
-                              QString::number(int(*interval.fault))));
+        context.Warn(
+            QCoreApplication::translate("LintCommands",
+                                        "%1: интервал вне 0–65535 мс; при выполнении — ошибка %2, "
+                                        "интервал не меняется")
+                .arg(Quoted(QString(name.toString() + u'(' + item + u')')),
+                     QString::number(int(*interval.fault))));
     } else if (interval.milliseconds == 0 && TrimBlanks(text) != u"0") {
-        context.Warn(QStringLiteral("аргумент %1 не число: читается как 0, а 0 останавливает "
-                                    "таймер")
-                         .arg(Quoted(item)));
+        context.Warn(
+            QCoreApplication::translate("LintCommands",
+                                        "аргумент %1 не число: читается как 0, а 0 останавливает "
+                                        "таймер")
+                .arg(Quoted(item)));
     }
 }
 
@@ -46,20 +52,23 @@ void LintCall(LintContext& context, QStringView call) {
                                MatchesKeyword(name, u"timer_script");
     if (MatchesKeyword(name, u"disconn") && !context.Conditional()) {
         context.Warn(
-            QStringLiteral("«disconn()» без условия разрывает соединение при каждом "
-                           "выполнении сценария"));
+            QCoreApplication::translate("LintCommands",
+                                        "«disconn()» без условия разрывает соединение при каждом "
+                                        "выполнении сценария"));
     }
     if (!takesArgument) return;
     if (arguments.isEmpty()) {
-        context.Warn(QStringLiteral("%1 без аргумента ничего не делает")
-                         .arg(Quoted(QString(name.toString() + QStringLiteral("()")))));
+        context.Warn(
+            QCoreApplication::translate("LintCommands", "%1 без аргумента ничего не делает")
+                .arg(Quoted(QString(name.toString() + QStringLiteral("()")))));
         return;
     }
     const qsizetype tilde = arguments.indexOf(u'~');
     if (tilde >= 0) {
         context.Warn(
-            QStringLiteral("команда берёт только первый аргумент: всё после «~» не "
-                           "используется"));
+            QCoreApplication::translate("LintCommands",
+                                        "команда берёт только первый аргумент: всё после «~» не "
+                                        "используется"));
     }
     LintArgument(context, name, tilde < 0 ? arguments : arguments.left(tilde));
 }

@@ -5,6 +5,8 @@
 #include "script/ScriptCondition.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -37,30 +39,36 @@ void LintFractionalComparison(LintContext& context, const ScriptCondition& cut) 
         if (!IsFractionalBuiltIn(counter) ||
             ComparesExactlyByWholePart(context, cut.comparison, other, counterLeft))
             continue;
-        context.Warn(QStringLiteral("в этой локали %1 записывается с десятичной запятой, и "
-                                    "сравнение читает только его целую часть (90,5 — как 90); "
-                                    "точно сравнивают «>=» и «<» с целым числом")
-                         .arg(Quoted(counter)));
+        context.Warn(
+            QCoreApplication::translate("LintConditions",
+                                        "в этой локали %1 записывается с десятичной запятой, и "
+                                        "сравнение читает только его целую часть (90,5 — как 90); "
+                                        "точно сравнивают «>=» и «<» с целым числом")
+                .arg(Quoted(counter)));
     }
 }
 
 void LintOperands(LintContext& context, const ScriptCondition& cut) {
     if (cut.comparison.isEmpty()) {
-        context.Warn(
-            QStringLiteral("между левым операндом и сравнением больше одного "
-                           "пробела: условие никогда не выполняется"));
+        context.Warn(QCoreApplication::translate("LintConditions",
+                                                 "между левым операндом и сравнением больше одного "
+                                                 "пробела: условие никогда не выполняется"));
         return;
     }
     if (!IsComparison(cut.comparison)) {
-        context.Warn(QStringLiteral("неизвестное сравнение %1: условие никогда не выполняется; "
-                                    "сравнения: > < <> >= <= =")
-                         .arg(Quoted(cut.comparison)));
+        context.Warn(
+            QCoreApplication::translate("LintConditions",
+                                        "неизвестное сравнение %1: условие никогда не выполняется; "
+                                        "сравнения: > < <> >= <= =")
+                .arg(Quoted(cut.comparison)));
     }
     LintOperandWord(context, cut.left);
     if (cut.right.contains(u' ')) {
-        context.Warn(QStringLiteral("справа от сравнения не одно слово, а %1: условие ничего "
-                                    "не вычисляет")
-                         .arg(Quoted(cut.right)));
+        context.Warn(
+            QCoreApplication::translate("LintConditions",
+                                        "справа от сравнения не одно слово, а %1: условие ничего "
+                                        "не вычисляет")
+                .arg(Quoted(cut.right)));
         return;
     }
     LintOperandWord(context, cut.right);
@@ -78,9 +86,11 @@ void LintAction(LintContext& context, QStringView action) {
     } else if (!keyword && call) {
         LintCall(context, action);
     } else {
-        context.Warn(QStringLiteral("действие %1 ничего не делает: после «then» выполняется "
-                                    "присваивание или команда")
-                         .arg(Quoted(action)));
+        context.Warn(
+            QCoreApplication::translate("LintConditions",
+                                        "действие %1 ничего не делает: после «then» выполняется "
+                                        "присваивание или команда")
+                .arg(Quoted(action)));
     }
 }
 
@@ -90,10 +100,11 @@ void LintCondition(LintContext& context, QStringView condition) {
     const std::optional<ScriptCondition> cut = CutCondition(condition);
     if (!cut) {
         context.Warn(
-            QStringLiteral("условие не делится на операнд, сравнение и операнд: "
-                           "нужны скобки и по одному пробелу вокруг сравнения, "
-                           "например «if (MAL > 90) then ...»; такое условие "
-                           "никогда не выполняется"));
+            QCoreApplication::translate("LintConditions",
+                                        "условие не делится на операнд, сравнение и операнд: "
+                                        "нужны скобки и по одному пробелу вокруг сравнения, "
+                                        "например «if (MAL > 90) then ...»; такое условие "
+                                        "никогда не выполняется"));
         return;
     }
     LintOperands(context, *cut);
@@ -101,9 +112,11 @@ void LintCondition(LintContext& context, QStringView condition) {
     const QStringView beforeAction =
         TrimBlanks(condition.left(cut->action.data() - condition.data()));
     if (!MatchesKeyword(beforeAction.right(4), u"then")) {
-        context.Warn(QStringLiteral("сразу за условием нет «then»: действием считается весь "
-                                    "остаток строки, %1")
-                         .arg(Quoted(cut->action)));
+        context.Warn(
+            QCoreApplication::translate("LintConditions",
+                                        "сразу за условием нет «then»: действием считается весь "
+                                        "остаток строки, %1")
+                .arg(Quoted(cut->action)));
     }
     context.SetConditional(true);
     LintAction(context, cut->action);

@@ -6,6 +6,7 @@
 #include "script/ScriptBuiltIns.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 #include <algorithm>
@@ -23,7 +24,8 @@ bool IsPlainName(QStringView name) {
 }  // namespace
 
 QString Quoted(QStringView text) {
-    return u'«' + text.toString() + u'»';
+    return QCoreApplication::translate("LintContext", "«%1»", "a name quoted in a warning")
+        .arg(text);
 }
 
 bool IsFractionalBuiltIn(QStringView name) {
@@ -56,21 +58,29 @@ bool LintContext::Known(QStringView name) const {
 void LintContext::Declare(QStringView name) {
     const QString key = name.toString();
     if (IsAddedBuiltIn(name)) {
-        Warn(QStringLiteral("%1 — встроенная переменная программы: объявленная в сценарии, она "
-                            "заменяет встроенную во всём сценарии, и %1 хранит уже значение "
-                            "сценария")
+        Warn(QCoreApplication::translate(
+                 "LintContext",
+                 "%1 — встроенная переменная программы: объявленная в сценарии, она "
+                 "заменяет встроенную во всём сценарии, и %1 хранит уже значение "
+                 "сценария")
                  .arg(Quoted(name)));
     } else if (IsBuiltIn(name)) {
-        Warn(QStringLiteral("%1 — встроенная переменная: чтение по-прежнему видит встроенное "
-                            "значение, а присваивание меняет новую переменную")
+        Warn(QCoreApplication::translate(
+                 "LintContext",
+                 "%1 — встроенная переменная: чтение по-прежнему видит встроенное "
+                 "значение, а присваивание меняет новую переменную")
                  .arg(Quoted(name)));
     } else if (declared_.contains(key)) {
-        Warn(QStringLiteral("%1 уже объявлена в строке %2: чтение видит первую переменную, "
-                            "присваивание меняет последнюю")
+        Warn(QCoreApplication::translate(
+                 "LintContext",
+                 "%1 уже объявлена в строке %2: чтение видит первую переменную, "
+                 "присваивание меняет последнюю")
                  .arg(Quoted(name), QString::number(declared_.value(key))));
     } else if (!IsPlainName(name)) {
-        Warn(QStringLiteral("«var» объявляет имя %1 целиком, со всеми пробелами и знаками; "
-                            "значение задаётся отдельной строкой: «x = #5»")
+        Warn(QCoreApplication::translate(
+                 "LintContext",
+                 "«var» объявляет имя %1 целиком, со всеми пробелами и знаками; "
+                 "значение задаётся отдельной строкой: «x = #5»")
                  .arg(Quoted(name)));
     }
     if (!declared_.contains(key)) declared_.insert(key, line_);
@@ -82,13 +92,17 @@ void LintContext::Read(QStringView name) {
     if (Known(name)) return;
     const QStringView trimmed = TrimBlanks(name);
     if (trimmed != name && Known(trimmed)) {
-        Warn(QStringLiteral("%1 с пробелами — другое имя, чем %2: имена сравниваются вместе "
-                            "с пробелами, и читается пустое значение")
+        Warn(QCoreApplication::translate(
+                 "LintContext",
+                 "%1 с пробелами — другое имя, чем %2: имена сравниваются вместе "
+                 "с пробелами, и читается пустое значение")
                  .arg(Quoted(name), Quoted(trimmed)));
         return;
     }
-    Warn(QStringLiteral("%1 читается, но до этой строки не объявлена («var %2»): её значение "
-                        "пусто и читается как 0")
+    Warn(QCoreApplication::translate(
+             "LintContext",
+             "%1 читается, но до этой строки не объявлена («var %2»): её значение "
+             "пусто и читается как 0")
              .arg(Quoted(name), trimmed.toString()));
 }
 
@@ -97,8 +111,10 @@ void LintContext::Assign(QStringView target, std::optional<double> copied) {
     const bool first = !constants_.contains(key);
     constants_.insert(key, first && copied && !conditional_ ? copied : std::nullopt);
     if (Known(target)) return;
-    Warn(QStringLiteral("%1 не объявлена до этой строки («var %2»): присваивание ничего не "
-                        "сохранит")
+    Warn(QCoreApplication::translate(
+             "LintContext",
+             "%1 не объявлена до этой строки («var %2»): присваивание ничего не "
+             "сохранит")
              .arg(Quoted(target), target.toString()));
 }
 
@@ -112,7 +128,9 @@ QList<LintWarning> LintContext::Finish() {
         // see the built-in.
         if (lastRead_.value(name, 0) > line || (IsBuiltIn(name) && !IsAddedBuiltIn(name))) continue;
         warnings_.append(LintWarning{
-            line, QStringLiteral("%1 объявлена, но дальше нигде не читается").arg(Quoted(name))});
+            line,
+            QCoreApplication::translate("LintContext", "%1 объявлена, но дальше нигде не читается")
+                .arg(Quoted(name))});
     }
     std::stable_sort(warnings_.begin(), warnings_.end(),
                      [](const LintWarning& a, const LintWarning& b) { return a.line < b.line; });

@@ -5,6 +5,7 @@
 #include "script/ScriptOperation.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace {
@@ -20,7 +21,8 @@ bool IsBareCall(QStringView statement) {
 QString ReadsAs(QStringView word) {
     const std::optional<double> value = LiteralValue(word);
     if (!value || !word.contains(u' ')) return QString();
-    return QStringLiteral(" (читается как %1)").arg(NumberText(*value, QLocale::c()));
+    return QCoreApplication::translate("LintStatements", " (читается как %1)")
+        .arg(NumberText(*value, QLocale::c()));
 }
 
 void LintOperation(LintContext& context, QStringView expression, QChar op, qsizetype at) {
@@ -30,21 +32,29 @@ void LintOperation(LintContext& context, QStringView expression, QChar op, qsize
     for (const QChar c : expression)
         if (kOperatorPriority.contains(c)) ++operators;
     if (expression.startsWith(u'#')) {
-        context.Warn(QStringLiteral("«#» не действует, когда в выражении есть оператор: "
-                                    "выполняется «%1» над %2 и %3")
-                         .arg(op)
-                         .arg(Quoted(left), Quoted(right)));
+        context.Warn(
+            QCoreApplication::translate("LintStatements",
+                                        "«#» не действует, когда в выражении есть оператор: "
+                                        "выполняется «%1» над %2 и %3")
+                .arg(op)
+                .arg(Quoted(left), Quoted(right)));
     } else if (operators > 1) {
-        context.Warn(QStringLiteral("в выражении несколько операторов, а выполняется одна "
-                                    "операция: «%1» (первый из + - & / * ^, что есть в "
-                                    "выражении) над %2%3 и %4%5")
-                         .arg(op)
-                         .arg(Quoted(left), ReadsAs(left), Quoted(right), ReadsAs(right)));
+        context.Warn(
+            QCoreApplication::translate("LintStatements",
+                                        "в выражении несколько операторов, а выполняется одна "
+                                        "операция: «%1» (первый из + - & / * ^, что есть в "
+                                        "выражении) над %2%3 и %4%5")
+                .arg(op)
+                .arg(Quoted(left), ReadsAs(left), Quoted(right), ReadsAs(right)));
     }
     if (left.isEmpty() && op != u'-')
-        context.Warn(QStringLiteral("перед «%1» нет операнда: он читается как 0").arg(op));
+        context.Warn(QCoreApplication::translate("LintStatements",
+                                                 "перед «%1» нет операнда: он читается как 0")
+                         .arg(op));
     if (right.isEmpty())
-        context.Warn(QStringLiteral("после «%1» нет операнда: он читается как 0").arg(op));
+        context.Warn(QCoreApplication::translate("LintStatements",
+                                                 "после «%1» нет операнда: он читается как 0")
+                         .arg(op));
     for (const QStringView word : {left, right}) {
         if (word.isEmpty() || word.startsWith(u'#')) continue;
         LintOperandWord(context, word);
@@ -61,18 +71,24 @@ bool IsCommaNumber(QStringView word) {
 
 void LintOperandWord(LintContext& context, QStringView word) {
     if (word.startsWith(u'(')) {
-        context.Warn(QStringLiteral("лишняя скобка: %1 читается как имя переменной, то есть 0; "
-                                    "у условия одна пара скобок")
-                         .arg(Quoted(word)));
+        context.Warn(
+            QCoreApplication::translate("LintStatements",
+                                        "лишняя скобка: %1 читается как имя переменной, то есть 0; "
+                                        "у условия одна пара скобок")
+                .arg(Quoted(word)));
     } else if (word.contains(u'(')) {
-        context.Warn(QStringLiteral("вызов %1 не может быть операндом: он читается как имя "
-                                    "переменной, то есть 0; сохраните его результат отдельной "
-                                    "строкой")
-                         .arg(Quoted(word)));
+        context.Warn(
+            QCoreApplication::translate("LintStatements",
+                                        "вызов %1 не может быть операндом: он читается как имя "
+                                        "переменной, то есть 0; сохраните его результат отдельной "
+                                        "строкой")
+                .arg(Quoted(word)));
     } else if (IsCommaNumber(word)) {
-        context.Warn(QStringLiteral("%1: десятичный разделитель в сценарии — только точка; "
-                                    "читается как %2")
-                         .arg(Quoted(word), NumberText(ReadNumber(word), QLocale::c())));
+        context.Warn(
+            QCoreApplication::translate("LintStatements",
+                                        "%1: десятичный разделитель в сценарии — только точка; "
+                                        "читается как %2")
+                .arg(Quoted(word), NumberText(ReadNumber(word), QLocale::c())));
     } else if (!IsNumberLiteral(word)) {
         // A word such as "0.0" is a name, but reads as the 0 it looks like.
         const QChar first = word.isEmpty() ? QChar() : word[0];
@@ -83,9 +99,11 @@ void LintOperandWord(LintContext& context, QStringView word) {
 
 void LintFractionalBuiltIn(LintContext& context, QStringView word) {
     if (!context.DecimalComma() || !IsFractionalBuiltIn(word)) return;
-    context.Warn(QStringLiteral("в этой локали %1 записывается с десятичной запятой, и в "
-                                "вычислении читается только его целая часть (1,4 — как 1)")
-                     .arg(Quoted(word)));
+    context.Warn(
+        QCoreApplication::translate("LintStatements",
+                                    "в этой локали %1 записывается с десятичной запятой, и в "
+                                    "вычислении читается только его целая часть (1,4 — как 1)")
+            .arg(Quoted(word)));
 }
 
 void LintStatement(LintContext& context, QStringView statement) {
@@ -118,7 +136,8 @@ void LintStatement(LintContext& context, QStringView statement) {
         context.Assign(target, LiteralValue(word));
         return;
     }
-    context.Warn(QStringLiteral("присваивание без «#» ничего не сохраняет: число или "
-                                "переменная копируется так: «%1 = #%2»")
+    context.Warn(QCoreApplication::translate("LintStatements",
+                                             "присваивание без «#» ничего не сохраняет: число или "
+                                             "переменная копируется так: «%1 = #%2»")
                      .arg(target.toString(), expression.toString()));
 }

@@ -2,18 +2,22 @@
 // A fault met while a script runs, as the error box shows it.
 #include "script/ScriptFault.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Description(ScriptFaultKind kind) {
     switch (kind) {
         case ScriptFaultKind::InvalidArgument:
-            return QStringLiteral("Недопустимый аргумент: отрицательное число в дробной степени");
+            return QCoreApplication::translate(
+                "ScriptFault", "Недопустимый аргумент: отрицательное число в дробной степени");
         case ScriptFaultKind::Overflow:
-            return QStringLiteral("Переполнение");
+            return QCoreApplication::translate("ScriptFault", "Переполнение");
         case ScriptFaultKind::DivisionByZero:
-            return QStringLiteral("Деление на ноль");
+            return QCoreApplication::translate("ScriptFault", "Деление на ноль");
         case ScriptFaultKind::InvalidPropertyValue:
-            return QStringLiteral("Недопустимое значение интервала: нужно от 0 до 65535 мс");
+            return QCoreApplication::translate(
+                "ScriptFault", "Недопустимое значение интервала: нужно от 0 до 65535 мс");
     }
     return QString();
 }
@@ -21,10 +25,11 @@ QString Description(ScriptFaultKind kind) {
 }  // namespace
 
 QString ScriptFault::Title() const {
-    return QStringLiteral("Ошибка ") + QString::number(number);
+    return QCoreApplication::translate("ScriptFault", "Ошибка ") + QString::number(number);
 }
 
 ScriptFault MakeFault(ScriptFaultKind kind, int lineNumber) {
-    return ScriptFault{int(kind), Description(kind) + QStringLiteral(" (строка ") +
+    return ScriptFault{int(kind), Description(kind) +
+                                      QCoreApplication::translate("ScriptFault", " (строка ") +
                                       QString::number(lineNumber) + QStringLiteral(")")};
 }

@@ -8,6 +8,7 @@
 #include "core/TextDecoding.h"
 #include "script/ScriptLines.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace {
@@ -60,7 +61,8 @@ bool SaveScript(const ProgramFolder& folder, const QString& editorText, QString*
     // A script that could not be read is not replaced by one the user never saw.
     const RegularFile old = ReadScriptFile(folder);
     if (!old.MayReplace()) {
-        if (error) *error = old.error + QStringLiteral(" Файл не изменён.");
+        if (error)
+            *error = old.error + QCoreApplication::translate("ScriptFile", " Файл не изменён.");
         return false;
     }
     return ReplaceFileAtomically(folder.AppFilePath(kScriptFile),

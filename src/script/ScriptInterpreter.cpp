@@ -10,6 +10,8 @@
 #include "script/ScriptOperation.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 
 namespace {
@@ -34,13 +36,16 @@ private:
 };
 
 ScriptFault LimitFault(const ScriptLimitBreach& breach) {
-    const QString what = breach.kind == ScriptLimitBreach::Kind::TooManyLines
-                             ? QStringLiteral("В сценарии больше %1 строк").arg(kMaxScriptLines)
-                             : QStringLiteral("Строка %1 длиннее %2 символов")
-                                   .arg(breach.lineNumber)
-                                   .arg(kMaxScriptLineLength);
-    return ScriptFault{int(ScriptFaultKind::Overflow),
-                       what + QStringLiteral("; сценарий не выполнен")};
+    const QString what =
+        breach.kind == ScriptLimitBreach::Kind::TooManyLines
+            ? QCoreApplication::translate("ScriptInterpreter", "В сценарии больше %1 строк")
+                  .arg(kMaxScriptLines)
+            : QCoreApplication::translate("ScriptInterpreter", "Строка %1 длиннее %2 символов")
+                  .arg(breach.lineNumber)
+                  .arg(kMaxScriptLineLength);
+    return ScriptFault{
+        int(ScriptFaultKind::Overflow),
+        what + QCoreApplication::translate("ScriptInterpreter", "; сценарий не выполнен")};
 }
 
 }  // namespace

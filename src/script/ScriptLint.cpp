@@ -8,6 +8,8 @@
 #include "script/ScriptLines.h"
 #include "script/ScriptWords.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // "  var x" and "  if (...)" are neither a declaration nor a condition when run.
@@ -15,9 +17,11 @@ void LintLeadingBlanks(LintContext& context, QStringView line) {
     if (!line.startsWith(u' ')) return;
     const QStringView trimmed = TrimBlanks(line);
     if (MatchesKeyword(trimmed.left(4), u"var ")) {
-        context.Warn(QStringLiteral("пробелы перед «var»: строка не выполняется как объявление"));
+        context.Warn(QCoreApplication::translate(
+            "ScriptLint", "пробелы перед «var»: строка не выполняется как объявление"));
     } else if (MatchesKeyword(trimmed.left(3), u"if ")) {
-        context.Warn(QStringLiteral("пробелы перед «if»: строка не выполняется как условие"));
+        context.Warn(QCoreApplication::translate(
+            "ScriptLint", "пробелы перед «if»: строка не выполняется как условие"));
     }
 }
 
@@ -27,8 +31,9 @@ bool LintIndentedComment(LintContext& context, QStringView line) {
     if (!TrimBlanks(line).startsWith(u';')) return false;
     if (line.contains(u'=') || line.contains(u'('))
         context.Warn(
-            QStringLiteral("пробелы перед «;»: при выполнении строка не комментарий, "
-                           "а инструкция"));
+            QCoreApplication::translate("ScriptLint",
+                                        "пробелы перед «;»: при выполнении строка не комментарий, "
+                                        "а инструкция"));
     return true;
 }
 

@@ -4,28 +4,32 @@
 
 #include "script/ScriptLines.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 QString Ending(SyntaxFault fault) {
     switch (fault) {
         case SyntaxFault::NoClosingBracket:
-            return QStringLiteral(": нет закрывающей скобки - )");
+            return QCoreApplication::translate("SyntaxReport", ": нет закрывающей скобки - )");
         case SyntaxFault::UnknownFunction:
-            return QStringLiteral(": неизвестная функция");
+            return QCoreApplication::translate("SyntaxReport", ": неизвестная функция");
         case SyntaxFault::NoClosingQuote:
-            return QStringLiteral(": нет закрывающей кавычки");
+            return QCoreApplication::translate("SyntaxReport", ": нет закрывающей кавычки");
         case SyntaxFault::DivisionByZero:
-            return QStringLiteral(": деление на ноль");
+            return QCoreApplication::translate("SyntaxReport", ": деление на ноль");
         case SyntaxFault::ExpressionExpected:
-            return QStringLiteral(": ожидается выражение");
+            return QCoreApplication::translate("SyntaxReport", ": ожидается выражение");
         case SyntaxFault::ThenMissing:
-            return QStringLiteral(": Отсутствует then");
+            return QCoreApplication::translate("SyntaxReport", ": Отсутствует then");
         case SyntaxFault::ExpressionAfterThen:
-            return QStringLiteral(": Ожидается выражение после then");
+            return QCoreApplication::translate("SyntaxReport", ": Ожидается выражение после then");
         case SyntaxFault::TooManyLines:
-            return QStringLiteral(": больше %1 строк в сценарии").arg(kMaxScriptLines);
+            return QCoreApplication::translate("SyntaxReport", ": больше %1 строк в сценарии")
+                .arg(kMaxScriptLines);
         case SyntaxFault::LineTooLong:
-            return QStringLiteral(": строка длиннее %1 символов").arg(kMaxScriptLineLength);
+            return QCoreApplication::translate("SyntaxReport", ": строка длиннее %1 символов")
+                .arg(kMaxScriptLineLength);
     }
     return QString();
 }
@@ -34,10 +38,11 @@ QString Ending(SyntaxFault fault) {
 
 QString SyntaxReportText(const SyntaxReport& report) {
     if (!report.fault) return QString();
-    return QStringLiteral("Ошибка на линии ") + QString::number(report.line) +
-           Ending(*report.fault);
+    return QCoreApplication::translate("SyntaxReport", "Ошибка на линии ") +
+           QString::number(report.line) + Ending(*report.fault);
 }
 
 QString SyntaxVerdict(const SyntaxReport& report) {
-    return report.fault ? SyntaxReportText(report) : QStringLiteral("Ошибок не обнаружено");
+    return report.fault ? SyntaxReportText(report)
+                        : QCoreApplication::translate("SyntaxReport", "Ошибок не обнаружено");
 }

@@ -6,6 +6,7 @@
 #include "core/Numbers.h"
 #include "stats/ConnectionFileName.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -14,18 +15,22 @@
 
 namespace {
 
-const QString kNotBooked = QStringLiteral(" Стоимость соединения не записана.");
+QString NotBooked() {
+    return QCoreApplication::translate("AddStatistic", " Стоимость соединения не записана.");
+}
 
 QString NotANumber(const QString& stored, const QString& key, const QString& path) {
-    return QStringLiteral(
-               "Сумма за %1 в файле «%2» — «%3» — не является числом. "
-               "Исправьте или удалите её.")
+    return QCoreApplication::translate("AddStatistic",
+                                       "Сумма за %1 в файле «%2» — «%3» — не является числом. "
+                                       "Исправьте или удалите её.")
                .arg(key, path, stored) +
-           kNotBooked;
+           NotBooked();
 }
 
 QString Overflow(const QString& key, const QString& path) {
-    return QStringLiteral("Сумма за %1 в файле «%2» слишком велика.").arg(key, path) + kNotBooked;
+    return QCoreApplication::translate("AddStatistic", "Сумма за %1 в файле «%2» слишком велика.")
+               .arg(key, path) +
+           NotBooked();
 }
 
 // The month's new total; nothing when the stored value is not a single-precision number.
@@ -45,7 +50,7 @@ QString AddStatistic(const QString& key, float amount, const QString& file, cons
     // A file that cannot be read whole loads as empty, and saving that would throw away
     // every month it holds.
     IniFile ini = IniFile::Load(path, kStatisticFileLimit);
-    if (!ini.ReadProblem().isEmpty()) return ini.ReadProblem() + kNotBooked;
+    if (!ini.ReadProblem().isEmpty()) return ini.ReadProblem() + NotBooked();
     const QString stored = ini.Value(kStatisticSection, key);
     const std::optional<float> total = NewTotal(stored, amount, locale);
     if (!total) {
@@ -57,8 +62,10 @@ QString AddStatistic(const QString& key, float amount, const QString& file, cons
     ini.SetValue(kStatisticSection, key, NumberText(*total, locale));
     const QString folder = QFileInfo(path).absolutePath();
     if (!QDir().mkpath(folder))
-        return QStringLiteral("Не удалось создать папку «%1».").arg(folder) + kNotBooked;
+        return QCoreApplication::translate("AddStatistic", "Не удалось создать папку «%1».")
+                   .arg(folder) +
+               NotBooked();
     QString error;
-    if (!ini.Save(path, &error)) return error + kNotBooked;
+    if (!ini.Save(path, &error)) return error + NotBooked();
     return {};
 }

@@ -10,6 +10,7 @@
 #include "stats/ConnectionFileName.h"
 #include "stats/StatisticDates.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include <cerrno>
@@ -69,11 +70,14 @@ QList<StatisticConnection> StatisticsFolder::Connections() const {
 StatisticMonths StatisticsFolder::Months(const QByteArray& fileName) const {
     const RegularFile file = Read(fileName);
     if (file.status == RegularFile::Status::Missing)
-        return {{}, QStringLiteral("Файл статистики «%1» не найден.").arg(ShownPath(fileName))};
+        return {{},
+                QCoreApplication::translate("StatisticsFolder", "Файл статистики «%1» не найден.")
+                    .arg(ShownPath(fileName))};
     if (!file.IsRead()) return {{}, file.error};
     StatisticMonths months{StatisticDates(DecodeText(file.bytes)), {}};
     if (months.dates.isEmpty())
-        months.error = QStringLiteral("В файле статистики «%1» нет ни одного месяца.")
+        months.error = QCoreApplication::translate("StatisticsFolder",
+                                                   "В файле статистики «%1» нет ни одного месяца.")
                            .arg(ShownPath(fileName));
     return months;
 }
@@ -88,7 +92,8 @@ QString StatisticsFolder::ClearAll() const {
     for (const QByteArray& fileName : OrdinaryFiles(FilePath({}))) {
         if (::unlink(FilePath(fileName).constData()) != 0) {
             const QString reason = qt_error_string(errno);
-            return QStringLiteral("Не удалось удалить файл «%1»: %2.")
+            return QCoreApplication::translate("StatisticsFolder",
+                                               "Не удалось удалить файл «%1»: %2.")
                 .arg(ShownPath(fileName), reason);
         }
     }

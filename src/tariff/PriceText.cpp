@@ -4,12 +4,16 @@
 
 #include "core/Numbers.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 namespace {
 
 // The classes as the editor shows them, by colour.
-constexpr const char16_t* kClassNames[4] = {u"красного", u"синего", u"жёлтого", u"голубого"};
+const char* const kClassNames[4] = {
+    QT_TRANSLATE_NOOP("PriceText", "красного"), QT_TRANSLATE_NOOP("PriceText", "синего"),
+    QT_TRANSLATE_NOOP("PriceText", "жёлтого"), QT_TRANSLATE_NOOP("PriceText", "голубого")};
 
 QString SeparatorExample(const QLocale& locale) {
     return QStringLiteral("1") + locale.decimalPoint() + QStringLiteral("5");
@@ -25,15 +29,19 @@ bool IsPriceCharacter(QChar character, const QLocale& locale) {
 
 QString PriceTextError(const QString& text, const QLocale& locale) {
     if (const std::optional<float> price = ReadLocaleSingle(text, locale)) {
-        if (*price < 0) return QStringLiteral("Цена «%1» меньше нуля.").arg(text);
+        if (*price < 0)
+            return QCoreApplication::translate("PriceText", "Цена «%1» меньше нуля.").arg(text);
         return QString();
     }
-    if (text.trimmed().isEmpty()) return QStringLiteral("Цена не указана.");
+    if (text.trimmed().isEmpty())
+        return QCoreApplication::translate("PriceText", "Цена не указана.");
     if (ReadLocaleNumber(text, locale)) {
-        return QStringLiteral("Цена «%1» слишком велика: наибольшая возможная цена %2.")
+        return QCoreApplication::translate(
+                   "PriceText", "Цена «%1» слишком велика: наибольшая возможная цена %2.")
             .arg(text, NumberText(std::numeric_limits<float>::max(), locale));
     }
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "PriceText",
                "«%1» не является числом. Введите цену цифрами; дробную часть "
                "отделите знаком «%2», например %3.")
         .arg(text, locale.decimalPoint(), SeparatorExample(locale));
@@ -47,8 +55,8 @@ bool ReadPriceTexts(const QStringList& texts, const QLocale& locale, std::array<
         const QString problem = PriceTextError(text, locale);
         if (!problem.isEmpty()) {
             if (error)
-                *error = QStringLiteral("Цена %1 класса (%2): %3")
-                             .arg(QString::fromUtf16(kClassNames[c]))
+                *error = QCoreApplication::translate("PriceText", "Цена %1 класса (%2): %3")
+                             .arg(QCoreApplication::translate("PriceText", kClassNames[c]))
                              .arg(c)
                              .arg(problem);
             return false;

@@ -6,6 +6,7 @@
 #include "core/FileNotices.h"
 #include "core/ProgramFolder.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QtEndian>
 
@@ -66,7 +67,8 @@ bool IsUsablePrice(float price) {
 }
 
 QString UnusablePriceText(const QString& path, int tariffClass, float price) {
-    return QStringLiteral(
+    return QCoreApplication::translate(
+               "TariffFiles",
                "В файле «%1» цена класса %2 — «%3» — не может быть ценой; "
                "в расчётах она считается нулём. Задайте цену в редакторе тарифа.")
         .arg(path)

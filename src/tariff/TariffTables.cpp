@@ -6,6 +6,7 @@
 #include "core/ProgramFolder.h"
 #include "tariff/TariffFiles.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QtEndian>
 
@@ -50,7 +51,8 @@ bool ReadTariffTables(const ProgramFolder& folder, TariffTables* tables, QString
          {std::pair{folder.AppFilePath(kHourTableFile), &hours}, std::pair{pricesPath, &prices}}) {
         QString problem;
         if (!ReadFileBytes(path, bytes, &problem))
-            problems << problem + QStringLiteral(" Его записи показаны нулями.");
+            problems << problem + QCoreApplication::translate("TariffTables",
+                                                              " Его записи показаны нулями.");
     }
     for (int h = 0; h < 24; ++h) tables->hourClasses[h] = RecordAt<int16_t>(hours, h);
     for (int c = 0; c < 4; ++c) {
@@ -65,7 +67,10 @@ bool ReadTariffTables(const ProgramFolder& folder, TariffTables* tables, QString
 bool WriteTariffTables(const ProgramFolder& folder, const TariffTables& tables, QString* error) {
     for (int c = 0; c < 4; ++c) {
         if (!IsUsablePrice(tables.prices[c])) {
-            if (error) *error = QStringLiteral("Цена класса %1 не может быть ценой.").arg(c);
+            if (error)
+                *error = QCoreApplication::translate("TariffTables",
+                                                     "Цена класса %1 не может быть ценой.")
+                             .arg(c);
             return false;
         }
     }
@@ -77,7 +82,8 @@ bool WriteTariffTables(const ProgramFolder& folder, const TariffTables& tables, 
     // Both files are read first: a file whose tail cannot be kept is not written at all.
     if (!ReadFileBytes(hoursPath, &oldHours, &readError) ||
         !ReadFileBytes(pricesPath, &oldPrices, &readError)) {
-        if (error) *error = readError + QStringLiteral(" Файл не изменён.");
+        if (error)
+            *error = readError + QCoreApplication::translate("TariffTables", " Файл не изменён.");
         return false;
     }
     return ReplaceFilesAtomically({{hoursPath, WithRecords(oldHours, tables.hourClasses)},

@@ -19,7 +19,7 @@ QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidg
     auto* field = new QLineEdit(parent);
     field->setObjectName(QLatin1String(name));
     field->setAccessibleName(accessibleName);
-    field->setPlaceholderText(QStringLiteral("не задан"));
+    field->setPlaceholderText(QCoreApplication::translate("BudgetGroup", "не задан"));
     field->setClearButtonEnabled(true);
     // The clear button is a tool button of the field's own, nameless unless named here.
     for (QToolButton* clear : field->findChildren<QToolButton*>())
@@ -31,55 +31,52 @@ QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidg
 }  // namespace
 
 BudgetGroup::BudgetGroup(ProgramFolder folder, QLocale locale, QWidget* parent)
-    : QGroupBox(QStringLiteral("Бюджет"), parent),
-      folder_(std::move(folder)),
-      locale_(std::move(locale)) {
+    : QGroupBox(tr("Бюджет"), parent), folder_(std::move(folder)), locale_(std::move(locale)) {
     setObjectName(QStringLiteral("budgetGroup"));
     cycleDay_ = new QSpinBox(this);
     cycleDay_->setObjectName(QStringLiteral("cycleDay"));
     cycleDay_->setRange(1, 31);
-    cycleDay_->setAccessibleName(QStringLiteral("День начала периода"));
+    cycleDay_->setAccessibleName(tr("День начала периода"));
     cycleDay_->setToolTip(
-        QStringLiteral("Число месяца, с которого начинается расчётный период; "
-                       "в коротком месяце — его последний день"));
-    budget_ = AddNumberField("budget", QStringLiteral("Бюджет на период"), this);
-    capMb_ = AddNumberField("capMb", QStringLiteral("Лимит трафика на период, МБ"), this);
-    planFee_ = AddNumberField("planFee", QStringLiteral("Абонентская плата за период"), this);
-    planFee_->setPlaceholderText(QStringLiteral("нет"));
-    includedMb_ =
-        AddNumberField("includedMb", QStringLiteral("Трафик, включённый в плату, МБ"), this);
-    includedMb_->setPlaceholderText(QStringLiteral("нет"));
+        tr("Число месяца, с которого начинается расчётный период; "
+           "в коротком месяце — его последний день"));
+    budget_ = AddNumberField("budget", tr("Бюджет на период"), this);
+    capMb_ = AddNumberField("capMb", tr("Лимит трафика на период, МБ"), this);
+    planFee_ = AddNumberField("planFee", tr("Абонентская плата за период"), this);
+    planFee_->setPlaceholderText(tr("нет"));
+    includedMb_ = AddNumberField("includedMb", tr("Трафик, включённый в плату, МБ"), this);
+    includedMb_->setPlaceholderText(tr("нет"));
     includedMb_->setToolTip(
-        QStringLiteral("Столько мегабайт в начале каждого периода оплачены абонентской платой; "
-                       "трафик сверх них стоит по тарифу"));
+        tr("Столько мегабайт в начале каждого периода оплачены абонентской платой; "
+           "трафик сверх них стоит по тарифу"));
     bill_ = new QLabel(this);
     bill_->setObjectName(QStringLiteral("bill"));
     bill_->setWordWrap(true);
-    bill_->setAccessibleName(QStringLiteral("Счёт за период"));
-    alerts_ = new QCheckBox(QStringLiteral("&Предупреждать при 80 % и 100 %"), this);
+    bill_->setAccessibleName(tr("Счёт за период"));
+    alerts_ = new QCheckBox(tr("&Предупреждать при 80 % и 100 %"), this);
     alerts_->setObjectName(QStringLiteral("alerts"));
-    alerts_->setAccessibleName(QStringLiteral("Предупреждать при 80 % и 100 %"));
+    alerts_->setAccessibleName(tr("Предупреждать при 80 % и 100 %"));
     alerts_->setAccessibleDescription(
-        QStringLiteral("Уведомления рабочего стола, когда расход доходит до 80 % и 100 % "
-                       "бюджета или лимита трафика"));
-    save_ = new QPushButton(QStringLiteral("&Сохранить"), this);
+        tr("Уведомления рабочего стола, когда расход доходит до 80 % и 100 % "
+           "бюджета или лимита трафика"));
+    save_ = new QPushButton(tr("&Сохранить"), this);
     save_->setObjectName(QStringLiteral("saveBudget"));
-    save_->setAccessibleName(QStringLiteral("Сохранить бюджет"));
+    save_->setAccessibleName(tr("Сохранить бюджет"));
     save_->setAccessibleDescription(
-        QStringLiteral("Записать день начала периода, бюджет, лимит, предупреждения, "
-                       "абонентскую плату и включённый трафик в inet.conf"));
+        tr("Записать день начала периода, бюджет, лимит, предупреждения, "
+           "абонентскую плату и включённый трафик в inet.conf"));
     save_->setAutoDefault(false);
     message_ = new QLabel(this);
     message_->setObjectName(QStringLiteral("budgetMessage"));
     message_->setWordWrap(true);
-    message_->setAccessibleName(QStringLiteral("Сообщение о бюджете"));
+    message_->setAccessibleName(tr("Сообщение о бюджете"));
 
     auto* form = new QFormLayout(this);
-    form->addRow(QStringLiteral("&День начала периода:"), cycleDay_);
-    form->addRow(QStringLiteral("&Бюджет на период:"), budget_);
-    form->addRow(QStringLiteral("&Лимит трафика, МБ:"), capMb_);
-    form->addRow(QStringLiteral("&Абонентская плата:"), planFee_);
-    form->addRow(QStringLiteral("&Включено в плату, МБ:"), includedMb_);
+    form->addRow(tr("&День начала периода:"), cycleDay_);
+    form->addRow(tr("&Бюджет на период:"), budget_);
+    form->addRow(tr("&Лимит трафика, МБ:"), capMb_);
+    form->addRow(tr("&Абонентская плата:"), planFee_);
+    form->addRow(tr("&Включено в плату, МБ:"), includedMb_);
     form->addRow(bill_);
     form->addRow(alerts_);
     form->addRow(save_);
@@ -110,7 +107,7 @@ bool BudgetGroup::Save() {
     QString error = check.error;
     if (check.limits && SaveBudget(folder_, *check.limits, &error)) {
         message_->setStyleSheet(QString());
-        message_->setText(QStringLiteral("Сохранено."));
+        message_->setText(tr("Сохранено."));
         Q_EMIT saved();
         return true;
     }

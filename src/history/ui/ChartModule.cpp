@@ -29,13 +29,15 @@ BarChart* NewBarChartFromModule(QWidget* parent, QString* error) {
         QObject* plugin = module.instance();
         if (auto* factory = qobject_cast<BarChartFactory*>(plugin))
             return factory->NewBarChart(parent);
-        const QString why = plugin ? QStringLiteral("нет интерфейса %1").arg(VANTORIL_BAR_CHART_IID)
+        const QString why = plugin ? QCoreApplication::translate("ChartModule", "нет интерфейса %1")
+                                         .arg(VANTORIL_BAR_CHART_IID)
                                    : module.errorString();
-        *error =
-            QStringLiteral("Диаграмма недоступна: модуль %1 не загружается (%2).").arg(path, why);
+        *error = QCoreApplication::translate("ChartModule",
+                                             "Диаграмма недоступна: модуль %1 не загружается (%2).")
+                     .arg(path, why);
         return nullptr;
     }
-    *error = QStringLiteral("Диаграмма недоступна: нет модуля %1.")
-                 .arg(candidates.join(QStringLiteral(" или ")));
+    *error = QCoreApplication::translate("ChartModule", "Диаграмма недоступна: нет модуля %1.")
+                 .arg(candidates.join(QCoreApplication::translate("ChartModule", " или ")));
     return nullptr;
 }

@@ -32,9 +32,12 @@ HistoryChart::HistoryChart(QWidget* parent)
       series_(new QStackedBarSeries),
       categories_(new QBarCategoryAxis),
       values_(new QValueAxis) {
-    history_ = AddSet(series_, QStringLiteral("По истории"), QColor(0x3a, 0x7b, 0xbf));
-    current_ = AddSet(series_, QStringLiteral("Сейчас"), QColor(0xe0, 0x8a, 0x1e));
-    books_ = AddSet(series_, QStringLiteral("По файлам статистики"), QColor(0x9e, 0x9e, 0x9e));
+    history_ = AddSet(series_, QCoreApplication::translate("HistoryChart", "По истории"),
+                      QColor(0x3a, 0x7b, 0xbf));
+    current_ = AddSet(series_, QCoreApplication::translate("HistoryChart", "Сейчас"),
+                      QColor(0xe0, 0x8a, 0x1e));
+    books_ = AddSet(series_, QCoreApplication::translate("HistoryChart", "По файлам статистики"),
+                    QColor(0x9e, 0x9e, 0x9e));
     series_->setBarWidth(0.8);
     auto* chart = new QChart;
     chart->addSeries(series_);
@@ -53,7 +56,7 @@ HistoryChart::HistoryChart(QWidget* parent)
     setChart(chart);
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Диаграмма расхода"));
+    setAccessibleName(QCoreApplication::translate("HistoryChart", "Диаграмма расхода"));
     // Screen readers list the drawing area as a node of its own.
     viewport()->setAccessibleName(
         QCoreApplication::translate("HistoryChart", "Столбики диаграммы"));

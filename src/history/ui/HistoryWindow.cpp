@@ -10,6 +10,7 @@
 #include "history/ui/ChartModule.h"
 
 #include <QButtonGroup>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
@@ -45,14 +46,14 @@ struct ExportChoice {
 
 const QList<ExportChoice>& ExportChoices() {
     static const QList<ExportChoice> choices{
-        {QStringLiteral("Соединения периода, CSV (*.csv)"), ExportKind::Connections,
+        {QCoreApplication::translate("HistoryWindow", "Соединения периода, CSV (*.csv)"),
+         ExportKind::Connections, ReportFormat::Csv, QStringLiteral("csv")},
+        {QCoreApplication::translate("HistoryWindow", "Соединения периода, JSON (*.json)"),
+         ExportKind::Connections, ReportFormat::Json, QStringLiteral("json")},
+        {QCoreApplication::translate("HistoryWindow", "Дни периода, CSV (*.csv)"), ExportKind::Days,
          ReportFormat::Csv, QStringLiteral("csv")},
-        {QStringLiteral("Соединения периода, JSON (*.json)"), ExportKind::Connections,
-         ReportFormat::Json, QStringLiteral("json")},
-        {QStringLiteral("Дни периода, CSV (*.csv)"), ExportKind::Days, ReportFormat::Csv,
-         QStringLiteral("csv")},
-        {QStringLiteral("Дни периода, JSON (*.json)"), ExportKind::Days, ReportFormat::Json,
-         QStringLiteral("json")},
+        {QCoreApplication::translate("HistoryWindow", "Дни периода, JSON (*.json)"),
+         ExportKind::Days, ReportFormat::Json, QStringLiteral("json")},
     };
     return choices;
 }
@@ -116,7 +117,8 @@ QRadioButton* AddChoice(const char* name, const QString& caption, QButtonGroup* 
     auto* button = new QRadioButton(caption);
     button->setObjectName(QLatin1String(name));
     button->setAccessibleName(QString(caption).remove(u'&'));
-    button->setAccessibleDescription(QStringLiteral("Что показывает диаграмма"));
+    button->setAccessibleDescription(
+        QCoreApplication::translate("HistoryWindow", "Что показывает диаграмма"));
     group->addButton(button);
     layout->addWidget(button);
     return button;
@@ -141,10 +143,10 @@ HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale l
       chooser_(std::move(chooser)),
       livePeriod_(std::move(livePeriod)) {
     setObjectName(QStringLiteral("HistoryWindow"));
-    setWindowTitle(QStringLiteral("История и бюджет"));
+    setWindowTitle(tr("История и бюджет"));
     setAccessibleName(windowTitle());
-    setAccessibleDescription(QStringLiteral(
-        "Расход за расчётный период по дням и месяцам, соединения периода и бюджет"));
+    setAccessibleDescription(
+        tr("Расход за расчётный период по дням и месяцам, соединения периода и бюджет"));
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint);
     setWindowIcon(ProgramIcon());
@@ -168,8 +170,8 @@ void HistoryWindow::BuildControls() {
     QFont bold = period_->font();
     bold.setBold(true);
     period_->setFont(bold);
-    moneyBar_ = AddGauge("moneyBar", QStringLiteral("Потрачено из бюджета"), this);
-    trafficBar_ = AddGauge("trafficBar", QStringLiteral("Трафик из лимита"), this);
+    moneyBar_ = AddGauge("moneyBar", tr("Потрачено из бюджета"), this);
+    trafficBar_ = AddGauge("trafficBar", tr("Трафик из лимита"), this);
     projection_ = AddText("projection", this);
     daysLeft_ = AddText("daysLeft", this);
     daysLeft_->setWordWrap(false);
@@ -178,10 +180,10 @@ void HistoryWindow::BuildControls() {
     notice_ = AddText("notice", this);
 
     auto* gauges = new QGridLayout;
-    moneyLabel_ = new QLabel(QStringLiteral("Деньги:"), this);
+    moneyLabel_ = new QLabel(tr("Деньги:"), this);
     gauges->addWidget(moneyLabel_, 0, 0);
     gauges->addWidget(moneyBar_, 0, 1);
-    trafficLabel_ = new QLabel(QStringLiteral("Трафик:"), this);
+    trafficLabel_ = new QLabel(tr("Трафик:"), this);
     gauges->addWidget(trafficLabel_, 1, 0);
     gauges->addWidget(trafficBar_, 1, 1);
     gauges->setColumnStretch(1, 1);
@@ -197,12 +199,12 @@ void HistoryWindow::BuildControls() {
 
     auto* switches = new QHBoxLayout;
     auto* spans = new QButtonGroup(this);
-    byDays_ = AddChoice("byDays", QStringLiteral("По д&ням периода"), spans, switches);
-    byMonths_ = AddChoice("byMonths", QStringLiteral("По &месяцам за год"), spans, switches);
+    byDays_ = AddChoice("byDays", tr("По д&ням периода"), spans, switches);
+    byMonths_ = AddChoice("byMonths", tr("По &месяцам за год"), spans, switches);
     switches->addSpacing(24);
     auto* units = new QButtonGroup(this);
-    money_ = AddChoice("byMoney", QStringLiteral("Д&еньги"), units, switches);
-    megabytes_ = AddChoice("byMegabytes", QStringLiteral("Трафи&к, МБ"), units, switches);
+    money_ = AddChoice("byMoney", tr("Д&еньги"), units, switches);
+    megabytes_ = AddChoice("byMegabytes", tr("Трафи&к, МБ"), units, switches);
     switches->addStretch();
     byDays_->setChecked(true);
     money_->setChecked(true);
@@ -213,8 +215,7 @@ void HistoryWindow::BuildControls() {
     if (chart_) {
         chartArea = chart_->Widget();
         chartArea->setObjectName(QStringLiteral("chart"));
-        figure_->setText(
-            QStringLiteral("Наведите указатель на столбик или выберите его стрелками."));
+        figure_->setText(tr("Наведите указатель на столбик или выберите его стрелками."));
         chart_->OnFigure([figure = figure_](const QString& caption) { figure->setText(caption); });
     } else {
         // Without the module the window still shows everything but the bars, and says why.
@@ -229,18 +230,17 @@ void HistoryWindow::BuildControls() {
         });
 
     connections_ = new QStandardItemModel(this);
-    connections_->setHorizontalHeaderLabels(
-        {QStringLiteral("Соединение"), QStringLiteral("Начало"), QStringLiteral("Длительность"),
-         QStringLiteral("Принято, МБ"), QStringLiteral("Отправлено, МБ"),
-         QStringLiteral("Стоимость"), QStringLiteral("Примечание")});
+    connections_->setHorizontalHeaderLabels({tr("Соединение"), tr("Начало"), tr("Длительность"),
+                                             tr("Принято, МБ"), tr("Отправлено, МБ"),
+                                             tr("Стоимость"), tr("Примечание")});
     sorted_ = new QSortFilterProxyModel(this);
     sorted_->setSourceModel(connections_);
     sorted_->setSortRole(kSortRole);
     table_ = new QTableView(this);
     table_->setObjectName(QStringLiteral("connections"));
-    table_->setAccessibleName(QStringLiteral("Соединения периода"));
+    table_->setAccessibleName(tr("Соединения периода"));
     table_->setAccessibleDescription(
-        QStringLiteral("Имя, начало, длительность, трафик и стоимость каждого соединения"));
+        tr("Имя, начало, длительность, трафик и стоимость каждого соединения"));
     table_->setModel(sorted_);
     table_->setSortingEnabled(true);
     table_->sortByColumn(1, Qt::DescendingOrder);
@@ -250,25 +250,24 @@ void HistoryWindow::BuildControls() {
     table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     table_->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     table_->setTabKeyNavigation(false);
-    auto* tableTitle = new QLabel(QStringLiteral("Соединения пер&иода:"), this);
+    auto* tableTitle = new QLabel(tr("Соединения пер&иода:"), this);
     tableTitle->setBuddy(table_);
 
-    auto* exportButton = new QPushButton(QStringLiteral("&Экспорт…"), this);
+    auto* exportButton = new QPushButton(tr("&Экспорт…"), this);
     exportButton->setObjectName(QStringLiteral("export"));
-    exportButton->setAccessibleName(QStringLiteral("Экспорт"));
-    exportButton->setToolTip(
-        QStringLiteral("Записать соединения или дни периода в файл CSV или JSON"));
+    exportButton->setAccessibleName(tr("Экспорт"));
+    exportButton->setToolTip(tr("Записать соединения или дни периода в файл CSV или JSON"));
     exportButton->setAccessibleDescription(exportButton->toolTip());
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
-    auto* closeButton = new QPushButton(QStringLiteral("&Закрыть"), this);
+    auto* closeButton = new QPushButton(tr("&Закрыть"), this);
     closeButton->setObjectName(QStringLiteral("close"));
-    closeButton->setAccessibleName(QStringLiteral("Закрыть"));
-    closeButton->setAccessibleDescription(QStringLiteral("Закрыть окно истории"));
+    closeButton->setAccessibleName(tr("Закрыть"));
+    closeButton->setAccessibleDescription(tr("Закрыть окно истории"));
     closeButton->setAutoDefault(false);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     status_ = AddText("status", this);
-    status_->setAccessibleName(QStringLiteral("Сообщение"));
+    status_->setAccessibleName(tr("Сообщение"));
 
     auto* summary = new QVBoxLayout;
     summary->addWidget(period_);
@@ -316,9 +315,8 @@ void HistoryWindow::ShowSummary() {
     trafficLabel_->setVisible(trafficBar_->isVisibleTo(this));
     const bool noLimits =
         view_.money.level == LimitLevel::None && view_.traffic.level == LimitLevel::None;
-    QString figures = noLimits ? QStringLiteral(
-                                     "Потрачено: %1; трафик: %2. Бюджет и лимит "
-                                     "можно задать в группе «Бюджет».")
+    QString figures = noLimits ? tr("Потрачено: %1; трафик: %2. Бюджет и лимит "
+                                    "можно задать в группе «Бюджет».")
                                      .arg(view_.money.text, view_.traffic.text)
                                : QString();
     projection_->setText(figures.isEmpty() ? view_.projectionText
@@ -345,11 +343,11 @@ void HistoryWindow::ShowChart() {
                               : bar.current ? BarKind::Current
                                             : BarKind::History});
     }
-    shown.currentName = days ? QStringLiteral("Сегодня") : QStringLiteral("Текущий месяц");
+    shown.currentName = days ? tr("Сегодня") : tr("Текущий месяц");
     // Only months before the history come from the books, which know no megabytes.
     shown.booksShown = !days && unit == ChartUnit::Money;
-    shown.valueTitle = unit == ChartUnit::Megabytes ? QStringLiteral("МБ")
-                       : view_.currency.isEmpty()   ? QStringLiteral("Деньги")
+    shown.valueTitle = unit == ChartUnit::Megabytes ? tr("МБ")
+                       : view_.currency.isEmpty()   ? tr("Деньги")
                                                     : view_.currency;
     shown.locale = locale_;
     chart_->Show(shown);
@@ -392,7 +390,7 @@ void HistoryWindow::Export() {
     QString error;
     if (ExportPeriod(folder_, clock_.Now(), choice.kind, choice.format, path, &error)) {
         status_->setStyleSheet(QString());
-        status_->setText(QStringLiteral("Записано в «%1».").arg(QDir::toNativeSeparators(path)));
+        status_->setText(tr("Записано в «%1».").arg(QDir::toNativeSeparators(path)));
     } else {
         status_->setStyleSheet(QStringLiteral("color: #b71c1c;"));
         status_->setText(error);
@@ -401,7 +399,7 @@ void HistoryWindow::Export() {
 
 QString HistoryWindow::AskForSaveFile(QWidget* parent, const QStringList& filters,
                                       QString* chosenFilter) {
-    return QFileDialog::getSaveFileName(parent, QStringLiteral("Экспорт истории"),
+    return QFileDialog::getSaveFileName(parent, tr("Экспорт истории"),
                                         QDir::homePath() + QStringLiteral("/vantoril-history"),
                                         filters.join(QStringLiteral(";;")), chosenFilter);
 }

@@ -215,7 +215,10 @@ void IndicatorWindow::SetWindowOpacity(int opacity) {
 }
 
 void IndicatorWindow::RefreshIndicator() {
-    const QString caption = services_.link.GetLinkName();
+    // The name also names the statistics file, so it stays Russian there; only the caption is
+    // translated.
+    const QString name = services_.link.GetLinkName();
+    const QString caption = name == kNoLinkName ? tr("Не найдено!") : name;
     setWindowTitle(caption);
     // Screen readers read the caption too; a connection without a name still names it.
     setAccessibleName(caption.isEmpty() ? tr("Индикатор") : caption);

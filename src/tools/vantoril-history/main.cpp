@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-history: the connections, days and billing period of Vantoril's history.
 #include "core/Clock.h"
+#include "core/UiLanguage.h"
 #include "tools/vantoril-history/HistoryTool.h"
 
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    InstallProgramTranslation();  // the texts of the libraries, in English where asked
     QTextStream out(stdout);
     QTextStream err(stderr);
     const SystemClock clock;

@@ -4,6 +4,7 @@
 
 #include "core/MoneyText.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 
@@ -34,24 +35,24 @@ QString Duration(qulonglong seconds) {
 
 // "12,34 из 100,00" against a limit, or the figure alone when there is none.
 QString AgainstLimit(const QString& used, double limit, const QString& limitText) {
-    return limit > 0 ? used + QStringLiteral(" из ") + limitText : used;
+    return limit > 0 ? used + QCoreApplication::translate("StatusLine", " из ") + limitText : used;
 }
 
 QString Tooltip(const QVariantMap& p, const QLocale& locale, const QString& currency) {
     QStringList lines;
     const QString name = p.value(QStringLiteral("ConnectionName")).toString();
     if (p.value(QStringLiteral("Connected")).toBool())
-        lines << name + QStringLiteral(": в сети ") +
+        lines << name + QCoreApplication::translate("StatusLine", ": в сети ") +
                      Duration(p.value(QStringLiteral("OnlineSeconds")).toULongLong()) +
                      QStringLiteral(", ") + MoneyText(Number(p, "Cost"), currency, locale);
     else
-        lines << QStringLiteral("Нет соединения");
+        lines << QCoreApplication::translate("StatusLine", "Нет соединения");
     const double budget = Number(p, "Budget");
-    lines << QStringLiteral("Период: ") +
+    lines << QCoreApplication::translate("StatusLine", "Период: ") +
                  AgainstLimit(MoneyText(Number(p, "PeriodBill"), currency, locale), budget,
                               MoneyText(budget, currency, locale));
     const double cap = Number(p, "CapMB");
-    lines << QStringLiteral("Трафик периода: ") +
+    lines << QCoreApplication::translate("StatusLine", "Трафик периода: ") +
                  AgainstLimit(Megabytes(Number(p, "PeriodMB"), locale), cap,
                               Megabytes(cap, locale));
     const QString message = p.value(QStringLiteral("Message")).toString();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // vantoril-status: the running Vantoril's figures on one line, for desktop panels.
+#include "core/UiLanguage.h"
 #include "tools/vantoril-status/MeterReader.h"
 #include "tools/vantoril-status/StatusLine.h"
 
@@ -8,6 +9,7 @@
 
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
+    InstallProgramTranslation();  // the texts of the libraries, in English where asked
     QTextStream out(stdout);
     QTextStream err(stderr);
     const ParsedStatusOptions parsed = ParseStatusOptions(app.arguments().mid(1));
