@@ -64,6 +64,17 @@
     </message>
 </context>
 <context>
+    <name>AlertActions</name>
+    <message>
+        <source>Отключиться</source>
+        <translation>Disconnect</translation>
+    </message>
+    <message>
+        <source>История</source>
+        <translation>History</translation>
+    </message>
+</context>
+<context>
     <name>Application</name>
     <message>
         <source>Меню программы: правая кнопка мыши</source>
@@ -206,6 +217,10 @@
         <source>Сохранено.</source>
         <translation>Saved.</translation>
     </message>
+    <message>
+        <source>Очистить: %1</source>
+        <translation>Clear: %1</translation>
+    </message>
 </context>
 <context>
     <name>BudgetSettings</name>
@@ -286,6 +301,10 @@
     <message>
         <source>Диаграмма расхода</source>
         <translation>Spending chart</translation>
+    </message>
+    <message>
+        <source>Столбики диаграммы</source>
+        <translation>Chart bars</translation>
     </message>
 </context>
 <context>
@@ -821,6 +840,18 @@
     <message>
         <source>Не найдено!</source>
         <translation>Not found!</translation>
+    </message>
+    <message>
+        <source>Левый край графика</source>
+        <translation>Left edge of the graph</translation>
+    </message>
+    <message>
+        <source>График приёма: доля скорости линии, секунда за секундой</source>
+        <translation>Receive graph: share of the line speed, second by second</translation>
+    </message>
+    <message>
+        <source>Правый край графика</source>
+        <translation>Right edge of the graph</translation>
     </message>
 </context>
 <context>

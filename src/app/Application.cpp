@@ -3,6 +3,7 @@
 // connection watcher.
 #include "app/Application.h"
 
+#include "app/AlertActions.h"
 #include "app/ProgramScriptHost.h"
 #include "app/SingleInstance.h"
 #include "bus/BusService.h"
@@ -317,12 +318,20 @@ void Application::CheckAlerts() {
 
 void Application::Alert(const DueAlert& alert) {
     // The recorder outlives the notifier's answers: both belong to this object.
-    notifier_->Notify(kAlertTitle, alert.text, [this, alert](bool shown) {
-        if (shown)
-            history_->AlertShown(alert);
-        else
-            history_->AlertUnshown(alert);
-    });
+    notifier_->Notify(
+        kAlertTitle, alert.text,
+        [this, alert](bool shown) {
+            if (shown)
+                history_->AlertShown(alert);
+            else
+                history_->AlertUnshown(alert);
+        },
+        AlertActionsNow());
+}
+
+QList<NotificationAction> Application::AlertActionsNow() {
+    const uint64_t connection = sampling_->LinkConnected() ? counters_.Stats.connection : 0;
+    return AlertActions(*link_, connection, [this] { ShowHistory(); });
 }
 
 void Application::SetTrayHost(TrayHost host) {

@@ -39,6 +39,7 @@ class SingleInstance;
 class StatisticsWindow;
 class ScriptInterpreter;
 struct DueAlert;
+struct NotificationAction;
 struct HistorySighting;
 struct PeriodReport;
 struct PeriodUse;
@@ -114,7 +115,9 @@ private:
     // The budget and cap alerts due at this sampling tick's figures.
     void CheckAlerts();
     void Alert(const DueAlert& alert);  // recorded as given once it reached the user
-    MeterFigures FiguresNow();          // the figures the bus service offers
+    // The buttons of an alert raised now: hang up the connection up now, the history.
+    QList<NotificationAction> AlertActionsNow();
+    MeterFigures FiguresNow();  // the figures the bus service offers
     HistorySighting HistorySightingOf(const TrafficCounters& counters, bool connected,
                                       const QString& name) const;
     void ResumeConnection();  // takes up a connection left running by an earlier run

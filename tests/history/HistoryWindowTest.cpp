@@ -13,6 +13,8 @@
 #include <QBarSet>
 #include <QChartView>
 #include <QLabel>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLibraryInfo>
 #include <QLineEdit>
 #include <QProgressBar>
@@ -23,6 +25,7 @@
 #include <QStackedBarSeries>
 #include <QTableView>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -138,6 +141,24 @@ TEST_F(HistoryWindowTest, theChartShowsDaysOrMonthsInMoneyOrMegabytes) {
     QTest::keyClick(chart, Qt::Key_Left);
     EXPECT_EQ(chart->accessibleDescription(),
               QStringLiteral("Декабрь 2025: 27,50 (по файлам статистики)"));
+}
+
+TEST_F(HistoryWindowTest, nothingStandsAloneWithoutLimitsNorUnexplainedInMegabytes) {
+    folder.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\ncycle_day=10\r\n");
+    const auto window = Open();
+    window->show();
+    for (const QLabel* label : window->findChildren<QLabel*>())  // no caption without its gauge
+        EXPECT_FALSE(label->isVisible() &&
+                     (label->text() == u"Деньги:" || label->text() == u"Трафик:"));
+    QChartView* chart = Find<QChartView>(*window, "chart");
+    Find<QRadioButton>(*window, "byMonths")->click();
+    Find<QRadioButton>(*window, "byMegabytes")->click();
+    for (QLegendMarker* marker : chart->chart()->legend()->markers())
+        EXPECT_FALSE(marker->isVisible() && marker->label() == u"По файлам статистики");
+    EXPECT_FALSE(chart->viewport()->accessibleName().isEmpty());
+    for (const QToolButton* clear :
+         Find<QWidget>(*window, "budgetGroup")->findChildren<QToolButton*>())
+        EXPECT_TRUE(clear->accessibleName().startsWith(QStringLiteral("Очистить")));
 }
 
 TEST_F(HistoryWindowTest, withoutItsChartModuleTheWindowShowsTheRestAndSaysWhy) {

@@ -29,6 +29,10 @@ TEST_F(IndicatorWindowWindow, showsTheCountersOfThePreviousTickUnderTheCaptionOf
     link.stats.connectedMs = 3725000;
     auto form = LoadIndicator();  // the load's tick computes; the display still shows zeros
     EXPECT_EQ(form->windowTitle(), QStringLiteral("MyISP"));
+    EXPECT_EQ(form->accessibleName(), QStringLiteral("MyISP"));  // what screen readers say
+    for (const char* picture : {"Image2", "Picture1", "Image1"})
+        EXPECT_FALSE(form->findChild<QLabel*>(QLatin1String(picture))->accessibleName().isEmpty())
+            << picture;
     EXPECT_EQ(Text(*form, "Label2"), QStringLiteral("Получено: 0"));
     form->RunSamplingTick();
     EXPECT_EQ(Text(*form, "Label2"), QStringLiteral("Получено: 1,5"));
@@ -39,6 +43,7 @@ TEST_F(IndicatorWindowWindow, showsTheCountersOfThePreviousTickUnderTheCaptionOf
     link.connected = false;
     form->RunSamplingTick();
     EXPECT_EQ(form->windowTitle(), QStringLiteral("Не найдено!"));
+    EXPECT_EQ(form->accessibleName(), QStringLiteral("Не найдено!"));
     EXPECT_EQ(Text(*form, "Label2"), QStringLiteral("Получено: 1,5"));
 }
 

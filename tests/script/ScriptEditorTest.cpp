@@ -138,6 +138,8 @@ TEST_F(ScriptEditorTest, checkListsTheLintWarningsUnderTheVerdictAndAClickGoesTo
     EXPECT_TRUE(list->item(2)->text().startsWith(QStringLiteral("Строка 5: «disconn()»")));
     EXPECT_GT(editor->height(), plain.height());
     EXPECT_LE(list->geometry().bottom(), editor->height());
+    // All three show without scrolling: the unconditional hang-up is not hidden below.
+    EXPECT_GE(list->viewport()->height(), list->visualItemRect(list->item(2)).bottom());
 
     for (const int row : {2, 1}) {
         const QRect item = list->visualItemRect(list->item(row));
@@ -149,6 +151,16 @@ TEST_F(ScriptEditorTest, checkListsTheLintWarningsUnderTheVerdictAndAClickGoesTo
     Check(*editor);
     EXPECT_FALSE(list->isVisible());
     EXPECT_EQ(editor->size(), plain);
+}
+
+TEST_F(ScriptEditorTest, theCheckersFaultLeadsTheListAboveTheWarningsOfEarlierLines) {
+    temp.Write("script.vsc", "disconn()\r\nmessage('it's')\r\n");
+    auto editor = Open();
+    Check(*editor);
+    auto* list = editor->findChild<QListWidget*>("LintList");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), QStringLiteral("Ошибка на линии 2: нет закрывающей кавычки"));
+    EXPECT_TRUE(list->item(1)->text().startsWith(QStringLiteral("Строка 1: «disconn()»")));
 }
 
 TEST_F(ScriptEditorTest, warningsFollowTheLocaleScriptsRunIn) {

@@ -37,6 +37,7 @@ public:
         names_ << name;
         return QDBusConnection::connectToBus(address_, name);
     }
+    QString Address() const { return address_; }
 
 private:
     QProcess daemon_;

@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <QTest>
 #include <QtEndian>
 
@@ -331,6 +332,19 @@ TEST_F(PriceDialogTest, digitsAndTheCommaReplaceTheSelectionAndDeleteWorks) {
 TEST_F(PriceDialogTest, pointLocaleTakesThePointAndNotTheComma) {
     EXPECT_EQ(Typed(PointLocale(), [](QLineEdit* field) { QTest::keyClicks(field, "2,.5"); }),
               "2.5");
+}
+
+TEST_F(PriceDialogTest, theWindowLeavesRoomForTheWholeCaptionBesideTheTitleButtons) {
+    PriceDialog dialog(folder, RussianLocale());  // "Cтоимость МБ", cut by openbox before
+    OnNextModal([&](QWidget* shown) {
+        QFont bold = shown->font();
+        bold.setBold(true);
+        const int titleBar = shown->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        EXPECT_GE(shown->width(),
+                  QFontMetrics(bold).horizontalAdvance(shown->windowTitle()) + 5 * titleBar);
+        Press(shown, "Command1");
+    });
+    dialog.InputMsg("1");
 }
 
 TEST_F(PriceDialogTest, enterConfirmsAndEscapeCancels) {

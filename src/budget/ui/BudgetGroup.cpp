@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSpinBox>
+#include <QToolButton>
 
 namespace {
 
@@ -20,6 +21,10 @@ QLineEdit* AddNumberField(const char* name, const QString& accessibleName, QWidg
     field->setAccessibleName(accessibleName);
     field->setPlaceholderText(QCoreApplication::translate("BudgetGroup", "не задан"));
     field->setClearButtonEnabled(true);
+    // The clear button is a tool button of the field's own, nameless unless named here.
+    for (QToolButton* clear : field->findChildren<QToolButton*>())
+        clear->setAccessibleName(
+            QCoreApplication::translate("BudgetGroup", "Очистить: %1").arg(accessibleName));
     return field;
 }
 

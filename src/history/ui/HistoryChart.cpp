@@ -57,6 +57,9 @@ HistoryChart::HistoryChart(QWidget* parent)
     setRenderHint(QPainter::Antialiasing);
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QCoreApplication::translate("HistoryChart", "Диаграмма расхода"));
+    // Screen readers list the drawing area as a node of its own.
+    viewport()->setAccessibleName(
+        QCoreApplication::translate("HistoryChart", "Столбики диаграммы"));
     connect(series_, &QStackedBarSeries::hovered, this,
             [this](bool entered, int index, QBarSet*) { OnHovered(entered, index); });
 }

@@ -154,7 +154,7 @@ HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale l
     budget_->ShowLimits(LimitsOf(LoadSettings(folder_)));
     Reload();
     // The whole window where the screen allows it, also at a large scale on a small screen.
-    QSize size(980, 740);
+    QSize size(1180, 740);  // the budget group beside a chart of 31 whole day labels
     if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = size.boundedTo(screen->availableGeometry().size() * 0.9);
     resize(size);
@@ -180,9 +180,11 @@ void HistoryWindow::BuildControls() {
     notice_ = AddText("notice", this);
 
     auto* gauges = new QGridLayout;
-    gauges->addWidget(new QLabel(tr("Деньги:"), this), 0, 0);
+    moneyLabel_ = new QLabel(tr("Деньги:"), this);
+    gauges->addWidget(moneyLabel_, 0, 0);
     gauges->addWidget(moneyBar_, 0, 1);
-    gauges->addWidget(new QLabel(tr("Трафик:"), this), 1, 0);
+    trafficLabel_ = new QLabel(tr("Трафик:"), this);
+    gauges->addWidget(trafficLabel_, 1, 0);
     gauges->addWidget(trafficBar_, 1, 1);
     gauges->setColumnStretch(1, 1);
     auto* figures = new QHBoxLayout;
@@ -273,20 +275,23 @@ void HistoryWindow::BuildControls() {
     summary->addWidget(projection_);
     summary->addLayout(figures);
     summary->addWidget(notice_);
-    summary->addStretch();
-    auto* top = new QHBoxLayout;
-    top->addLayout(summary, 1);
-    top->addWidget(budget_);
+    // The budget group stands beside the chart, which stretches to its height: beside the
+    // few lines of the summary it left an empty band above the switches.
+    auto* chartColumn = new QVBoxLayout;
+    chartColumn->addLayout(switches);
+    chartColumn->addWidget(chartArea, 1);
+    chartColumn->addWidget(figure_);
+    auto* middle = new QHBoxLayout;
+    middle->addLayout(chartColumn, 1);
+    middle->addWidget(budget_, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
     buttons->addWidget(exportButton);
     buttons->addWidget(closeButton);
 
     auto* layout = new QVBoxLayout(this);
-    layout->addLayout(top);
-    layout->addLayout(switches);
-    layout->addWidget(chartArea, 3);
-    layout->addWidget(figure_);
+    layout->addLayout(summary);
+    layout->addLayout(middle, 3);
     layout->addWidget(tableTitle);
     layout->addWidget(table_, 2);
     layout->addLayout(buttons);
@@ -310,6 +315,8 @@ void HistoryWindow::ShowSummary() {
     budget_->ShowBill(view_.billText);
     ShowGauge(moneyBar_, view_.money);
     ShowGauge(trafficBar_, view_.traffic);
+    moneyLabel_->setVisible(moneyBar_->isVisibleTo(this));
+    trafficLabel_->setVisible(trafficBar_->isVisibleTo(this));
     const bool noLimits =
         view_.money.level == LimitLevel::None && view_.traffic.level == LimitLevel::None;
     QString figures = noLimits ? tr("Потрачено: %1; трафик: %2. Бюджет и лимит "
@@ -341,7 +348,8 @@ void HistoryWindow::ShowChart() {
                                             : BarKind::History});
     }
     shown.currentName = days ? tr("Сегодня") : tr("Текущий месяц");
-    shown.booksShown = !days;  // only months before the history come from the books
+    // Only months before the history come from the books, which know no megabytes.
+    shown.booksShown = !days && unit == ChartUnit::Money;
     shown.valueTitle = unit == ChartUnit::Megabytes ? tr("МБ")
                        : view_.currency.isEmpty()   ? tr("Деньги")
                                                     : view_.currency;

@@ -61,7 +61,9 @@ private:
     LivePeriod livePeriod_;
     HistoryView view_;
     QLabel* period_ = nullptr;
+    QLabel* moneyLabel_ = nullptr;  // each shown only with its gauge
     QProgressBar* moneyBar_ = nullptr;
+    QLabel* trafficLabel_ = nullptr;
     QProgressBar* trafficBar_ = nullptr;
     QLabel* projection_ = nullptr;
     QLabel* daysLeft_ = nullptr;

@@ -65,9 +65,10 @@ IndicatorWindow::IndicatorWindow(IndicatorServices services, QWidget* parent)
                AddLabel("Label7", tr("Время:"), QRect(2160, 480, 1935, 210)),
                AddLabel("Label8", QString(), QRect(15, 720, 4065, 210))};
     messageLabel_ = labels_.last();
-    leftCap_ = AddPicture("Image2", QRect(0, 960, 420, 450));
-    graphPicture_ = AddPicture("Picture1", QRect(420, 960, 3255, 450));
-    rightCap_ = AddPicture("Image1", QRect(3675, 960, 420, 450));
+    leftCap_ = AddPicture("Image2", QRect(0, 960, 420, 450), tr("Левый край графика"));
+    graphPicture_ = AddPicture("Picture1", QRect(420, 960, 3255, 450),
+                               tr("График приёма: доля скорости линии, секунда за секундой"));
+    rightCap_ = AddPicture("Image1", QRect(3675, 960, 420, 450), tr("Правый край графика"));
 
     samplingTimer_ = AddTimer("Timer1", &IndicatorWindow::RunSamplingTick);
     scriptTimer_ = AddTimer("Timer2", &IndicatorWindow::RunScriptTick);
@@ -88,9 +89,11 @@ QLabel* IndicatorWindow::AddLabel(const char* name, const QString& text, const Q
     return label;
 }
 
-QLabel* IndicatorWindow::AddPicture(const char* name, const QRect& twips) {
+QLabel* IndicatorWindow::AddPicture(const char* name, const QRect& twips,
+                                    const QString& accessibleName) {
     auto* picture = new QLabel(this);
     picture->setObjectName(QLatin1String(name));
+    picture->setAccessibleName(accessibleName);
     picture->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
     return picture;
 }
@@ -215,7 +218,10 @@ void IndicatorWindow::RefreshIndicator() {
     // The name also names the statistics file, so it stays Russian there; only the caption is
     // translated.
     const QString name = services_.link.GetLinkName();
-    setWindowTitle(name == kNoLinkName ? tr("Не найдено!") : name);
+    const QString caption = name == kNoLinkName ? tr("Не найдено!") : name;
+    setWindowTitle(caption);
+    // Screen readers read the caption too; a connection without a name still names it.
+    setAccessibleName(caption.isEmpty() ? tr("Индикатор") : caption);
     const IndicatorLines lines =
         ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
                               services_.address.GetLocalIP(), services_.locale);

@@ -79,7 +79,7 @@ protected:
 
 private:
     QLabel* AddLabel(const char* name, const QString& text, const QRect& twips);
-    QLabel* AddPicture(const char* name, const QRect& twips);
+    QLabel* AddPicture(const char* name, const QRect& twips, const QString& accessibleName);
     QTimer* AddTimer(const char* name, void (IndicatorWindow::*tick)());
     void MoveToSavedPosition();
     void ApplyColours();

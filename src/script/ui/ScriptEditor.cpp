@@ -7,6 +7,7 @@
 #include "script/ScriptHelp.h"
 #include "script/ScriptLint.h"
 #include "script/SyntaxChecker.h"
+#include "script/SyntaxReport.h"
 #include "script/ui/LineNumberedEdit.h"
 #include "script/ui/WrappingButton.h"
 
@@ -17,6 +18,7 @@
 #include <QMessageBox>
 #include <QPainter>
 #include <QPainterPath>
+#include <QScreen>
 #include <QShortcut>
 #include <QStyleOptionButton>
 #include <QUrl>
@@ -192,15 +194,24 @@ void ScriptEditor::Check() {
     checker_->SetCode(code);
     const SyntaxReport report = checker_->Check();
     reportLabel_->setText(SyntaxVerdict(report));
-    ShowWarnings(code);
+    ShowWarnings(code, report);
     if (report.fault) {
         scriptField_->GoToLine(report.line);
         scriptField_->setFocus();
     }
 }
 
-void ScriptEditor::ShowWarnings(const QString& code) {
+void ScriptEditor::ShowWarnings(const QString& code, const SyntaxReport& report) {
     warnings_->clear();
+    // The fault that stops the script comes first, marked, above what it merely may do wrong.
+    if (report.fault) {
+        auto* item = new QListWidgetItem(SyntaxReportText(report), warnings_);
+        item->setData(Qt::UserRole, report.line);
+        QFont bold = warnings_->font();
+        bold.setBold(true);
+        item->setFont(bold);
+        item->setForeground(QColor(0xb7, 0x1c, 0x1c));
+    }
     for (const LintWarning& warning : LintScript(code, locale_)) {
         auto* item =
             new QListWidgetItem(tr("Строка %1: %2").arg(warning.line).arg(warning.text), warnings_);
@@ -208,8 +219,31 @@ void ScriptEditor::ShowWarnings(const QString& code) {
     }
     const bool any = warnings_->count() > 0;
     warnings_->setVisible(any);
+    const int listHeight = any ? WarningsHeight() : 0;
+    warnings_->resize(warnings_->width(), listHeight);
     setFixedSize(scale_.Length(5520),
-                 scale_.Length(kBaseHeight + (any ? kWarningsHeight + 120 : 0)));
+                 scale_.Length(kBaseHeight) + (any ? listHeight + scale_.Length(120) : 0));
+}
+
+int ScriptEditor::WarningsHeight() const {
+    // Every entry whole, wrapped as the list wraps it, up to half the screen; the rest scrolls.
+    const int frame = 2 * warnings_->frameWidth();
+    const int textWidth = warnings_->width() - frame -
+                          style()->pixelMetric(QStyle::PM_ScrollBarExtent) -
+                          4 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin) + 1);
+    int height = frame;
+    for (int i = 0; i < warnings_->count(); ++i) {
+        const QListWidgetItem* item = warnings_->item(i);
+        const QFontMetrics metrics(item->font());
+        height +=
+            metrics.boundingRect(QRect(0, 0, textWidth, 1 << 20), Qt::TextWordWrap, item->text())
+                .height() +
+            2 * (style()->pixelMetric(QStyle::PM_FocusFrameVMargin) + 1);
+    }
+    const QScreen* screen = this->screen();
+    const int most = screen ? screen->availableGeometry().height() / 2 : 400;
+    return std::clamp(height, scale_.Length(kWarningsHeight),
+                      std::max(most, scale_.Length(kWarningsHeight)));
 }
 
 void ScriptEditor::GoToWarning(QListWidgetItem* item) {

@@ -15,6 +15,7 @@ class LineNumberedEdit;
 class QLabel;
 class QListWidget;
 class QListWidgetItem;
+struct SyntaxReport;
 
 class ScriptEditor : public QDialog {
     Q_OBJECT
@@ -31,9 +32,10 @@ private:
     void BuildButtons();
     void Save();  // "Сохранить": the window stays open
     void Check();  // "Проверка синтаксиса": the report below, the cursor on its line
-    // The lint's warnings in a list under the report; the window grows to show it only
-    // while there are warnings, so that it otherwise keeps its fixed size.
-    void ShowWarnings(const QString& code);
+    // The check's fault and the lint's warnings in a list under the report; the window
+    // grows to show it only while there are any, so that it otherwise keeps its fixed size.
+    void ShowWarnings(const QString& code, const SyntaxReport& report);
+    int WarningsHeight() const;  // pixels for the whole list, within reason
     void GoToWarning(QListWidgetItem* item);
     void OpenHelp();  // "Справка" and F1
 

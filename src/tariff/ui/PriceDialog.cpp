@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace {
 
@@ -28,12 +29,14 @@ PriceDialog::PriceDialog(ProgramFolder folder, QLocale locale, QWidget* parent)
                           Qt::WindowCloseButtonHint),
       folder_(std::move(folder)),
       locale_(std::move(locale)),
-      priceField_(new QLineEdit(this)) {
+      controls_(new QWidget(this)),
+      priceField_(new QLineEdit(controls_)) {
     setObjectName(QStringLiteral("Form3"));
     setWindowTitle(tr("Введите данные"));
     setAccessibleName(tr("Цена"));
     setAccessibleDescription(tr("Цена одного класса тарифа"));
-    setFixedSize(Twips(2940), Twips(975));
+    controls_->setFixedSize(Twips(2940), Twips(975));
+    setFixedSize(controls_->size());
 
     priceField_->setObjectName(QStringLiteral("Text1"));
     priceField_->setGeometry(TwipsRect(120, 120, 2655, 285));
@@ -41,14 +44,14 @@ PriceDialog::PriceDialog(ProgramFolder folder, QLocale locale, QWidget* parent)
     priceField_->setAccessibleName(tr("Цена"));
     priceField_->setAccessibleDescription(tr("Только цифры и десятичный разделитель"));
 
-    auto* ok = new QPushButton(tr("ОК"), this);
+    auto* ok = new QPushButton(tr("ОК"), controls_);
     ok->setObjectName(QStringLiteral("Command2"));
     ok->setGeometry(TwipsRect(960, 480, 855, 375));
     ok->setDefault(true);
     ok->setAccessibleDescription(tr("Принять цену"));
     connect(ok, &QPushButton::clicked, this, &PriceDialog::Confirm);
 
-    auto* cancel = new QPushButton(tr("Отмена"), this);
+    auto* cancel = new QPushButton(tr("Отмена"), controls_);
     cancel->setObjectName(QStringLiteral("Command1"));
     cancel->setGeometry(TwipsRect(1920, 480, 855, 375));
     cancel->setAccessibleDescription(tr("Оставить прежнюю цену"));
@@ -63,8 +66,23 @@ QString PriceDialog::InputMsg(const QString& text) {
     // Both captions begin with the Latin capital C.
     setWindowTitle(perHour ? tr("Cтоимость часа") : tr("Cтоимость МБ"));
     setAccessibleName(windowTitle());
+    FitCaption();
     CentreOnScreen(*this);
     return exec() == QDialog::Accepted ? priceField_->text() : QString();
+}
+
+void PriceDialog::FitCaption() {
+    // The window manager draws the caption beside its icon and up to four buttons, in a
+    // font of its own, often larger and bold: at the laid-out width openbox showed
+    // "Cтоим…ть МБ". The window widens to leave room for all of them, with a quarter to
+    // spare for the other font, the controls centred in it.
+    QFont bold = font();
+    bold.setBold(true);
+    const int text = QFontMetrics(bold).horizontalAdvance(windowTitle());
+    const int decorations = 6 * style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const int width = std::max(controls_->width(), text * 5 / 4 + decorations);
+    setFixedSize(width, controls_->height());
+    controls_->move((width - controls_->width()) / 2, 0);
 }
 
 void PriceDialog::Confirm() {

@@ -24,9 +24,11 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void Confirm();  // "ОК": a text that is not a price is refused with a message
+    void Confirm();     // "ОК": a text that is not a price is refused with a message
+    void FitCaption();  // wide enough for the whole caption
 
     ProgramFolder folder_;
     QLocale locale_;
+    QWidget* controls_;  // the laid-out client area, centred in a wider window
     QLineEdit* priceField_;
 };

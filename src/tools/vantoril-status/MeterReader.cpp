@@ -48,6 +48,10 @@ std::optional<QVariantMap> MeterReader::Follow() {
     // Listening starts before the first read, so no change falls between the two.
     bus_.connect(kService, kPath, kProperties, QStringLiteral("PropertiesChanged"), this,
                  SLOT(OnPropertiesChanged(QString, QVariantMap, QStringList)));
+    // libdbus's own word that the connection is gone; nothing else would ever come.
+    bus_.connect(QString(), QStringLiteral("/org/freedesktop/DBus/Local"),
+                 QStringLiteral("org.freedesktop.DBus.Local"), QStringLiteral("Disconnected"), this,
+                 SIGNAL(busLost()));
     watcher_ =
         new QDBusServiceWatcher(kService, bus_, QDBusServiceWatcher::WatchForOwnerChange, this);
     connect(watcher_, &QDBusServiceWatcher::serviceOwnerChanged, this,

@@ -20,12 +20,14 @@ public:
     std::optional<QVariantMap> ReadAll();
 
     // From now on `changed` comes with the whole figures after each change, `stopped` when
-    // the program ends; a program that starts again is read afresh. Gives the first read.
+    // the program ends, `busLost` when the bus itself is gone (the desktop session ended);
+    // a program that starts again is read afresh. Gives the first read.
     std::optional<QVariantMap> Follow();
 
 Q_SIGNALS:
     void changed(const QVariantMap& properties);
     void stopped();
+    void busLost();
 
 private Q_SLOTS:
     void OnPropertiesChanged(const QString& interface, const QVariantMap& changedProperties,

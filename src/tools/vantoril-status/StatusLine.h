@@ -44,3 +44,5 @@ QString StoppedLine(StatusFormat format);
 
 // Exit status when the program is not running.
 inline constexpr int kNotRunningStatus = 3;
+// Exit status of --follow when the session bus went away under it.
+inline constexpr int kBusLostStatus = 4;

@@ -46,6 +46,11 @@ int main(int argc, char** argv) {
     }
     QObject::connect(&reader, &MeterReader::changed, [&](const QVariantMap& p) { print(p); });
     QObject::connect(&reader, &MeterReader::stopped, [&] { print(std::nullopt); });
+    // A panel restarted with a new session bus starts a new follower: this one ends.
+    QObject::connect(&reader, &MeterReader::busLost, [&] {
+        print(std::nullopt);
+        app.exit(kBusLostStatus);
+    });
     print(reader.Follow());
     if (!QDBusConnection::sessionBus().isConnected()) return kNotRunningStatus;
     return app.exec();
