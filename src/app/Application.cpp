@@ -439,6 +439,9 @@ void Application::WireModem() {
     });
     connect(modem_, &ModemFeatures::notice, this,
             [this](const QString& text) { notifier_->Notify(kAlertTitle, text); });
+    connect(modem_, &ModemFeatures::alert, this, [this](const QString& text) {
+        notifier_->Notify(kAlertTitle, text, {}, AlertActionsNow());
+    });
     // The hang-up a script's "disconn" makes.
     connect(modem_, &ModemFeatures::hangUpWanted, this,
             [this](uint64_t connection) { link_->HangUpLink(connection); });

@@ -111,9 +111,9 @@ void ModemFeatures::TakeAnswer(const QString& text) {
     if (entry.amount) {
         const bool wasLow = lastAmount_ && *lastAmount_ < low_;
         if (low_ > 0 && *entry.amount < low_ && !wasLow)
-            Q_EMIT notice(tr("Баланс ниже %1: %2.")
-                              .arg(MoneyText(low_, currency_, locale_),
-                                   MoneyText(*entry.amount, currency_, locale_)));
+            Q_EMIT alert(tr("Баланс ниже %1: %2.")
+                             .arg(MoneyText(low_, currency_, locale_),
+                                  MoneyText(*entry.amount, currency_, locale_)));
         lastAmount_ = entry.amount;
     }
     balance_ = entry;
@@ -165,7 +165,7 @@ void ModemFeatures::TakeRegistration(const QVariantMap& properties) {
             text += u'\n' + tr("Подключение разорвано: так велит ключ roaming_hangup=1.");
             Q_EMIT hangUpWanted(sighting_.connection);
         }
-        Q_EMIT notice(text);
+        Q_EMIT alert(text);
     }
     if (different) Q_EMIT changed();
 }

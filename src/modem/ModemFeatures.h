@@ -59,6 +59,7 @@ Q_SIGNALS:
     void changed();
     void balanceTaken(const BalanceEntry& entry);  // to be kept in the history
     void notice(const QString& text);              // told as the budget alerts are
+    void alert(const QString& text);  // a notice about money or roaming: offers the next steps
     void hangUpWanted(uint64_t connection);
 
 private:

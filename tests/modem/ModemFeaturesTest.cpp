@@ -46,8 +46,9 @@ protected:
         ASSERT_TRUE(Eventually([&] { return !link->IsScanning(); }));
         features = std::make_unique<ModemFeatures>(mock->Bus(), steady, clock,
                                                    QLocale(QLocale::Russian, QLocale::Russia));
-        QObject::connect(features.get(), &ModemFeatures::notice,
-                         [this](const QString& text) { notices << text; });
+        for (auto told : {&ModemFeatures::notice, &ModemFeatures::alert})
+            QObject::connect(features.get(), told,
+                             [this](const QString& text) { notices << text; });
         QObject::connect(features.get(), &ModemFeatures::balanceTaken,
                          [this](const BalanceEntry& entry) { taken << entry; });
         QObject::connect(features.get(), &ModemFeatures::hangUpWanted,
