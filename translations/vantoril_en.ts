@@ -1014,6 +1014,234 @@
     </message>
 </context>
 <context>
+    <name>MeteredMark</name>
+    <message>
+        <source>Подключение «%1» теперь считается лимитным: магазины приложений, Flatpak и PackageKit отложат на нём загрузки.</source>
+        <translation>The connection “%1” is now treated as metered: software centres, Flatpak and PackageKit will defer their downloads on it.</translation>
+    </message>
+    <message>
+        <source>Система не разрешила изменить подключение «%1»: у вас нет на это прав. Отметьте его лимитным в настройках сети или попросите администратора.</source>
+        <translation>The system did not allow changing the connection “%1”: you have no permission to. Mark it metered in the network settings or ask your administrator.</translation>
+    </message>
+    <message>
+        <source>Не удалось отметить подключение «%1» лимитным: %2</source>
+        <translation>Could not mark the connection “%1” as metered: %2</translation>
+    </message>
+</context>
+<context>
+    <name>ModemFeatures</name>
+    <message>
+        <source>Код USSD для баланса не задан (ключ balance_ussd).</source>
+        <translation>No USSD code for the balance is set (key balance_ussd).</translation>
+    </message>
+    <message>
+        <source>Баланс спрашивается у модема, когда через него есть подключение.</source>
+        <translation>The balance is asked of the modem while a connection goes through it.</translation>
+    </message>
+    <message>
+        <source>В ответе оператора нет суммы.</source>
+        <translation>The operator&apos;s answer has no amount.</translation>
+    </message>
+    <message>
+        <source>Баланс ниже %1: %2.</source>
+        <translation>Balance below %1: %2.</translation>
+    </message>
+    <message>
+        <source>Подключение в роуминге: %1</source>
+        <translation>Connected while roaming: %1</translation>
+    </message>
+    <message>
+        <source>Подключение разорвано: так велит ключ roaming_hangup=1.</source>
+        <translation>Disconnected, as the key roaming_hangup=1 asks.</translation>
+    </message>
+    <message>
+        <source>Лимитным можно отметить только подключение NetworkManager.</source>
+        <translation>Only a NetworkManager connection can be marked metered.</translation>
+    </message>
+    <message>
+        <source>Ответ оператора без суммы (%1): %2</source>
+        <translation>Operator&apos;s answer without an amount (%1): %2</translation>
+    </message>
+    <message>
+        <source>Баланс: %1 (оператор, %2)</source>
+        <translation>Balance: %1 (operator, %2)</translation>
+    </message>
+    <message>
+        <source>С %1: по оператору %2, по счётчику %3</source>
+        <translation>Since %1: by the operator %2, by the meter %3</translation>
+    </message>
+    <message>
+        <source>лимитное</source>
+        <translation>metered</translation>
+    </message>
+    <message>
+        <source>безлимитное</source>
+        <translation>not metered</translation>
+    </message>
+    <message>
+        <source>лимитное (по догадке)</source>
+        <translation>metered (guessed)</translation>
+    </message>
+    <message>
+        <source>безлимитное (по догадке)</source>
+        <translation>not metered (guessed)</translation>
+    </message>
+    <message>
+        <source>неизвестно</source>
+        <translation>unknown</translation>
+    </message>
+</context>
+<context>
+    <name>ModemRows</name>
+    <message>
+        <source>Баланс у оператора</source>
+        <translation>Balance with the operator</translation>
+    </message>
+    <message>
+        <source>Расход по оператору и по счётчику</source>
+        <translation>Spending by the operator and by the meter</translation>
+    </message>
+    <message>
+        <source>Сообщение о балансе</source>
+        <translation>Balance message</translation>
+    </message>
+    <message>
+        <source>Спросить &amp;баланс сейчас</source>
+        <translation>Ask for the &amp;balance now</translation>
+    </message>
+    <message>
+        <source>Спросить баланс у оператора запросом USSD через модем</source>
+        <translation>Ask the operator for the balance with a USSD request through the modem</translation>
+    </message>
+    <message>
+        <source>Лимитное ли подключение</source>
+        <translation>Whether the connection is metered</translation>
+    </message>
+    <message>
+        <source>Считать подключение лимитным</source>
+        <translation>Treat the connection as metered</translation>
+    </message>
+    <message>
+        <source>Отметить подключение в NetworkManager лимитным: программы обновления и магазины приложений отложат загрузки</source>
+        <translation>Mark the connection metered in NetworkManager: updaters and software centres will defer their downloads</translation>
+    </message>
+    <message>
+        <source>Сообщение о лимитном подключении</source>
+        <translation>Metered connection message</translation>
+    </message>
+    <message>
+        <source>Баланс: не известен</source>
+        <translation>Balance: unknown</translation>
+    </message>
+    <message>
+        <source>Вопрос оператору отправлен…</source>
+        <translation>Asked the operator…</translation>
+    </message>
+    <message>
+        <source>NetworkManager считает подключение: %1</source>
+        <translation>NetworkManager treats the connection as: %1</translation>
+    </message>
+    <message>
+        <source>В роуминге: %1</source>
+        <translation>Roaming: %1</translation>
+    </message>
+    <message>
+        <source>Нет подключения.</source>
+        <translation>Not connected.</translation>
+    </message>
+    <message>
+        <source>Подключение не от NetworkManager.</source>
+        <translation>The connection is not NetworkManager&apos;s.</translation>
+    </message>
+    <message>
+        <source>не спрашивать</source>
+        <translation>do not ask</translation>
+    </message>
+    <message>
+        <source>Код USSD для баланса</source>
+        <translation>USSD code for the balance</translation>
+    </message>
+    <message>
+        <source> мин</source>
+        <translation> min</translation>
+    </message>
+    <message>
+        <source>Спрашивать баланс каждые, минут</source>
+        <translation>Ask for the balance every, minutes</translation>
+    </message>
+    <message>
+        <source>не предупреждать</source>
+        <translation>do not warn</translation>
+    </message>
+    <message>
+        <source>Предупреждать, когда баланс ниже</source>
+        <translation>Warn when the balance is below</translation>
+    </message>
+    <message>
+        <source>Разрывать подключение в роуминге</source>
+        <translation>Hang up when roaming</translation>
+    </message>
+    <message>
+        <source> %</source>
+        <translation> %</translation>
+    </message>
+    <message>
+        <source>никогда</source>
+        <translation>never</translation>
+    </message>
+    <message>
+        <source>Считать лимитным с доли бюджета или лимита</source>
+        <translation>Treat as metered from this share of the budget or cap</translation>
+    </message>
+    <message>
+        <source>Сохранить настройки баланса</source>
+        <translation>Save the balance settings</translation>
+    </message>
+    <message>
+        <source>Сообщение о настройках баланса</source>
+        <translation>Balance settings message</translation>
+    </message>
+    <message>
+        <source>Код USSD баланса:</source>
+        <translation>Balance USSD code:</translation>
+    </message>
+    <message>
+        <source>Спрашивать каждые:</source>
+        <translation>Ask every:</translation>
+    </message>
+    <message>
+        <source>Предупреждать ниже:</source>
+        <translation>Warn below:</translation>
+    </message>
+    <message>
+        <source>Лимитное с:</source>
+        <translation>Metered from:</translation>
+    </message>
+    <message>
+        <source>Сохранено.</source>
+        <translation>Saved.</translation>
+    </message>
+</context>
+<context>
+    <name>ModemSettings</name>
+    <message>
+        <source>Код USSD набирается звёздочками, решётками и цифрами и кончается решёткой, например *100#; «%1» не такой код.</source>
+        <translation>A USSD code is made of stars, hashes and digits and ends with a hash, such as *100#; “%1” is not such a code.</translation>
+    </message>
+    <message>
+        <source>Спрашивать баланс можно раз в %1–%2 минут.</source>
+        <translation>The balance can be asked for once every %1–%2 minutes.</translation>
+    </message>
+    <message>
+        <source>Порог баланса — неотрицательное число, например 50; «%1» не подходит.</source>
+        <translation>The balance threshold is a number not below zero, such as 50; “%1” will not do.</translation>
+    </message>
+    <message>
+        <source>Доля бюджета или лимита — от 0 до 100 %.</source>
+        <translation>The share of the budget or cap is from 0 to 100 %.</translation>
+    </message>
+</context>
+<context>
     <name>PriceDialog</name>
     <message>
         <source>Введите данные</source>
@@ -1646,6 +1874,18 @@
         <source>Трафик периода: </source>
         <translation>Traffic in the period: </translation>
     </message>
+    <message>
+        <source>Баланс: %1 (оператор, %2)</source>
+        <translation>Balance: %1 (operator, %2)</translation>
+    </message>
+    <message>
+        <source>В роуминге</source>
+        <translation>Roaming</translation>
+    </message>
+    <message>
+        <source>баланс %1</source>
+        <translation>balance %1</translation>
+    </message>
 </context>
 <context>
     <name>SyntaxReport</name>
@@ -1781,6 +2021,41 @@
     <message>
         <source> Файл не изменён.</source>
         <translation> The file is unchanged.</translation>
+    </message>
+</context>
+<context>
+    <name>UssdBalance</name>
+    <message>
+        <source>Модем уже ведёт сеанс USSD; баланс будет спрошен в следующий раз.</source>
+        <translation>The modem is already in a USSD session; the balance will be asked for next time.</translation>
+    </message>
+    <message>
+        <source>Оператор не ответил за %1 секунд; запрос отменён.</source>
+        <translation>The operator did not answer within %1 seconds; the request was cancelled.</translation>
+    </message>
+    <message>
+        <source>Модем не найден: ModemManager не запущен.</source>
+        <translation>No modem found: ModemManager is not running.</translation>
+    </message>
+    <message>
+        <source>Модем не найден: ModemManager его больше не знает.</source>
+        <translation>No modem found: ModemManager no longer knows it.</translation>
+    </message>
+    <message>
+        <source>Модем не поддерживает запросы USSD.</source>
+        <translation>The modem does not support USSD requests.</translation>
+    </message>
+    <message>
+        <source>Система не разрешила спросить модем (polkit).</source>
+        <translation>The system did not allow asking the modem (polkit).</translation>
+    </message>
+    <message>
+        <source>Модем не ответил.</source>
+        <translation>The modem did not answer.</translation>
+    </message>
+    <message>
+        <source>Сеть отказала в запросе USSD: %1</source>
+        <translation>The network refused the USSD request: %1</translation>
     </message>
 </context>
 </TS>
