@@ -41,6 +41,7 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -62,6 +63,11 @@ void ShowWithoutWaiting(QMessageBox::Icon icon, const QString& title, const QStr
     auto* box = new QMessageBox(icon, title, text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
+}
+// The keys that open a context menu: Menu, and Shift+F10.
+bool IsMenuKey(const QKeyEvent& key) {
+    return key.key() == Qt::Key_Menu ||
+           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 }  // namespace
 
@@ -104,6 +110,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
     WireModem();
     notifier_->SetBalloonReachesUser(trayHost_.available && !trayHost_.ShowsExportedMenu());
     settingsWindow_->installEventFilter(this);
+    qApp->installEventFilter(this);  // the menu keys, in every window of the program
 }
 
 Application::~Application() {
@@ -153,6 +160,8 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
     connect(bus_.get(), &BusService::showIndicatorRequested, this, &Application::ShowIndicator);
     connect(bus_.get(), &BusService::showHistoryRequested, this, &Application::ShowHistory);
+    connect(bus_.get(), &BusService::showStatisticsRequested, this, &Application::ShowStatistics);
+    connect(bus_.get(), &BusService::quitRequested, this, &Application::Exit);
     (void)bus_->Register();  // a second program on the bus simply runs without it
     // File problems met by the timers are told in a window that does not stop them.
     SetFileNoticeHandler(
@@ -402,6 +411,16 @@ void Application::ToggleStayOnTop() {
     Indicator().SetStayOnTop(menus_->stayOnTopItem->isChecked());
 }
 
+void Application::Open(const QString& window) {
+    if (window == QLatin1String("history")) {
+        ShowHistory();
+    } else if (window == QLatin1String("statistics")) {
+        ShowStatistics();
+    } else {
+        ShowSettings();
+    }
+}
+
 void Application::Exit() {
     KeepLastFigures();
     tray_.Hide();
@@ -418,6 +437,13 @@ void Application::EndSession() {
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsMenuKey(*static_cast<QKeyEvent*>(event)) &&
+        watched->isWidgetType() && !qobject_cast<QMenu*>(watched)) {
+        // A tray icon takes no focus: from the keyboard this is the way to every item.
+        const auto* widget = static_cast<QWidget*>(watched);
+        menus_->trayMenu->popup(widget->mapToGlobal(widget->rect().center()));
+        return true;
+    }
     if (watched == settingsWindow_.get() && event->type() == QEvent::Close && !ending_ &&
         !trayHost_.available) {
         // With no tray icon to bring it back, the settings window stays in the taskbar.

@@ -90,6 +90,8 @@ public:
 
     // "История и бюджет": the one history window, opened or brought forward.
     void ShowHistory();
+    // "settings", "history" or "statistics": that window, opened or brought forward.
+    void Open(const QString& window);
 
 Q_SIGNALS:
     // "Выход": the tray icon is gone and the history has the running connection's

@@ -89,6 +89,29 @@ TEST_F(ProgramMenusTest, trayMenuHoldsItsItemsInOrder) {
     EXPECT_EQ(app->Menus().indicatorMenu->actions().size(), 2);
 }
 
+TEST_F(ProgramMenusTest, menuKeyAndShiftF10OpenTheProgramMenuInItsWindowsAlsoWithATray) {
+    WriteSettings("hide_start=0\r\n");
+    Run(TrayHost{true, true});
+    QMenu& menu = *app->Menus().trayMenu;
+    QWidget* first = app->SettingsUi().focusWidget();
+    ASSERT_NE(first, nullptr);
+    EXPECT_EQ(first->objectName(), QStringLiteral("Check1")) << "not the transparency bar";
+    QTest::keyClick(first, Qt::Key_Menu);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+    app->Open(QStringLiteral("statistics"));  // as `--show statistics` asks
+    QWidget* statistics = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"Form7" && window->isVisible()) statistics = window;
+    ASSERT_NE(statistics, nullptr);
+    QTest::keyClick(statistics, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+    QTest::keyClick(statistics, Qt::Key_F10);
+    EXPECT_FALSE(menu.isVisible()) << "F10 alone is not the menu key";
+    statistics->close();  // it outlives the program object otherwise
+}
+
 TEST_F(ProgramMenusTest, closeStoresThePositionAndTheIndicatorComesBackThere) {
     WriteSettings("hide_start=1\r\n");
     Run();
