@@ -25,6 +25,7 @@
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerLink.h"
+#include "link/SwitchableLink.h"
 #include "modem/ModemFeatures.h"
 #include "modem/ui/ModemRows.h"
 #include "script/ScriptFile.h"
@@ -75,7 +76,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          const MonotonicClock& steady, QLocale locale, TrayHost tray,
                          std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
-      link_(std::move(link)),
+      link_(std::make_unique<SwitchableLink>(std::move(link))),
       linkSourceSetting_(LoadSettings(folder_).link_source),
       clock_(clock),
       steady_(steady),
@@ -228,6 +229,7 @@ void Application::ScriptTick() {
 void Application::WatcherTick() {
     const TickGuard guard(watching_);
     if (!guard.Entered()) return;
+    SwitchLinkIfChosen();
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();
     if (sighting.connected) {
@@ -275,6 +277,16 @@ HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, 
     history.classes = counters.Classes;
     history.tariffType = settings_.Type_tar;
     return history;
+}
+
+void Application::SwitchLinkIfChosen() {
+    if (settings_.link_source == linkSourceSetting_) return;
+    if (IndicatorLoaded()) Indicator().RunSamplingTick();  // nothing of the old one is lost
+    linkSourceSetting_ = settings_.link_source;
+    LinkSourceChoice choice = CreateLinkSource(linkSourceSetting_, folder_, steady_);
+    link_->Switch(std::move(choice.source));
+    qCInfo(lcLink) << "now watching the link chosen by" << linkSourceSetting_;
+    if (!choice.error.isEmpty()) ShowWithoutWaiting(QMessageBox::Warning, kTitle, choice.error);
 }
 
 void Application::ResumeConnection() {
@@ -456,7 +468,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
 
 // Without NetworkManager there is no modem to ask: every question says so once.
 void Application::WireModem() {
-    auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get());
+    auto* manager = dynamic_cast<NetworkManagerLink*>(&link_->Current());
     modem_ = new ModemFeatures(manager ? manager->Bus() : QDBusConnection(QString()), steady_,
                                clock_, locale_, this);
     connect(modem_, &ModemFeatures::balanceTaken, this, [this](const BalanceEntry& entry) {
@@ -481,7 +493,7 @@ void Application::WireModem() {
 void Application::ModemTick() {
     ModemSighting sighting;
     if (sampling_->LinkConnected()) sighting.connection = counters_.Stats.connection;
-    if (const auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get())) {
+    if (const auto* manager = dynamic_cast<NetworkManagerLink*>(&link_->Current())) {
         const NetworkManagerConnection& watched = manager->Watched();
         sighting.name = watched.id;
         sighting.modem = watched.modem;

@@ -425,6 +425,35 @@ TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
     EXPECT_TRUE(programFolder.Exists(QStringLiteral("connections/MyISP.vlg")));
 }
 
+// The connection watched until a hand edit of link_source is booked once, with all it
+// counted, and the new choice is watched without a restart.
+TEST_F(Watcher, aChangedLinkSourceIsWatchedAtOnceAndTheOldConnectionIsBookedOnce) {
+    for (const char* name : {"tar.dat", "tar.money.dat"})
+        programFolder.Write(name, ShippedDefault(name));  // 2 a MB at noon
+    programFolder.Write(QStringLiteral("other.scenario"), "0 connected 0 0 48000 Other Line\n");
+    programFolder.Write(QStringLiteral("connections/.keep"), "");
+    WriteSettings("hide_start=1\r\nauto_show=1\r\n");
+    Run();
+    link->connected = true;
+    link->stats.connection = 1;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();
+    link->stats.bytesReceived = 1048576;
+    WriteSettings("hide_start=1\r\nauto_show=1\r\nlink_source=scenario:other.scenario\r\n");
+    app->Indicator().RunSamplingTick();   // reads the file
+    link->stats.bytesReceived = 2097152;  // after the last sampling tick: counted at the switch
+    app->WatcherTick();
+    const QString book = QStringLiteral("connections/MyISP.vlg");
+    ASSERT_TRUE(programFolder.Exists(book));
+    const QByteArray booked = programFolder.Read(book);
+    EXPECT_TRUE(booked.endsWith("=4\r\n")) << booked.constData();
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();
+    EXPECT_EQ(programFolder.Read(book), booked) << "booked once";
+    EXPECT_EQ(app->Indicator().windowTitle(), QStringLiteral("Other Line"));
+    EXPECT_FALSE(programFolder.Exists(QStringLiteral("connections/Other Line.vlg")));
+}
+
 // A call hung up and dialled again between two looks of the watcher, as NetworkManager
 // (dbusmock) tells it: each call of 1 MB is booked at 2, with a history row of its own.
 TEST_F(Watcher, aRedialBetweenTwoLooksBooksBothCalls) {
