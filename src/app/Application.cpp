@@ -32,6 +32,7 @@
 #include "script/ScriptInterpreter.h"
 #include "script/ui/ScriptEditor.h"
 #include "settings/Autostart.h"
+#include "settings/ui/ConnectionWindow.h"
 #include "settings/ui/SettingsWindow.h"
 #include "stats/ui/StatisticsWindow.h"
 #include "tariff/ui/TariffEditor.h"
@@ -407,6 +408,12 @@ void Application::ShowHistory() {
             new HistoryWindow(folder_, clock_, locale_, nullptr, HistoryWindow::AskForSaveFile,
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(historyWindow_, &HistoryWindow::connectionWindowRequested, this, [this] {
+            auto* window = new ConnectionWindow(folder_, QDBusConnection::systemBus(),
+                                                KernelPaths(), historyWindow_);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->open();  // the timers go on; the next sampling tick reads the choice
+        });
         historyWindow_->AddBudgetRow(new ModemRows(
             *modem_, folder_, locale_, [this] { return settings_.currency; },
             [this] { return BalanceSpan(); }));

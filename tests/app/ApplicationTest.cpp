@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -203,6 +204,21 @@ TEST_F(ProgramMenusTest, historyOpensOneWindowAndBringsItBack) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(historyWindows().isEmpty());
+}
+
+TEST_F(ProgramMenusTest, theHistoryWindowLeadsToTheConnectionWindow) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    app->ShowHistory();
+    QWidget* history = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == u"HistoryWindow" && w->isVisible()) history = w;
+    ASSERT_NE(history, nullptr);
+    history->findChild<QPushButton*>(QStringLiteral("connection"))->click();
+    auto* window = history->findChild<QDialog*>(QStringLiteral("ConnectionWindow"));
+    ASSERT_NE(window, nullptr);
+    EXPECT_TRUE(window->isVisible());
+    history->close();
 }
 
 TEST_F(ProgramMenusTest, statisticsOpensOneViewerAndBringsItBack) {
