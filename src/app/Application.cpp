@@ -10,6 +10,7 @@
 #include "bus/MeterFigures.h"
 #include "core/FileNotices.h"
 #include "core/Logging.h"
+#include "core/ui/MenuKey.h"
 #include "core/ui/WindowLook.h"
 #include "help/HelpDocument.h"
 #include "help/ui/AboutWindow.h"
@@ -43,7 +44,6 @@
 #include <QCloseEvent>
 #include <QCursor>
 #include <QDesktopServices>
-#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QTimer>
@@ -65,11 +65,6 @@ void ShowWithoutWaiting(QMessageBox::Icon icon, const QString& title, const QStr
     auto* box = new QMessageBox(icon, title, text);
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->show();
-}
-// The keys that open a context menu: Menu, and Shift+F10.
-bool IsMenuKey(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Menu ||
-           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 }  // namespace
 
@@ -457,8 +452,10 @@ void Application::EndSession() {
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && IsMenuKey(*static_cast<QKeyEvent*>(event)) &&
-        watched->isWidgetType() && !qobject_cast<QMenu*>(watched)) {
-        // A tray icon takes no focus: from the keyboard this is the way to every item.
+        watched->isWidgetType() && !qobject_cast<QMenu*>(watched) &&
+        !QApplication::activeModalWidget()) {
+        // A tray icon takes no focus: from the keyboard this is the way to every item. A
+        // modal window (an editor, a box) keeps the key for itself.
         const auto* widget = static_cast<QWidget*>(watched);
         menus_->trayMenu->popup(widget->mapToGlobal(widget->rect().center()));
         return true;

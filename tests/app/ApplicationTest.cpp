@@ -110,7 +110,13 @@ TEST_F(ProgramMenusTest, menuKeyAndShiftF10OpenTheProgramMenuInItsWindowsAlsoWit
     menu.hide();
     QTest::keyClick(statistics, Qt::Key_F10);
     EXPECT_FALSE(menu.isVisible()) << "F10 alone is not the menu key";
-    statistics->close();  // it outlives the program object otherwise
+    statistics->close();                 // it outlives the program object otherwise
+    QDialog editor(&app->SettingsUi());  // as the tariff editor, whose class buttons take it
+    editor.setModal(true);
+    editor.show();
+    QTest::keyClick(&editor, Qt::Key_Menu);
+    EXPECT_FALSE(menu.isVisible())
+        << "a modal window keeps the key";  // it outlives the program object otherwise
 }
 
 TEST_F(ProgramMenusTest, closeStoresThePositionAndTheIndicatorComesBackThere) {
