@@ -1,19 +1,16 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The launcher's actions on Xvfb with a private session bus: --quit with no program runs
-# quietly; --show history starts the program with that window; --show statistics reaches
-# the running program over the bus and ends at once with no box; --quit ends it, status 0.
-# Exit 77 means skipped.
+# The launcher's actions, run inside x_session.sh and dbus-run-session (a private display
+# and session bus): --quit with no program runs quietly; --show history starts the program
+# with that window; --show statistics reaches the running program over the bus and ends at
+# once with no box; --quit ends it, status 0. Exit 77 means skipped.
 set -euo pipefail
 program=$1
-skip() { echo "SKIPPED: $*"; exit 77; }
-for tool in Xvfb dbus-daemon xdotool; do
-  command -v "$tool" >/dev/null || skip "$tool is not installed"
-done
+command -v xdotool >/dev/null || { echo "SKIPPED: xdotool is not installed"; exit 77; }
 
 work=$(mktemp -d)
-pids=()
-cleanup() { kill "${pids[@]}" 2>/dev/null || true; wait 2>/dev/null || true; rm -rf "$work"; }
+program_pid=""
+cleanup() { [ -n "$program_pid" ] && kill "$program_pid" 2>/dev/null; rm -rf "$work"; }
 trap cleanup EXIT
 fail() { echo "FAILED: $*"; cat "$work"/*.log 2>/dev/null; exit 1; }
 
@@ -22,17 +19,9 @@ printf '[Vantoril]\r\nTransparent=255\r\nlink_source=scenario:none.scenario\r\n'
 printf '0 down\n' > "$work/none.scenario"
 mkdir -m 700 "$work/run" "$work/home"
 
-Xvfb -displayfd 3 -ac -nolisten tcp -screen 0 800x600x24 3>"$work/display" >/dev/null 2>&1 & pids+=($!)
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display")
-dbus-daemon --session --nofork --print-address=1 >"$work/bus" & pids+=($!)
-for _ in $(seq 100); do [ -s "$work/bus" ] && break; sleep 0.1; done
-export DBUS_SESSION_BUS_ADDRESS=$(head -n 1 "$work/bus")
-
-run() {  # the program's environment: its own runtime and config folders, X11
-  env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY HOME="$work/home" XDG_RUNTIME_DIR="$work/run" \
-      XDG_CONFIG_HOME="$work/run" timeout 20 "$work/vantoril" "$@"
+run() {  # the program's environment: its own runtime and config folders
+  HOME="$work/home" XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/run" \
+    timeout 20 "$work/vantoril" "$@"
 }
 wait_for() {  # wait_for DESCRIPTION COMMAND...: up to 10 s for COMMAND to succeed
   local what=$1; shift
@@ -44,7 +33,6 @@ visible() { xdotool search --onlyvisible --name "$1"; }
 run --quit >"$work/quit-alone.log" 2>&1 || fail "--quit with no program ended with status $?"
 
 run --show history >"$work/program.log" 2>&1 & program_pid=$!
-pids+=($program_pid)
 wait_for "--show history with no program did not open the history window" visible '^История и бюджет$'
 
 run --show statistics >"$work/show.log" 2>&1 || fail "--show statistics ended with status $?"
@@ -55,5 +43,7 @@ kill -0 "$program_pid" || fail "the running program ended"
 run --quit >"$work/quit.log" 2>&1 || fail "--quit ended with status $?"
 for _ in $(seq 100); do kill -0 "$program_pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$program_pid" 2>/dev/null && fail "--quit did not end the running program"
-wait "$program_pid" || fail "the program ended with status $?"
+status=0; wait "$program_pid" || status=$?
+program_pid=""
+[ "$status" = 0 ] || fail "the program ended with status $status"
 echo "--quit alone, --show starting the program, --show and --quit reaching it over the bus"
