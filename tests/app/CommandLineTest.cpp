@@ -28,13 +28,9 @@ TEST(CommandLine, showNamesOneOfTheThreeWindowsAndQuitStandsAlone) {
     EXPECT_EQ(show.mode, CommandLine::Mode::Show);
     EXPECT_EQ(show.window, QStringLiteral("history"));
     EXPECT_EQ(RunningProgramRequest(show), QStringLiteral("ShowHistory"));
-    EXPECT_EQ(RunningProgramRequest(
-                  ParseCommandLine({QStringLiteral("--show"), QStringLiteral("statistics")})),
-              QStringLiteral("ShowStatistics"));
     const CommandLine quit = ParseCommandLine({QStringLiteral("--quit")});
     EXPECT_EQ(quit.mode, CommandLine::Mode::Quit);
     EXPECT_EQ(RunningProgramRequest(quit), QStringLiteral("Quit"));
-    EXPECT_TRUE(RunningProgramRequest(ParseCommandLine({})).isEmpty());
     for (const QStringList& wrong : {QStringList{QStringLiteral("--show")},
                                      {QStringLiteral("--show"), QStringLiteral("tariff")},
                                      {QStringLiteral("--quit"), QStringLiteral("now")}})

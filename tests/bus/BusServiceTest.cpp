@@ -22,11 +22,9 @@ MeterFigures NoFigures() {
 
 // The second start runs in a process of its own and blocks while it asks; here the asking
 // thread waits while this one serves the request.
-std::future<bool> AskFromAnotherProgram(QDBusConnection connection,
-                                        const QString& method = QStringLiteral("ShowSettings")) {
-    return std::async(std::launch::async, [connection, method] {
-        return BusService::AskRunningProgram(connection, method);
-    });
+std::future<bool> AskFromAnotherProgram(QDBusConnection connection) {
+    return std::async(std::launch::async,
+                      [connection] { return BusService::AskToShowSettings(connection); });
 }
 
 class BusServiceTest : public ::testing::Test {
@@ -67,21 +65,6 @@ TEST_F(BusServiceTest, runningProgramAnswersShowSettingsOnItsInterface) {
     EXPECT_TRUE(xml.contains(QStringLiteral("<method name=\"ShowSettings\"")));
     EXPECT_TRUE(xml.contains(
         QStringLiteral("<property name=\"ReceivedBytes\" type=\"t\" access=\"read\"/>")));
-}
-
-TEST_F(BusServiceTest, statisticsAndQuitAreForwardedLikeTheOtherRequests) {
-    BusService service(bus.Connect(QStringLiteral("first")), NoFigures);
-    ASSERT_TRUE(service.Register());
-    for (const auto& [method, request] :
-         {std::pair{"ShowStatistics", &BusService::showStatisticsRequested},
-          {"Quit", &BusService::quitRequested}}) {
-        QSignalSpy requests(&service, request);
-        std::future<bool> asked =
-            AskFromAnotherProgram(bus.Connect(QStringLiteral("launcher")), QLatin1String(method));
-        ASSERT_TRUE(requests.wait(kAnsweredWithinMs)) << method;
-        EXPECT_TRUE(asked.get());
-    }
-    EXPECT_TRUE(Introspect().contains(QStringLiteral("<method name=\"Quit\"")));
 }
 
 TEST_F(BusServiceTest, knownMethodsWithWrongArgumentsAreAnsweredInvalidArgs) {

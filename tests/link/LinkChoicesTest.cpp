@@ -1,10 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The connections offered for link_source: NetworkManager's (dbusmock) and the kernel's.
+// NetworkManager's connections offered for link_source, against dbusmock.
 #include "MockNetworkManager.h"
-#include "TempFolder.h"
 #include "link/LinkChoices.h"
 
-#include <QDir>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -45,21 +43,4 @@ TEST(LinkChoices, networkManagerListsItsActiveConnectionsFirstThenTheKnownOnes) 
                                   QStringLiteral("Home — Wi-Fi, безлимитное")}));
     EXPECT_EQ(settings, QStringList({QStringLiteral("networkmanager:Mobile"),
                                      QStringLiteral("networkmanager:Home")}));
-}
-
-TEST(LinkChoices, withoutNetworkManagerTheListIsEmptyAndSaysSo) {
-    const Listing listing = ListNetworkManager(QDBusConnection(QStringLiteral("never connected")));
-    EXPECT_FALSE(listing.answered);
-    EXPECT_TRUE(listing.found.empty());
-}
-
-TEST(LinkChoices, theKernelOffersItsPointToPointInterfacesOnly) {
-    TempFolder sys;
-    for (const char* name : {"eth0", "lo", "ppp0", "tun1", "wwan0"}) QDir(sys.Path()).mkdir(name);
-    QStringList settings;
-    for (const LinkChoice& choice : KernelChoices(KernelPaths{sys.Path()}))
-        settings << choice.setting;
-    EXPECT_EQ(settings, QStringList({QStringLiteral("kernel:ppp0"), QStringLiteral("kernel:tun1"),
-                                     QStringLiteral("kernel:wwan0")}));
-    EXPECT_EQ(ChoiceText(AutomaticChoice()), QStringLiteral("автоматически"));
 }
