@@ -276,7 +276,7 @@ HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, 
 }
 
 void Application::SwitchLinkIfChosen() {
-    if (settings_.link_source == linkSourceSetting_) return;
+    if (SameLinkSource(settings_.link_source, linkSourceSetting_)) return;
     if (IndicatorLoaded()) Indicator().RunSamplingTick();  // nothing of the old one is lost
     linkSourceSetting_ = settings_.link_source;
     LinkSourceChoice choice = CreateLinkSource(linkSourceSetting_, folder_, steady_);

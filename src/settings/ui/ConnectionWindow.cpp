@@ -5,6 +5,7 @@
 #include "core/Settings.h"
 #include "core/ui/WindowLook.h"
 #include "link/LinkChoices.h"
+#include "link/LinkSourceFactory.h"
 
 #include <QDialogButtonBox>
 #include <QFormLayout>
@@ -19,11 +20,6 @@
 
 namespace {
 constexpr int kSettingRole = Qt::UserRole;
-
-// "auto" and an empty value mean the same.
-QString Normal(const QString& setting) {
-    return setting.isEmpty() ? QStringLiteral("auto") : setting;
-}
 
 template <typename Control>
 Control* Named(Control* control, const char* objectName, const QString& name,
@@ -99,11 +95,11 @@ void ConnectionWindow::Fill(const std::vector<LinkChoice>& networkManager,
     const auto add = [&](const QString& text, const QString& setting) {
         auto* item = new QListWidgetItem(text, list_);
         item->setData(kSettingRole, setting);
-        if (Normal(setting) == Normal(selected)) list_->setCurrentItem(item);
+        if (SameLinkSource(setting, selected)) list_->setCurrentItem(item);
     };
     for (const LinkChoice& choice : choices) add(ChoiceText(choice), choice.setting);
     const bool listed = std::any_of(choices.begin(), choices.end(), [this](const LinkChoice& c) {
-        return Normal(c.setting) == Normal(setting_);
+        return SameLinkSource(c.setting, setting_);
     });
     if (!listed) add(tr("%1 — как в файле настроек").arg(setting_), setting_);
 }
@@ -116,7 +112,7 @@ QString ConnectionWindow::Selected() const {
 void ConnectionWindow::accept() {
     Settings values;
     // An unchanged choice is written as it was: "auto" and empty mean the same.
-    values.link_source = Normal(Selected()) == Normal(setting_) ? setting_ : Selected();
+    values.link_source = SameLinkSource(Selected(), setting_) ? setting_ : Selected();
     values.currency = currency_->text().trimmed();
     QString error;
     if (!SaveSettingKeys(folder_, values, {SettingKey::link_source, SettingKey::currency},
