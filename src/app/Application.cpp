@@ -10,6 +10,7 @@
 #include "bus/MeterFigures.h"
 #include "core/FileNotices.h"
 #include "core/Logging.h"
+#include "core/ui/MenuKey.h"
 #include "core/ui/WindowLook.h"
 #include "help/HelpDocument.h"
 #include "help/ui/AboutWindow.h"
@@ -25,12 +26,14 @@
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 #include "link/NetworkManagerLink.h"
+#include "link/SwitchableLink.h"
 #include "modem/ModemFeatures.h"
 #include "modem/ui/ModemRows.h"
 #include "script/ScriptFile.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ui/ScriptEditor.h"
 #include "settings/Autostart.h"
+#include "settings/ui/ConnectionWindow.h"
 #include "settings/ui/SettingsWindow.h"
 #include "stats/ui/StatisticsWindow.h"
 #include "tariff/ui/TariffEditor.h"
@@ -69,7 +72,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
                          const MonotonicClock& steady, QLocale locale, TrayHost tray,
                          std::shared_ptr<AddressQueries> addressQueries)
     : folder_(std::move(folder)),
-      link_(std::move(link)),
+      link_(std::make_unique<SwitchableLink>(std::move(link))),
       linkSourceSetting_(LoadSettings(folder_).link_source),
       clock_(clock),
       steady_(steady),
@@ -104,6 +107,7 @@ Application::Application(ProgramFolder folder, std::unique_ptr<LinkSource> link,
     WireModem();
     notifier_->SetBalloonReachesUser(trayHost_.available && !trayHost_.ShowsExportedMenu());
     settingsWindow_->installEventFilter(this);
+    qApp->installEventFilter(this);  // the menu keys, in every window of the program
 }
 
 Application::~Application() {
@@ -153,6 +157,8 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
     connect(bus_.get(), &BusService::showSettingsRequested, this, &Application::ShowSettings);
     connect(bus_.get(), &BusService::showIndicatorRequested, this, &Application::ShowIndicator);
     connect(bus_.get(), &BusService::showHistoryRequested, this, &Application::ShowHistory);
+    connect(bus_.get(), &BusService::showStatisticsRequested, this, &Application::ShowStatistics);
+    connect(bus_.get(), &BusService::quitRequested, this, &Application::Exit);
     (void)bus_->Register();  // a second program on the bus simply runs without it
     // File problems met by the timers are told in a window that does not stop them.
     SetFileNoticeHandler(
@@ -219,6 +225,7 @@ void Application::ScriptTick() {
 void Application::WatcherTick() {
     const TickGuard guard(watching_);
     if (!guard.Entered()) return;
+    SwitchLinkIfChosen();
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();
     if (sighting.connected) {
@@ -266,6 +273,16 @@ HistorySighting Application::HistorySightingOf(const TrafficCounters& counters, 
     history.classes = counters.Classes;
     history.tariffType = settings_.Type_tar;
     return history;
+}
+
+void Application::SwitchLinkIfChosen() {
+    if (SameLinkSource(settings_.link_source, linkSourceSetting_)) return;
+    if (IndicatorLoaded()) Indicator().RunSamplingTick();  // nothing of the old one is lost
+    linkSourceSetting_ = settings_.link_source;
+    LinkSourceChoice choice = CreateLinkSource(linkSourceSetting_, folder_, steady_);
+    link_->Switch(std::move(choice.source));
+    qCInfo(lcLink) << "now watching the link chosen by" << linkSourceSetting_;
+    if (!choice.error.isEmpty()) ShowWithoutWaiting(QMessageBox::Warning, kTitle, choice.error);
 }
 
 void Application::ResumeConnection() {
@@ -386,6 +403,12 @@ void Application::ShowHistory() {
             new HistoryWindow(folder_, clock_, locale_, nullptr, HistoryWindow::AskForSaveFile,
                               [this] { return CurrentPeriod(); });
         historyWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(historyWindow_, &HistoryWindow::connectionWindowRequested, this, [this] {
+            auto* window = new ConnectionWindow(folder_, QDBusConnection::systemBus(),
+                                                KernelPaths(), historyWindow_);
+            window->setAttribute(Qt::WA_DeleteOnClose);
+            window->open();  // the timers go on; the next sampling tick reads the choice
+        });
         historyWindow_->AddBudgetRow(new ModemRows(
             *modem_, folder_, locale_, [this] { return settings_.currency; },
             [this] { return BalanceSpan(); }));
@@ -400,6 +423,16 @@ void Application::OpenHelp() {
 
 void Application::ToggleStayOnTop() {
     Indicator().SetStayOnTop(menus_->stayOnTopItem->isChecked());
+}
+
+void Application::Open(const QString& window) {
+    if (window == QLatin1String("history")) {
+        ShowHistory();
+    } else if (window == QLatin1String("statistics")) {
+        ShowStatistics();
+    } else {
+        ShowSettings();
+    }
 }
 
 void Application::Exit() {
@@ -418,6 +451,15 @@ void Application::EndSession() {
 }
 
 bool Application::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::KeyPress && IsMenuKey(*static_cast<QKeyEvent*>(event)) &&
+        watched->isWidgetType() && !qobject_cast<QMenu*>(watched) &&
+        !QApplication::activeModalWidget()) {
+        // A tray icon takes no focus: from the keyboard this is the way to every item. A
+        // modal window (an editor, a box) keeps the key for itself.
+        const auto* widget = static_cast<QWidget*>(watched);
+        menus_->trayMenu->popup(widget->mapToGlobal(widget->rect().center()));
+        return true;
+    }
     if (watched == settingsWindow_.get() && event->type() == QEvent::Close && !ending_ &&
         !trayHost_.available) {
         // With no tray icon to bring it back, the settings window stays in the taskbar.
@@ -430,7 +472,7 @@ bool Application::eventFilter(QObject* watched, QEvent* event) {
 
 // Without NetworkManager there is no modem to ask: every question says so once.
 void Application::WireModem() {
-    auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get());
+    auto* manager = dynamic_cast<NetworkManagerLink*>(&link_->Current());
     modem_ = new ModemFeatures(manager ? manager->Bus() : QDBusConnection(QString()), steady_,
                                clock_, locale_, this);
     connect(modem_, &ModemFeatures::balanceTaken, this, [this](const BalanceEntry& entry) {
@@ -455,7 +497,7 @@ void Application::WireModem() {
 void Application::ModemTick() {
     ModemSighting sighting;
     if (sampling_->LinkConnected()) sighting.connection = counters_.Stats.connection;
-    if (const auto* manager = dynamic_cast<NetworkManagerLink*>(link_.get())) {
+    if (const auto* manager = dynamic_cast<NetworkManagerLink*>(&link_->Current())) {
         const NetworkManagerConnection& watched = manager->Watched();
         sighting.name = watched.id;
         sighting.modem = watched.modem;

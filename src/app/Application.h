@@ -29,6 +29,7 @@ class SettingsWindow;
 class IndicatorWindow;
 class HistoryWindow;
 class LinkSource;
+class SwitchableLink;
 class LocalAddress;
 class ModemFeatures;
 class MonotonicClock;
@@ -90,6 +91,8 @@ public:
 
     // "История и бюджет": the one history window, opened or brought forward.
     void ShowHistory();
+    // "settings", "history" or "statistics": that window, opened or brought forward.
+    void Open(const QString& window);
 
 Q_SIGNALS:
     // "Выход": the tray icon is gone and the history has the running connection's
@@ -120,6 +123,9 @@ private:
     MeterFigures FiguresNow();  // the figures the bus service offers
     HistorySighting HistorySightingOf(const TrafficCounters& counters, bool connected,
                                       const QString& name) const;
+    // `link_source` was changed in the file or the connection window: the connection
+    // watched until now is counted to this moment and handed over to the new choice.
+    void SwitchLinkIfChosen();
     void ResumeConnection();  // takes up a connection left running by an earlier run
     void KeepLastFigures();   // the program ends: the history keeps the latest figures
     // The operator's balance, roaming and the metered mark.
@@ -128,8 +134,8 @@ private:
     QString BalanceSpan();
 
     ProgramFolder folder_;
-    std::unique_ptr<LinkSource> link_;
-    const QString linkSourceSetting_;  // as read at start, when the link was chosen by it
+    std::unique_ptr<SwitchableLink> link_;
+    QString linkSourceSetting_;  // the setting the link in use was chosen by
     const Clock& clock_;
     const MonotonicClock& steady_;
     QLocale locale_;

@@ -7,13 +7,19 @@
 #include <QStringList>
 
 struct CommandLine {
-    enum class Mode { Run, Demo, Help, Version, Invalid };
+    enum class Mode { Run, Demo, Help, Version, Show, Quit, Invalid };
     Mode mode = Mode::Run;
-    QString error;  // for Invalid: what was not understood
+    QString window;  // for Show: "settings", "history" or "statistics"
+    QString error;   // for Invalid: what was not understood
 };
 
-// `arguments` without the program name. The program takes --demo, --help, --version.
+// `arguments` without the program name. The program takes --demo, --help, --version,
+// --show WINDOW and --quit.
 CommandLine ParseCommandLine(const QStringList& arguments);
+
+// The org.example.Vantoril method that asks a running program for what Show or Quit
+// wants: "ShowSettings", "ShowHistory", "ShowStatistics" or "Quit"; empty for other modes.
+QString RunningProgramRequest(const CommandLine& line);
 
 QString HelpText();     // one line per option
 QString VersionText();  // "Vantoril 2.1.0.1"

@@ -7,6 +7,7 @@
 #include "app/QtTranslation.h"
 #include "app/SingleInstance.h"
 #include "app/TerminationSignals.h"
+#include "bus/BusService.h"
 #include "core/Clock.h"
 #include "core/Settings.h"
 #include "core/ui/WindowLook.h"
@@ -40,6 +41,13 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "vantoril: %s\n%s", qPrintable(line.error),
                          qPrintable(HelpText()));
             return 2;
+        case CommandLine::Mode::Quit: {
+            // Quietly nothing to do when no program runs.
+            const QCoreApplication core(argc, argv);
+            (void)BusService::AskRunningProgram(QDBusConnection::sessionBus(),
+                                                RunningProgramRequest(line));
+            return 0;
+        }
         default:
             break;
     }
@@ -53,6 +61,10 @@ int main(int argc, char** argv) {
     QApplication::setWindowIcon(ProgramIcon());
     if (QString missing; !LoadTranslations(QLocale::system().uiLanguages(), &missing))
         std::fprintf(stderr, "vantoril: no %s, Qt's own texts stay English\n", qPrintable(missing));
+
+    if (line.mode == CommandLine::Mode::Show &&
+        BusService::AskRunningProgram(QDBusConnection::sessionBus(), RunningProgramRequest(line)))
+        return 0;  // the running program opened it
 
     std::optional<DemoFolder> demo;
     std::optional<ProgramFolder> folder;
@@ -77,6 +89,7 @@ int main(int argc, char** argv) {
     QObject::connect(&trayWatch, &TrayHostWatch::changed, &application, &Application::SetTrayHost);
     SingleInstance instance(SingleInstance::DefaultFolder(), folder->Path());
     if (!application.Start(instance, QDBusConnection::sessionBus())) return 0;
+    if (line.mode == CommandLine::Mode::Show) application.Open(line.window);
     app.OnQuit([&application] { application.EndSession(); });  // let every window close
     // Said once, beside the running program, without holding up its start.
     const auto tell = [](QMessageBox::Icon icon, const QString& text) {

@@ -92,12 +92,16 @@ bool BusService::Register(QString* error) {
 }
 
 bool BusService::AskToShowSettings(const QDBusConnection& bus) {
+    return AskRunningProgram(bus, QStringLiteral("ShowSettings"));
+}
+
+bool BusService::AskRunningProgram(const QDBusConnection& bus, const QString& method) {
     if (!bus.isConnected()) return false;
-    QDBusMessage call = QDBusMessage::createMethodCall(kServiceName, kObjectPath, kProgramInterface,
-                                                       QStringLiteral("ShowSettings"));
+    QDBusMessage call =
+        QDBusMessage::createMethodCall(kServiceName, kObjectPath, kProgramInterface, method);
     call.setAutoStartService(false);  // only a program that runs is asked
     const QDBusMessage answer = bus.call(call, QDBus::Block, kAnswerWithinMs);
-    qCDebug(lcBus) << "the running program asked to show its settings:" << answer.errorName()
+    qCDebug(lcBus) << "the running program asked for" << method << answer.errorName()
                    << answer.errorMessage();
     return answer.type() == QDBusMessage::ReplyMessage;
 }
@@ -124,6 +128,8 @@ bool BusService::AnswerRequest(const QDBusMessage& message, const QDBusConnectio
         {"ShowSettings", &BusService::showSettingsRequested},
         {"ShowIndicator", &BusService::showIndicatorRequested},
         {"ShowHistory", &BusService::showHistoryRequested},
+        {"ShowStatistics", &BusService::showStatisticsRequested},
+        {"Quit", &BusService::quitRequested},
     };
     for (const auto& [name, request] : kRequests) {
         if (message.member() != QLatin1String(name)) continue;

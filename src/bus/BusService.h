@@ -42,6 +42,10 @@ public:
     // A second start asks the program that holds the name to bring its settings window
     // forward. False without a bus, without such a program or when it does not answer.
     [[nodiscard]] static bool AskToShowSettings(const QDBusConnection& bus);
+    // Calls `method` of org.example.Vantoril (e.g. "ShowHistory", "Quit") on the program
+    // that holds the name. False without a bus, without such a program or when it does not
+    // answer; nothing is started by the bus.
+    [[nodiscard]] static bool AskRunningProgram(const QDBusConnection& bus, const QString& method);
 
     // Called at each sampling tick: the figures that changed since the last announcement,
     // in one PropertiesChanged signal; nothing when nothing changed or nobody has read.
@@ -54,6 +58,8 @@ Q_SIGNALS:
     void showSettingsRequested();
     void showIndicatorRequested();
     void showHistoryRequested();
+    void showStatisticsRequested();
+    void quitRequested();
 
 private:
     bool AnswerProperties(const QDBusMessage& message, const QDBusConnection& connection);

@@ -48,16 +48,37 @@ LinkSourceChoice NetworkManager(const QString& id, const MonotonicClock& clock,
 
 }  // namespace
 
+namespace {
+struct SettingParts {
+    QString text;      // trimmed
+    QString kind;      // lower case; "auto" when empty
+    QString argument;  // after the colon, trimmed
+};
+
+SettingParts Parts(const QString& setting) {
+    SettingParts parts;
+    parts.text = setting.trimmed();
+    const int colon = parts.text.indexOf(u':');
+    parts.kind = (colon < 0 ? parts.text : parts.text.left(colon)).trimmed().toLower();
+    if (parts.kind.isEmpty()) parts.kind = QStringLiteral("auto");
+    parts.argument = colon < 0 ? QString() : parts.text.mid(colon + 1).trimmed();
+    return parts;
+}
+}  // namespace
+
+bool SameLinkSource(const QString& one, const QString& other) {
+    const SettingParts a = Parts(one);
+    const SettingParts b = Parts(other);
+    return a.kind == b.kind && a.argument == b.argument;
+}
+
 LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& folder,
                                   const MonotonicClock& clock, const KernelPaths& kernelPaths) {
-    const QString text = setting.trimmed();
-    const int colon = text.indexOf(u':');
-    const QString kind = (colon < 0 ? text : text.left(colon)).trimmed().toLower();
-    const QString argument = colon < 0 ? QString() : text.mid(colon + 1).trimmed();
+    const auto [text, kind, argument] = Parts(setting);
     qCDebug(lcLink) << "link_source" << text << "NetworkManager on the system bus:"
                     << NetworkManagerLink::IsAvailable(QDBusConnection::systemBus());
 
-    if (kind.isEmpty() || kind == u"auto") {
+    if (kind == u"auto") {
         if (NetworkManagerLink::IsAvailable(QDBusConnection::systemBus()))
             return NetworkManager({}, clock, kernelPaths);
         return {std::make_unique<KernelLink>(kernelPaths, clock), {}};

@@ -23,6 +23,10 @@ struct LinkSourceChoice {
 // interfaces), "networkmanager", "networkmanager:ID", "kernel", "kernel:IFACE",
 // "scenario:PATH" (relative to the program folder, or absolute). The clock must outlive
 // the source.
+// True when the two settings choose the same source: "" and "auto", "Kernel:ppp0" and
+// "kernel:ppp0".
+bool SameLinkSource(const QString& one, const QString& other);
+
 LinkSourceChoice CreateLinkSource(const QString& setting, const ProgramFolder& folder,
                                   const MonotonicClock& clock,
                                   const KernelPaths& kernelPaths = KernelPaths());

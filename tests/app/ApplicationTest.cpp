@@ -9,6 +9,7 @@
 
 #include <QCheckBox>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QFile>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -87,6 +88,31 @@ TEST_F(ProgramMenusTest, trayMenuHoldsItsItemsInOrder) {
                                      QStringLiteral("История и бюджет"), QStringLiteral("Помощь"),
                                      QStringLiteral("О программе"), QStringLiteral("Выход")}));
     EXPECT_EQ(app->Menus().indicatorMenu->actions().size(), 2);
+}
+
+TEST_F(ProgramMenusTest, menuKeyAndShiftF10OpenTheProgramMenuInItsWindowsAlsoWithATray) {
+    WriteSettings("hide_start=0\r\n");
+    Run(TrayHost{true, true});
+    QMenu& menu = *app->Menus().trayMenu;
+    QWidget* first = app->SettingsUi().focusWidget();  // "Check1", not the transparency bar
+    ASSERT_NE(first, nullptr);
+    QTest::keyClick(first, Qt::Key_Menu);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+    app->Open(QStringLiteral("statistics"));  // as `--show statistics` asks
+    QWidget* statistics = nullptr;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (window->objectName() == u"Form7" && window->isVisible()) statistics = window;
+    ASSERT_NE(statistics, nullptr);
+    QTest::keyClick(statistics, Qt::Key_F10, Qt::ShiftModifier);
+    EXPECT_TRUE(menu.isVisible());
+    menu.hide();
+    statistics->close();                 // it outlives the program object otherwise
+    QDialog editor(&app->SettingsUi());  // as the tariff editor, whose class buttons take it
+    editor.setModal(true);
+    editor.show();
+    QTest::keyClick(&editor, Qt::Key_Menu);
+    EXPECT_FALSE(menu.isVisible()) << "a modal window keeps the key";
 }
 
 TEST_F(ProgramMenusTest, closeStoresThePositionAndTheIndicatorComesBackThere) {
@@ -180,6 +206,19 @@ TEST_F(ProgramMenusTest, historyOpensOneWindowAndBringsItBack) {
     window->close();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(historyWindows().isEmpty());
+}
+
+TEST_F(ProgramMenusTest, theHistoryWindowLeadsToTheConnectionWindow) {
+    WriteSettings("hide_start=1\r\n");
+    Run();
+    Item("mnuHistory").trigger();
+    QPushButton* button = nullptr;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (!button) button = w->findChild<QPushButton*>(QStringLiteral("connection"));
+    ASSERT_NE(button, nullptr);
+    button->click();
+    EXPECT_TRUE(button->window()->findChild<QDialog*>("ConnectionWindow")->isVisible());
+    button->window()->close();
 }
 
 TEST_F(ProgramMenusTest, statisticsOpensOneViewerAndBringsItBack) {
@@ -400,6 +439,35 @@ TEST_F(Watcher, showsTheIndicatorWhileTheLinkIsUpAndBooksItsCostAtTheEnd) {
     app->WatcherTick();
     EXPECT_FALSE(app->Indicator().isVisible());
     EXPECT_TRUE(programFolder.Exists(QStringLiteral("connections/MyISP.vlg")));
+}
+
+// The connection watched until a hand edit of link_source is booked once, with all it
+// counted, and the new choice is watched without a restart.
+TEST_F(Watcher, aChangedLinkSourceIsWatchedAtOnceAndTheOldConnectionIsBookedOnce) {
+    for (const char* name : {"tar.dat", "tar.money.dat"})
+        programFolder.Write(name, ShippedDefault(name));  // 2 a MB at noon
+    programFolder.Write(QStringLiteral("other.scenario"), "0 connected 0 0 48000 Other Line\n");
+    programFolder.Write(QStringLiteral("connections/.keep"), "");
+    WriteSettings("hide_start=1\r\nauto_show=1\r\n");
+    Run();
+    link->connected = true;
+    link->stats.connection = 1;
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();
+    link->stats.bytesReceived = 1048576;
+    WriteSettings("hide_start=1\r\nauto_show=1\r\nlink_source=scenario:other.scenario\r\n");
+    app->Indicator().RunSamplingTick();   // reads the file
+    link->stats.bytesReceived = 2097152;  // after the last sampling tick: counted at the switch
+    app->WatcherTick();
+    const QString book = QStringLiteral("connections/MyISP.vlg");
+    ASSERT_TRUE(programFolder.Exists(book));
+    const QByteArray booked = programFolder.Read(book);
+    EXPECT_TRUE(booked.endsWith("=4\r\n")) << booked.constData();
+    app->Indicator().RunSamplingTick();
+    app->WatcherTick();
+    EXPECT_EQ(programFolder.Read(book), booked) << "booked once";
+    EXPECT_EQ(app->Indicator().windowTitle(), QStringLiteral("Other Line"));
+    EXPECT_FALSE(programFolder.Exists(QStringLiteral("connections/Other Line.vlg")));
 }
 
 // A call hung up and dialled again between two looks of the watcher, as NetworkManager

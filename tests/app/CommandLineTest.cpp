@@ -22,6 +22,22 @@ TEST(CommandLine, anythingElseIsRefusedWithTheReason) {
     EXPECT_TRUE(two.error.contains(QStringLiteral("--demo --help")));
 }
 
+TEST(CommandLine, showNamesOneOfTheThreeWindowsAndQuitStandsAlone) {
+    const CommandLine show =
+        ParseCommandLine({QStringLiteral("--show"), QStringLiteral("history")});
+    EXPECT_EQ(show.mode, CommandLine::Mode::Show);
+    EXPECT_EQ(show.window, QStringLiteral("history"));
+    EXPECT_EQ(RunningProgramRequest(show), QStringLiteral("ShowHistory"));
+    const CommandLine quit = ParseCommandLine({QStringLiteral("--quit")});
+    EXPECT_EQ(quit.mode, CommandLine::Mode::Quit);
+    EXPECT_EQ(RunningProgramRequest(quit), QStringLiteral("Quit"));
+    for (const QStringList& wrong : {QStringList{QStringLiteral("--show")},
+                                     {QStringLiteral("--show"), QStringLiteral("tariff")},
+                                     {QStringLiteral("--quit"), QStringLiteral("now")}})
+        EXPECT_EQ(ParseCommandLine(wrong).mode, CommandLine::Mode::Invalid)
+            << qPrintable(wrong.join(' '));
+}
+
 TEST(PreferredPlatform, waylandWithXWaylandAsksForX11) {
     EXPECT_EQ(PreferredPlatform({}, "wayland-0", ":0"), QByteArray("xcb"));
 }

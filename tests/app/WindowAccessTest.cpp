@@ -127,8 +127,8 @@ protected:
 TEST_F(SettingsWindowAccess, everyControlIsNamedAndOnTheTabChain) {
     window.ShowSettings();
     ExpectReachable(window,
-                    {"HS", "Check1", "Check4", "Command1", "Combo1", "Command2", "Check2", "Check3",
-                     "Command4", "Command3"},
+                    {"Check1", "Check4", "Command1", "Combo1", "Command2", "Check2", "Check3",
+                     "Command4", "Command3", "HS"},
                     QStringLiteral("settings"));
     EXPECT_EQ(AccessibleName(Find<QScrollBar>(window, "HS")), QStringLiteral("Прозрачность"))
         << "named after its own caption, not after its group box";

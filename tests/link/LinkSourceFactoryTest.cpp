@@ -74,3 +74,11 @@ TEST_F(LinkSourceFactoryTest, kernelWatchesTheInterfaceNamed) {
     EXPECT_NE(dynamic_cast<KernelLink*>(named.source.get()), nullptr);
     EXPECT_EQ(named.source->GetLinkInterface(), QStringLiteral("wg7"));
 }
+
+// A hand edit that chooses the same source again must not hand the connection over.
+TEST(SameLinkSource, emptyIsAutoAndCaseAndSpacesOfTheKindDoNotCount) {
+    EXPECT_TRUE(SameLinkSource(QString(), QStringLiteral(" auto")));
+    EXPECT_TRUE(SameLinkSource(QStringLiteral("Kernel: ppp0"), QStringLiteral("kernel:ppp0")));
+    EXPECT_FALSE(SameLinkSource(QStringLiteral("kernel:ppp0"), QStringLiteral("kernel:ppp1")));
+    EXPECT_FALSE(SameLinkSource(QStringLiteral("kernel"), QStringLiteral("auto")));
+}

@@ -260,6 +260,14 @@ void HistoryWindow::BuildControls() {
     exportButton->setAccessibleDescription(exportButton->toolTip());
     exportButton->setAutoDefault(false);
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
+    auto* connectionButton = new QPushButton(tr("Подклю&чение…"), this);
+    connectionButton->setObjectName(QStringLiteral("connection"));
+    connectionButton->setAccessibleName(tr("Подключение"));
+    connectionButton->setToolTip(tr("Какое подключение учитывать, и знак валюты"));
+    connectionButton->setAccessibleDescription(connectionButton->toolTip());
+    connectionButton->setAutoDefault(false);
+    connect(connectionButton, &QPushButton::clicked, this,
+            &HistoryWindow::connectionWindowRequested);
     auto* closeButton = new QPushButton(tr("&Закрыть"), this);
     closeButton->setObjectName(QStringLiteral("close"));
     closeButton->setAccessibleName(tr("Закрыть"));
@@ -286,6 +294,7 @@ void HistoryWindow::BuildControls() {
     middle->addWidget(budget_, 0, Qt::AlignTop);
     auto* buttons = new QHBoxLayout;
     buttons->addWidget(status_, 1);
+    buttons->addWidget(connectionButton);
     buttons->addWidget(exportButton);
     buttons->addWidget(closeButton);
 

@@ -48,6 +48,10 @@ public:
     static QString AskForSaveFile(QWidget* parent, const QStringList& filters,
                                   QString* chosenFilter);
 
+Q_SIGNALS:
+    // "Подключение…": the program opens its connection window.
+    void connectionWindowRequested();
+
 private:
     void BuildControls();
     void ShowSummary();

@@ -88,6 +88,9 @@ SettingsWindow::SettingsWindow(Settings& settings, ProgramFolder folder, Autosta
     BuildTariffGroup();
     BuildMiscGroup();
     BuildButtons();
+    // The scroll bar would take the Menu key for its own menu; the program's menu is
+    // meant there, so the window opens on the first check box.
+    autoShowBox_->setFocus();
     CentreOnScreen(*this);
     connect(new ActivationWatch(*this), &ActivationWatch::returnedFromOtherWindow, this,
             &SettingsWindow::Reload);

@@ -3,6 +3,7 @@
 #include "tariff/ui/TariffEditor.h"
 
 #include "core/Numbers.h"
+#include "core/ui/MenuKey.h"
 #include "core/ui/Twips.h"
 #include "tariff/PriceText.h"
 #include "tariff/TariffFiles.h"
@@ -11,7 +12,6 @@
 #include "tariff/ui/PriceDialog.h"
 
 #include <QCoreApplication>
-#include <QKeyEvent>
 #include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
@@ -41,12 +41,6 @@ QString ClassName(int tariffClass) {
     if (tariffClass < 0 || tariffClass > 3)
         return QCoreApplication::translate("TariffEditor", "без класса, белый");
     return QCoreApplication::translate("TariffEditor", kNames[tariffClass]);
-}
-
-// The keys that ask for a menu: the menu key, and Shift+F10.
-bool IsMenuKey(const QKeyEvent& key) {
-    return key.key() == Qt::Key_Menu ||
-           (key.key() == Qt::Key_F10 && key.modifiers() == Qt::ShiftModifier);
 }
 
 void FillWith(QWidget* widget, const QColor& colour) {
