@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The history window opening on a year of history: the figures gathered, the window built,
-// shown and painted once; and the figures alone.
+// The history window opening on a year of history at 24 connections a day: the figures gathered,
+// the window built, shown and painted once; and the figures alone.
 #include "YearOfHistory.h"
 #include "history/HistoryView.h"
 #include "history/ui/HistoryWindow.h"
@@ -12,16 +12,16 @@
 
 namespace {
 
-const QDateTime kNow(QDate(2026, 12, 20), QTime(12, 0));
+const QDateTime kNow = kBenchNow;
 
 void HistoryViewOverAYear(benchmark::State& state) {
-    const ProgramFolder folder(YearFolder().path());
+    const ProgramFolder folder(HistoryFolder(1, 24).path());
     for (auto _ : state) benchmark::DoNotOptimize(LoadHistoryView(folder, kNow, QLocale::c()));
 }
 BENCHMARK(HistoryViewOverAYear)->Unit(benchmark::kMillisecond);
 
 void HistoryWindowOpensOnAYear(benchmark::State& state) {
-    const ProgramFolder folder(YearFolder().path());
+    const ProgramFolder folder(HistoryFolder(1, 24).path());
     const PinnedClock clock(kNow);
     for (auto _ : state) {
         HistoryWindow window(folder, clock, QLocale::c());

@@ -55,6 +55,19 @@ QStringList HistoryMigration(int version) {
                 QStringLiteral("ALTER TABLE samples ADD COLUMN taken INTEGER NOT NULL DEFAULT 0"),
                 QStringLiteral("CREATE INDEX samples_in_order ON samples(connection, taken, t)"),
             };
+        case 4:
+            return {
+                // The times of each connection's first and last samples (UTC seconds; NULL
+                // without samples): a report over spans finds the connections it needs
+                // without reading their samples.
+                QStringLiteral("ALTER TABLE connections ADD COLUMN first_sample INTEGER"),
+                QStringLiteral("ALTER TABLE connections ADD COLUMN last_sample INTEGER"),
+                QStringLiteral("UPDATE connections SET"
+                               " first_sample = (SELECT MIN(t) FROM samples WHERE connection = id),"
+                               " last_sample = (SELECT MAX(t) FROM samples WHERE connection = id)"),
+                QStringLiteral(
+                    "CREATE INDEX connections_by_last_sample ON connections(last_sample)"),
+            };
         default:
             return {};
     }

@@ -5,7 +5,7 @@
 #include <QStringList>
 
 // The version this program writes (kept in PRAGMA user_version).
-inline constexpr int kHistorySchemaVersion = 3;
+inline constexpr int kHistorySchemaVersion = 4;
 
 // The statements that take a database from version `version - 1` to `version`
 // (1 to kHistorySchemaVersion). A released list never changes: a new version adds one.

@@ -9,6 +9,7 @@
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
@@ -89,6 +90,20 @@ const char kRecordColumns[] =
     " online_seconds, tariff_type, cost, booked, cut_short,"
     " (SELECT t FROM samples WHERE connection = connections.id ORDER BY taken DESC, t DESC"
     "  LIMIT 1) FROM connections ";
+
+// The row's copy of its samples' first and last times, set with each sample.
+const char kSampledSpan[] =
+    " first_sample = (SELECT MIN(t) FROM samples WHERE connection = id),"
+    " last_sample = (SELECT MAX(t) FROM samples WHERE connection = id)";
+
+const char kLastTakenAtOrBefore[] =
+    "SELECT received_bytes, sent_bytes, cost FROM samples"
+    " WHERE connection = ? AND t <= ? ORDER BY taken DESC, t DESC LIMIT 1";
+
+Usage UsageAt(const QSqlQuery& query, int column) {
+    return {query.value(column).toLongLong(), query.value(column + 1).toLongLong(),
+            query.value(column + 2).toDouble()};
+}
 
 ConnectionRecord RecordAt(const QSqlQuery& query) {
     ConnectionRecord r;
@@ -261,6 +276,9 @@ bool HistoryStore::Prepare(Mode mode) {
     if (schema > kHistorySchemaVersion) return Fail(HistoryProblem::NewerFormat, path_);
     // Checked before anything is written: another program's file stays as it is.
     if (schema == 0 && Foreign()) return false;
+    // A reader never upgrades: the program does that when it next opens the file.
+    if (mode == Mode::ReadOnly && schema > 0 && schema < kHistorySchemaVersion)
+        return Fail(HistoryProblem::OlderFormat, path_);
     if (mode == Mode::ReadOnly) return true;
     // Readers never wait for the writer; a commit writes to the log without waiting for
     // the disk, so a power cut loses at most what the system had not yet written out.
@@ -328,6 +346,16 @@ bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSq
     return true;
 }
 
+bool HistoryStore::PrepareStatement(QSqlQuery& query, const QString& statement) {
+    query = QSqlQuery(QSqlDatabase::database(connectionName_, false));
+    return query.prepare(statement) || Fail(query.lastError());
+}
+
+bool HistoryStore::RunPrepared(QSqlQuery& query, const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i) query.bindValue(i, values[i]);
+    return Exec(query);
+}
+
 bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
     // Two samples in one second: the later figures stand. `taken` counts the samples of
     // the connection in the order they came, whatever the clock said.
@@ -387,7 +415,8 @@ bool HistoryStore::AddSample(int64_t id, const QDateTime& at, const ConnectionFi
     return InTransaction([&] {
         return InsertSample(id, at, figures) && WriteClasses(id, classes) &&
                Run(QStringLiteral("UPDATE connections SET received_bytes = ?, sent_bytes = ?,"
-                                  " online_seconds = ?, cost = ? WHERE id = ?"),
+                                  " online_seconds = ?, cost = ?,") +
+                       QLatin1String(kSampledSpan) + QStringLiteral(" WHERE id = ?"),
                    {qint64(figures.usage.received), qint64(figures.usage.sent),
                     qint64(figures.onlineSeconds), figures.usage.cost, qint64(id)});
     });
@@ -409,7 +438,8 @@ bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
                Run(QStringLiteral("UPDATE connections SET end_utc = MAX(?, start_utc),"
                                   " received_bytes = ?,"
                                   " sent_bytes = ?, online_seconds = ?, cost = ?,"
-                                  " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
+                                  " tariff_type = ?, booked = ?, cut_short = 0,") +
+                       QLatin1String(kSampledSpan) + QStringLiteral(" WHERE id = ?"),
                    {IsoUtc(end), qint64(figures.usage.received), qint64(figures.usage.sent),
                     qint64(figures.onlineSeconds), figures.usage.cost, tariffType, booked ? 1 : 0,
                     qint64(id)});
@@ -474,31 +504,28 @@ QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const Q
     return records;
 }
 
-std::optional<Usage> HistoryStore::LastTakenAtOrBefore(int64_t id, int64_t secondsUtc) {
-    QSqlQuery query;
-    if (!Run(QStringLiteral("SELECT received_bytes, sent_bytes, cost FROM samples"
-                            " WHERE connection = ? AND t <= ? ORDER BY taken DESC, t DESC LIMIT 1"),
-             {qint64(id), qint64(secondsUtc)}, &query))
-        return std::nullopt;
-    if (!query.next()) return Usage{};  // before its first sample it had used nothing
-    return Usage{query.value(0).toLongLong(), query.value(1).toLongLong(),
-                 query.value(2).toDouble()};
+std::optional<Usage> HistoryStore::LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id,
+                                                       int64_t secondsUtc) {
+    if (!RunPrepared(prepared, {qint64(id), qint64(secondsUtc)})) return std::nullopt;
+    const Usage usage = prepared.next() ? UsageAt(prepared, 0) : Usage{};  // none yet: nothing
+    prepared.finish();
+    return usage;
 }
 
-QList<HistoryStore::SampledSpan> HistoryStore::SampledBetween(int64_t from, int64_t to) {
+std::optional<QList<HistoryStore::SampledSpan>> HistoryStore::SampledBetween(int64_t from,
+                                                                             int64_t to) {
     QList<SampledSpan> spans;
     QSqlQuery query;
     // By the samples' own times: a clock put back may leave some outside the row's span.
+    // The row holds the figures of the sample taken last, the connection's whole usage.
     if (!open_ ||
-        !Run(QStringLiteral("SELECT id, first, last FROM (SELECT id,"
-                            " (SELECT MIN(t) FROM samples WHERE connection = id) AS first,"
-                            " (SELECT MAX(t) FROM samples WHERE connection = id) AS last"
-                            " FROM connections) WHERE first <= ? AND last > ?"),
-             {qint64(to), qint64(from)}, &query))
-        return spans;
+        !Run(QStringLiteral("SELECT id, first_sample, last_sample, received_bytes, sent_bytes,"
+                            " cost FROM connections WHERE last_sample > ? AND first_sample <= ?"),
+             {qint64(from), qint64(to)}, &query))
+        return std::nullopt;
     while (query.next())
         spans.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
-                      query.value(2).toLongLong()});
+                      query.value(2).toLongLong(), UsageAt(query, 3)});
     return spans;
 }
 
@@ -513,17 +540,19 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     std::vector<int64_t> edges;  // UTC seconds
     edges.reserve(boundaries.size());
     for (const QDateTime& b : boundaries) edges.push_back(b.toSecsSinceEpoch());
-    for (const SampledSpan& connection : SampledBetween(edges.front(), edges.back())) {
+    const std::optional<QList<SampledSpan>> connections =
+        SampledBetween(edges.front(), edges.back());
+    QSqlQuery atEdge;
+    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastTakenAtOrBefore))) return {};
+    for (const SampledSpan& connection : *connections) {
         // Nothing before its first sample, all of it from its last: only the edges in
-        // between are looked up.
+        // between are looked up, most connections lying within one span.
         const auto first = std::lower_bound(edges.begin(), edges.end(), connection.first);
         const auto last = std::lower_bound(first, edges.end(), connection.last);
-        const std::optional<Usage> whole = LastTakenAtOrBefore(connection.id, connection.last);
-        if (!whole) return {};
         Usage previous;
         for (auto edge = first; edge != edges.end() && edge <= last; ++edge) {
-            std::optional<Usage> now = whole;
-            if (edge != last) now = LastTakenAtOrBefore(connection.id, *edge);
+            std::optional<Usage> now = connection.whole;
+            if (edge != last) now = LastTakenAtOrBefore(atEdge, connection.id, *edge);
             if (!now) return {};
             if (edge != edges.begin()) spans[edge - edges.begin() - 1] += *now - previous;
             previous = *now;
@@ -533,29 +562,39 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
 }
 
 std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, const QDateTime& to) {
+    const int64_t first = from.toSecsSinceEpoch();
+    const int64_t last = to.toSecsSinceEpoch();
+    // The figures each connection stood at when the span began.
+    QHash<int64_t, Usage> previous;
+    QSqlQuery atEdge;
+    const std::optional<QList<SampledSpan>> connections = SampledBetween(first, last);
+    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastTakenAtOrBefore)))
+        return std::nullopt;
+    for (const SampledSpan& connection : *connections) {
+        if (connection.first > first) continue;
+        const std::optional<Usage> before = LastTakenAtOrBefore(atEdge, connection.id, first);
+        if (!before) return std::nullopt;
+        previous.insert(connection.id, *before);
+    }
     struct Step {
         int64_t t;  // UTC seconds
         Usage added;
     };
     QList<Step> steps;
-    const int64_t first = from.toSecsSinceEpoch();
-    const int64_t last = to.toSecsSinceEpoch();
-    // Connection by connection through the samples' index, so a long history is not read
-    // whole; each in the order its samples were taken.
-    for (const SampledSpan& connection : SampledBetween(first, last)) {
-        std::optional<Usage> previous = LastTakenAtOrBefore(connection.id, first);
-        QSqlQuery query;
-        if (!previous ||
-            !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
-                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY taken, t"),
-                 {qint64(connection.id), qint64(first), qint64(last)}, &query))
-            return std::nullopt;
-        while (query.next()) {
-            const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),
-                            query.value(3).toDouble()};
-            steps.append({query.value(0).toLongLong(), now - *previous});
-            previous = now;
-        }
+    // One read of the span's samples through the rows that have some in it; each
+    // connection's in the order they were taken.
+    QSqlQuery query;
+    if (!Run(QStringLiteral("SELECT s.connection, s.t, s.received_bytes, s.sent_bytes, s.cost"
+                            " FROM connections c JOIN samples s ON s.connection = c.id"
+                            " WHERE c.last_sample > ? AND c.first_sample <= ? AND s.t > ?"
+                            " AND s.t <= ? ORDER BY s.connection, s.taken, s.t"),
+             {qint64(first), qint64(last), qint64(first), qint64(last)}, &query))
+        return std::nullopt;
+    while (query.next()) {
+        Usage& before = previous[query.value(0).toLongLong()];
+        const Usage now = UsageAt(query, 2);
+        steps.append({query.value(1).toLongLong(), now - before});
+        before = now;
     }
     std::stable_sort(steps.begin(), steps.end(),
                      [](const Step& a, const Step& b) { return a.t < b.t; });

@@ -25,6 +25,7 @@ enum class HistoryProblem {
     NotFound,     // read-only use and there is no file
     CannotOpen,   // the folder or the file cannot be opened (rights, a missing folder)
     NewerFormat,  // written by a newer version of the program; left as it is
+    OlderFormat,  // read-only use of a file the program has not yet upgraded
     ReadOnly,     // the file or its folder cannot be written
     DiskFull,     // the disk (or the database's size limit) is full
     Busy,         // another program holds a lock on the file
@@ -116,21 +117,26 @@ private:
     bool Exec(const QString& statement);
     // Prepares, binds and runs one statement; the query is handed back for its results.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
+    // For a statement run many times in one read: prepared once, bound and run each time.
+    bool PrepareStatement(QSqlQuery& query, const QString& statement);
+    bool RunPrepared(QSqlQuery& query, const QVariantList& values);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
     bool WriteClasses(int64_t id, const ClassShares& classes);
     std::optional<ClassShares> ClassesOf(int64_t id);
     bool Foreign();  // true, and LastError() says why, unless the file is ours or empty
     bool FoundDamaged();
-    // The times of a connection's first and last samples, UTC seconds.
+    // The times of a connection's first and last samples, UTC seconds, and all it used.
     struct SampledSpan {
         int64_t id = 0;
         int64_t first = 0;
         int64_t last = 0;
+        Usage whole;
     };
-    QList<SampledSpan> SampledBetween(int64_t from, int64_t to);
+    std::optional<QList<SampledSpan>> SampledBetween(int64_t from, int64_t to);
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
-    std::optional<Usage> LastTakenAtOrBefore(int64_t id, int64_t secondsUtc);
+    // The figures of the sample taken last at or before the time (kLastTakenAtOrBefore).
+    std::optional<Usage> LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id, int64_t secondsUtc);
 
     QString path_;
     QString connectionName_;
