@@ -73,6 +73,11 @@ QTemporaryDir& HistoryFolder(int years, int perDay) {
     std::shared_ptr<QTemporaryDir>& dir = made[{years, perDay}];
     if (dir) return *dir;
     dir = std::make_shared<QTemporaryDir>(BenchFolderTemplate());
+    if (qEnvironmentVariableIsSet("VANTORIL_BENCH_KEEP")) {
+        // Kept to time the real tool on it, or another program beside it.
+        dir->setAutoRemove(false);
+        qInfo("%d years at %d a day kept in %s", years, perDay, qPrintable(dir->path()));
+    }
     HistoryStore store(dir->filePath(QLatin1String(kHistoryFile)));
     Check(store.Open());
     QSqlDatabase db = QSqlDatabase::database(store.ConnectionName());

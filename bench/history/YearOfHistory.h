@@ -28,4 +28,5 @@ QString BenchFolderTemplate();
 // all of its share of the day but a minute, from half past an hour (so the last crosses
 // midnight), with a sample a minute of uneven traffic priced per MB. Made once per
 // process and shape; the write-ahead log is copied into the file before it is handed out.
+// With $VANTORIL_BENCH_KEEP set the folder is kept and named on the standard error.
 QTemporaryDir& HistoryFolder(int years, int perDay);

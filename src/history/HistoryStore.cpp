@@ -339,6 +339,7 @@ bool HistoryStore::MoveAside() {
 
 bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSqlQuery* result) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.setForwardOnly(true);  // results read once: Qt keeps no copy of the rows
     if (!query.prepare(statement)) return Fail(query.lastError());
     for (const QVariant& value : values) query.addBindValue(value);
     if (!Exec(query)) return false;
@@ -348,6 +349,7 @@ bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSq
 
 bool HistoryStore::PrepareStatement(QSqlQuery& query, const QString& statement) {
     query = QSqlQuery(QSqlDatabase::database(connectionName_, false));
+    query.setForwardOnly(true);
     return query.prepare(statement) || Fail(query.lastError());
 }
 

@@ -320,4 +320,9 @@ TEST_F(HistoryWindowTest, everyControlIsReachedByTabAndNamedForScreenReaders) {
             << control->metaObject()->className() << " " << control->objectName().toStdString();
     }
     EXPECT_GE(checked, 12);
+
+    // It opens on the chart, not in a field whose caret would blink all the while.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), Find<QChartView>(*window, "chart"));
 }
