@@ -180,8 +180,9 @@ void HistoryRecorder::AddToBase(const QDateTime& before, const QDateTime& at,
                                 const ConnectionFigures& figures) {
     if (!basePeriod_) return;
     // The new sample, taken last, is where the connection now stands at the period's end.
-    // When it follows the one before in time and falls into the period, the period gains
-    // just the difference; otherwise (a clock put back, another period) it is read again.
+    // When it falls into the period after the one before, the period gains just the
+    // difference. Otherwise it is read again: a sample of another period, or one put
+    // before others by the clock, whose step the included volume takes in time order.
     // In whole seconds, as the samples' times are stored.
     const int64_t t = at.toSecsSinceEpoch();
     const bool inPeriod = t > basePeriod_->StartTime().toSecsSinceEpoch() &&
