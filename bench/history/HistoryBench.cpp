@@ -123,6 +123,25 @@ void DaysOverFiveYears(benchmark::State& state) {
 }
 BENCHMARK(DaysOverFiveYears)->Unit(benchmark::kMillisecond);
 
+// Opening a year's file of schema 3 for the first time: its samples packed in blocks in
+// one transaction, then the file compacted.
+void UpgradeOfAYear(benchmark::State& state) {
+    QTemporaryDir dir(BenchFolderTemplate());
+    const QString old = dir.filePath(QStringLiteral("schema-3.sqlite"));
+    WriteSchema3History(old, 1, kPerDay);
+    state.counters["MB_before"] = double(QFileInfo(old).size()) / 1e6;
+    const QString path = dir.filePath(QLatin1String(kHistoryFile));
+    for (auto _ : state) {
+        state.PauseTiming();
+        QFile::remove(path);
+        if (!QFile::copy(old, path)) std::abort();
+        state.ResumeTiming();
+        HistoryStore store(path);
+        if (!store.Open()) std::abort();
+    }
+}
+BENCHMARK(UpgradeOfAYear)->Unit(benchmark::kMillisecond)->Iterations(1);
+
 // The size of a year's file, its log copied in: the counter is the measure, not the time.
 void HistoryFileOfAYear(benchmark::State& state) {
     const QString path = HistoryFolder(1, kPerDay).filePath(QLatin1String(kHistoryFile));

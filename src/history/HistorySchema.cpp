@@ -57,14 +57,23 @@ QStringList HistoryMigration(int version) {
             };
         case 4:
             return {
+                // Samples packed by the hour (SampleBlock): a block holds the next samples
+                // of a connection in the order they were taken, numbered in that order;
+                // min_t and max_t bound its times, last_t is its last sample's. The store
+                // moves the older samples into blocks and drops their table.
+                QStringLiteral("CREATE TABLE sample_blocks ("
+                               " connection INTEGER NOT NULL REFERENCES connections(id),"
+                               " block INTEGER NOT NULL,"
+                               " min_t INTEGER NOT NULL,"
+                               " max_t INTEGER NOT NULL,"
+                               " last_t INTEGER NOT NULL,"
+                               " samples BLOB NOT NULL,"
+                               " PRIMARY KEY (connection, block)) WITHOUT ROWID"),
                 // The times of each connection's first and last samples (UTC seconds; NULL
                 // without samples): a report over spans finds the connections it needs
                 // without reading their samples.
                 QStringLiteral("ALTER TABLE connections ADD COLUMN first_sample INTEGER"),
                 QStringLiteral("ALTER TABLE connections ADD COLUMN last_sample INTEGER"),
-                QStringLiteral("UPDATE connections SET"
-                               " first_sample = (SELECT MIN(t) FROM samples WHERE connection = id),"
-                               " last_sample = (SELECT MAX(t) FROM samples WHERE connection = id)"),
                 QStringLiteral(
                     "CREATE INDEX connections_by_last_sample ON connections(last_sample)"),
             };

@@ -4,12 +4,12 @@
 
 #include "core/Logging.h"
 #include "history/HistorySchema.h"
+#include "history/SampleBlock.h"
 
 #include <QAtomicInteger>
 #include <QDate>
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QStorageInfo>
@@ -88,17 +88,30 @@ HistoryProblem ProblemOf(const QSqlError& error, const QString& path) {
 const char kRecordColumns[] =
     "SELECT id, name, link_source, start_utc, end_utc, received_bytes, sent_bytes,"
     " online_seconds, tariff_type, cost, booked, cut_short,"
-    " (SELECT t FROM samples WHERE connection = connections.id ORDER BY taken DESC, t DESC"
-    "  LIMIT 1) FROM connections ";
+    " (SELECT last_t FROM sample_blocks WHERE connection = connections.id"
+    "  ORDER BY block DESC LIMIT 1) FROM connections ";
 
 // The row's copy of its samples' first and last times, set with each sample.
 const char kSampledSpan[] =
-    " first_sample = (SELECT MIN(t) FROM samples WHERE connection = id),"
-    " last_sample = (SELECT MAX(t) FROM samples WHERE connection = id)";
+    " first_sample = (SELECT MIN(min_t) FROM sample_blocks WHERE connection = id),"
+    " last_sample = (SELECT MAX(max_t) FROM sample_blocks WHERE connection = id)";
 
-const char kLastTakenAtOrBefore[] =
-    "SELECT received_bytes, sent_bytes, cost FROM samples"
-    " WHERE connection = ? AND t <= ? ORDER BY taken DESC, t DESC LIMIT 1";
+// The last block holding a sample at or before a time holds the last such sample taken.
+const char kWriteBlock[] =
+    "INSERT OR REPLACE INTO sample_blocks (connection, block, min_t, max_t, last_t, samples)"
+    " VALUES (?, ?, ?, ?, ?, ?)";
+
+QVariantList BlockValues(int64_t connection, int64_t block, const QList<StoredSample>& samples) {
+    const auto [least, most] =
+        std::minmax_element(samples.begin(), samples.end(),
+                            [](const StoredSample& a, const StoredSample& b) { return a.t < b.t; });
+    return {qint64(connection),       qint64(block),       qint64(least->t), qint64(most->t),
+            qint64(samples.last().t), PackSamples(samples)};
+}
+
+const char kLastBlockAtOrBefore[] =
+    "SELECT samples FROM sample_blocks WHERE connection = ? AND min_t <= ?"
+    " ORDER BY block DESC LIMIT 1";
 
 Usage UsageAt(const QSqlQuery& query, int column) {
     return {query.value(column).toLongLong(), query.value(column + 1).toLongLong(),
@@ -289,15 +302,65 @@ bool HistoryStore::Prepare(Mode mode) {
         !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")) ||
         !Exec(QStringLiteral("PRAGMA foreign_keys=ON")))
         return false;
+    const bool packing = schema > 0 && schema < kPackedSamplesVersion;
     for (; schema < kHistorySchemaVersion; ++schema) {
         const bool migrated = InTransaction([&] {
             for (const QString& statement : HistoryMigration(schema + 1))
                 if (!Exec(statement)) return false;
+            if (schema + 1 == kPackedSamplesVersion && !MoveSamplesIntoBlocks()) return false;
             return Exec(QStringLiteral("PRAGMA user_version = %1").arg(schema + 1));
         });
         if (!migrated) return false;
     }
+    // The pages the unpacked samples held are given back to the disk. Without room for
+    // that the file stays as large, and as sound, as it is.
+    if (packing) {
+        QSqlQuery vacuum(QSqlDatabase::database(connectionName_, false));
+        if (!vacuum.exec(QStringLiteral("VACUUM")))
+            qCDebug(lcHistory) << path_ << "not compacted:" << vacuum.lastError().text();
+    }
     return true;
+}
+
+bool HistoryStore::MoveSamplesIntoBlocks() {
+    QSqlQuery read;
+    QSqlQuery write;
+    if (!Run(QStringLiteral("SELECT connection, t, received_bytes, sent_bytes, online_seconds,"
+                            " cost FROM samples ORDER BY connection, taken, t"),
+             {}, &read) ||
+        !PrepareStatement(write, QLatin1String(kWriteBlock)))
+        return false;
+    int64_t connection = 0;
+    int64_t block = 0;
+    QList<StoredSample> samples;
+    const auto flush = [&] {
+        if (samples.isEmpty()) return true;
+        const bool written = RunPrepared(write, BlockValues(connection, block, samples));
+        samples.clear();
+        ++block;
+        return written;
+    };
+    while (read.next()) {
+        bool whole[6] = {};
+        const int64_t id = read.value(0).toLongLong(&whole[0]);
+        StoredSample sample;
+        sample.t = read.value(1).toLongLong(&whole[1]);
+        sample.figures = {{read.value(2).toLongLong(&whole[2]), read.value(3).toLongLong(&whole[3]),
+                           read.value(5).toDouble(&whole[5])},
+                          read.value(4).toLongLong(&whole[4])};
+        // A hand-edited value that is no number: the file stays as it was.
+        if (std::find(std::begin(whole), std::end(whole), false) != std::end(whole))
+            return Fail(HistoryProblem::Failed,
+                        QStringLiteral("a sample of connection %1 is not a number").arg(id));
+        if ((id != connection || samples.size() == kSamplesPerBlock) && !flush()) return false;
+        if (id != connection) block = 1;
+        connection = id;
+        samples.append(sample);
+    }
+    read.finish();
+    return flush() &&
+           Exec(QStringLiteral("UPDATE connections SET") + QLatin1String(kSampledSpan)) &&
+           Exec(QStringLiteral("DROP TABLE samples"));
 }
 
 bool HistoryStore::Foreign() {
@@ -358,17 +421,60 @@ bool HistoryStore::RunPrepared(QSqlQuery& query, const QVariantList& values) {
     return Exec(query);
 }
 
+std::optional<QList<StoredSample>> HistoryStore::Unpacked(const QVariant& blob) {
+    std::optional<QList<StoredSample>> samples = UnpackSamples(blob.toByteArray());
+    if (!samples || samples->isEmpty()) {
+        Fail(HistoryProblem::Corrupt, QStringLiteral("a block of samples does not read"));
+        return std::nullopt;
+    }
+    return samples;
+}
+
 bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
-    // Two samples in one second: the later figures stand. `taken` counts the samples of
-    // the connection in the order they came, whatever the clock said.
-    return Run(QStringLiteral("INSERT OR REPLACE INTO samples"
-                              " (connection, t, received_bytes, sent_bytes, online_seconds, cost,"
-                              " taken) VALUES (?, ?, ?, ?, ?, ?,"
-                              " (SELECT COALESCE(MAX(taken), 0) + 1 FROM samples"
-                              "  WHERE connection = ?))"),
-               {qint64(id), qint64(at.toSecsSinceEpoch()), qint64(figures.usage.received),
-                qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost,
-                qint64(id)});
+    const int64_t t = at.toSecsSinceEpoch();
+    // Two samples in one second: the later figures stand, as the one taken last. The
+    // earlier one is most often the last sample; a clock put back may find an older one.
+    QSqlQuery same;
+    if (!Run(QStringLiteral("SELECT block, samples FROM sample_blocks"
+                            " WHERE connection = ? AND min_t <= ? AND max_t >= ?"),
+             {qint64(id), qint64(t), qint64(t)}, &same))
+        return false;
+    QList<QPair<int64_t, QVariant>> holding;
+    while (same.next()) holding.append({same.value(0).toLongLong(), same.value(1)});
+    same.finish();
+    for (const auto& [block, blob] : holding) {
+        std::optional<QList<StoredSample>> samples = Unpacked(blob);
+        if (!samples) return false;
+        samples->removeIf([t](const StoredSample& sample) { return sample.t == t; });
+        const bool kept =
+            samples->isEmpty()
+                ? Run(QStringLiteral(
+                          "DELETE FROM sample_blocks WHERE connection = ? AND block = ?"),
+                      {qint64(id), qint64(block)})
+                : Run(QLatin1String(kWriteBlock), BlockValues(id, block, *samples));
+        if (!kept) return false;
+    }
+    // Into the connection's last block, or a new one when it is full.
+    QSqlQuery last;
+    if (!Run(QStringLiteral("SELECT block, samples FROM sample_blocks WHERE connection = ?"
+                            " ORDER BY block DESC LIMIT 1"),
+             {qint64(id)}, &last))
+        return false;
+    int64_t block = 1;
+    QList<StoredSample> samples;
+    if (last.next()) {
+        block = last.value(0).toLongLong();
+        const std::optional<QList<StoredSample>> stored = Unpacked(last.value(1));
+        if (!stored) return false;
+        samples = *stored;
+        if (samples.size() >= kSamplesPerBlock) {
+            ++block;
+            samples.clear();
+        }
+    }
+    last.finish();
+    samples.append({t, figures});
+    return Run(QLatin1String(kWriteBlock), BlockValues(id, block, samples));
 }
 
 bool HistoryStore::WriteClasses(int64_t id, const ClassShares& classes) {
@@ -454,8 +560,8 @@ bool HistoryStore::CloseCutShort(int64_t id) {
     return InTransaction([&] {
         return Run(QStringLiteral("UPDATE connections SET cut_short = 1, end_utc = MAX(COALESCE("
                                   " strftime('%Y-%m-%dT%H:%M:%SZ',"
-                                  "  (SELECT t FROM samples WHERE connection = ?"
-                                  "   ORDER BY taken DESC, t DESC LIMIT 1), 'unixepoch'),"
+                                  "  (SELECT last_t FROM sample_blocks WHERE connection = ?"
+                                  "   ORDER BY block DESC LIMIT 1), 'unixepoch'),"
                                   " start_utc), start_utc) WHERE id = ?"),
                    {qint64(id), qint64(id)});
     });
@@ -509,9 +615,13 @@ QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const Q
 std::optional<Usage> HistoryStore::LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id,
                                                        int64_t secondsUtc) {
     if (!RunPrepared(prepared, {qint64(id), qint64(secondsUtc)})) return std::nullopt;
-    const Usage usage = prepared.next() ? UsageAt(prepared, 0) : Usage{};  // none yet: nothing
+    if (!prepared.next()) return Usage{};  // before its first sample it had used nothing
+    const std::optional<QList<StoredSample>> samples = Unpacked(prepared.value(0));
     prepared.finish();
-    return usage;
+    if (!samples) return std::nullopt;
+    for (auto sample = samples->rbegin(); sample != samples->rend(); ++sample)
+        if (sample->t <= secondsUtc) return sample->figures.usage;
+    return Usage{};  // not reached: the block holds one at or before the time
 }
 
 std::optional<QList<HistoryStore::SampledSpan>> HistoryStore::SampledBetween(int64_t from,
@@ -545,7 +655,7 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     const std::optional<QList<SampledSpan>> connections =
         SampledBetween(edges.front(), edges.back());
     QSqlQuery atEdge;
-    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastTakenAtOrBefore))) return {};
+    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastBlockAtOrBefore))) return {};
     for (const SampledSpan& connection : *connections) {
         // Nothing before its first sample, all of it from its last: only the edges in
         // between are looked up, most connections lying within one span.
@@ -566,37 +676,35 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
 std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, const QDateTime& to) {
     const int64_t first = from.toSecsSinceEpoch();
     const int64_t last = to.toSecsSinceEpoch();
-    // The figures each connection stood at when the span began.
-    QHash<int64_t, Usage> previous;
-    QSqlQuery atEdge;
-    const std::optional<QList<SampledSpan>> connections = SampledBetween(first, last);
-    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastTakenAtOrBefore)))
-        return std::nullopt;
-    for (const SampledSpan& connection : *connections) {
-        if (connection.first > first) continue;
-        const std::optional<Usage> before = LastTakenAtOrBefore(atEdge, connection.id, first);
-        if (!before) return std::nullopt;
-        previous.insert(connection.id, *before);
-    }
     struct Step {
         int64_t t;  // UTC seconds
         Usage added;
     };
     QList<Step> steps;
-    // One read of the span's samples through the rows that have some in it; each
-    // connection's in the order they were taken.
-    QSqlQuery query;
-    if (!Run(QStringLiteral("SELECT s.connection, s.t, s.received_bytes, s.sent_bytes, s.cost"
-                            " FROM connections c JOIN samples s ON s.connection = c.id"
-                            " WHERE c.last_sample > ? AND c.first_sample <= ? AND s.t > ?"
-                            " AND s.t <= ? ORDER BY s.connection, s.taken, s.t"),
-             {qint64(first), qint64(last), qint64(first), qint64(last)}, &query))
+    const std::optional<QList<SampledSpan>> connections = SampledBetween(first, last);
+    QSqlQuery blocks;
+    if (!connections ||
+        !PrepareStatement(blocks, QStringLiteral("SELECT samples FROM sample_blocks"
+                                                 " WHERE connection = ? ORDER BY block")))
         return std::nullopt;
-    while (query.next()) {
-        Usage& before = previous[query.value(0).toLongLong()];
-        const Usage now = UsageAt(query, 2);
-        steps.append({query.value(1).toLongLong(), now - before});
-        before = now;
+    // Connection by connection, each in the order its samples were taken.
+    for (const SampledSpan& connection : *connections) {
+        if (!RunPrepared(blocks, {qint64(connection.id)})) return std::nullopt;
+        QList<StoredSample> samples;
+        while (blocks.next()) {
+            const std::optional<QList<StoredSample>> block = Unpacked(blocks.value(0));
+            if (!block) return std::nullopt;
+            samples += *block;
+        }
+        blocks.finish();
+        Usage before;  // where it stood when the span began: nothing before its first sample
+        for (const StoredSample& sample : samples)
+            if (sample.t <= first) before = sample.figures.usage;
+        for (const StoredSample& sample : samples) {
+            if (sample.t <= first || sample.t > last) continue;
+            steps.append({sample.t, sample.figures.usage - before});
+            before = sample.figures.usage;
+        }
     }
     std::stable_sort(steps.begin(), steps.end(),
                      [](const Step& a, const Step& b) { return a.t < b.t; });

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "history/HistoryTypes.h"
+#include "history/SampleBlock.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -121,6 +122,10 @@ private:
     bool PrepareStatement(QSqlQuery& query, const QString& statement);
     bool RunPrepared(QSqlQuery& query, const QVariantList& values);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    // Unpacks a block; a block that does not read is damage.
+    std::optional<QList<StoredSample>> Unpacked(const QVariant& blob);
+    // Upgrading: the samples of an older file into blocks, within its transaction.
+    bool MoveSamplesIntoBlocks();
     bool WriteClasses(int64_t id, const ClassShares& classes);
     std::optional<ClassShares> ClassesOf(int64_t id);
     bool Foreign();  // true, and LastError() says why, unless the file is ours or empty
@@ -135,7 +140,7 @@ private:
     std::optional<QList<SampledSpan>> SampledBetween(int64_t from, int64_t to);
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
-    // The figures of the sample taken last at or before the time (kLastTakenAtOrBefore).
+    // The figures of the sample taken last at or before the time (kLastBlockAtOrBefore).
     std::optional<Usage> LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id, int64_t secondsUtc);
 
     QString path_;
