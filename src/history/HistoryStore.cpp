@@ -3,6 +3,7 @@
 #include "history/HistoryStore.h"
 
 #include "core/Logging.h"
+#include "history/DirectQuery.h"
 #include "history/HistorySchema.h"
 #include "history/SampleBlock.h"
 
@@ -112,11 +113,6 @@ QVariantList BlockValues(int64_t connection, int64_t block, const QList<StoredSa
 const char kLastBlockAtOrBefore[] =
     "SELECT samples FROM sample_blocks WHERE connection = ? AND min_t <= ?"
     " ORDER BY block DESC LIMIT 1";
-
-Usage UsageAt(const QSqlQuery& query, int column) {
-    return {query.value(column).toLongLong(), query.value(column + 1).toLongLong(),
-            query.value(column + 2).toDouble()};
-}
 
 ConnectionRecord RecordAt(const QSqlQuery& query) {
     ConnectionRecord r;
@@ -421,8 +417,8 @@ bool HistoryStore::RunPrepared(QSqlQuery& query, const QVariantList& values) {
     return Exec(query);
 }
 
-std::optional<QList<StoredSample>> HistoryStore::Unpacked(const QVariant& blob) {
-    std::optional<QList<StoredSample>> samples = UnpackSamples(blob.toByteArray());
+std::optional<QList<StoredSample>> HistoryStore::Unpacked(const QByteArray& blob) {
+    std::optional<QList<StoredSample>> samples = UnpackSamples(blob);
     if (!samples || samples->isEmpty()) {
         Fail(HistoryProblem::Corrupt, QStringLiteral("a block of samples does not read"));
         return std::nullopt;
@@ -443,7 +439,7 @@ bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const Connectio
     while (same.next()) holding.append({same.value(0).toLongLong(), same.value(1)});
     same.finish();
     for (const auto& [block, blob] : holding) {
-        std::optional<QList<StoredSample>> samples = Unpacked(blob);
+        std::optional<QList<StoredSample>> samples = Unpacked(blob.toByteArray());
         if (!samples) return false;
         samples->removeIf([t](const StoredSample& sample) { return sample.t == t; });
         const bool kept =
@@ -464,7 +460,7 @@ bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const Connectio
     QList<StoredSample> samples;
     if (last.next()) {
         block = last.value(0).toLongLong();
-        const std::optional<QList<StoredSample>> stored = Unpacked(last.value(1));
+        const std::optional<QList<StoredSample>> stored = Unpacked(last.value(1).toByteArray());
         if (!stored) return false;
         samples = *stored;
         if (samples.size() >= kSamplesPerBlock) {
@@ -612,12 +608,15 @@ QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const Q
     return records;
 }
 
-std::optional<Usage> HistoryStore::LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id,
+std::optional<Usage> HistoryStore::LastTakenAtOrBefore(DirectQuery& block, int64_t id,
                                                        int64_t secondsUtc) {
-    if (!RunPrepared(prepared, {qint64(id), qint64(secondsUtc)})) return std::nullopt;
-    if (!prepared.next()) return Usage{};  // before its first sample it had used nothing
-    const std::optional<QList<StoredSample>> samples = Unpacked(prepared.value(0));
-    prepared.finish();
+    block.Bind({id, secondsUtc});
+    if (!block.Next()) {
+        if (!block.Error().isValid()) return Usage{};  // before its first sample: nothing
+        Fail(block.Error());
+        return std::nullopt;
+    }
+    const std::optional<QList<StoredSample>> samples = Unpacked(block.Blob(0));
     if (!samples) return std::nullopt;
     for (auto sample = samples->rbegin(); sample != samples->rend(); ++sample)
         if (sample->t <= secondsUtc) return sample->figures.usage;
@@ -627,17 +626,20 @@ std::optional<Usage> HistoryStore::LastTakenAtOrBefore(QSqlQuery& prepared, int6
 std::optional<QList<HistoryStore::SampledSpan>> HistoryStore::SampledBetween(int64_t from,
                                                                              int64_t to) {
     QList<SampledSpan> spans;
-    QSqlQuery query;
+    if (!open_) return std::nullopt;
     // By the samples' own times: a clock put back may leave some outside the row's span.
     // The row holds the figures of the sample taken last, the connection's whole usage.
-    if (!open_ ||
-        !Run(QStringLiteral("SELECT id, first_sample, last_sample, received_bytes, sent_bytes,"
-                            " cost FROM connections WHERE last_sample > ? AND first_sample <= ?"),
-             {qint64(from), qint64(to)}, &query))
+    DirectQuery query(QSqlDatabase::database(connectionName_, false),
+                      "SELECT id, first_sample, last_sample, received_bytes, sent_bytes, cost"
+                      " FROM connections WHERE last_sample > ? AND first_sample <= ?");
+    query.Bind({from, to});
+    while (query.Next())
+        spans.append({query.Integer(0), query.Integer(1), query.Integer(2),
+                      Usage{query.Integer(3), query.Integer(4), query.Real(5)}});
+    if (query.Error().isValid()) {
+        Fail(query.Error());
         return std::nullopt;
-    while (query.next())
-        spans.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
-                      query.value(2).toLongLong(), UsageAt(query, 3)});
+    }
     return spans;
 }
 
@@ -652,10 +654,11 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     std::vector<int64_t> edges;  // UTC seconds
     edges.reserve(boundaries.size());
     for (const QDateTime& b : boundaries) edges.push_back(b.toSecsSinceEpoch());
+    const ReadSnapshot snapshot(QSqlDatabase::database(connectionName_, false));
     const std::optional<QList<SampledSpan>> connections =
         SampledBetween(edges.front(), edges.back());
-    QSqlQuery atEdge;
-    if (!connections || !PrepareStatement(atEdge, QLatin1String(kLastBlockAtOrBefore))) return {};
+    if (!connections) return {};
+    DirectQuery atEdge(QSqlDatabase::database(connectionName_, false), kLastBlockAtOrBefore);
     for (const SampledSpan& connection : *connections) {
         // Nothing before its first sample, all of it from its last: only the edges in
         // between are looked up, most connections lying within one span.
@@ -681,22 +684,24 @@ std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, co
         Usage added;
     };
     QList<Step> steps;
+    const ReadSnapshot snapshot(QSqlDatabase::database(connectionName_, false));
     const std::optional<QList<SampledSpan>> connections = SampledBetween(first, last);
-    QSqlQuery blocks;
-    if (!connections ||
-        !PrepareStatement(blocks, QStringLiteral("SELECT samples FROM sample_blocks"
-                                                 " WHERE connection = ? ORDER BY block")))
-        return std::nullopt;
+    if (!connections) return std::nullopt;
+    DirectQuery blocks(QSqlDatabase::database(connectionName_, false),
+                       "SELECT samples FROM sample_blocks WHERE connection = ? ORDER BY block");
     // Connection by connection, each in the order its samples were taken.
     for (const SampledSpan& connection : *connections) {
-        if (!RunPrepared(blocks, {qint64(connection.id)})) return std::nullopt;
+        blocks.Bind({connection.id});
         QList<StoredSample> samples;
-        while (blocks.next()) {
-            const std::optional<QList<StoredSample>> block = Unpacked(blocks.value(0));
+        while (blocks.Next()) {
+            const std::optional<QList<StoredSample>> block = Unpacked(blocks.Blob(0));
             if (!block) return std::nullopt;
             samples += *block;
         }
-        blocks.finish();
+        if (blocks.Error().isValid()) {
+            Fail(blocks.Error());
+            return std::nullopt;
+        }
         Usage before;  // where it stood when the span began: nothing before its first sample
         for (const StoredSample& sample : samples)
             if (sample.t <= first) before = sample.figures.usage;

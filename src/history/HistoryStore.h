@@ -42,6 +42,8 @@ struct HistoryError {
 
 // Every call runs on the calling thread and returns within milliseconds: a write is one
 // short transaction in a write-ahead log, without waiting for the disk.
+class DirectQuery;
+
 class HistoryStore {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -123,7 +125,7 @@ private:
     bool RunPrepared(QSqlQuery& query, const QVariantList& values);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
     // Unpacks a block; a block that does not read is damage.
-    std::optional<QList<StoredSample>> Unpacked(const QVariant& blob);
+    std::optional<QList<StoredSample>> Unpacked(const QByteArray& blob);
     // Upgrading: the samples of an older file into blocks, within its transaction.
     bool MoveSamplesIntoBlocks();
     bool WriteClasses(int64_t id, const ClassShares& classes);
@@ -141,7 +143,7 @@ private:
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
     // The figures of the sample taken last at or before the time (kLastBlockAtOrBefore).
-    std::optional<Usage> LastTakenAtOrBefore(QSqlQuery& prepared, int64_t id, int64_t secondsUtc);
+    std::optional<Usage> LastTakenAtOrBefore(DirectQuery& block, int64_t id, int64_t secondsUtc);
 
     QString path_;
     QString connectionName_;
