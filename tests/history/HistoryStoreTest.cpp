@@ -399,6 +399,23 @@ TEST_F(HistoryStoreTest, anUpgradeThatFailsLeavesTheOlderFileByteForByte) {
     EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), before);
 }
 
+// Caught: a damaged block of samples read as nothing used, so a report shows zeros.
+TEST_F(HistoryStoreTest, aBlockOfSamplesThatDoesNotReadIsDamage) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 31, 23, 0);
+    const int64_t id = Begin(store, start);
+    for (int minute = 1; minute <= 90; ++minute)
+        ASSERT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(minute, 0, 0)));
+    ASSERT_TRUE(QSqlQuery(QSqlDatabase::database(store.ConnectionName()))
+                    .exec(QStringLiteral("UPDATE sample_blocks SET samples = x'ff'")));
+    EXPECT_TRUE(store.UsageBySpans({start, start.addSecs(3600), start.addDays(1)}).isEmpty());
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::Corrupt);
+    EXPECT_FALSE(store.StepsBetween(start, start.addDays(1)).has_value());
+    EXPECT_FALSE(store.AddSample(id, start.addSecs(6000), Figures(100, 0, 0)));
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::Corrupt);
+}
+
 // Caught: a packing that gives back a figure changed in its last bit (the money across a
 // power of two, counters that fall, the extremes of 64 bits).
 TEST(SampleBlockTest, everyFigureComesBackExactly) {
