@@ -26,7 +26,9 @@ ReadSnapshot::ReadSnapshot(const QSqlDatabase& db) {
 }
 
 ReadSnapshot::~ReadSnapshot() {
-    if (db_) sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr);
+    // Never left open: the writes that follow begin transactions of their own.
+    if (db_ && sqlite3_exec(db_, "COMMIT", nullptr, nullptr, nullptr) != SQLITE_OK)
+        sqlite3_exec(db_, "ROLLBACK", nullptr, nullptr, nullptr);
 }
 
 DirectQuery::DirectQuery(const QSqlDatabase& db, const char* statement) : db_(HandleOf(db)) {
