@@ -40,10 +40,10 @@ struct HistoryError {
     QString detail;  // the database's own words, for diagnostics
 };
 
-// Every call runs on the calling thread and returns within milliseconds: a write is one
-// short transaction in a write-ahead log, without waiting for the disk.
 class DirectQuery;
 
+// Every call runs on the calling thread and returns within milliseconds: a write is one
+// short transaction in a write-ahead log, without waiting for the disk.
 class HistoryStore {
 public:
     enum class Mode { ReadWrite, ReadOnly };
@@ -120,7 +120,7 @@ private:
     bool Exec(const QString& statement);
     // Prepares, binds and runs one statement; the query is handed back for its results.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
-    // For a statement run many times in one read: prepared once, bound and run each time.
+    // For a statement run many times: prepared once, bound and run each time.
     bool PrepareStatement(QSqlQuery& query, const QString& statement);
     bool RunPrepared(QSqlQuery& query, const QVariantList& values);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
