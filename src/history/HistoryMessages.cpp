@@ -33,6 +33,12 @@ QString Why(const HistoryError& error, const QString& file) {
                        "История соединений не ведётся: файл «%1» записан более новой "
                        "версией программы.")
                 .arg(file);
+        case HistoryProblem::OlderFormat:
+            return QCoreApplication::translate(
+                       "HistoryMessages",
+                       "История соединений пока недоступна: файл «%1» записан прежней "
+                       "версией программы, и программа обновит его при следующем запуске.")
+                .arg(file);
         case HistoryProblem::Foreign:
             return QCoreApplication::translate(
                        "HistoryMessages",

@@ -132,7 +132,8 @@ void HistoryRecorder::Begin(const HistorySighting& sighting, const QDateTime& no
     // The counters may still hold the previous connection's figures on this tick: the
     // first sample comes a minute later, from this connection's own counters.
     running_ = Running{*id, now, now, ConnectionFigures{}, false, sighting.figures, ClassShares{}};
-    basePeriod_.reset();
+    // Without samples the row adds nothing to the period; it may be the history's first.
+    if (!firstStart_ || now < *firstStart_) firstStart_ = now;
 }
 
 void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& now) {
@@ -140,16 +141,19 @@ void HistoryRecorder::Sample(const HistorySighting& sighting, const QDateTime& n
     if (!run.sampledOnce) {
         // A connection already up when it was first seen began before that.
         const QDateTime made = now.addSecs(-sighting.figures.onlineSeconds);
-        if (made < run.start && store_.SetStart(run.id, made)) run.start = made;
+        if (made < run.start && store_.SetStart(run.id, made)) {
+            run.start = made;
+            if (!firstStart_ || made < *firstStart_) firstStart_ = made;
+        }
     }
     const bool written = store_.AddSample(run.id, now, sighting.figures, sighting.classes);
     // A failed write is not retried at every tick: the next try is a minute later.
-    run.lastSample = now;
+    const QDateTime before = std::exchange(run.lastSample, now);
     if (written) {
+        AddToBase(before, now, sighting.figures);
         run.sampled = sighting.figures;
         run.classes = sighting.classes;
         run.sampledOnce = true;
-        basePeriod_.reset();
         if (++samplesSinceCheckpoint_ >= kSamplesPerCheckpoint) {
             samplesSinceCheckpoint_ = 0;
             store_.CheckpointInBackground();
@@ -164,9 +168,32 @@ void HistoryRecorder::KeepLastFigures(const HistorySighting& sighting) {
 
 void HistoryRecorder::Finish(const ConnectionFigures& figures, const ClassShares& classes,
                              int tariffType, bool booked, const QDateTime& end) {
-    Check(store_.FinishConnection(running_->id, end, figures, tariffType, booked, classes));
+    const bool written =
+        store_.FinishConnection(running_->id, end, figures, tariffType, booked, classes);
+    if (written) AddToBase(running_->lastSample, end, figures);
     running_.reset();
-    basePeriod_.reset();
+    if (!written) basePeriod_.reset();
+    Check(written);
+}
+
+void HistoryRecorder::AddToBase(const QDateTime& before, const QDateTime& at,
+                                const ConnectionFigures& figures) {
+    if (!basePeriod_) return;
+    // The new sample, taken last, is where the connection now stands at the period's end.
+    // When it falls into the period after the one before, the period gains just the
+    // difference. Otherwise it is read again: a sample of another period, or one put
+    // before others by the clock, whose step the included volume takes in time order.
+    // In whole seconds, as the samples' times are stored.
+    const int64_t t = at.toSecsSinceEpoch();
+    const bool inPeriod = t > basePeriod_->StartTime().toSecsSinceEpoch() &&
+                          t <= basePeriod_->EndTime().toSecsSinceEpoch();
+    if (!inPeriod || (running_->sampledOnce && t < before.toSecsSinceEpoch())) {
+        basePeriod_.reset();
+        return;
+    }
+    const Usage step = figures.usage - (running_->sampledOnce ? running_->sampled.usage : Usage{});
+    base_.used += step;
+    base_.included.Take(step);
 }
 
 PeriodUse HistoryRecorder::BaseUse(const BillingPeriod& period, double includedMb) {

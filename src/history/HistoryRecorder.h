@@ -106,6 +106,8 @@ private:
     void Finish(const ConnectionFigures& figures, const ClassShares& classes, int tariffType,
                 bool booked, const QDateTime& end);
     PeriodUse BaseUse(const BillingPeriod& period, double includedMb);
+    // A sample stored at `at` for the running connection, the one before it at `before`.
+    void AddToBase(const QDateTime& before, const QDateTime& at, const ConnectionFigures& figures);
     void Check(bool written);  // a failure is told once
 
     HistoryStore& store_;
@@ -116,7 +118,8 @@ private:
     std::optional<Running> running_;
     bool problemTold_ = false;
     QStringList notices_;  // gathered during a call, handed out at its end
-    // The period's usage from the stored samples, recomputed after every write.
+    // The period's usage from the stored samples: read at start, at a period's change and
+    // after anything unusual; each sample written adds its difference.
     std::optional<BillingPeriod> basePeriod_;
     double baseIncludedMb_ = 0;
     PeriodUse base_;

@@ -55,6 +55,28 @@ QStringList HistoryMigration(int version) {
                 QStringLiteral("ALTER TABLE samples ADD COLUMN taken INTEGER NOT NULL DEFAULT 0"),
                 QStringLiteral("CREATE INDEX samples_in_order ON samples(connection, taken, t)"),
             };
+        case 4:
+            return {
+                // Samples packed by the hour (SampleBlock): a block holds the next samples
+                // of a connection in the order they were taken, numbered in that order;
+                // min_t and max_t bound its times, last_t is its last sample's. The store
+                // moves the older samples into blocks and drops their table.
+                QStringLiteral("CREATE TABLE sample_blocks ("
+                               " connection INTEGER NOT NULL REFERENCES connections(id),"
+                               " block INTEGER NOT NULL,"
+                               " min_t INTEGER NOT NULL,"
+                               " max_t INTEGER NOT NULL,"
+                               " last_t INTEGER NOT NULL,"
+                               " samples BLOB NOT NULL,"
+                               " PRIMARY KEY (connection, block)) WITHOUT ROWID"),
+                // The times of each connection's first and last samples (UTC seconds; NULL
+                // without samples): a report over spans finds the connections it needs
+                // without reading their samples.
+                QStringLiteral("ALTER TABLE connections ADD COLUMN first_sample INTEGER"),
+                QStringLiteral("ALTER TABLE connections ADD COLUMN last_sample INTEGER"),
+                QStringLiteral(
+                    "CREATE INDEX connections_by_last_sample ON connections(last_sample)"),
+            };
         default:
             return {};
     }

@@ -3,7 +3,9 @@
 #include "history/HistoryStore.h"
 
 #include "core/Logging.h"
+#include "history/DirectQuery.h"
 #include "history/HistorySchema.h"
+#include "history/SampleBlock.h"
 
 #include <QAtomicInteger>
 #include <QDate>
@@ -87,8 +89,30 @@ HistoryProblem ProblemOf(const QSqlError& error, const QString& path) {
 const char kRecordColumns[] =
     "SELECT id, name, link_source, start_utc, end_utc, received_bytes, sent_bytes,"
     " online_seconds, tariff_type, cost, booked, cut_short,"
-    " (SELECT t FROM samples WHERE connection = connections.id ORDER BY taken DESC, t DESC"
-    "  LIMIT 1) FROM connections ";
+    " (SELECT last_t FROM sample_blocks WHERE connection = connections.id"
+    "  ORDER BY block DESC LIMIT 1) FROM connections ";
+
+// The row's copy of its samples' first and last times, set with each sample.
+const char kSampledSpan[] =
+    " first_sample = (SELECT MIN(min_t) FROM sample_blocks WHERE connection = id),"
+    " last_sample = (SELECT MAX(max_t) FROM sample_blocks WHERE connection = id)";
+
+// The last block holding a sample at or before a time holds the last such sample taken.
+const char kWriteBlock[] =
+    "INSERT OR REPLACE INTO sample_blocks (connection, block, min_t, max_t, last_t, samples)"
+    " VALUES (?, ?, ?, ?, ?, ?)";
+
+QVariantList BlockValues(int64_t connection, int64_t block, const QList<StoredSample>& samples) {
+    const auto [least, most] =
+        std::minmax_element(samples.begin(), samples.end(),
+                            [](const StoredSample& a, const StoredSample& b) { return a.t < b.t; });
+    return {qint64(connection),       qint64(block),       qint64(least->t), qint64(most->t),
+            qint64(samples.last().t), PackSamples(samples)};
+}
+
+const char kLastBlockAtOrBefore[] =
+    "SELECT samples FROM sample_blocks WHERE connection = ? AND min_t <= ?"
+    " ORDER BY block DESC LIMIT 1";
 
 ConnectionRecord RecordAt(const QSqlQuery& query) {
     ConnectionRecord r;
@@ -261,6 +285,9 @@ bool HistoryStore::Prepare(Mode mode) {
     if (schema > kHistorySchemaVersion) return Fail(HistoryProblem::NewerFormat, path_);
     // Checked before anything is written: another program's file stays as it is.
     if (schema == 0 && Foreign()) return false;
+    // A reader never upgrades: the program does that when it next opens the file.
+    if (mode == Mode::ReadOnly && schema > 0 && schema < kHistorySchemaVersion)
+        return Fail(HistoryProblem::OlderFormat, path_);
     if (mode == Mode::ReadOnly) return true;
     // Readers never wait for the writer; a commit writes to the log without waiting for
     // the disk, so a power cut loses at most what the system had not yet written out.
@@ -271,15 +298,65 @@ bool HistoryStore::Prepare(Mode mode) {
         !Exec(QStringLiteral("PRAGMA wal_autocheckpoint=0")) ||
         !Exec(QStringLiteral("PRAGMA foreign_keys=ON")))
         return false;
+    const bool packing = schema > 0 && schema < kPackedSamplesVersion;
     for (; schema < kHistorySchemaVersion; ++schema) {
         const bool migrated = InTransaction([&] {
             for (const QString& statement : HistoryMigration(schema + 1))
                 if (!Exec(statement)) return false;
+            if (schema + 1 == kPackedSamplesVersion && !MoveSamplesIntoBlocks()) return false;
             return Exec(QStringLiteral("PRAGMA user_version = %1").arg(schema + 1));
         });
         if (!migrated) return false;
     }
+    // The pages the unpacked samples held are given back to the disk. Without room for
+    // that the file stays as large, and as sound, as it is.
+    if (packing) {
+        QSqlQuery vacuum(QSqlDatabase::database(connectionName_, false));
+        if (!vacuum.exec(QStringLiteral("VACUUM")))
+            qCDebug(lcHistory) << path_ << "not compacted:" << vacuum.lastError().text();
+    }
     return true;
+}
+
+bool HistoryStore::MoveSamplesIntoBlocks() {
+    QSqlQuery read;
+    QSqlQuery write;
+    if (!Run(QStringLiteral("SELECT connection, t, received_bytes, sent_bytes, online_seconds,"
+                            " cost FROM samples ORDER BY connection, taken, t"),
+             {}, &read) ||
+        !PrepareStatement(write, QLatin1String(kWriteBlock)))
+        return false;
+    int64_t connection = 0;
+    int64_t block = 0;
+    QList<StoredSample> samples;
+    const auto flush = [&] {
+        if (samples.isEmpty()) return true;
+        const bool written = RunPrepared(write, BlockValues(connection, block, samples));
+        samples.clear();
+        ++block;
+        return written;
+    };
+    while (read.next()) {
+        bool whole[6] = {};
+        const int64_t id = read.value(0).toLongLong(&whole[0]);
+        StoredSample sample;
+        sample.t = read.value(1).toLongLong(&whole[1]);
+        sample.figures = {{read.value(2).toLongLong(&whole[2]), read.value(3).toLongLong(&whole[3]),
+                           read.value(5).toDouble(&whole[5])},
+                          read.value(4).toLongLong(&whole[4])};
+        // A hand-edited value that is no number: the file stays as it was.
+        if (std::find(std::begin(whole), std::end(whole), false) != std::end(whole))
+            return Fail(HistoryProblem::Failed,
+                        QStringLiteral("a sample of connection %1 is not a number").arg(id));
+        if ((id != connection || samples.size() == kSamplesPerBlock) && !flush()) return false;
+        if (id != connection) block = 1;
+        connection = id;
+        samples.append(sample);
+    }
+    read.finish();
+    return flush() &&
+           Exec(QStringLiteral("UPDATE connections SET") + QLatin1String(kSampledSpan)) &&
+           Exec(QStringLiteral("DROP TABLE samples"));
 }
 
 bool HistoryStore::Foreign() {
@@ -321,6 +398,7 @@ bool HistoryStore::MoveAside() {
 
 bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSqlQuery* result) {
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
+    query.setForwardOnly(true);  // results read once: Qt keeps no copy of the rows
     if (!query.prepare(statement)) return Fail(query.lastError());
     for (const QVariant& value : values) query.addBindValue(value);
     if (!Exec(query)) return false;
@@ -328,17 +406,71 @@ bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSq
     return true;
 }
 
+bool HistoryStore::PrepareStatement(QSqlQuery& query, const QString& statement) {
+    query = QSqlQuery(QSqlDatabase::database(connectionName_, false));
+    query.setForwardOnly(true);
+    return query.prepare(statement) || Fail(query.lastError());
+}
+
+bool HistoryStore::RunPrepared(QSqlQuery& query, const QVariantList& values) {
+    for (int i = 0; i < values.size(); ++i) query.bindValue(i, values[i]);
+    return Exec(query);
+}
+
+std::optional<QList<StoredSample>> HistoryStore::Unpacked(const QByteArray& blob) {
+    std::optional<QList<StoredSample>> samples = UnpackSamples(blob);
+    if (!samples || samples->isEmpty()) {
+        Fail(HistoryProblem::Corrupt, QStringLiteral("a block of samples does not read"));
+        return std::nullopt;
+    }
+    return samples;
+}
+
 bool HistoryStore::InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures) {
-    // Two samples in one second: the later figures stand. `taken` counts the samples of
-    // the connection in the order they came, whatever the clock said.
-    return Run(QStringLiteral("INSERT OR REPLACE INTO samples"
-                              " (connection, t, received_bytes, sent_bytes, online_seconds, cost,"
-                              " taken) VALUES (?, ?, ?, ?, ?, ?,"
-                              " (SELECT COALESCE(MAX(taken), 0) + 1 FROM samples"
-                              "  WHERE connection = ?))"),
-               {qint64(id), qint64(at.toSecsSinceEpoch()), qint64(figures.usage.received),
-                qint64(figures.usage.sent), qint64(figures.onlineSeconds), figures.usage.cost,
-                qint64(id)});
+    const int64_t t = at.toSecsSinceEpoch();
+    // Two samples in one second: the later figures stand, as the one taken last. The
+    // earlier one is most often the last sample; a clock put back may find an older one.
+    QSqlQuery same;
+    if (!Run(QStringLiteral("SELECT block, samples FROM sample_blocks"
+                            " WHERE connection = ? AND min_t <= ? AND max_t >= ?"),
+             {qint64(id), qint64(t), qint64(t)}, &same))
+        return false;
+    QList<QPair<int64_t, QVariant>> holding;
+    while (same.next()) holding.append({same.value(0).toLongLong(), same.value(1)});
+    same.finish();
+    for (const auto& [block, blob] : holding) {
+        std::optional<QList<StoredSample>> samples = Unpacked(blob.toByteArray());
+        if (!samples) return false;
+        samples->removeIf([t](const StoredSample& sample) { return sample.t == t; });
+        const bool kept =
+            samples->isEmpty()
+                ? Run(QStringLiteral(
+                          "DELETE FROM sample_blocks WHERE connection = ? AND block = ?"),
+                      {qint64(id), qint64(block)})
+                : Run(QLatin1String(kWriteBlock), BlockValues(id, block, *samples));
+        if (!kept) return false;
+    }
+    // Into the connection's last block, or a new one when it is full.
+    QSqlQuery last;
+    if (!Run(QStringLiteral("SELECT block, samples FROM sample_blocks WHERE connection = ?"
+                            " ORDER BY block DESC LIMIT 1"),
+             {qint64(id)}, &last))
+        return false;
+    int64_t block = 1;
+    QList<StoredSample> samples;
+    if (last.next()) {
+        block = last.value(0).toLongLong();
+        const std::optional<QList<StoredSample>> stored = Unpacked(last.value(1).toByteArray());
+        if (!stored) return false;
+        samples = *stored;
+        if (samples.size() >= kSamplesPerBlock) {
+            ++block;
+            samples.clear();
+        }
+    }
+    last.finish();
+    samples.append({t, figures});
+    return Run(QLatin1String(kWriteBlock), BlockValues(id, block, samples));
 }
 
 bool HistoryStore::WriteClasses(int64_t id, const ClassShares& classes) {
@@ -387,7 +519,8 @@ bool HistoryStore::AddSample(int64_t id, const QDateTime& at, const ConnectionFi
     return InTransaction([&] {
         return InsertSample(id, at, figures) && WriteClasses(id, classes) &&
                Run(QStringLiteral("UPDATE connections SET received_bytes = ?, sent_bytes = ?,"
-                                  " online_seconds = ?, cost = ? WHERE id = ?"),
+                                  " online_seconds = ?, cost = ?,") +
+                       QLatin1String(kSampledSpan) + QStringLiteral(" WHERE id = ?"),
                    {qint64(figures.usage.received), qint64(figures.usage.sent),
                     qint64(figures.onlineSeconds), figures.usage.cost, qint64(id)});
     });
@@ -409,7 +542,8 @@ bool HistoryStore::FinishConnection(int64_t id, const QDateTime& end,
                Run(QStringLiteral("UPDATE connections SET end_utc = MAX(?, start_utc),"
                                   " received_bytes = ?,"
                                   " sent_bytes = ?, online_seconds = ?, cost = ?,"
-                                  " tariff_type = ?, booked = ?, cut_short = 0 WHERE id = ?"),
+                                  " tariff_type = ?, booked = ?, cut_short = 0,") +
+                       QLatin1String(kSampledSpan) + QStringLiteral(" WHERE id = ?"),
                    {IsoUtc(end), qint64(figures.usage.received), qint64(figures.usage.sent),
                     qint64(figures.onlineSeconds), figures.usage.cost, tariffType, booked ? 1 : 0,
                     qint64(id)});
@@ -422,8 +556,8 @@ bool HistoryStore::CloseCutShort(int64_t id) {
     return InTransaction([&] {
         return Run(QStringLiteral("UPDATE connections SET cut_short = 1, end_utc = MAX(COALESCE("
                                   " strftime('%Y-%m-%dT%H:%M:%SZ',"
-                                  "  (SELECT t FROM samples WHERE connection = ?"
-                                  "   ORDER BY taken DESC, t DESC LIMIT 1), 'unixepoch'),"
+                                  "  (SELECT last_t FROM sample_blocks WHERE connection = ?"
+                                  "   ORDER BY block DESC LIMIT 1), 'unixepoch'),"
                                   " start_utc), start_utc) WHERE id = ?"),
                    {qint64(id), qint64(id)});
     });
@@ -474,31 +608,38 @@ QList<ConnectionRecord> HistoryStore::Connections(const QDateTime& from, const Q
     return records;
 }
 
-std::optional<Usage> HistoryStore::LastTakenAtOrBefore(int64_t id, int64_t secondsUtc) {
-    QSqlQuery query;
-    if (!Run(QStringLiteral("SELECT received_bytes, sent_bytes, cost FROM samples"
-                            " WHERE connection = ? AND t <= ? ORDER BY taken DESC, t DESC LIMIT 1"),
-             {qint64(id), qint64(secondsUtc)}, &query))
+std::optional<Usage> HistoryStore::LastTakenAtOrBefore(DirectQuery& block, int64_t id,
+                                                       int64_t secondsUtc) {
+    block.Bind({id, secondsUtc});
+    if (!block.Next()) {
+        if (!block.Error().isValid()) return Usage{};  // before its first sample: nothing
+        Fail(block.Error());
         return std::nullopt;
-    if (!query.next()) return Usage{};  // before its first sample it had used nothing
-    return Usage{query.value(0).toLongLong(), query.value(1).toLongLong(),
-                 query.value(2).toDouble()};
+    }
+    const std::optional<QList<StoredSample>> samples = Unpacked(block.Blob(0));
+    if (!samples) return std::nullopt;
+    for (auto sample = samples->rbegin(); sample != samples->rend(); ++sample)
+        if (sample->t <= secondsUtc) return sample->figures.usage;
+    return Usage{};  // not reached: the block holds one at or before the time
 }
 
-QList<HistoryStore::SampledSpan> HistoryStore::SampledBetween(int64_t from, int64_t to) {
+std::optional<QList<HistoryStore::SampledSpan>> HistoryStore::SampledBetween(int64_t from,
+                                                                             int64_t to) {
     QList<SampledSpan> spans;
-    QSqlQuery query;
+    if (!open_) return std::nullopt;
     // By the samples' own times: a clock put back may leave some outside the row's span.
-    if (!open_ ||
-        !Run(QStringLiteral("SELECT id, first, last FROM (SELECT id,"
-                            " (SELECT MIN(t) FROM samples WHERE connection = id) AS first,"
-                            " (SELECT MAX(t) FROM samples WHERE connection = id) AS last"
-                            " FROM connections) WHERE first <= ? AND last > ?"),
-             {qint64(to), qint64(from)}, &query))
-        return spans;
-    while (query.next())
-        spans.append({query.value(0).toLongLong(), query.value(1).toLongLong(),
-                      query.value(2).toLongLong()});
+    // The row holds the figures of the sample taken last, the connection's whole usage.
+    DirectQuery query(QSqlDatabase::database(connectionName_, false),
+                      "SELECT id, first_sample, last_sample, received_bytes, sent_bytes, cost"
+                      " FROM connections WHERE last_sample > ? AND first_sample <= ?");
+    query.Bind({from, to});
+    while (query.Next())
+        spans.append({query.Integer(0), query.Integer(1), query.Integer(2),
+                      Usage{query.Integer(3), query.Integer(4), query.Real(5)}});
+    if (query.Error().isValid()) {
+        Fail(query.Error());
+        return std::nullopt;
+    }
     return spans;
 }
 
@@ -513,17 +654,20 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
     std::vector<int64_t> edges;  // UTC seconds
     edges.reserve(boundaries.size());
     for (const QDateTime& b : boundaries) edges.push_back(b.toSecsSinceEpoch());
-    for (const SampledSpan& connection : SampledBetween(edges.front(), edges.back())) {
+    const ReadSnapshot snapshot(QSqlDatabase::database(connectionName_, false));
+    const std::optional<QList<SampledSpan>> connections =
+        SampledBetween(edges.front(), edges.back());
+    if (!connections) return {};
+    DirectQuery atEdge(QSqlDatabase::database(connectionName_, false), kLastBlockAtOrBefore);
+    for (const SampledSpan& connection : *connections) {
         // Nothing before its first sample, all of it from its last: only the edges in
-        // between are looked up.
+        // between are looked up, most connections lying within one span.
         const auto first = std::lower_bound(edges.begin(), edges.end(), connection.first);
         const auto last = std::lower_bound(first, edges.end(), connection.last);
-        const std::optional<Usage> whole = LastTakenAtOrBefore(connection.id, connection.last);
-        if (!whole) return {};
         Usage previous;
         for (auto edge = first; edge != edges.end() && edge <= last; ++edge) {
-            std::optional<Usage> now = whole;
-            if (edge != last) now = LastTakenAtOrBefore(connection.id, *edge);
+            std::optional<Usage> now = connection.whole;
+            if (edge != last) now = LastTakenAtOrBefore(atEdge, connection.id, *edge);
             if (!now) return {};
             if (edge != edges.begin()) spans[edge - edges.begin() - 1] += *now - previous;
             previous = *now;
@@ -533,28 +677,38 @@ QList<Usage> HistoryStore::UsageBySpans(const QList<QDateTime>& boundaries) {
 }
 
 std::optional<QList<Usage>> HistoryStore::StepsBetween(const QDateTime& from, const QDateTime& to) {
+    const int64_t first = from.toSecsSinceEpoch();
+    const int64_t last = to.toSecsSinceEpoch();
     struct Step {
         int64_t t;  // UTC seconds
         Usage added;
     };
     QList<Step> steps;
-    const int64_t first = from.toSecsSinceEpoch();
-    const int64_t last = to.toSecsSinceEpoch();
-    // Connection by connection through the samples' index, so a long history is not read
-    // whole; each in the order its samples were taken.
-    for (const SampledSpan& connection : SampledBetween(first, last)) {
-        std::optional<Usage> previous = LastTakenAtOrBefore(connection.id, first);
-        QSqlQuery query;
-        if (!previous ||
-            !Run(QStringLiteral("SELECT t, received_bytes, sent_bytes, cost FROM samples"
-                                " WHERE connection = ? AND t > ? AND t <= ? ORDER BY taken, t"),
-                 {qint64(connection.id), qint64(first), qint64(last)}, &query))
+    const ReadSnapshot snapshot(QSqlDatabase::database(connectionName_, false));
+    const std::optional<QList<SampledSpan>> connections = SampledBetween(first, last);
+    if (!connections) return std::nullopt;
+    DirectQuery blocks(QSqlDatabase::database(connectionName_, false),
+                       "SELECT samples FROM sample_blocks WHERE connection = ? ORDER BY block");
+    // Connection by connection, each in the order its samples were taken.
+    for (const SampledSpan& connection : *connections) {
+        blocks.Bind({connection.id});
+        QList<StoredSample> samples;
+        while (blocks.Next()) {
+            const std::optional<QList<StoredSample>> block = Unpacked(blocks.Blob(0));
+            if (!block) return std::nullopt;
+            samples += *block;
+        }
+        if (blocks.Error().isValid()) {
+            Fail(blocks.Error());
             return std::nullopt;
-        while (query.next()) {
-            const Usage now{query.value(1).toLongLong(), query.value(2).toLongLong(),
-                            query.value(3).toDouble()};
-            steps.append({query.value(0).toLongLong(), now - *previous});
-            previous = now;
+        }
+        Usage before;  // where it stood when the span began: nothing before its first sample
+        for (const StoredSample& sample : samples)
+            if (sample.t <= first) before = sample.figures.usage;
+        for (const StoredSample& sample : samples) {
+            if (sample.t <= first || sample.t > last) continue;
+            steps.append({sample.t, sample.figures.usage - before});
+            before = sample.figures.usage;
         }
     }
     std::stable_sort(steps.begin(), steps.end(),

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "history/HistoryTypes.h"
+#include "history/SampleBlock.h"
 
 #include <QList>
 #include <QSqlDatabase>
@@ -25,6 +26,7 @@ enum class HistoryProblem {
     NotFound,     // read-only use and there is no file
     CannotOpen,   // the folder or the file cannot be opened (rights, a missing folder)
     NewerFormat,  // written by a newer version of the program; left as it is
+    OlderFormat,  // read-only use of a file the program has not yet upgraded
     ReadOnly,     // the file or its folder cannot be written
     DiskFull,     // the disk (or the database's size limit) is full
     Busy,         // another program holds a lock on the file
@@ -37,6 +39,8 @@ struct HistoryError {
     HistoryProblem problem = HistoryProblem::None;
     QString detail;  // the database's own words, for diagnostics
 };
+
+class DirectQuery;
 
 // Every call runs on the calling thread and returns within milliseconds: a write is one
 // short transaction in a write-ahead log, without waiting for the disk.
@@ -116,21 +120,30 @@ private:
     bool Exec(const QString& statement);
     // Prepares, binds and runs one statement; the query is handed back for its results.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
+    // For a statement run many times: prepared once, bound and run each time.
+    bool PrepareStatement(QSqlQuery& query, const QString& statement);
+    bool RunPrepared(QSqlQuery& query, const QVariantList& values);
     bool InsertSample(int64_t id, const QDateTime& at, const ConnectionFigures& figures);
+    // Unpacks a block; a block that does not read is damage.
+    std::optional<QList<StoredSample>> Unpacked(const QByteArray& blob);
+    // Upgrading: the samples of an older file into blocks, within its transaction.
+    bool MoveSamplesIntoBlocks();
     bool WriteClasses(int64_t id, const ClassShares& classes);
     std::optional<ClassShares> ClassesOf(int64_t id);
     bool Foreign();  // true, and LastError() says why, unless the file is ours or empty
     bool FoundDamaged();
-    // The times of a connection's first and last samples, UTC seconds.
+    // The times of a connection's first and last samples, UTC seconds, and all it used.
     struct SampledSpan {
         int64_t id = 0;
         int64_t first = 0;
         int64_t last = 0;
+        Usage whole;
     };
-    QList<SampledSpan> SampledBetween(int64_t from, int64_t to);
+    std::optional<QList<SampledSpan>> SampledBetween(int64_t from, int64_t to);
     bool InTransaction(const std::function<bool()>& work);
     bool MoveAside();
-    std::optional<Usage> LastTakenAtOrBefore(int64_t id, int64_t secondsUtc);
+    // The figures of the sample taken last at or before the time (kLastBlockAtOrBefore).
+    std::optional<Usage> LastTakenAtOrBefore(DirectQuery& block, int64_t id, int64_t secondsUtc);
 
     QString path_;
     QString connectionName_;

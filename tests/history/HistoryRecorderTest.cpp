@@ -13,6 +13,7 @@
 
 #include <gtest/gtest.h>
 #include <memory>
+#include <random>
 #include <sys/mount.h>
 #include <unistd.h>
 
@@ -316,6 +317,48 @@ TEST_F(HistoryRecorderTest, theVolumeIsUsedUpInTimeOrderWithinEachPeriod) {
     const PeriodUse march = StoredPeriodUse(*store, PeriodContaining(lateMarch.date(), 1), 100);
     EXPECT_DOUBLE_EQ(march.included.mbLeft, 45);
     EXPECT_DOUBLE_EQ(PeriodBill(limits, march), 300);
+}
+
+// Caught: the period's usage kept by adding each sample's difference drifting from what
+// the stored samples give (a period's change, a clock put back, a restart, a link that
+// dropped and came back).
+TEST_F(HistoryRecorderTest, thePeriodKeptSampleBySampleEqualsItsRecomputationFromTheFile) {
+    limits.cycleDay = 11;  // the period changes at midnight, four hours in
+    limits.planFee = 100;
+    limits.includedMb = 400;
+    std::mt19937 random(27);
+    QDateTime at = t0;
+    int64_t received = 0;
+    double cost = 0;
+    int64_t online = 0;
+    bool up = false;
+    for (int tick = 0; tick < 900; ++tick) {
+        at = at.addSecs(random() % 100 == 0 ? -1800 : 15 + random() % 60);
+        const unsigned dice = random() % 100;
+        if (dice < 2) {
+            Restart();
+        } else if (dice < 5 && up) {
+            TickAt(at, Down(received, cost, online));
+            up = false;
+            continue;
+        } else if (dice < 7) {
+            received = cost = online = 0;  // the link came back: counters from nothing
+        }
+        up = true;
+        received += random() % (2 * kMb);
+        cost += double(random() % 1000) / 300;
+        online += 30;
+        TickAt(at, Up(received, cost, online));
+
+        const PeriodUse kept = recorder->PeriodUsage(limits, ConnectionFigures());
+        const PeriodUse read =
+            StoredPeriodUse(*store, PeriodContaining(at.date(), limits.cycleDay), 400);
+        ASSERT_EQ(kept.used.received, read.used.received) << tick;
+        ASSERT_EQ(kept.used.sent, read.used.sent) << tick;
+        ASSERT_NEAR(kept.used.cost, read.used.cost, 1e-9) << tick;
+        ASSERT_NEAR(kept.included.mbLeft, read.included.mbLeft, 1e-9) << tick;
+        ASSERT_NEAR(kept.included.covered, read.included.covered, 1e-9) << tick;
+    }
 }
 
 // Caught: an alert recorded as given although no notification service and no balloon

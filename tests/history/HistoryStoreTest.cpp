@@ -4,6 +4,7 @@
 #include "TempFolder.h"
 #include "history/HistorySchema.h"
 #include "history/HistoryStore.h"
+#include "history/SampleBlock.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 #include <QThreadPool>
 
 #include <gtest/gtest.h>
+#include <random>
 #include <unistd.h>
 
 namespace {
@@ -25,6 +27,60 @@ ConnectionFigures Figures(int64_t received, int64_t sent, double cost, int64_t o
 
 ConnectionStart StartOf(const QString& name, const QDateTime& start) {
     return {name, QStringLiteral("scenario:link.scenario"), start, 0};
+}
+
+// One sample as given to the store, of the connection `row` (0, 1...).
+struct GivenSample {
+    int row;
+    QDateTime at;
+    ConnectionFigures figures;
+};
+
+// A file as the program of schema 3 left it: in write-ahead mode, a row per sample, each
+// connection's row holding its last sample's figures.
+void WriteSchema3(const QString& path, const QList<QDateTime>& starts,
+                  const QList<GivenSample>& samples, const QString& badValue = {}) {
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), path);
+        db.setDatabaseName(path);
+        ASSERT_TRUE(db.open());
+        QSqlQuery query(db);
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA journal_mode=WAL")));
+        for (int version = 1; version <= 3; ++version)
+            for (const QString& statement : HistoryMigration(version))
+                ASSERT_TRUE(query.exec(statement)) << statement.toStdString();
+        ASSERT_TRUE(query.exec(QStringLiteral("PRAGMA user_version = 3")));
+        for (const QDateTime& start : starts)
+            ASSERT_TRUE(query.exec(QStringLiteral("INSERT INTO connections (name, start_utc)"
+                                                  " VALUES ('MyISP', '%1')")
+                                       .arg(start.toString(Qt::ISODate))));
+        for (int i = 0; i < samples.size(); ++i) {
+            const GivenSample& s = samples[i];
+            ASSERT_TRUE(query.prepare(
+                QStringLiteral("INSERT OR REPLACE INTO samples VALUES (?, ?, ?, ?, ?, ?, ?)")));
+            const QVariantList values = {s.row + 1,
+                                         s.at.toSecsSinceEpoch(),
+                                         i == 3 && !badValue.isNull()
+                                             ? QVariant(badValue)
+                                             : QVariant(qint64(s.figures.usage.received)),
+                                         qint64(s.figures.usage.sent),
+                                         qint64(s.figures.onlineSeconds),
+                                         s.figures.usage.cost,
+                                         i + 1};
+            for (const QVariant& value : values) query.addBindValue(value);
+            ASSERT_TRUE(query.exec()) << query.lastError().text().toStdString();
+            ASSERT_TRUE(query.exec(QStringLiteral("UPDATE connections SET received_bytes = %1,"
+                                                  " sent_bytes = %2, online_seconds = %3,"
+                                                  " cost = %4 WHERE id = %5")
+                                       .arg(s.figures.usage.received)
+                                       .arg(s.figures.usage.sent)
+                                       .arg(s.figures.onlineSeconds)
+                                       .arg(s.figures.usage.cost, 0, 'g', 17)
+                                       .arg(s.row + 1)));
+        }
+        db.close();
+    }
+    QSqlDatabase::removeDatabase(path);
 }
 
 class HistoryStoreTest : public ::testing::Test {
@@ -275,4 +331,107 @@ TEST_F(HistoryStoreTest, anotherProgramsLockOrDatabaseLeavesTheFileByteForByte) 
     before = folder.Read(QLatin1String(kHistoryFile));
     EXPECT_TRUE(!store.Open() && store.LastError().problem == HistoryProblem::Foreign);
     EXPECT_TRUE(folder.Read(QLatin1String(kHistoryFile)) == before);
+}
+
+// Caught: an upgrade that packs the samples losing or reordering one (a clock put back, two
+// samples in one second, more than a block of them), or a reader that rewrites an older file.
+TEST_F(HistoryStoreTest, anOlderFileIsUpgradedWithEveryFigureAsTheProgramWouldHaveKeptIt) {
+    const QDateTime t0 = Utc(2026, 3, 31, 22, 0);
+    const QList<QDateTime> starts = {t0, t0.addSecs(5000), t0.addSecs(9000)};
+    QList<GivenSample> samples;
+    ConnectionFigures figures[3];
+    std::mt19937 random(4);
+    for (int minute = 1; minute < 300; ++minute) {
+        const int row = minute < 80 ? 0 : minute < 150 ? 1 : 2;
+        QDateTime at = starts[row].addSecs(60 * minute - (row == 2 && minute > 200 ? 2400 : 0));
+        if (minute % 37 == 0) at = samples.last().at;  // a second sample in the same second
+        ConnectionFigures& f = figures[row];
+        f.usage.received += random() % 100000;
+        f.usage.sent += random() % 1000;
+        f.usage.cost += double(random() % 1000) / 7;
+        f.onlineSeconds += 60;
+        samples.append({row, at, f});
+    }
+    WriteSchema3(folder.File(QStringLiteral("old.sqlite")), starts, samples);
+    const QByteArray before = folder.Read(QStringLiteral("old.sqlite"));
+    HistoryStore reader(folder.File(QStringLiteral("old.sqlite")));
+    EXPECT_FALSE(reader.Open(HistoryStore::Mode::ReadOnly));
+    EXPECT_EQ(reader.LastError().problem, HistoryProblem::OlderFormat);
+    EXPECT_EQ(folder.Read(QStringLiteral("old.sqlite")), before);
+
+    HistoryStore kept(Path());
+    ASSERT_TRUE(kept.Open());
+    for (const QDateTime& start : starts) Begin(kept, start);
+    for (const GivenSample& s : samples) ASSERT_TRUE(kept.AddSample(s.row + 1, s.at, s.figures));
+    HistoryStore upgraded(folder.File(QStringLiteral("old.sqlite")));
+    ASSERT_TRUE(upgraded.Open()) << upgraded.LastError().detail.toStdString();
+    EXPECT_EQ(Pragma(upgraded, QStringLiteral("user_version")).toInt(), kHistorySchemaVersion);
+
+    const QDateTime from = t0.addDays(-1), to = t0.addDays(1);
+    QList<QDateTime> quarters;
+    for (QDateTime at = from; at <= to; at = at.addSecs(900)) quarters.append(at);
+    EXPECT_EQ(upgraded.UsageBySpans(quarters), kept.UsageBySpans(quarters));
+    EXPECT_EQ(upgraded.StepsBetween(t0.addSecs(3000), to), kept.StepsBetween(t0.addSecs(3000), to));
+    const QList<ConnectionRecord> rows = upgraded.Connections(from, to);
+    const QList<ConnectionRecord> keptRows = kept.Connections(from, to);
+    ASSERT_EQ(rows.size(), 3);
+    ASSERT_EQ(keptRows.size(), 3);
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(rows[i].figures, keptRows[i].figures);
+        EXPECT_EQ(rows[i].lastSample, keptRows[i].lastSample);
+    }
+}
+
+TEST_F(HistoryStoreTest, anUpgradeThatFailsLeavesTheOlderFileByteForByte) {
+    const QDateTime t0 = Utc(2026, 3, 31, 22, 0);
+    QList<GivenSample> samples;
+    for (int minute = 1; minute < 6; ++minute)
+        samples.append({0, t0.addSecs(60 * minute), Figures(minute * 100, minute, minute * 0.5)});
+    // A value no program wrote: a hand-edited file.
+    WriteSchema3(Path(), {t0}, samples, QStringLiteral("a lot"));
+    const QByteArray before = folder.Read(QLatin1String(kHistoryFile));
+    {
+        HistoryStore store(Path());
+        EXPECT_FALSE(store.Open());
+        EXPECT_EQ(store.LastError().problem, HistoryProblem::Failed);
+        EXPECT_TRUE(store.MovedAside().isEmpty());
+    }
+    EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), before);
+}
+
+// Caught: a damaged block of samples read as nothing used, so a report shows zeros.
+TEST_F(HistoryStoreTest, aBlockOfSamplesThatDoesNotReadIsDamage) {
+    HistoryStore store(Path());
+    ASSERT_TRUE(store.Open());
+    const QDateTime start = Utc(2026, 3, 31, 23, 0);
+    const int64_t id = Begin(store, start);
+    for (int minute = 1; minute <= 90; ++minute)
+        ASSERT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(minute, 0, 0)));
+    ASSERT_TRUE(QSqlQuery(QSqlDatabase::database(store.ConnectionName()))
+                    .exec(QStringLiteral("UPDATE sample_blocks SET samples = x'ff'")));
+    EXPECT_TRUE(store.UsageBySpans({start, start.addSecs(3600), start.addDays(1)}).isEmpty());
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::Corrupt);
+    EXPECT_FALSE(store.StepsBetween(start, start.addDays(1)).has_value());
+    EXPECT_FALSE(store.AddSample(id, start.addSecs(6000), Figures(100, 0, 0)));
+    EXPECT_EQ(store.LastError().problem, HistoryProblem::Corrupt);
+}
+
+// Caught: a packing that gives back a figure changed in its last bit (the money across a
+// power of two, counters that fall, the extremes of 64 bits).
+TEST(SampleBlockTest, everyFigureComesBackExactly) {
+    std::mt19937_64 random(9);
+    QList<StoredSample> samples;
+    double cost = 0.1;
+    for (int i = 0; i < 200; ++i) {
+        cost = i % 50 == 0 ? cost * 3.7 : cost + double(random() % 1000) / 3;
+        samples.append({int64_t(1774000000 + 60 * i - (i % 17 == 0 ? 7200 : 0)),
+                        {{int64_t(random() >> (i % 64)), int64_t(random() % 1000) - 500, cost},
+                         i % 31 == 0 ? INT64_MIN : int64_t(60 * i)}});
+    }
+    samples.append({INT64_MAX, {{INT64_MIN, INT64_MAX, -0.0}, 0}});
+    samples.append({0, {{0, 0, 1e308}, INT64_MAX}});
+    const std::optional<QList<StoredSample>> back = UnpackSamples(PackSamples(samples));
+    ASSERT_TRUE(back.has_value());
+    EXPECT_EQ(*back, samples);
+    EXPECT_FALSE(UnpackSamples(QByteArray("\xff\xff", 2)).has_value());
 }

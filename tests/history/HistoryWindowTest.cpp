@@ -217,6 +217,20 @@ TEST_F(HistoryWindowTest, theConnectionTableSortsByItsValues) {
     EXPECT_EQ(table->currentIndex().row(), 1);
     EXPECT_EQ(table->currentIndex().siblingAtColumn(1).data().toString(),
               QStringLiteral("12.03.2026 10:00"));
+
+    // A new sample of the connection still up: its row alone changes, where it stands.
+    {
+        HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
+        ASSERT_TRUE(store.Open());
+        const ConnectionRecord running = store.OpenConnections().value(0);
+        ASSERT_TRUE(store.AddSample(running.id, Local(2026, 3, 20, 11, 30),
+                                    {{60 * kMb, 6 * kMb, 66}, 9000}));
+    }
+    window->Reload();
+    EXPECT_EQ(column(2), QStringList({"0:20:00", "1:00:00", "2:30:00"}));
+    EXPECT_EQ(column(5), QStringList({"5,00", "30,00", "66,00"}));
+    EXPECT_EQ(table->currentIndex().siblingAtColumn(1).data().toString(),
+              QStringLiteral("12.03.2026 10:00"));
 }
 
 TEST_F(HistoryWindowTest, theBudgetIsSavedOrRefusedBeforeAnythingIsWritten) {
@@ -320,4 +334,9 @@ TEST_F(HistoryWindowTest, everyControlIsReachedByTabAndNamedForScreenReaders) {
             << control->metaObject()->className() << " " << control->objectName().toStdString();
     }
     EXPECT_GE(checked, 12);
+
+    // It opens on the chart, not in a field whose caret would blink all the while.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    EXPECT_EQ(QApplication::focusWidget(), Find<QChartView>(*window, "chart"));
 }

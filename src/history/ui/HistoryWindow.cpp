@@ -132,6 +132,23 @@ QStandardItem* Cell(const QString& text, const QVariant& sortValue, bool number)
     return item;
 }
 
+bool SameColumns(const ChartColumns& a, const ChartColumns& b) {
+    const auto same = [](const ChartColumn& x, const ChartColumn& y) {
+        return x.label == y.label && x.caption == y.caption && x.value == y.value &&
+               x.kind == y.kind;
+    };
+    return a.currentName == b.currentName && a.booksShown == b.booksShown &&
+           a.valueTitle == b.valueTitle && a.locale == b.locale &&
+           std::equal(a.columns.begin(), a.columns.end(), b.columns.begin(), b.columns.end(), same);
+}
+
+bool SameRow(const ConnectionRow& a, const ConnectionRow& b) {
+    return a.name == b.name && a.start == b.start && a.startText == b.startText &&
+           a.seconds == b.seconds && a.durationText == b.durationText &&
+           a.receivedMb == b.receivedMb && a.sentMb == b.sentMb && a.cost == b.cost &&
+           a.state == b.state;
+}
+
 }  // namespace
 
 HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
@@ -304,6 +321,9 @@ void HistoryWindow::BuildControls() {
     layout->addWidget(tableTitle);
     layout->addWidget(table_, 2);
     layout->addLayout(buttons);
+    // The window opens on the chart, read with the arrows, or on the span's switch: a text
+    // field in focus would blink its caret for as long as the window stays open.
+    (chart_ ? chartArea : static_cast<QWidget*>(byDays_))->setFocus();
 }
 
 void HistoryWindow::AddBudgetRow(QWidget* row) {
@@ -311,12 +331,13 @@ void HistoryWindow::AddBudgetRow(QWidget* row) {
 }
 
 void HistoryWindow::Reload() {
-    view_ =
+    const HistoryView before = std::exchange(
+        view_,
         LoadHistoryView(folder_, clock_.Now(), locale_,
-                        livePeriod_ ? std::optional<PeriodReport>(livePeriod_()) : std::nullopt);
+                        livePeriod_ ? std::optional<PeriodReport>(livePeriod_()) : std::nullopt));
     ShowSummary();
     ShowChart();
-    ShowConnections();
+    ShowConnections(before.connections);
 }
 
 void HistoryWindow::ShowSummary() {
@@ -363,24 +384,41 @@ void HistoryWindow::ShowChart() {
                        : view_.currency.isEmpty()   ? tr("Деньги")
                                                     : view_.currency;
     shown.locale = locale_;
+    // A minute's reload mostly finds the bars as they were: they are not laid out again.
+    if (SameColumns(shown, chartShown_)) return;
     chart_->Show(shown);
+    chartShown_ = std::move(shown);
 }
 
-void HistoryWindow::ShowConnections() {
-    // The minute's refresh keeps the row the user is on and where the list was scrolled.
+QList<QStandardItem*> HistoryWindow::Cells(const ConnectionRow& row) const {
+    const auto fixed = [this](double value) { return locale_.toString(value, 'f', 2); };
+    return {Cell(row.name, row.name.toLower(), false),
+            Cell(row.startText, row.start, false),
+            Cell(row.durationText, qint64(row.seconds), true),
+            Cell(fixed(row.receivedMb), row.receivedMb, true),
+            Cell(fixed(row.sentMb), row.sentMb, true),
+            Cell(MoneyText(row.cost, view_.currency, locale_), row.cost, true),
+            Cell(row.state, row.state, false)};
+}
+
+void HistoryWindow::ShowConnections(const QList<ConnectionRow>& before) {
+    const QList<ConnectionRow>& rows = view_.connections;
+    if (connections_->rowCount() == before.size() && before.size() == rows.size()) {
+        // The minute's refresh changes the running connection's row, seldom another: the
+        // rows that changed are replaced where they are, the user's row and scroll kept.
+        for (int r = 0; r < rows.size(); ++r) {
+            if (SameRow(before[r], rows[r])) continue;
+            const QList<QStandardItem*> cells = Cells(rows[r]);
+            for (int c = 0; c < cells.size(); ++c) connections_->setItem(r, c, cells[c]);
+        }
+        return;
+    }
+    // Rows came or went: the list is made anew, keeping the row the user is on and where
+    // the list was scrolled.
     const QVariant chosenStart = table_->currentIndex().siblingAtColumn(1).data(kSortRole);
     const int scrolled = table_->verticalScrollBar()->value();
     connections_->removeRows(0, connections_->rowCount());
-    const auto fixed = [this](double value) { return locale_.toString(value, 'f', 2); };
-    for (const ConnectionRow& row : view_.connections) {
-        connections_->appendRow({Cell(row.name, row.name.toLower(), false),
-                                 Cell(row.startText, row.start, false),
-                                 Cell(row.durationText, qint64(row.seconds), true),
-                                 Cell(fixed(row.receivedMb), row.receivedMb, true),
-                                 Cell(fixed(row.sentMb), row.sentMb, true),
-                                 Cell(MoneyText(row.cost, view_.currency, locale_), row.cost, true),
-                                 Cell(row.state, row.state, false)});
-    }
+    for (const ConnectionRow& row : rows) connections_->appendRow(Cells(row));
     if (chosenStart.isValid()) {
         const QModelIndexList found =
             sorted_->match(sorted_->index(0, 1), kSortRole, chosenStart, 1, Qt::MatchExactly);

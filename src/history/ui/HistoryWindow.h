@@ -6,19 +6,20 @@
 #include "core/ProgramFolder.h"
 #include "history/HistoryExport.h"
 #include "history/HistoryView.h"
+#include "history/ui/BarChart.h"
 
 #include <QDialog>
 #include <QLocale>
 
 #include <functional>
 
-class BarChart;
 class BudgetGroup;
 class Clock;
 class QLabel;
 class QProgressBar;
 class QRadioButton;
 class QSortFilterProxyModel;
+class QStandardItem;
 class QStandardItemModel;
 class QTableView;
 class QTimer;
@@ -56,7 +57,9 @@ private:
     void BuildControls();
     void ShowSummary();
     void ShowChart();
-    void ShowConnections();
+    // `before`: the rows shown until now, of which only those that changed are replaced.
+    void ShowConnections(const QList<ConnectionRow>& before);
+    QList<QStandardItem*> Cells(const ConnectionRow& row) const;
 
     ProgramFolder folder_;
     const Clock& clock_;
@@ -64,6 +67,7 @@ private:
     SaveFileChooser chooser_;
     LivePeriod livePeriod_;
     HistoryView view_;
+    ChartColumns chartShown_;  // what the chart shows, drawn again only when it changes
     QLabel* period_ = nullptr;
     QLabel* moneyLabel_ = nullptr;  // each shown only with its gauge
     QProgressBar* moneyBar_ = nullptr;

@@ -33,6 +33,11 @@ QString Unreadable(const HistoryError& error, const QString& path) {
             return QStringLiteral("Qt's SQLite driver is missing (Debian: libqt6sql6-sqlite)");
         case HistoryProblem::NewerFormat:
             return QStringLiteral("%1 was written by a newer version of Vantoril").arg(path);
+        case HistoryProblem::OlderFormat:
+            return QStringLiteral(
+                       "%1 was written by an earlier version of Vantoril; start the program"
+                       " once to upgrade it, this tool only reads it")
+                .arg(path);
         case HistoryProblem::Foreign:
             return QStringLiteral("%1 belongs to another program; it is left as it is").arg(path);
         case HistoryProblem::Busy:

@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 
 int main(int argc, char** argv) {
+    // Without TZ the C library looks at /etc/localtime again for every local time it works
+    // out, thousands in a report over years; the zone cannot change within one run.
+    if (qEnvironmentVariableIsEmpty("TZ")) qputenv("TZ", ":/etc/localtime");
     QCoreApplication app(argc, argv);
     InstallProgramTranslation();  // the texts of the libraries, in English where asked
     QTextStream out(stdout);

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSqlQuery>
 
 #include <gtest/gtest.h>
 
@@ -223,4 +224,20 @@ TEST_F(HistoryToolTest, aDamagedHistoryIsReportedAndLeftAsItIs) {
     EXPECT_EQ(Run({QStringLiteral("connections")}), 1);
     EXPECT_TRUE(errors.contains(QStringLiteral("damaged"))) << errors.toStdString();
     EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), QByteArray(4096, 'x'));
+}
+
+// Caught: the tool rewriting a file the program has not yet upgraded, or failing on it
+// with words that do not say what to do.
+TEST_F(HistoryToolTest, anOlderFileIsLeftForTheProgramToUpgradeAndSaysSo) {
+    {
+        HistoryStore store(folder.File(QLatin1String(kHistoryFile)));
+        ASSERT_TRUE(store.Open());
+        QSqlQuery(QSqlDatabase::database(store.ConnectionName()))
+            .exec(QStringLiteral("PRAGMA user_version = 3"));
+    }
+    const QByteArray before = folder.Read(QLatin1String(kHistoryFile));
+    EXPECT_EQ(Run({QStringLiteral("days")}), 1);
+    EXPECT_TRUE(errors.contains(QStringLiteral("start the program once to upgrade it")))
+        << errors.toStdString();
+    EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), before);
 }
