@@ -173,6 +173,9 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
         if (settings_.hide_start == 1) lateTrayHidesUntilMs_ = steady_.ElapsedMs() + kLateTrayMs;
     }
     watcherTimer_->start();
+    // A connection already up shows its indicator as soon as the event loop runs, not
+    // after the first whole interval.
+    QTimer::singleShot(0, this, &Application::WatcherTick);
     Indicator().RunSamplingTick();
     return true;
 }
@@ -219,6 +222,7 @@ void Application::ScriptTick() {
 void Application::WatcherTick() {
     const TickGuard guard(watching_);
     if (!guard.Entered()) return;
+    localZone_.Follow();
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();
     if (sighting.connected) {

@@ -4,6 +4,7 @@
 
 #include "app/ProgramMenus.h"
 #include "bus/MeterFigures.h"
+#include "core/LocalZone.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
 #include "indicator/TrafficCounters.h"
@@ -127,6 +128,7 @@ private:
     void ModemTick();
     QString BalanceSpan();
 
+    LocalZone localZone_;  // first: every later reading of the local time benefits
     ProgramFolder folder_;
     std::unique_ptr<LinkSource> link_;
     const QString linkSourceSetting_;  // as read at start, when the link was chosen by it
