@@ -27,7 +27,6 @@
 #include "link/NetworkManagerLink.h"
 #include "modem/ModemFeatures.h"
 #include "modem/ui/ModemRows.h"
-#include "script/ScriptFile.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ui/ScriptEditor.h"
 #include "settings/Autostart.h"
@@ -192,7 +191,9 @@ IndicatorWindow& Application::Indicator() {
     connect(form, &IndicatorWindow::sampled, this, [this] {
         CheckAlerts();
         ModemTick();
-        if (bus_) bus_->Publish();
+        // Panels hear at most one change a second: figures they show by the second.
+        const int64_t now = steady_.ElapsedMs();
+        if (bus_ && announceGap_.Due(now) && bus_->Publish()) announceGap_.Done(now);
     });
     form->Load();
     // The check mark outlives the window: a window loaded again follows it.
@@ -215,7 +216,7 @@ void Application::CloseIndicator() {
 
 void Application::ScriptTick() {
     if (!ScriptRunner) ScriptRunner = std::make_unique<ScriptInterpreter>(*scriptHost_);
-    ScriptRunner->SetCode(ScriptToRun(folder_));
+    ScriptRunner->SetCode(scriptSource_.Text());
     ScriptRunner->run();
 }
 
