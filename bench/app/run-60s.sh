@@ -92,7 +92,7 @@ measure_all() {
   wait "${waiting[@]}"
 }
 ms() { awk -v n="$(cat "$work/cpu.$1")" 'BEGIN { printf "%.1f", n / 1e6 }'; }
-ratio() { awk -v a="$(cat "$work/cpu.$1")" -v b="$(cat "$work/cpu.$2")" 'BEGIN { printf "%.2f", a / b }'; }
+ratio() { awk -v a="$(cat "$work/cpu.$1")" -v b="$(cat "$work/cpu.$2")" 'BEGIN { printf "%.2f\n", a / b }'; }
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2];
   else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 peak() { awk '/^VmHWM/ { printf "%.1f MB", $2 / 1024 }' "/proc/$1/status"; }
