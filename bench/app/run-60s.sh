@@ -1,18 +1,25 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Runs the real program for 60 seconds in a private X server with a tray, on a connected
-# scenario link at the default intervals with the indicator shown, side by side with the
-# floor program (a bare Qt program with the same labels, graph and timers) and conky, and
-# prints each one's CPU time in that same minute (task-clock from perf stat, else the
-# scheduler's nanoseconds), the program's ratio to the other two, the time from start to
-# tray icon and peak resident memory.
-# Usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor
-#        (needs xvfb-run, trayer, xdotool; perf and conky when present)
+# Runs the real program in a private X server with a tray and a private session bus, on a
+# connected scenario link at the default intervals with the indicator shown, side by side
+# with the floor program (a bare Qt program with the same labels, graph and timers) and
+# conky. Each rep starts the program afresh and prints: the time from start to the
+# indicator shown, the CPU time of each one in the same 60 s (task-clock from perf stat,
+# else the scheduler's nanoseconds) and the program's ratios, then the same with one panel
+# following the bus (vantoril-status --follow). At the end: the median of every ratio and
+# the load average before and after.
+# Usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]
+#        REPS (default 5) and SECONDS_PER_REP (default 60) in the environment change the run.
+#        (needs xvfb-run, dbus-run-session, trayer, xdotool; perf and conky when present)
 set -euo pipefail
-program=$(readlink -f "${1:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor}")
-floor=$(readlink -f "${2:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor}")
+program=$(readlink -f "${1:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]}")
+floor=$(readlink -f "${2:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]}")
+status=$(readlink -f "${3:-$(dirname "$program")/vantoril-status}" || true)
+reps=${REPS:-5}
+seconds=${SECONDS_PER_REP:-60}
 if [ -z "${VANTORIL_BENCH_DISPLAY:-}" ]; then
-  exec env VANTORIL_BENCH_DISPLAY=1 xvfb-run -a -s "-screen 0 1024x600x24" "$0" "$@"
+  exec env VANTORIL_BENCH_DISPLAY=1 dbus-run-session -- \
+    xvfb-run -a -s "-screen 0 1024x600x24" "$0" "$@"
 fi
 
 work=$(mktemp -d)
@@ -35,17 +42,10 @@ mkdir -m 700 "$work/run" && mkdir "$work/connections"
 export XDG_RUNTIME_DIR="$work/run" XDG_CONFIG_HOME="$work/run"
 unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 
+load_before=$(cut -d' ' -f1-3 /proc/loadavg)
 trayer --edge top --align right --widthtype pixel --width 60 --height 24 >/dev/null 2>&1 &
 pids+=($!)
 sleep 1
-
-start=$(date +%s%N)
-"$work/vantoril" &
-vantoril=$!
-pids+=("$vantoril")
-until xdotool search --classname '^vantoril$' >/dev/null 2>&1; do sleep 0.005; done
-shown=$(date +%s%N)
-echo "start to tray icon:     $(( (shown - start) / 1000000 )) ms"
 
 "$floor" &
 floor_pid=$!
@@ -70,42 +70,79 @@ CONKY
   pids+=("$conky_pid")
 fi
 
-sleep 5  # the watcher shows the indicator within 2 s; start-up work is done
-
-# CPU time of a process and all its threads over the next 60 s, in nanoseconds.
+# CPU time of a process and all its threads over the next period, in nanoseconds.
 measure() {
-  if perf stat -e task-clock -x, -o "$work/perf.$1" -p "$1" -- sleep 60 2>/dev/null; then
+  if perf stat -e task-clock -x, -o "$work/perf.$1" -p "$1" -- sleep "$seconds" 2>/dev/null; then
     awk -F, '/task-clock/ { printf "%.0f\n", $1 * 1000000 }' "$work/perf.$1"
   else
     local before after
     before=$(cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }')
-    sleep 60
+    sleep "$seconds"
     after=$(cat /proc/"$1"/task/*/schedstat | awk '{ s += $1 } END { print s }')
     echo $((after - before))
   fi
 }
+# Measures every pid given at once; leaves each one's nanoseconds in $work/cpu.PID.
+measure_all() {
+  local waiting=()
+  for p in "$@"; do
+    measure "$p" > "$work/cpu.$p" &
+    waiting+=($!)
+  done
+  wait "${waiting[@]}"
+}
+ms() { awk -v n="$(cat "$work/cpu.$1")" 'BEGIN { printf "%.1f", n / 1e6 }'; }
+ratio() { awk -v a="$(cat "$work/cpu.$1")" -v b="$(cat "$work/cpu.$2")" 'BEGIN { printf "%.2f\n", a / b }'; }
+median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2];
+  else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 peak() { awk '/^VmHWM/ { printf "%.1f MB", $2 / 1024 }' "/proc/$1/status"; }
 
-measure "$vantoril" > "$work/cpu.vantoril" &
-measuring=($!)
-measure "$floor_pid" > "$work/cpu.floor" &
-measuring+=($!)
-if [ -n "$conky_pid" ]; then
-  measure "$conky_pid" > "$work/cpu.conky" &
-  measuring+=($!)
-fi
-wait "${measuring[@]}"
+: > "$work/floor.ratios"; : > "$work/conky.ratios"; : > "$work/panel.ratios"; : > "$work/shown"
+for rep in $(seq 1 "$reps"); do
+  start=$(date +%s%N)
+  "$work/vantoril" &
+  vantoril=$!
+  pids+=("$vantoril")
+  until xdotool search --onlyvisible --name '^Bench Line$' >/dev/null 2>&1; do
+    if ! kill -0 "$vantoril" 2>/dev/null; then echo "rep $rep: the program ended"; exit 1; fi
+    sleep 0.005
+  done
+  shown=$(date +%s%N)
+  shown_ms=$(( (shown - start) / 1000000 ))
+  echo "$shown_ms" >> "$work/shown"
+  sleep 5  # start-up work is done
 
-ms() { awk -v n="$(cat "$1")" 'BEGIN { printf "%.1f ms", n / 1e6 }'; }
-ratio() { awk -v a="$(cat "$1")" -v b="$(cat "$2")" 'BEGIN { printf "%.2f", a / b }'; }
-echo "CPU in the same 60 s:"
-echo "  vantoril:             $(ms "$work/cpu.vantoril")   peak memory $(peak "$vantoril")"
-echo "  floor (bare Qt):      $(ms "$work/cpu.floor")   peak memory $(peak "$floor_pid")"
-if [ -n "$conky_pid" ]; then
-  echo "  conky:                $(ms "$work/cpu.conky")   peak memory $(peak "$conky_pid")"
-fi
-echo "vantoril / floor:       $(ratio "$work/cpu.vantoril" "$work/cpu.floor")"
-if [ -n "$conky_pid" ]; then
-  echo "vantoril / conky:       $(ratio "$work/cpu.vantoril" "$work/cpu.conky")"
-fi
-xdotool search --onlyvisible --name '^Bench Line$' >/dev/null && echo "indicator shown:        yes" || echo "indicator shown:        NO"
+  running=("$vantoril" "$floor_pid")
+  [ -n "$conky_pid" ] && running+=("$conky_pid")
+  measure_all "${running[@]}"
+  line="rep $rep: start to indicator ${shown_ms} ms; CPU ms vantoril $(ms "$vantoril") floor $(ms "$floor_pid")"
+  line+="; vantoril/floor $(ratio "$vantoril" "$floor_pid")"
+  ratio "$vantoril" "$floor_pid" >> "$work/floor.ratios"
+  if [ -n "$conky_pid" ]; then
+    line+="; conky $(ms "$conky_pid"); vantoril/conky $(ratio "$vantoril" "$conky_pid")"
+    ratio "$vantoril" "$conky_pid" >> "$work/conky.ratios"
+  fi
+  echo "$line"
+
+  if [ -x "$status" ]; then
+    "$status" --follow >/dev/null 2>&1 &
+    panel=$!
+    sleep 2
+    measure_all "$vantoril" "$floor_pid" "$panel"
+    echo "rep $rep with a panel: CPU ms vantoril $(ms "$vantoril") floor $(ms "$floor_pid") panel $(ms "$panel"); vantoril/floor $(ratio "$vantoril" "$floor_pid")"
+    ratio "$vantoril" "$floor_pid" >> "$work/panel.ratios"
+    kill "$panel" 2>/dev/null || true
+    wait "$panel" 2>/dev/null || true
+  fi
+  echo "rep $rep: peak memory vantoril $(peak "$vantoril"), floor $(peak "$floor_pid")"
+  kill "$vantoril"
+  wait "$vantoril" 2>/dev/null || true
+done
+
+echo "median start to indicator: $(median < "$work/shown") ms"
+echo "median vantoril/floor:     $(median < "$work/floor.ratios")  (every rep: $(tr '\n' ' ' < "$work/floor.ratios"))"
+[ -s "$work/conky.ratios" ] &&
+  echo "median vantoril/conky:     $(median < "$work/conky.ratios")  (every rep: $(tr '\n' ' ' < "$work/conky.ratios"))"
+[ -s "$work/panel.ratios" ] &&
+  echo "median with a panel/floor: $(median < "$work/panel.ratios")  (every rep: $(tr '\n' ' ' < "$work/panel.ratios"))"
+echo "load average before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"

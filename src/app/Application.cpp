@@ -29,7 +29,6 @@
 #include "link/SwitchableLink.h"
 #include "modem/ModemFeatures.h"
 #include "modem/ui/ModemRows.h"
-#include "script/ScriptFile.h"
 #include "script/ScriptInterpreter.h"
 #include "script/ui/ScriptEditor.h"
 #include "settings/Autostart.h"
@@ -179,6 +178,9 @@ bool Application::Start(SingleInstance& instance, QDBusConnection sessionBus) {
         if (settings_.hide_start == 1) lateTrayHidesUntilMs_ = steady_.ElapsedMs() + kLateTrayMs;
     }
     watcherTimer_->start();
+    // A connection already up shows its indicator as soon as the event loop runs, not
+    // after the first whole interval.
+    QTimer::singleShot(0, this, &Application::WatcherTick);
     Indicator().RunSamplingTick();
     return true;
 }
@@ -195,7 +197,9 @@ IndicatorWindow& Application::Indicator() {
     connect(form, &IndicatorWindow::sampled, this, [this] {
         CheckAlerts();
         ModemTick();
-        if (bus_) bus_->Publish();
+        // Panels hear at most one change a second: figures they show by the second.
+        const int64_t now = steady_.ElapsedMs();
+        if (bus_ && announceGap_.Due(now) && bus_->Publish()) announceGap_.Done(now);
     });
     form->Load();
     // The check mark outlives the window: a window loaded again follows it.
@@ -218,13 +222,14 @@ void Application::CloseIndicator() {
 
 void Application::ScriptTick() {
     if (!ScriptRunner) ScriptRunner = std::make_unique<ScriptInterpreter>(*scriptHost_);
-    ScriptRunner->SetCode(ScriptToRun(folder_));
+    ScriptRunner->SetCode(scriptSource_.Text());
     ScriptRunner->run();
 }
 
 void Application::WatcherTick() {
     const TickGuard guard(watching_);
     if (!guard.Entered()) return;
+    localZone_.Follow();
     SwitchLinkIfChosen();
     LinkSighting sighting;
     sighting.connected = link_->IsLinkConnected();

@@ -4,9 +4,12 @@
 
 #include "app/ProgramMenus.h"
 #include "bus/MeterFigures.h"
+#include "core/LocalZone.h"
 #include "core/ProgramFolder.h"
 #include "core/Settings.h"
+#include "core/Throttle.h"
 #include "indicator/TrafficCounters.h"
+#include "script/ScriptSource.h"
 #include "stats/ConnectionWatcher.h"
 #include "tray/TrayHost.h"
 #include "tray/ui/TrayIcon.h"
@@ -133,6 +136,7 @@ private:
     void ModemTick();
     QString BalanceSpan();
 
+    LocalZone localZone_;  // first: every later reading of the local time benefits
     ProgramFolder folder_;
     std::unique_ptr<SwitchableLink> link_;
     QString linkSourceSetting_;  // the setting the link in use was chosen by
@@ -146,12 +150,14 @@ private:
     std::unique_ptr<SampleTick> sampling_;
     std::unique_ptr<ProgramScriptHost> scriptHost_;
     std::unique_ptr<ScriptInterpreter> ScriptRunner;  // created at the first script tick
+    ScriptSource scriptSource_{folder_};
     ConnectionWatcher watcher_;
     std::unique_ptr<HistoryStore> historyStore_;
     std::unique_ptr<HistoryRecorder> history_;  // the connection history, the period's alerts
     std::unique_ptr<SettingsWindow> settingsWindow_;
     std::unique_ptr<ProgramMenus> menus_;
     QTimer* watcherTimer_;
+    Throttle announceGap_{1000, 50};  // the bus's change signals
     TrayIcon tray_;
     DesktopNotifier* notifier_;
     ModemFeatures* modem_;

@@ -215,15 +215,15 @@ void BusService::Forget(const QString& reader) {
     readerWatch_->removeWatchedService(reader);
 }
 
-void BusService::Publish() {
-    if (!registered_ || readers_.isEmpty()) return;
+bool BusService::Publish() {
+    if (!registered_ || readers_.isEmpty()) return false;
     const MeterFigures now = figures_();
     const QVariantMap changed = ChangedMeterProperties(announced_, now);
-    if (changed.isEmpty()) return;
+    if (changed.isEmpty()) return false;
     announced_ = now;
     qCDebug(lcBus) << "announcing" << changed.keys() << "to" << readers_.size() << "readers";
     QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, kPropertiesInterface,
                                                      QStringLiteral("PropertiesChanged"));
     signal << kMeterInterface << changed << QStringList();
-    bus_.send(signal);
+    return bus_.send(signal);
 }

@@ -49,7 +49,8 @@ public:
 
     // Called at each sampling tick: the figures that changed since the last announcement,
     // in one PropertiesChanged signal; nothing when nothing changed or nobody has read.
-    void Publish();
+    // True when a signal went out.
+    bool Publish();
 
     QString introspect(const QString& path) const override;
     bool handleMessage(const QDBusMessage& message, const QDBusConnection& connection) override;

@@ -2,7 +2,9 @@
 // An inotify queue with one watch, read without blocking.
 #include "core/FolderChangeNotices.h"
 
+#include <QAbstractEventDispatcher>
 #include <QFile>
+#include <QSocketNotifier>
 
 #include <cerrno>
 #include <cstring>
@@ -56,11 +58,28 @@ std::unique_ptr<FolderChangeNotices> FolderChangeNotices::Watch(const QString& f
     return std::unique_ptr<FolderChangeNotices>(new FolderChangeNotices(queue, name));
 }
 
+FolderChangeNotices::FolderChangeNotices(int queue, QByteArray name)
+    : queue_(queue), name_(std::move(name)) {
+    if (!QAbstractEventDispatcher::instance()) return;
+    readable_ = std::make_unique<QSocketNotifier>(queue_, QSocketNotifier::Read);
+    // Off until the queue is read, or the loop would wake again and again for the same bytes.
+    QObject::connect(readable_.get(), &QSocketNotifier::activated, [this] {
+        signalled_ = true;
+        readable_->setEnabled(false);
+    });
+}
+
 FolderChangeNotices::~FolderChangeNotices() {
+    readable_.reset();
     ::close(queue_);
 }
 
 FolderChangeNotices::Notice FolderChangeNotices::Take() {
+    if (readable_) {
+        if (!signalled_) return Notice::None;
+        signalled_ = false;
+        readable_->setEnabled(true);
+    }
     Notice notice = Notice::None;
     alignas(inotify_event) char buffer[4096];
     for (;;) {

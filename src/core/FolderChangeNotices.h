@@ -7,8 +7,11 @@
 
 #include <memory>
 
+class QSocketNotifier;
+
 // Every write, attribute change, creation, removal or rename of the name makes a notice,
-// so a look costs one read of the notice queue instead of a stat. Only where every change
+// so a look costs one read of the notice queue instead of a stat; inside an event loop not
+// even that: the queue is read only after the loop saw it become readable. Only where every change
 // passes through this kernel: a folder on a local file system. On NFS, SMB, FUSE and the
 // like, or without inotify, Watch() gives nothing and the caller looks with stat.
 class FolderChangeNotices {
@@ -29,8 +32,10 @@ public:
     Notice Take();
 
 private:
-    FolderChangeNotices(int queue, QByteArray name) : queue_(queue), name_(std::move(name)) {}
+    FolderChangeNotices(int queue, QByteArray name);
 
     int queue_;
     QByteArray name_;
+    std::unique_ptr<QSocketNotifier> readable_;  // none without an event loop: always read
+    bool signalled_ = false;
 };

@@ -8,6 +8,7 @@
 #include "link/ScenarioLink.h"
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QDialog>
 #include <QFile>
@@ -526,6 +527,7 @@ TEST_F(ScriptTimer, readsTheScriptAfreshAtEveryTick) {
     Run();
     EXPECT_EQ(Message(), QStringLiteral("one"));
     programFolder.Write(QStringLiteral("script.vsc"), "message('two')\r\n");
+    QCoreApplication::processEvents();  // the file's notice, as between two ticks
     app->ScriptTick();
     EXPECT_EQ(Message(), QStringLiteral("two"));
 }
@@ -534,12 +536,14 @@ TEST_F(ScriptTimer, intervalSetByAScriptLastsUntilTheIndicatorIsLoadedAgain) {
     WriteSettings("hide_start=1\r\n");
     Run();
     programFolder.Write(QStringLiteral("script.vsc"), "timer_script(1000)\r\n");
+    QCoreApplication::processEvents();
     app->ScriptTick();
     const auto interval = [this] {
         return app->Indicator().findChild<QTimer*>(QStringLiteral("Timer2"))->interval();
     };
     EXPECT_EQ(interval(), 1000);
     programFolder.Write(QStringLiteral("script.vsc"), "");
+    QCoreApplication::processEvents();
     Item("mnuClose").trigger();
     EXPECT_EQ(interval(), 5000);
 }

@@ -9,6 +9,7 @@
 #include "core/IniFile.h"
 #include "indicator/TrafficCounters.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMessage>
 #include <QDBusPendingCall>
@@ -260,6 +261,7 @@ TEST_F(ProgramOnBus, samplingTicksReachThePanelAndTheWindowsComeOnRequest) {
     link->connected = true;
     link->stats.bytesReceived = 2 * 1048576;
     programFolder.Write(QStringLiteral("script.vsc"), "message('Привет')\r\n");
+    QCoreApplication::processEvents();  // the script file's notice
     app->ScriptTick();
     app->Indicator().RunSamplingTick();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.changes.isEmpty(); }, kAnsweredWithinMs));

@@ -15,6 +15,8 @@
 #include "link/LocalAddress.h"
 #include "link/MonotonicClock.h"
 
+#include <QCoreApplication>
+
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -28,6 +30,7 @@ protected:
 
     void WriteSettings(const QByteArray& lines) {
         temp.Write(QStringLiteral("inet.conf"), "[Vantoril]\r\n" + lines);
+        QCoreApplication::processEvents();  // the file's notice, as between two ticks
     }
 
     std::unique_ptr<IndicatorWindow> LoadIndicator() {

@@ -10,6 +10,7 @@
 #include "indicator/SampleTick.h"
 #include "indicator/TrafficCounters.h"
 
+#include <QCoreApplication>
 #include <QDataStream>
 
 #include <gtest/gtest.h>
@@ -42,6 +43,12 @@ class SampleTickTest : public ::testing::Test {
 protected:
     SampleTickTest()
         : folder(temp.Path()), tick(folder, clock, link, settings, counters), window(counters) {}
+
+    // The files' change notices reach the tick through the event loop, as in the program.
+    void RunTick() {
+        QCoreApplication::processEvents();
+        tick.Run(window);
+    }
 
     void WriteSettings(const QByteArray& lines) {
         temp.Write("inet.conf", "[Vantoril]\r\n" + lines);
@@ -81,8 +88,8 @@ protected:
 TEST_F(SampleTickTest, windowStepsComeFirstAndShowThePreviousTick) {
     WriteSettings("Transparent=200\r\nfull=1\r\n");
     Connect(1572864, 1000);
-    tick.Run(window);
-    tick.Run(window);
+    RunTick();
+    RunTick();
     const std::vector<std::string> once = {"opacity 200", "refresh", "height 1770"};
     ASSERT_EQ(window.steps.size(), 6u);
     EXPECT_EQ(std::vector<std::string>(window.steps.begin(), window.steps.begin() + 3), once);
@@ -91,11 +98,11 @@ TEST_F(SampleTickTest, windowStepsComeFirstAndShowThePreviousTick) {
 
 TEST_F(SampleTickTest, settingsAreReadAgainAtEveryTick) {
     WriteSettings("Transparent=300\r\nfull=2\r\n");
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(window.steps[0], "opacity 255");  // out of range reads as opaque
     EXPECT_EQ(window.steps[2], "height 1305");
     WriteSettings("Transparent=10\r\nfull=1\r\n");
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(window.steps[3], "opacity 10");
     EXPECT_EQ(window.steps[5], "height 1770");
     EXPECT_EQ(settings.full, 1);
@@ -104,12 +111,12 @@ TEST_F(SampleTickTest, settingsAreReadAgainAtEveryTick) {
 TEST_F(SampleTickTest, countersFreezeWhileTheLinkIsDown) {
     WriteTariff(1, 2.0f);
     Connect(1572864, 90000);
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.RecvMB, 1.5f);
     EXPECT_EQ(counters.RecvCost, 3.0f);
     link.connected = false;
     link.stats = LinkStats();
-    for (int i = 0; i < 3; ++i) tick.Run(window);
+    for (int i = 0; i < 3; ++i) RunTick();
     EXPECT_EQ(counters.RecvMB, 1.5f);
     EXPECT_EQ(counters.OnlineSeconds, 90);
     EXPECT_EQ(counters.RecvCost, 3.0f);
@@ -118,9 +125,9 @@ TEST_F(SampleTickTest, countersFreezeWhileTheLinkIsDown) {
 
 TEST_F(SampleTickTest, missingTariffFilesLeaveCostsAtZeroWhileTrafficMoves) {
     Connect(1048576, 60000);
-    tick.Run(window);
+    RunTick();
     Connect(2097152, 120000);
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.RecvMB, 2.0f);
     EXPECT_EQ(counters.OnlineSeconds, 120);
     EXPECT_EQ(counters.RecvCost, 0.0f);
@@ -131,14 +138,14 @@ TEST_F(SampleTickTest, missingTariffFilesLeaveCostsAtZeroWhileTrafficMoves) {
 TEST_F(SampleTickTest, aPriceEditRepricesTheWholeConnectionAnHourEditOnlyWhatFollows) {
     WriteTariff(2, 30.0f);
     Connect(0, 90000);
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.TimeCost, 0.75f);
     WriteTariff(2, 60.0f);  // the price is raised
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.TimeCost, 1.5f);
     temp.Write("tar.dat", QByteArray(48, '\0'));  // every hour now class 0, which costs nothing
     Connect(0, 180000);
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.TimeCost, 1.5f);  // the first 90 s stay in class 2
 }
 
@@ -149,12 +156,12 @@ TEST_F(SampleTickTest, theSharedRecordIsRefilledAndTheRateFollowsTheHourAcrossTi
     hours[2 * 13] = 2;  // 12:00 is class 0 (price 0), 13:00 class 2
     temp.Write("tar.dat", hours);
     Connect(0, 3600000);
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(counters.TimeCost, 0.0f);
     settings.full = 0;  // someone else's change of the record, not of the file
     clock.Set(QDateTime(QDate(2026, 1, 15), QTime(13, 0)));
     Connect(0, 7200000);  // the second hour online is the first at a price
-    tick.Run(window);
+    RunTick();
     EXPECT_EQ(settings.full, 1);
     EXPECT_EQ(counters.TimeCost, 30.0f);
 }
@@ -177,7 +184,7 @@ TEST_F(SampleTickTest, theShippedTariffPricesEachHoursTrafficAtItsOwnClass) {
         clock.Set(QDateTime(QDate(2026, 1, 15), step.at));
         Connect(step.megabytes << 20, step.seconds * 1000);
         link.stats.bytesSent = step.megabytes << 18;  // a quarter of it sent
-        tick.Run(window);
+        RunTick();
         EXPECT_EQ(counters.RecvCost, step.recvCost) << step.at.toString().toStdString();
         EXPECT_EQ(counters.SentCost, step.recvCost / 4) << step.at.toString().toStdString();
         EXPECT_EQ(counters.TimeCost, step.timeCost) << step.at.toString().toStdString();

@@ -166,6 +166,7 @@ TEST(SystemAddressWatch, theHostNameAndTheHostsFileCountBesideTheKernel) {
     EXPECT_FALSE(watch.TakeChange());
 
     temp.Write(QStringLiteral("hosts"), "127.0.0.1 localhost\n192.168.0.7 laptop\n");
+    QCoreApplication::processEvents();  // the file's notice comes through the event loop
     clock.Step(2000);
     EXPECT_TRUE(watch.TakeChange());
     clock.Step(2000);

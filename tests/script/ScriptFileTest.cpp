@@ -4,7 +4,9 @@
 #include "core/ProgramFolder.h"
 #include "script/ScriptFile.h"
 #include "script/ScriptHelp.h"
+#include "script/ScriptSource.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <gtest/gtest.h>
@@ -87,6 +89,22 @@ TEST_F(ScriptFileTest, failedSaveIsReportedAndLeavesTheFolderAsItWas) {
     EXPECT_FALSE(SaveScript(folder, "x", &error));
     EXPECT_FALSE(error.isEmpty());
     EXPECT_TRUE(QFileInfo(temp.File("script.vsc")).isDir());
+}
+
+// The timer's script is read once and again only after a change notice has come through
+// the event loop: a save from the editor, a removal.
+TEST_F(ScriptFileTest, theTimersScriptIsKeptUntilItsFileChanges) {
+    temp.Write("script.vsc", "message('one')\r\n");
+    ScriptSource source(folder);
+    EXPECT_EQ(source.Text(), QStringLiteral("message('one')\r\n"));
+    QString error;
+    ASSERT_TRUE(SaveScript(folder, QStringLiteral("message('two')"), &error));
+    EXPECT_EQ(source.Text(), QStringLiteral("message('one')\r\n")) << "no notice yet";
+    QCoreApplication::processEvents();
+    EXPECT_EQ(source.Text(), QStringLiteral("message('two')\r\n"));
+    ASSERT_TRUE(QFile::remove(temp.File("script.vsc")));
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(source.Text().isEmpty()) << "a removed script runs as the empty one";
 }
 
 TEST(ScriptHelpDocument, theInstalledReferenceElseTheInstalledReadmeElseNothing) {

@@ -220,8 +220,10 @@ void IndicatorWindow::RefreshIndicator() {
     const QString name = services_.link.GetLinkName();
     const QString caption = name == kNoLinkName ? tr("Не найдено!") : name;
     setWindowTitle(caption);
-    // Screen readers read the caption too; a connection without a name still names it.
-    setAccessibleName(caption.isEmpty() ? tr("Индикатор") : caption);
+    // Screen readers read the caption too; a connection without a name still names it. Told
+    // only when it changed: each change is an event sent to every screen reader.
+    const QString accessible = caption.isEmpty() ? tr("Индикатор") : caption;
+    if (accessibleName() != accessible) setAccessibleName(accessible);
     const IndicatorLines lines =
         ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
                               services_.address.GetLocalIP(), services_.locale);
