@@ -285,6 +285,77 @@
     </message>
 </context>
 <context>
+    <name>ConnectionWindow</name>
+    <message>
+        <source>Подключение</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Какое подключение учитывает программа, и знак валюты</source>
+        <translation>Which connection the program meters, and the currency sign</translation>
+    </message>
+    <message>
+        <source>Подключения, которые программа может учитывать сейчас</source>
+        <translation>Connections the program can meter now</translation>
+    </message>
+    <message>
+        <source>&amp;Учитывать подключение:</source>
+        <translation>&amp;Meter the connection:</translation>
+    </message>
+    <message>
+        <source>Поиск подключений NetworkManager…</source>
+        <translation>Looking for NetworkManager connections…</translation>
+    </message>
+    <message>
+        <source>Состояние</source>
+        <translation>State</translation>
+    </message>
+    <message>
+        <source>Что сказал NetworkManager</source>
+        <translation>What NetworkManager said</translation>
+    </message>
+    <message>
+        <source>Валюта</source>
+        <translation>Currency</translation>
+    </message>
+    <message>
+        <source>Знак, который пишется после денежных сумм</source>
+        <translation>The sign written after amounts of money</translation>
+    </message>
+    <message>
+        <source>&amp;Валюта:</source>
+        <translation>&amp;Currency:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Сохранить выбор; программа сразу начнёт учитывать это подключение</source>
+        <translation>Save the choice; the program starts metering this connection at once</translation>
+    </message>
+    <message>
+        <source>Отмена</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Закрыть окно, ничего не меняя</source>
+        <translation>Close the window without changing anything</translation>
+    </message>
+    <message>
+        <source>NetworkManager не отвечает: его подключений нет в списке.</source>
+        <translation>NetworkManager does not answer: its connections are not in the list.</translation>
+    </message>
+    <message>
+        <source>%1 — как в файле настроек</source>
+        <translation>%1 — as in the settings file</translation>
+    </message>
+    <message>
+        <source>Настройки не сохранены: </source>
+        <translation>The settings were not saved: </translation>
+    </message>
+</context>
+<context>
     <name>HistoryChart</name>
     <message>
         <source>По истории</source>
@@ -367,6 +438,10 @@
     <message>
         <source>История соединений снова записывается.</source>
         <translation>The connection history is being written again.</translation>
+    </message>
+    <message>
+        <source>История соединений пока недоступна: файл «%1» записан прежней версией программы, и программа обновит его при следующем запуске.</source>
+        <translation>The connection history is not available yet: the file “%1” was written by an earlier version of the program, which will upgrade it when it next starts.</translation>
     </message>
 </context>
 <context>
@@ -779,6 +854,18 @@
         <source>Экспорт истории</source>
         <translation>Export the history</translation>
     </message>
+    <message>
+        <source>Подклю&amp;чение…</source>
+        <translation>Co&amp;nnection…</translation>
+    </message>
+    <message>
+        <source>Подключение</source>
+        <translation>Connection</translation>
+    </message>
+    <message>
+        <source>Какое подключение учитывать, и знак валюты</source>
+        <translation>Which connection to meter, and the currency sign</translation>
+    </message>
 </context>
 <context>
     <name>IndicatorText</name>
@@ -1107,7 +1194,7 @@
     </message>
     <message>
         <source>Спросить &amp;баланс сейчас</source>
-        <translation>Ask for the &amp;balance now</translation>
+        <translation>As&amp;k for the balance now</translation>
     </message>
     <message>
         <source>Спросить баланс у оператора запросом USSD через модем</source>
