@@ -457,6 +457,7 @@ TEST_F(Watcher, aChangedLinkSourceIsWatchedAtOnceAndTheOldConnectionIsBookedOnce
     app->WatcherTick();
     link->stats.bytesReceived = 1048576;
     WriteSettings("hide_start=1\r\nauto_show=1\r\nlink_source=scenario:other.scenario\r\n");
+    QCoreApplication::processEvents();    // the file's notice, as between two ticks
     app->Indicator().RunSamplingTick();   // reads the file
     link->stats.bytesReceived = 2097152;  // after the last sampling tick: counted at the switch
     app->WatcherTick();
