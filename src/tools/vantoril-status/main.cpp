@@ -7,6 +7,9 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
+
 int main(int argc, char** argv) {
     QCoreApplication app(argc, argv);
     InstallProgramTranslation();  // the texts of the libraries, in English where asked
@@ -42,7 +45,11 @@ int main(int argc, char** argv) {
     if (!options.follow) {
         const std::optional<QVariantMap> properties = reader.ReadAll();
         print(properties);
-        return properties ? 0 : kNotRunningStatus;
+        // Qt's bus thread may still hand over a late answer while the program's static
+        // state is torn down, and Qt then warns on standard error, which a panel shows. A
+        // one-shot run has nothing left to close: the line is out, so it ends here.
+        std::fflush(nullptr);
+        std::_Exit(properties ? 0 : kNotRunningStatus);
     }
     QObject::connect(&reader, &MeterReader::changed, [&](const QVariantMap& p) { print(p); });
     QObject::connect(&reader, &MeterReader::stopped, [&] { print(std::nullopt); });
