@@ -149,6 +149,17 @@ bool SameRow(const ConnectionRow& a, const ConnectionRow& b) {
            a.state == b.state;
 }
 
+// A button of the window's bottom row: named for tests and screen readers, never the default.
+QPushButton* AddBottomButton(const QString& text, const char* name, const QString& accessibleName,
+                             const QString& description, QWidget* parent) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(name));
+    button->setAccessibleName(accessibleName);
+    button->setAccessibleDescription(description);
+    button->setAutoDefault(false);
+    return button;
+}
+
 }  // namespace
 
 HistoryWindow::HistoryWindow(ProgramFolder folder, const Clock& clock, QLocale locale,
@@ -270,26 +281,19 @@ void HistoryWindow::BuildControls() {
     auto* tableTitle = new QLabel(tr("Соединения пер&иода:"), this);
     tableTitle->setBuddy(table_);
 
-    auto* exportButton = new QPushButton(tr("&Экспорт…"), this);
-    exportButton->setObjectName(QStringLiteral("export"));
-    exportButton->setAccessibleName(tr("Экспорт"));
-    exportButton->setToolTip(tr("Записать соединения или дни периода в файл CSV или JSON"));
-    exportButton->setAccessibleDescription(exportButton->toolTip());
-    exportButton->setAutoDefault(false);
+    auto* exportButton =
+        AddBottomButton(tr("&Экспорт…"), "export", tr("Экспорт"),
+                        tr("Записать соединения или дни периода в файл CSV или JSON"), this);
+    exportButton->setToolTip(exportButton->accessibleDescription());
     connect(exportButton, &QPushButton::clicked, this, &HistoryWindow::Export);
-    auto* connectionButton = new QPushButton(tr("Подклю&чение…"), this);
-    connectionButton->setObjectName(QStringLiteral("connection"));
-    connectionButton->setAccessibleName(tr("Подключение"));
-    connectionButton->setToolTip(tr("Какое подключение учитывать, и знак валюты"));
-    connectionButton->setAccessibleDescription(connectionButton->toolTip());
-    connectionButton->setAutoDefault(false);
+    auto* connectionButton =
+        AddBottomButton(tr("Подклю&чение…"), "connection", tr("Подключение"),
+                        tr("Какое подключение учитывать, и знак валюты"), this);
+    connectionButton->setToolTip(connectionButton->accessibleDescription());
     connect(connectionButton, &QPushButton::clicked, this,
             &HistoryWindow::connectionWindowRequested);
-    auto* closeButton = new QPushButton(tr("&Закрыть"), this);
-    closeButton->setObjectName(QStringLiteral("close"));
-    closeButton->setAccessibleName(tr("Закрыть"));
-    closeButton->setAccessibleDescription(tr("Закрыть окно истории"));
-    closeButton->setAutoDefault(false);
+    auto* closeButton =
+        AddBottomButton(tr("&Закрыть"), "close", tr("Закрыть"), tr("Закрыть окно истории"), this);
     connect(closeButton, &QPushButton::clicked, this, &QDialog::close);
     status_ = AddText("status", this);
     status_->setAccessibleName(tr("Сообщение"));
