@@ -17,8 +17,12 @@ QString Text(const char* text) {
     return QCoreApplication::translate("IndicatorText", text);
 }
 
-QString WithCost(const QString& figure, bool withCost, float cost, const QLocale& locale) {
-    return withCost ? figure + QStringLiteral(" / ") + NumberText(cost, locale) : figure;
+// Whether `now` differs from what `shown` holds, which becomes `now`.
+template <typename Value>
+bool Takes(std::optional<Value>& shown, const Value& now) {
+    if (shown && *shown == now) return false;
+    shown = now;
+    return true;
 }
 
 }  // namespace
@@ -35,25 +39,39 @@ QString OnlineTimeText(int64_t seconds, const QLocale& locale) {
     return sign + dayCount + time;
 }
 
-IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t tariffType,
-                                     const QString& localAddress, const QLocale& locale) {
+IndicatorComposer::IndicatorComposer(const QLocale& locale)
+    : locale_(locale),
+      receivedWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Получено:")) + ' '),
+      sentWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Передано:")) + ' '),
+      totalWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Всего:")) + ' '),
+      speedWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Скорость:")) + ' '),
+      onlineWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Время:")) + ' ') {}
+
+QString IndicatorComposer::LineOf(const QString& word, const QString& figure,
+                                  const Shown& shown) const {
+    if (!shown.withCost) return word + figure;
+    return word + figure + QStringLiteral(" / ") + NumberText(shown.cost, locale_);
+}
+
+const IndicatorLines& IndicatorComposer::Compose(const TrafficCounters& counters,
+                                                 int32_t tariffType, const QString& localAddress) {
     const bool byTraffic = tariffType == 0;
     const bool byTime = tariffType == 1;
-    IndicatorLines lines;
-    lines.received = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Получено:")) + ' ' +
-                                  NumberText(counters.RecvMB, locale),
-                              byTraffic, counters.RecvCost, locale);
-    lines.sent = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Передано:")) + ' ' +
-                              NumberText(counters.SentMB, locale),
-                          byTraffic, counters.SentCost, locale);
-    lines.total = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Всего:")) + ' ' +
-                               NumberText(counters.TotalMB, locale),
-                           byTraffic, counters.TotalCost, locale);
-    lines.speed = Text(QT_TRANSLATE_NOOP("IndicatorText", "Скорость:")) + ' ' +
-                  QString::number(counters.LinkBps);
-    lines.address = QStringLiteral("IP: ") + localAddress;
-    lines.online = WithCost(Text(QT_TRANSLATE_NOOP("IndicatorText", "Время:")) + ' ' +
-                                OnlineTimeText(counters.OnlineSeconds, locale),
-                            byTime, counters.TimeCost, locale);
-    return lines;
+    const Shown received{counters.RecvMB, counters.RecvCost, byTraffic};
+    if (Takes(received_, received))
+        lines_.received = LineOf(receivedWord_, NumberText(counters.RecvMB, locale_), received);
+    const Shown sent{counters.SentMB, counters.SentCost, byTraffic};
+    if (Takes(sent_, sent))
+        lines_.sent = LineOf(sentWord_, NumberText(counters.SentMB, locale_), sent);
+    const Shown total{counters.TotalMB, counters.TotalCost, byTraffic};
+    if (Takes(total_, total))
+        lines_.total = LineOf(totalWord_, NumberText(counters.TotalMB, locale_), total);
+    if (Takes(speed_, counters.LinkBps))
+        lines_.speed = speedWord_ + QString::number(counters.LinkBps);
+    if (Takes(address_, localAddress)) lines_.address = QStringLiteral("IP: ") + localAddress;
+    const Shown online{double(counters.OnlineSeconds), counters.TimeCost, byTime};
+    if (Takes(online_, online))
+        lines_.online =
+            LineOf(onlineWord_, OnlineTimeText(counters.OnlineSeconds, locale_), online);
+    return lines_;
 }

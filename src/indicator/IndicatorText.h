@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <optional>
 
 struct TrafficCounters;
 
@@ -18,9 +19,38 @@ struct IndicatorLines {
     QString online;    // time online, and its cost by time
 };
 
-// Tariff type 0 adds the traffic costs, 1 the time cost, any other value no cost.
-IndicatorLines ComposeIndicatorLines(const TrafficCounters& counters, int32_t tariffType,
-                                     const QString& localAddress, const QLocale& locale);
+// The indicator's lines, kept from tick to tick: a line is composed again only when a figure
+// it shows changed. Formatting in the locale is most of a tick's work, and most ticks change
+// only some figures: while nothing flows, only the time.
+class IndicatorComposer {
+public:
+    // The words are translated here, once.
+    explicit IndicatorComposer(const QLocale& locale);
+
+    // Tariff type 0 adds the traffic costs, 1 the time cost, any other value no cost.
+    const IndicatorLines& Compose(const TrafficCounters& counters, int32_t tariffType,
+                                  const QString& localAddress);
+
+private:
+    // What a line shows: its figure, and its cost when it has one.
+    struct Shown {
+        double figure = 0;
+        float cost = 0;
+        bool withCost = false;
+        bool operator==(const Shown& other) const {
+            return figure == other.figure && cost == other.cost && withCost == other.withCost;
+        }
+    };
+
+    QString LineOf(const QString& word, const QString& figure, const Shown& shown) const;
+
+    QLocale locale_;
+    QString receivedWord_, sentWord_, totalWord_, speedWord_, onlineWord_;
+    std::optional<Shown> received_, sent_, total_, online_;
+    std::optional<int64_t> speed_;
+    std::optional<QString> address_;
+    IndicatorLines lines_;
+};
 
 // The time of day `seconds` after midnight in the locale's long time format, hours
 // without a leading zero ("1:02:05"). A day or more is preceded by the day count

@@ -67,6 +67,7 @@ SettingParts Parts(const QString& setting) {
 }  // namespace
 
 bool SameLinkSource(const QString& one, const QString& other) {
+    if (one == other) return true;  // asked at every watcher tick: mostly the same text
     const SettingParts a = Parts(one);
     const SettingParts b = Parts(other);
     return a.kind == b.kind && a.argument == b.argument;

@@ -4,6 +4,9 @@
 #include "indicator/IndicatorText.h"
 #include "indicator/TrafficCounters.h"
 
+#include <QStringList>
+
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace {
@@ -24,7 +27,7 @@ TrafficCounters Sample() {
 
 TEST(IndicatorLines, byTrafficShowsTheThreeTrafficCosts) {
     const IndicatorLines lines =
-        ComposeIndicatorLines(Sample(), 0, QStringLiteral("10.0.0.5"), RussianLocale());
+        IndicatorComposer(RussianLocale()).Compose(Sample(), 0, QStringLiteral("10.0.0.5"));
     EXPECT_EQ(lines.received, QStringLiteral("Получено: 1,5 / 3"));
     EXPECT_EQ(lines.sent, QStringLiteral("Передано: 0,25 / 0,5"));
     EXPECT_EQ(lines.total, QStringLiteral("Всего: 1,75 / 3,5"));
@@ -34,17 +37,49 @@ TEST(IndicatorLines, byTrafficShowsTheThreeTrafficCosts) {
 }
 
 TEST(IndicatorLines, byTimeShowsOnlyTheTimeCost) {
-    const IndicatorLines lines = ComposeIndicatorLines(Sample(), 1, QString(), PointLocale());
+    const IndicatorLines lines = IndicatorComposer(PointLocale()).Compose(Sample(), 1, QString());
     EXPECT_EQ(lines.received, QStringLiteral("Получено: 1.5"));
     EXPECT_EQ(lines.total, QStringLiteral("Всего: 1.75"));
     EXPECT_EQ(lines.address, QStringLiteral("IP: "));
     EXPECT_EQ(lines.online, QStringLiteral("Время: 1:02:05 / 0.75"));
 }
 
+// A line kept from the tick before must never outlive a change of what it shows: each step
+// changes one figure (or the tariff type, which decides the costs) and the kept lines must
+// read as lines composed afresh.
+TEST(IndicatorLines, keptLinesFollowEveryChange) {
+    IndicatorComposer kept(RussianLocale());
+    TrafficCounters counters = Sample();
+    int32_t tariffType = 0;
+    QString address = QStringLiteral("10.0.0.5");
+    const std::function<void()> steps[] = {
+        [&] { ++counters.OnlineSeconds; },
+        [&] { counters.RecvMB += 0.01f; },
+        [&] { counters.SentCost += 0.25f; },
+        [&] { counters.TotalMB += 1; },
+        [&] { counters.LinkBps = 115200; },
+        [&] { address = QStringLiteral("10.0.0.6"); },
+        [&] { tariffType = 1; },
+        [&] { counters.TimeCost += 0.5f; },
+        [&] { tariffType = 2; },
+        [&] {},
+    };
+    for (const auto& step : steps) {
+        step();
+        const IndicatorLines& got = kept.Compose(counters, tariffType, address);
+        const IndicatorLines fresh =
+            IndicatorComposer(RussianLocale()).Compose(counters, tariffType, address);
+        EXPECT_EQ(
+            QStringList({got.received, got.sent, got.total, got.speed, got.address, got.online}),
+            QStringList({fresh.received, fresh.sent, fresh.total, fresh.speed, fresh.address,
+                         fresh.online}));
+    }
+}
+
 TEST(IndicatorLines, otherTariffTypesShowNoCost) {
     for (int32_t type : {2, -1}) {
         const IndicatorLines lines =
-            ComposeIndicatorLines(Sample(), type, QString(), RussianLocale());
+            IndicatorComposer(RussianLocale()).Compose(Sample(), type, QString());
         for (const QString& text : {lines.received, lines.sent, lines.total, lines.online})
             EXPECT_FALSE(text.contains(QStringLiteral(" / "))) << text.toStdString();
     }

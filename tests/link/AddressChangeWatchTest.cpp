@@ -4,6 +4,7 @@
 #include "FakeAddressWatch.h"
 #include "SteppingClock.h"
 #include "TempFolder.h"
+#include "link/HostNameWatch.h"
 #include "link/NetlinkAddressWatch.h"
 #include "link/SystemAddressWatch.h"
 
@@ -13,11 +14,14 @@
 #include <QFile>
 #include <QProcess>
 
+#include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <gtest/gtest.h>
 #include <linux/if_link.h>
 #include <linux/rtnetlink.h>
 #include <sched.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -146,10 +150,13 @@ TEST(SystemAddressWatch, theHostNameAndTheHostsFileCountBesideTheKernel) {
     const auto later = [] { return (QDateTime::currentMSecsSinceEpoch() + 10000) * 1000000; };
     auto kernel = std::make_unique<FakeAddressWatch>();
     FakeAddressWatch& notices = *kernel;
+    auto renameNotices = std::make_unique<FakeAddressWatch>();
+    FakeAddressWatch& renames = *renameNotices;
     QString hostName = QStringLiteral("workstation");
     SteppingClock clock;
-    SystemAddressWatch watch(clock, std::move(kernel), FileChangeWatch(temp.File("hosts"), later),
-                             [&hostName] { return hostName; });
+    SystemAddressWatch watch(
+        clock, std::move(kernel), FileChangeWatch(temp.File("hosts"), later),
+        [&hostName] { return hostName; }, std::move(renameNotices));
     EXPECT_TRUE(watch.IsWatching());
     EXPECT_TRUE(watch.TakeChange());  // the first look
     EXPECT_FALSE(watch.TakeChange());
@@ -159,6 +166,9 @@ TEST(SystemAddressWatch, theHostNameAndTheHostsFileCountBesideTheKernel) {
     EXPECT_FALSE(watch.TakeChange());
 
     hostName = QStringLiteral("laptop");
+    clock.Step(2000);
+    EXPECT_FALSE(watch.TakeChange()) << "the name is asked for again only after a notice";
+    renames.changed = true;
     clock.Step(1999);
     EXPECT_FALSE(watch.TakeChange()) << "the host name is looked at every 2 s";
     clock.Step(1);
@@ -173,4 +183,33 @@ TEST(SystemAddressWatch, theHostNameAndTheHostsFileCountBesideTheKernel) {
     EXPECT_FALSE(watch.TakeChange());
 
     EXPECT_FALSE(SystemAddressWatch(clock, std::make_unique<FakeAddressWatch>(false)).IsWatching());
+}
+
+TEST(SystemAddressWatch, withoutRenameNoticesTheNameIsAskedAtEveryLook) {
+    QString hostName = QStringLiteral("workstation");
+    SteppingClock clock;
+    SystemAddressWatch watch(
+        clock, std::make_unique<FakeAddressWatch>(), FileChangeWatch(QString()),
+        [&hostName] { return hostName; }, std::make_unique<FakeAddressWatch>(false));
+    EXPECT_TRUE(watch.TakeChange());
+    hostName = QStringLiteral("laptop");
+    clock.Step(2000);
+    EXPECT_TRUE(watch.TakeChange());
+}
+
+// The kernel tells of each new name once, and of nothing while the name stays: a notifier
+// waiting for the wrong condition on this file would wake the loop at every turn. The name is
+// set in a UTS namespace of a thread of its own, leaving the machine's alone; the kernel's
+// notice is the same for every namespace.
+TEST(HostNameWatch, hearsEachNewNameOnce) {
+    HostNameWatch watch;
+    if (!watch.IsWatching()) GTEST_SKIP() << "no /proc/sys/kernel/hostname here";
+    EXPECT_FALSE(ChangeWithin(watch, 200)) << "a change reported while the name stayed";
+    int error = 0;
+    std::thread([&error] {
+        if (::unshare(CLONE_NEWUTS) != 0 || ::sethostname("renamed", 7) != 0) error = errno;
+    }).join();
+    if (error) GTEST_SKIP() << "a host name cannot be set here: " << std::strerror(error);
+    EXPECT_TRUE(ChangeWithin(watch, 5000)) << "no notice of the new name";
+    EXPECT_FALSE(ChangeWithin(watch, 200)) << "one new name told twice";
 }

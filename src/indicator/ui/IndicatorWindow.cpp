@@ -47,7 +47,8 @@ void SetInterval(QTimer& timer, int milliseconds) {
 IndicatorWindow::IndicatorWindow(IndicatorServices services, QWidget* parent)
     : QWidget(parent,
               Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
-      services_(std::move(services)) {
+      services_(std::move(services)),
+      composer_(services_.locale) {
     setObjectName(QStringLiteral("Form4"));
     setAttribute(Qt::WA_QuitOnClose, false);
     // The title is the connection's name, empty when its name is; screen readers get what
@@ -224,12 +225,11 @@ void IndicatorWindow::RefreshIndicator() {
     // only when it changed: each change is an event sent to every screen reader.
     const QString accessible = caption.isEmpty() ? tr("Индикатор") : caption;
     if (accessibleName() != accessible) setAccessibleName(accessible);
-    const IndicatorLines lines =
-        ComposeIndicatorLines(services_.counters, services_.settings.Type_tar,
-                              services_.address.GetLocalIP(), services_.locale);
-    const QString texts[] = {lines.received, lines.sent,    lines.total,
-                             lines.speed,    lines.address, lines.online};
-    for (int i = 0; i < 6; ++i) labels_[i]->setText(texts[i]);
+    const IndicatorLines& lines = composer_.Compose(services_.counters, services_.settings.Type_tar,
+                                                    services_.address.GetLocalIP());
+    const QString* texts[] = {&lines.received, &lines.sent,    &lines.total,
+                              &lines.speed,    &lines.address, &lines.online};
+    for (int i = 0; i < 6; ++i) labels_.at(i)->setText(*texts[i]);
     AnnounceAddressFailure();
 }
 

@@ -2,6 +2,7 @@
 // The indicator window: counters, message line, activity graph and the indicator's timers.
 #pragma once
 
+#include "indicator/IndicatorText.h"
 #include "indicator/IndicatorWindowSteps.h"
 #include "indicator/ui/ActivityGraph.h"
 
@@ -88,6 +89,7 @@ private:
     void TellIfIdle();
 
     IndicatorServices services_;
+    IndicatorComposer composer_;
     ActivityGraph graph_;
     QList<QLabel*> labels_;  // the seven text lines, top left to the message line
     QLabel* messageLabel_;
