@@ -102,19 +102,26 @@ QString FormatNumber(double value, int significant, const QLocale& locale) {
     const Decimal d = ToDecimal(value, significant);
     const QString& separator =
         RememberedAnswer(locale, [](const QLocale& l) { return l.decimalPoint(); });
-    QString text = d.negative ? QStringLiteral("-") : QString();
-    const QString digits = QString::fromLatin1(d.digits.data(), int(d.digits.size()));
+    // Built in one string: the indicator formats several numbers at every tick.
+    const QLatin1String digits(d.digits.data(), qsizetype(d.digits.size()));
+    QString text;
+    text.reserve(digits.size() + separator.size() + 24);
+    if (d.negative) text += u'-';
     if (d.exponent >= significant || d.exponent < -4) {
         text += digits.left(1);
         if (digits.size() > 1) text += separator + digits.mid(1);
-        text += QStringLiteral("E%1%2")
-                    .arg(QChar(d.exponent < 0 ? u'-' : u'+'))
-                    .arg(std::abs(d.exponent), 2, 10, QLatin1Char('0'));
+        const int magnitude = std::abs(d.exponent);
+        text += d.exponent < 0 ? QLatin1String("E-") : QLatin1String("E+");
+        if (magnitude < 10) text += u'0';
+        text += QString::number(magnitude);
     } else if (d.exponent < 0) {
-        text += u'0' + separator + QString(-d.exponent - 1, u'0') + digits;
+        text += u'0' + separator;
+        for (int zero = 1; zero < -d.exponent; ++zero) text += u'0';
+        text += digits;
     } else {
         const int whole = d.exponent + 1;
-        text += digits.left(whole).leftJustified(whole, u'0');
+        text += digits.left(whole);
+        for (qsizetype zero = digits.size(); zero < whole; ++zero) text += u'0';
         if (digits.size() > whole) text += separator + digits.mid(whole);
     }
     return text;
