@@ -58,7 +58,11 @@ int main(int argc, char** argv) {
         print(std::nullopt);
         app.exit(kBusLostStatus);
     });
-    print(reader.Follow());
-    if (!QDBusConnection::sessionBus().isConnected()) return kNotRunningStatus;
+    // Whether there was a bus is known before the first line goes out: a bus that ends once
+    // the line is out has been followed, and ends the follower as a lost bus.
+    const std::optional<QVariantMap> first = reader.Follow();
+    const bool connected = QDBusConnection::sessionBus().isConnected();
+    print(first);
+    if (!connected) return kNotRunningStatus;
     return app.exec();
 }
