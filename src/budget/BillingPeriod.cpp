@@ -65,19 +65,24 @@ PeriodTotals RoundedTotals(const PeriodLimits& limits, const PeriodUse& use) {
             RoundHalfEven(PeriodBill(limits, use), 2)};
 }
 
-PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,
-                               const std::optional<QDateTime>& historyStart,
-                               const IncludedVolume& included) {
-    const PeriodUse use{used, included};
+PeriodReport PeriodStanding(const PeriodLimits& limits, const QDate& today, const PeriodUse& use) {
     PeriodReport report;
-    report.period = PeriodContaining(now.date(), limits.cycleDay);
-    report.daysElapsed = int(report.period.start.daysTo(now.date()));
-    report.daysLeft = int(now.date().daysTo(report.period.end));
+    report.period = PeriodContaining(today, limits.cycleDay);
+    report.daysElapsed = int(report.period.start.daysTo(today));
+    report.daysLeft = int(today.daysTo(report.period.end));
     report.used = use.used;
     report.included = use.included;
     report.bill = PeriodBill(limits, use);
     report.budget = limits.budget;
     report.capMb = limits.capMb;
+    return report;
+}
+
+PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,
+                               const std::optional<QDateTime>& historyStart,
+                               const IncludedVolume& included) {
+    const PeriodUse use{used, included};
+    PeriodReport report = PeriodStanding(limits, now.date(), use);
 
     QDateTime observedFrom = report.period.StartTime();
     if (historyStart && *historyStart > observedFrom) observedFrom = *historyStart;

@@ -84,9 +84,13 @@ struct PeriodReport {
     double UsedMb() const { return Megabytes(used); }
 };
 
-// The report for the moment `now` (local time). The pace is measured over the part of
-// the period the history has seen (from `historyStart` when it began later) and over at
-// least one day, so an hour's traffic on the first morning is not taken for a whole day's.
+// What the period stands at, `now` (local time): its dates, use, bill and limits, without
+// the pace and projections (the alerts, checked at every tick, need no more).
+PeriodReport PeriodStanding(const PeriodLimits& limits, const QDate& today, const PeriodUse& use);
+
+// The report for the moment `now` (local time): the standing with the pace. The pace is measured
+// over the part of the period the history has seen (from `historyStart` when it began later) and
+// over at least one day, so an hour's traffic on the first morning is not taken for a whole day's.
 // `included`: the plan's volume as `used` leaves it.
 PeriodReport BuildPeriodReport(const PeriodLimits& limits, const QDateTime& now, const Usage& used,
                                const std::optional<QDateTime>& historyStart,

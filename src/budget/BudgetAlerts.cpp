@@ -16,9 +16,11 @@ QString Megabytes(double value, const QLocale& locale) {
            QCoreApplication::translate("BudgetAlerts", " МБ");
 }
 
-// The alert for one limit: `used` of `limit`, both in the limit's unit.
+// The alert for one limit: `used` of `limit`, both in the limit's unit, written by `write`
+// only when a threshold is crossed (checked at every tick, mostly it is not).
+template <typename Write>
 std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, double used,
-                            double limit, const QString& usedText, const QString& limitText) {
+                            double limit, const Write& write) {
     if (limit <= 0) return std::nullopt;
     DueAlert alert;
     int highest = 0;
@@ -31,6 +33,8 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
                               .arg(percent));
     }
     if (highest == 0) return std::nullopt;
+    const QString usedText = write(used);
+    const QString limitText = write(limit);
     const bool money = kind == u"budget";
     if (highest >= 100) {
         alert.text = (money ? QCoreApplication::translate("BudgetAlerts",
@@ -55,12 +59,11 @@ std::optional<DueAlert> Due(const PeriodReport& report, const QString& kind, dou
 QList<DueAlert> DueAlerts(const PeriodReport& report, const QString& currency,
                           const QLocale& locale) {
     QList<DueAlert> alerts;
-    if (auto budget = Due(report, QStringLiteral("budget"), report.bill, report.budget,
-                          MoneyText(report.bill, currency, locale),
-                          MoneyText(report.budget, currency, locale)))
+    const auto money = [&](double value) { return MoneyText(value, currency, locale); };
+    const auto megabytes = [&](double value) { return Megabytes(value, locale); };
+    if (auto budget = Due(report, QStringLiteral("budget"), report.bill, report.budget, money))
         alerts.append(*budget);
-    if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb,
-                       Megabytes(report.UsedMb(), locale), Megabytes(report.capMb, locale)))
+    if (auto cap = Due(report, QStringLiteral("cap"), report.UsedMb(), report.capMb, megabytes))
         alerts.append(*cap);
     return alerts;
 }

@@ -243,7 +243,9 @@ QList<DueAlert> HistoryRecorder::FreshAlerts(const PeriodLimits& limits,
                                              const ConnectionFigures& running) {
     QList<DueAlert> fresh;
     if (!limits.alerts || (limits.budget <= 0 && limits.capMb <= 0)) return fresh;
-    for (const DueAlert& alert : DueAlerts(Report(limits, running), limits.currency, locale_)) {
+    const QDateTime now = clock_.Now();
+    const PeriodReport standing = PeriodStanding(limits, now.date(), UsageAt(now, limits, running));
+    for (const DueAlert& alert : DueAlerts(standing, limits.currency, locale_)) {
         bool unsaid = false;
         for (const QString& key : alert.keys) {
             if (alertsHandedOut_.contains(key)) continue;
