@@ -20,8 +20,8 @@ struct IndicatorLines {
 };
 
 // The indicator's lines, kept from tick to tick: a line is composed again only when a figure
-// it shows changed. Formatting in the locale is most of a tick's work, and most ticks change
-// only some figures: while nothing flows, only the time.
+// it shows changed. Most ticks change only some figures (while nothing flows, only the time
+// and that once in two ticks), and each figure is formatted in the locale.
 class IndicatorComposer {
 public:
     // The words are translated here, once.
