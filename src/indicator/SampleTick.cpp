@@ -52,7 +52,7 @@ std::optional<TrafficCounters> SampleTick::CountersOf(uint64_t connection) const
 }
 
 int SampleTick::ClassNow() {
-    const int hour = clock_.Now().time().hour();
+    const int hour = clock_.Hour();
     if (hourTableFile_.Changed() || hour != classHour_) {
         class_ = GetDataTar(folder_, int16_t(hour));
         qCDebug(lcIndicator) << "class of hour" << hour << "read from the hour table:" << class_;

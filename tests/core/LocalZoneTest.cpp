@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The zone is read once from its file and again when another zone replaces the file.
 #include "TempFolder.h"
+#include "core/Clock.h"
 #include "core/LocalZone.h"
 
 #include <QCoreApplication>
@@ -45,6 +46,13 @@ TEST(LocalZone, followsTheZoneFileBeingReplacedAndLeavesAUserTzAlone) {
         QCoreApplication::processEvents();  // the notice comes through the event loop
         zone.Follow();
         EXPECT_EQ(OffsetNowSeconds(), 3 * 3600);
+        // The clock's quick hour is the hour of the zone that Qt converts to.
+        const SystemClock clock;
+        const int before = clock.Now().time().hour();
+        const int hour = clock.Hour();
+        if (clock.Now().time().hour() == before) {
+            EXPECT_EQ(hour, before);
+        }
     }
     ::setenv("TZ", "UTC0", 1);
     LocalZone userZone(temp.File("localtime"));

@@ -23,3 +23,14 @@ TEST(TimeOfDayFormat, otherLocalesLoseTheirZoneWhereverItStands) {
     const QLocale chinese(QLocale::Chinese);  // the zone first
     EXPECT_EQ(chinese.toString(time, TimeOfDayFormat(chinese)), "9:05:03");
 }
+
+TEST(TimeOfDayWriter, writesWhatQtWritesInEveryLocale) {
+    const QTime times[] = {QTime(0, 0), QTime(9, 5, 3), QTime(12, 0, 59), QTime(23, 59, 59)};
+    for (const QLocale& locale : QLocale::matchingLocales(QLocale::AnyLanguage, QLocale::AnyScript,
+                                                          QLocale::AnyTerritory)) {
+        const TimeOfDayWriter writer(locale);
+        for (const QTime& time : times)
+            EXPECT_EQ(writer.Write(time), locale.toString(time, TimeOfDayFormat(locale)))
+                << locale.name().toStdString() << " " << TimeOfDayFormat(locale).toStdString();
+    }
+}

@@ -86,15 +86,20 @@ TEST(IndicatorLines, otherTariffTypesShowNoCost) {
 }
 
 TEST(OnlineTime, timeOfDayWithoutLeadingZeroInEveryLocale) {
-    EXPECT_EQ(OnlineTimeText(0, RussianLocale()), QStringLiteral("0:00:00"));
-    EXPECT_EQ(OnlineTimeText(3725, RussianLocale()), QStringLiteral("1:02:05"));
-    EXPECT_EQ(OnlineTimeText(86399, PointLocale()), QStringLiteral("23:59:59"));
+    EXPECT_EQ(OnlineTimeText(0, TimeOfDayWriter(RussianLocale())), QStringLiteral("0:00:00"));
+    EXPECT_EQ(OnlineTimeText(3725, TimeOfDayWriter(RussianLocale())), QStringLiteral("1:02:05"));
+    EXPECT_EQ(OnlineTimeText(86399, TimeOfDayWriter(PointLocale())), QStringLiteral("23:59:59"));
 }
 
 TEST(OnlineTime, aDayOrMoreCarriesTheDayCount) {
-    EXPECT_EQ(OnlineTimeText(86400, RussianLocale()), QStringLiteral("1 дн. 0:00:00"));
-    EXPECT_EQ(OnlineTimeText(3 * 86400 + 3725, RussianLocale()), QStringLiteral("3 дн. 1:02:05"));
-    EXPECT_EQ(OnlineTimeText(INT32_MAX, RussianLocale()), QStringLiteral("24855 дн. 3:14:07"));
-    EXPECT_EQ(OnlineTimeText(INT32_MIN, RussianLocale()), QStringLiteral("-24855 дн. 3:14:08"));
-    EXPECT_EQ(OnlineTimeText(INT64_MIN, RussianLocale()).left(1), QStringLiteral("-"));
+    EXPECT_EQ(OnlineTimeText(86400, TimeOfDayWriter(RussianLocale())),
+              QStringLiteral("1 дн. 0:00:00"));
+    EXPECT_EQ(OnlineTimeText(3 * 86400 + 3725, TimeOfDayWriter(RussianLocale())),
+              QStringLiteral("3 дн. 1:02:05"));
+    EXPECT_EQ(OnlineTimeText(INT32_MAX, TimeOfDayWriter(RussianLocale())),
+              QStringLiteral("24855 дн. 3:14:07"));
+    EXPECT_EQ(OnlineTimeText(INT32_MIN, TimeOfDayWriter(RussianLocale())),
+              QStringLiteral("-24855 дн. 3:14:08"));
+    EXPECT_EQ(OnlineTimeText(INT64_MIN, TimeOfDayWriter(RussianLocale())).left(1),
+              QStringLiteral("-"));
 }
