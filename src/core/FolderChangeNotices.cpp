@@ -6,11 +6,15 @@
 #include <QFile>
 #include <QSocketNotifier>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <map>
 #include <sys/inotify.h>
 #include <sys/vfs.h>
 #include <unistd.h>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -45,55 +49,112 @@ constexpr uint32_t kFolderGone = IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN
 
 }  // namespace
 
+// One inotify queue watching a folder, read for every name watched in it.
+class FolderChangeNotices::Queue {
+public:
+    // The queue of this thread for the folder; a new one when there is none or it is lost.
+    static std::shared_ptr<Queue> For(const QByteArray& folder) {
+        thread_local std::map<QByteArray, std::weak_ptr<Queue>> queues;
+        std::shared_ptr<Queue> queue = queues[folder].lock();
+        if (queue && !queue->lost_) return queue;
+        const int descriptor = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+        if (descriptor < 0) return nullptr;
+        if (::inotify_add_watch(descriptor, folder.constData(), kNamed | kFolderGone | IN_ONLYDIR) <
+            0) {
+            ::close(descriptor);
+            return nullptr;
+        }
+        queue = std::make_shared<Queue>(descriptor);
+        queues[folder] = queue;
+        return queue;
+    }
+
+    explicit Queue(int descriptor) : descriptor_(descriptor) {
+        if (!QAbstractEventDispatcher::instance()) return;
+        readable_ = std::make_unique<QSocketNotifier>(descriptor_, QSocketNotifier::Read);
+        // Off until the queue is read, or the loop would wake again and again for the same
+        // bytes.
+        QObject::connect(readable_.get(), &QSocketNotifier::activated, [this] {
+            signalled_ = true;
+            readable_->setEnabled(false);
+        });
+    }
+    ~Queue() {
+        readable_.reset();
+        ::close(descriptor_);
+    }
+    Queue(const Queue&) = delete;
+    Queue& operator=(const Queue&) = delete;
+
+    void Join(FolderChangeNotices* watcher) { watchers_.push_back(watcher); }
+    void Leave(FolderChangeNotices* watcher) {
+        watchers_.erase(std::find(watchers_.begin(), watchers_.end(), watcher));
+    }
+    bool Lost() const { return lost_; }
+
+    // Hands every notice queued since the last read to the watchers of its name.
+    void Read() {
+        if (lost_) return;
+        if (readable_) {
+            if (!signalled_) return;
+            signalled_ = false;
+            readable_->setEnabled(true);
+        }
+        alignas(inotify_event) char buffer[4096];
+        for (;;) {
+            const ssize_t length = ::read(descriptor_, buffer, sizeof buffer);
+            if (length < 0 && errno == EINTR) continue;
+            if (length < 0 && errno == EAGAIN) return;
+            if (length <= 0) {  // a queue that cannot be read tells nothing more
+                lost_ = true;
+                return;
+            }
+            for (ssize_t at = 0; at < length;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+                at += ssize_t(sizeof(inotify_event) + event->len);
+                if (event->mask & kFolderGone) {
+                    lost_ = true;
+                    return;
+                }
+                for (FolderChangeNotices* watcher : watchers_) {
+                    if ((event->mask & IN_Q_OVERFLOW) ||
+                        (event->len > 0 &&
+                         std::strcmp(event->name, watcher->name_.constData()) == 0))
+                        watcher->changed_ = true;
+                }
+            }
+        }
+    }
+
+private:
+    int descriptor_;
+    std::vector<FolderChangeNotices*> watchers_;
+    std::unique_ptr<QSocketNotifier> readable_;  // none without an event loop: always read
+    bool signalled_ = false;
+    bool lost_ = false;  // the folder is gone: no more notices
+};
+
 std::unique_ptr<FolderChangeNotices> FolderChangeNotices::Watch(const QString& folder,
                                                                 const QByteArray& name) {
     const QByteArray path = QFile::encodeName(folder);
     if (!IsLocalFileSystem(path)) return nullptr;
-    const int queue = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
-    if (queue < 0) return nullptr;
-    if (::inotify_add_watch(queue, path.constData(), kNamed | kFolderGone | IN_ONLYDIR) < 0) {
-        ::close(queue);
-        return nullptr;
-    }
-    return std::unique_ptr<FolderChangeNotices>(new FolderChangeNotices(queue, name));
+    std::shared_ptr<Queue> queue = Queue::For(path);
+    if (!queue) return nullptr;
+    return std::unique_ptr<FolderChangeNotices>(new FolderChangeNotices(std::move(queue), name));
 }
 
-FolderChangeNotices::FolderChangeNotices(int queue, QByteArray name)
-    : queue_(queue), name_(std::move(name)) {
-    if (!QAbstractEventDispatcher::instance()) return;
-    readable_ = std::make_unique<QSocketNotifier>(queue_, QSocketNotifier::Read);
-    // Off until the queue is read, or the loop would wake again and again for the same bytes.
-    QObject::connect(readable_.get(), &QSocketNotifier::activated, [this] {
-        signalled_ = true;
-        readable_->setEnabled(false);
-    });
+FolderChangeNotices::FolderChangeNotices(std::shared_ptr<Queue> queue, QByteArray name)
+    : queue_(std::move(queue)), name_(std::move(name)) {
+    queue_->Join(this);
 }
 
 FolderChangeNotices::~FolderChangeNotices() {
-    readable_.reset();
-    ::close(queue_);
+    queue_->Leave(this);
 }
 
 FolderChangeNotices::Notice FolderChangeNotices::Take() {
-    if (readable_) {
-        if (!signalled_) return Notice::None;
-        signalled_ = false;
-        readable_->setEnabled(true);
-    }
-    Notice notice = Notice::None;
-    alignas(inotify_event) char buffer[4096];
-    for (;;) {
-        const ssize_t length = ::read(queue_, buffer, sizeof buffer);
-        if (length < 0 && errno == EINTR) continue;
-        if (length < 0 && errno == EAGAIN) return notice;
-        if (length <= 0) return Notice::Lost;  // a queue that cannot be read tells nothing more
-        for (ssize_t at = 0; at < length;) {
-            const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
-            at += ssize_t(sizeof(inotify_event) + event->len);
-            if (event->mask & kFolderGone) return Notice::Lost;
-            if ((event->mask & IN_Q_OVERFLOW) ||
-                (event->len > 0 && std::strcmp(event->name, name_.constData()) == 0))
-                notice = Notice::Changed;
-        }
-    }
+    queue_->Read();
+    if (queue_->Lost()) return Notice::Lost;
+    const bool changed = std::exchange(changed_, false);
+    return changed ? Notice::Changed : Notice::None;
 }

@@ -7,13 +7,13 @@
 
 #include <memory>
 
-class QSocketNotifier;
-
 // Every write, attribute change, creation, removal or rename of the name makes a notice,
 // so a look costs one read of the notice queue instead of a stat; inside an event loop not
 // even that: the queue is read only after the loop saw it become readable. Only where every change
 // passes through this kernel: a folder on a local file system. On NFS, SMB, FUSE and the
 // like, or without inotify, Watch() gives nothing and the caller looks with stat.
+// The names watched in one folder by one thread share a queue: one descriptor for the loop
+// to wait on, one of the user's few inotify instances, and one read for a burst of writes.
 class FolderChangeNotices {
 public:
     enum class Notice {
@@ -32,10 +32,10 @@ public:
     Notice Take();
 
 private:
-    FolderChangeNotices(int queue, QByteArray name);
+    class Queue;
+    FolderChangeNotices(std::shared_ptr<Queue> queue, QByteArray name);
 
-    int queue_;
+    std::shared_ptr<Queue> queue_;
     QByteArray name_;
-    std::unique_ptr<QSocketNotifier> readable_;  // none without an event loop: always read
-    bool signalled_ = false;
+    bool changed_ = false;  // noticed by a read of the queue, not yet taken
 };

@@ -17,8 +17,11 @@ LocalZone::LocalZone(const QString& zoneFile) {
 }
 
 void LocalZone::Follow() {
-    if (!notices_ || notices_->Take() == FolderChangeNotices::Notice::None) return;
+    if (!notices_) return;
+    const FolderChangeNotices::Notice notice = notices_->Take();
+    if (notice == FolderChangeNotices::Notice::None) return;
     Reload();
+    if (notice == FolderChangeNotices::Notice::Lost) notices_.reset();  // none will come
 }
 
 void LocalZone::Reload() {

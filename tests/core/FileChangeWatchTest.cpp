@@ -7,6 +7,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,14 @@ int64_t ChangeTimeNs(const QString& path) {
 bool Look(FileChangeWatch& watch) {
     QCoreApplication::processEvents();
     return watch.Changed();
+}
+
+// Inotify queues this process holds open.
+int InotifyQueues() {
+    int queues = 0;
+    for (const QFileInfo& entry : QDir(QStringLiteral("/proc/self/fd")).entryInfoList(QDir::System))
+        queues += entry.symLinkTarget().endsWith(QLatin1String("anon_inode:inotify"));
+    return queues;
 }
 
 }  // namespace
@@ -139,4 +148,26 @@ TEST(FileChangeWatch, noticesTellEveryWriteAndGiveWayToStatForALinkOrAFolderGone
     ASSERT_TRUE(QDir(gone.Path()).removeRecursively());
     EXPECT_TRUE(Look(inGone));
     EXPECT_FALSE(inGone.FollowsNotices());
+}
+
+TEST(FileChangeWatch, namesOfOneFolderShareAQueueAndEachHearsItsOwnChanges) {
+    TempFolder temp;
+    temp.Write("tar.dat", "1");
+    temp.Write("money.dat", "2");
+    const int queuesBefore = InotifyQueues();
+    FileChangeWatch hours(temp.File("tar.dat"));
+    FileChangeWatch prices(temp.File("money.dat"));
+    if (!hours.FollowsNotices() || !prices.FollowsNotices())
+        GTEST_SKIP() << "no inotify notices for a folder of this file system";
+    EXPECT_EQ(InotifyQueues(), queuesBefore + 1);
+    EXPECT_TRUE(Look(hours));
+    EXPECT_TRUE(Look(prices));
+
+    temp.Write("tar.dat", "3");
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(prices.Changed()) << "its look read the queue for both";
+    EXPECT_TRUE(hours.Changed()) << "and kept the notice for the other name";
+    temp.Write("money.dat", "4");
+    EXPECT_TRUE(Look(prices));
+    EXPECT_FALSE(Look(hours));
 }
