@@ -1,3 +1,0 @@
-22714 bench_floor 35503821 184
-22716 QXcbEventQueue 1498072 108
-22718 QDBusConnection 660557 12

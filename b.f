@@ -1,3 +1,0 @@
-22714 bench_floor 98797201 525
-22716 QXcbEventQueue 4775620 261
-22718 QDBusConnection 660557 12
