@@ -14,6 +14,7 @@
 // like, or without inotify, Watch() gives nothing and the caller looks with stat.
 // The names watched in one folder by one thread share a queue: one descriptor for the loop
 // to wait on, one of the user's few inotify instances, and one read for a burst of writes.
+// So a watch is looked at, and ends, on the thread that made it.
 class FolderChangeNotices {
 public:
     enum class Notice {
