@@ -170,4 +170,17 @@ TEST(FileChangeWatch, namesOfOneFolderShareAQueueAndEachHearsItsOwnChanges) {
     temp.Write("money.dat", "4");
     EXPECT_TRUE(Look(prices));
     EXPECT_FALSE(Look(hours));
+
+    // The folder made anew after its queue was lost: a new watch does not join the dead one.
+    ASSERT_TRUE(QDir(temp.Path()).removeRecursively());
+    ASSERT_TRUE(QDir().mkpath(temp.Path()));
+    temp.Write("script.vsc", "1");
+    EXPECT_TRUE(Look(hours));
+    EXPECT_FALSE(hours.FollowsNotices());
+    FileChangeWatch script(temp.File("script.vsc"));
+    ASSERT_TRUE(script.FollowsNotices());
+    EXPECT_TRUE(Look(script));
+    temp.Write("script.vsc", "2");
+    EXPECT_TRUE(Look(script));
+    EXPECT_TRUE(script.FollowsNotices());
 }
