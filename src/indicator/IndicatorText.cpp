@@ -26,11 +26,11 @@ bool Takes(std::optional<Value>& shown, const Value& now) {
 
 }  // namespace
 
-QString OnlineTimeText(int64_t seconds, const TimeOfDayWriter& clock) {
+QString OnlineTimeText(int64_t seconds, const TimeOfDayWriter& timeOfDay) {
     const QString sign = seconds < 0 ? QStringLiteral("-") : QString();
     const uint64_t magnitude = seconds < 0 ? uint64_t(0) - uint64_t(seconds) : uint64_t(seconds);
     const uint64_t days = magnitude / kSecondsPerDay;
-    const QString time = clock.Write(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)));
+    const QString time = timeOfDay.Write(QTime(0, 0).addSecs(int(magnitude % kSecondsPerDay)));
     const QString dayCount = days > 0 ? QString::number(days) + ' ' +
                                             Text(QT_TRANSLATE_NOOP("IndicatorText", "дн.")) + ' '
                                       : QString();
@@ -39,7 +39,7 @@ QString OnlineTimeText(int64_t seconds, const TimeOfDayWriter& clock) {
 
 IndicatorComposer::IndicatorComposer(const QLocale& locale)
     : locale_(locale),
-      clock_(locale),
+      timeOfDay_(locale),
       receivedWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Получено:")) + ' '),
       sentWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Передано:")) + ' '),
       totalWord_(Text(QT_TRANSLATE_NOOP("IndicatorText", "Всего:")) + ' '),
@@ -70,6 +70,7 @@ const IndicatorLines& IndicatorComposer::Compose(const TrafficCounters& counters
     if (Takes(address_, localAddress)) lines_.address = QStringLiteral("IP: ") + localAddress;
     const Shown online{double(counters.OnlineSeconds), counters.TimeCost, byTime};
     if (Takes(online_, online))
-        lines_.online = LineOf(onlineWord_, OnlineTimeText(counters.OnlineSeconds, clock_), online);
+        lines_.online =
+            LineOf(onlineWord_, OnlineTimeText(counters.OnlineSeconds, timeOfDay_), online);
     return lines_;
 }

@@ -47,7 +47,7 @@ private:
     QString LineOf(const QString& word, const QString& figure, const Shown& shown) const;
 
     QLocale locale_;
-    TimeOfDayWriter clock_;
+    TimeOfDayWriter timeOfDay_;
     QString receivedWord_, sentWord_, totalWord_, speedWord_, onlineWord_;
     std::optional<Shown> received_, sent_, total_, online_;
     std::optional<int64_t> speed_;
@@ -58,4 +58,4 @@ private:
 // The time of day `seconds` after midnight in the locale's long time format, hours
 // without a leading zero ("1:02:05"). A day or more is preceded by the day count
 // ("2 дн. 0:00:10"); a negative duration by a minus sign.
-QString OnlineTimeText(int64_t seconds, const TimeOfDayWriter& clock);
+QString OnlineTimeText(int64_t seconds, const TimeOfDayWriter& timeOfDay);
