@@ -84,7 +84,7 @@ struct PeriodReport {
     double UsedMb() const { return Megabytes(used); }
 };
 
-// What the period stands at, `now` (local time): its dates, use, bill and limits, without
+// What the period stands at on `today` (local date): its dates, use, bill and limits, without
 // the pace and projections (the alerts, checked at every tick, need no more).
 PeriodReport PeriodStanding(const PeriodLimits& limits, const QDate& today, const PeriodUse& use);
 
