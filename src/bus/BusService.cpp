@@ -2,6 +2,7 @@
 // The session bus service: its object, the calls it answers, the readers it announces to.
 #include "bus/BusService.h"
 
+#include "bus/PropertiesChangedSignal.h"
 #include "core/Logging.h"
 
 #include <QDBusConnectionInterface>
@@ -222,8 +223,5 @@ bool BusService::Publish() {
     if (changed.isEmpty()) return false;
     announced_ = now;
     qCDebug(lcBus) << "announcing" << changed.keys() << "to" << readers_.size() << "readers";
-    QDBusMessage signal = QDBusMessage::createSignal(kObjectPath, kPropertiesInterface,
-                                                     QStringLiteral("PropertiesChanged"));
-    signal << kMeterInterface << changed << QStringList();
-    return bus_.send(signal);
+    return SendPropertiesChanged(bus_, kObjectPath, kMeterInterface, changed);
 }

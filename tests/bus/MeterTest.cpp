@@ -157,10 +157,19 @@ TEST_F(MeterOnBus, panelReadsTheFiguresAndHearsOnlyWhatChangedOncePerPublish) {
 
     EXPECT_EQ(panel.Get(QStringLiteral("Connected")), QVariant(false));
     current = Upload();
+    current.balance = 42.5;
+    current.balanceTime = 1'700'000'000;  // the one signed figure
     service.Publish();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.changes.isEmpty(); }, kAnsweredWithinMs));
     EXPECT_EQ(panel.interfaces, QStringList{BusService::kMeterInterface});
-    EXPECT_EQ(panel.changes.first().size(), 11);
+    // Each figure as the panel's library reads it back: the same value in the same bus type.
+    const QVariantMap announced = ChangedMeterProperties(MeterFigures(), current);
+    ASSERT_EQ(panel.changes.first().keys(), announced.keys());
+    for (auto it = announced.cbegin(); it != announced.cend(); ++it) {
+        const QVariant heard = panel.changes.first().value(it.key());
+        EXPECT_EQ(heard.metaType(), it.value().metaType()) << qPrintable(it.key());
+        EXPECT_EQ(heard, it.value()) << qPrintable(it.key());
+    }
 
     const QVariant received = panel.Get(QStringLiteral("ReceivedBytes"));
     EXPECT_EQ(received.metaType(), QMetaType::fromType<qulonglong>());

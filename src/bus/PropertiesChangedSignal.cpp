@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// PropertiesChanged built and sent with libdbus.
+#include "bus/PropertiesChangedSignal.h"
+
+#include <dbus/dbus.h>
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+constexpr char kPropertiesInterface[] = "org.freedesktop.DBus.Properties";
+constexpr char kPropertiesChanged[] = "PropertiesChanged";
+
+// The D-Bus type of a value as the figures hold it; DBUS_TYPE_INVALID for any other.
+int BusType(const QVariant& value) {
+    switch (value.metaType().id()) {
+    case QMetaType::Bool: return DBUS_TYPE_BOOLEAN;
+    case QMetaType::QString: return DBUS_TYPE_STRING;
+    case QMetaType::ULongLong: return DBUS_TYPE_UINT64;
+    case QMetaType::LongLong: return DBUS_TYPE_INT64;
+    case QMetaType::Double: return DBUS_TYPE_DOUBLE;
+    default: return DBUS_TYPE_INVALID;
+    }
+}
+
+bool AppendBasic(DBusMessageIter* iter, int type, const void* value) {
+    return dbus_message_iter_append_basic(iter, type, value);
+}
+
+bool AppendString(DBusMessageIter* iter, const QString& text) {
+    const QByteArray utf8 = text.toUtf8();  // always valid UTF-8, as libdbus requires
+    const char* data = utf8.constData();
+    return AppendBasic(iter, DBUS_TYPE_STRING, &data);
+}
+
+// `value` in a variant; its type is one BusType() knows.
+bool AppendVariant(DBusMessageIter* iter, const QVariant& value) {
+    const int type = BusType(value);
+    const char signature[] = {char(type), '\0'};
+    DBusMessageIter variant;
+    if (!dbus_message_iter_open_container(iter, DBUS_TYPE_VARIANT, signature, &variant))
+        return false;
+    bool appended = false;
+    switch (type) {
+    case DBUS_TYPE_BOOLEAN: {
+        const dbus_bool_t flag = value.toBool();
+        appended = AppendBasic(&variant, type, &flag);
+        break;
+    }
+    case DBUS_TYPE_STRING: appended = AppendString(&variant, value.toString()); break;
+    case DBUS_TYPE_UINT64: {
+        const dbus_uint64_t number = value.toULongLong();
+        appended = AppendBasic(&variant, type, &number);
+        break;
+    }
+    case DBUS_TYPE_INT64: {
+        const dbus_int64_t number = value.toLongLong();
+        appended = AppendBasic(&variant, type, &number);
+        break;
+    }
+    case DBUS_TYPE_DOUBLE: {
+        const double number = value.toDouble();
+        appended = AppendBasic(&variant, type, &number);
+        break;
+    }
+    }
+    return dbus_message_iter_close_container(iter, &variant) && appended;
+}
+
+// The arguments (s a{sv} as): the interface, what changed, nothing invalidated.
+bool AppendArguments(DBusMessage* message, const QString& interface, const QVariantMap& changed) {
+    DBusMessageIter arguments, dictionary, invalidated;
+    dbus_message_iter_init_append(message, &arguments);
+    if (!AppendString(&arguments, interface) ||
+        !dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "{sv}", &dictionary))
+        return false;
+    for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
+        DBusMessageIter entry;
+        if (!dbus_message_iter_open_container(&dictionary, DBUS_TYPE_DICT_ENTRY, nullptr, &entry))
+            return false;
+        const bool appended = AppendString(&entry, it.key()) && AppendVariant(&entry, it.value());
+        if (!dbus_message_iter_close_container(&dictionary, &entry) || !appended) return false;
+    }
+    return dbus_message_iter_close_container(&arguments, &dictionary) &&
+           dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "s", &invalidated) &&
+           dbus_message_iter_close_container(&arguments, &invalidated);
+}
+}  // namespace
+
+bool SendPropertiesChanged(const QDBusConnection& bus, const QString& path,
+                           const QString& interface, const QVariantMap& changed) {
+    auto* connection = static_cast<DBusConnection*>(bus.internalPointer());
+    const bool plain = std::all_of(changed.cbegin(), changed.cend(), [](const QVariant& value) {
+        return BusType(value) != DBUS_TYPE_INVALID;
+    });
+    if (!connection || !plain || !dbus_connection_get_is_connected(connection)) return false;
+
+    const std::unique_ptr<DBusMessage, decltype(&dbus_message_unref)> message(
+        dbus_message_new_signal(path.toUtf8().constData(), kPropertiesInterface, kPropertiesChanged),
+        &dbus_message_unref);
+    return message && AppendArguments(message.get(), interface, changed) &&
+           dbus_connection_send(connection, message.get(), nullptr);
+}
