@@ -6,6 +6,7 @@
 #include "budget/BillingPeriod.h"
 #include "bus/BusService.h"
 #include "bus/MeterFigures.h"
+#include "bus/PropertiesChangedSignal.h"
 #include "core/IniFile.h"
 #include "indicator/TrafficCounters.h"
 
@@ -251,6 +252,28 @@ TEST_F(MeterOnBus, propertiesCannotBeWrittenAndNothingHangsUp) {
     EXPECT_FALSE(panel.Get(QStringLiteral("Hours")).isValid());
     EXPECT_FALSE(panel.Call(QStringLiteral("HangUp")));
     EXPECT_FALSE(panel.Call(QStringLiteral("HangUpLink")));
+}
+
+// The signal is written by hand: a figure of a type the interface does not have must not
+// leave a broken message (or none at all while saying it went), nor may a lost bus.
+TEST_F(MeterOnBus, aSignalThatCannotGoOutIsNotSentAndSaysSo) {
+    QDBusConnection program = bus.Connect(QStringLiteral("program"));
+    BusService service(program, [] { return MeterFigures(); });
+    ASSERT_TRUE(service.Register());
+    Panel panel(bus.Connect(QStringLiteral("panel")));
+    const auto send = [&](const QVariantMap& changed) {
+        return SendPropertiesChanged(program, BusService::kObjectPath, BusService::kMeterInterface,
+                                     changed);
+    };
+    EXPECT_FALSE(send({{QStringLiteral("OnlineSeconds"), 61},  // int: no such figure
+                       {QStringLiteral("Connected"), true}}));
+    EXPECT_TRUE(send({{QStringLiteral("Connected"), true}}));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.changes.isEmpty(); }, kAnsweredWithinMs));
+    EXPECT_EQ(panel.changes, (QList<QVariantMap>{{{QStringLiteral("Connected"), true}}}));
+
+    bus.Stop();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !program.isConnected(); }, kAnsweredWithinMs));
+    EXPECT_FALSE(send({{QStringLiteral("Connected"), false}}));
 }
 
 namespace {

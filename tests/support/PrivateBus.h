@@ -39,6 +39,12 @@ public:
     }
     QString Address() const { return address_; }
 
+    // The daemon ends, as when the session does: every connection to it is lost.
+    void Stop() {
+        daemon_.terminate();
+        daemon_.waitForFinished();
+    }
+
 private:
     QProcess daemon_;
     QString address_;
