@@ -2,9 +2,8 @@
 // PropertiesChanged built and sent with libdbus.
 #include "bus/PropertiesChangedSignal.h"
 
-#include <dbus/dbus.h>
-
 #include <algorithm>
+#include <dbus/dbus.h>
 #include <memory>
 
 namespace {
@@ -14,12 +13,18 @@ constexpr char kPropertiesChanged[] = "PropertiesChanged";
 // The D-Bus type of a value as the figures hold it; DBUS_TYPE_INVALID for any other.
 int BusType(const QVariant& value) {
     switch (value.metaType().id()) {
-    case QMetaType::Bool: return DBUS_TYPE_BOOLEAN;
-    case QMetaType::QString: return DBUS_TYPE_STRING;
-    case QMetaType::ULongLong: return DBUS_TYPE_UINT64;
-    case QMetaType::LongLong: return DBUS_TYPE_INT64;
-    case QMetaType::Double: return DBUS_TYPE_DOUBLE;
-    default: return DBUS_TYPE_INVALID;
+        case QMetaType::Bool:
+            return DBUS_TYPE_BOOLEAN;
+        case QMetaType::QString:
+            return DBUS_TYPE_STRING;
+        case QMetaType::ULongLong:
+            return DBUS_TYPE_UINT64;
+        case QMetaType::LongLong:
+            return DBUS_TYPE_INT64;
+        case QMetaType::Double:
+            return DBUS_TYPE_DOUBLE;
+        default:
+            return DBUS_TYPE_INVALID;
     }
 }
 
@@ -42,27 +47,29 @@ bool AppendVariant(DBusMessageIter* iter, const QVariant& value) {
         return false;
     bool appended = false;
     switch (type) {
-    case DBUS_TYPE_BOOLEAN: {
-        const dbus_bool_t flag = value.toBool();
-        appended = AppendBasic(&variant, type, &flag);
-        break;
-    }
-    case DBUS_TYPE_STRING: appended = AppendString(&variant, value.toString()); break;
-    case DBUS_TYPE_UINT64: {
-        const dbus_uint64_t number = value.toULongLong();
-        appended = AppendBasic(&variant, type, &number);
-        break;
-    }
-    case DBUS_TYPE_INT64: {
-        const dbus_int64_t number = value.toLongLong();
-        appended = AppendBasic(&variant, type, &number);
-        break;
-    }
-    case DBUS_TYPE_DOUBLE: {
-        const double number = value.toDouble();
-        appended = AppendBasic(&variant, type, &number);
-        break;
-    }
+        case DBUS_TYPE_BOOLEAN: {
+            const dbus_bool_t flag = value.toBool();
+            appended = AppendBasic(&variant, type, &flag);
+            break;
+        }
+        case DBUS_TYPE_STRING:
+            appended = AppendString(&variant, value.toString());
+            break;
+        case DBUS_TYPE_UINT64: {
+            const dbus_uint64_t number = value.toULongLong();
+            appended = AppendBasic(&variant, type, &number);
+            break;
+        }
+        case DBUS_TYPE_INT64: {
+            const dbus_int64_t number = value.toLongLong();
+            appended = AppendBasic(&variant, type, &number);
+            break;
+        }
+        case DBUS_TYPE_DOUBLE: {
+            const double number = value.toDouble();
+            appended = AppendBasic(&variant, type, &number);
+            break;
+        }
     }
     return dbus_message_iter_close_container(iter, &variant) && appended;
 }
@@ -96,7 +103,8 @@ bool SendPropertiesChanged(const QDBusConnection& bus, const QString& path,
     if (!connection || !plain || !dbus_connection_get_is_connected(connection)) return false;
 
     const std::unique_ptr<DBusMessage, decltype(&dbus_message_unref)> message(
-        dbus_message_new_signal(path.toUtf8().constData(), kPropertiesInterface, kPropertiesChanged),
+        dbus_message_new_signal(path.toUtf8().constData(), kPropertiesInterface,
+                                kPropertiesChanged),
         &dbus_message_unref);
     return message && AppendArguments(message.get(), interface, changed) &&
            dbus_connection_send(connection, message.get(), nullptr);
