@@ -28,14 +28,10 @@ int BusType(const QVariant& value) {
     }
 }
 
-bool AppendBasic(DBusMessageIter* iter, int type, const void* value) {
-    return dbus_message_iter_append_basic(iter, type, value);
-}
-
 bool AppendString(DBusMessageIter* iter, const QString& text) {
     const QByteArray utf8 = text.toUtf8();  // always valid UTF-8, as libdbus requires
     const char* data = utf8.constData();
-    return AppendBasic(iter, DBUS_TYPE_STRING, &data);
+    return dbus_message_iter_append_basic(iter, DBUS_TYPE_STRING, &data);
 }
 
 // `value` in a variant; its type is one BusType() knows.
@@ -45,31 +41,15 @@ bool AppendVariant(DBusMessageIter* iter, const QVariant& value) {
     DBusMessageIter variant;
     if (!dbus_message_iter_open_container(iter, DBUS_TYPE_VARIANT, signature, &variant))
         return false;
-    bool appended = false;
-    switch (type) {
-        case DBUS_TYPE_BOOLEAN: {
-            const dbus_bool_t flag = value.toBool();
-            appended = AppendBasic(&variant, type, &flag);
-            break;
-        }
-        case DBUS_TYPE_STRING:
-            appended = AppendString(&variant, value.toString());
-            break;
-        case DBUS_TYPE_UINT64: {
-            const dbus_uint64_t number = value.toULongLong();
-            appended = AppendBasic(&variant, type, &number);
-            break;
-        }
-        case DBUS_TYPE_INT64: {
-            const dbus_int64_t number = value.toLongLong();
-            appended = AppendBasic(&variant, type, &number);
-            break;
-        }
-        case DBUS_TYPE_DOUBLE: {
-            const double number = value.toDouble();
-            appended = AppendBasic(&variant, type, &number);
-            break;
-        }
+    bool appended;
+    if (type == DBUS_TYPE_STRING) {
+        appended = AppendString(&variant, value.toString());
+    } else if (type == DBUS_TYPE_BOOLEAN) {
+        const dbus_bool_t flag = value.toBool();  // four bytes on the bus, one in C++
+        appended = dbus_message_iter_append_basic(&variant, type, &flag);
+    } else {  // 64-bit numbers, held in the variant just as the bus wants them
+        static_assert(sizeof(qulonglong) == sizeof(dbus_uint64_t) && sizeof(double) == 8);
+        appended = dbus_message_iter_append_basic(&variant, type, value.constData());
     }
     return dbus_message_iter_close_container(iter, &variant) && appended;
 }
