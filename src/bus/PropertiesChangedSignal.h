@@ -10,8 +10,7 @@
 // with any other type nothing is sent. True when the signal went out or was queued to go.
 //
 // Qt's own send marshals the message through its type registry and hands it to its bus
-// thread, which wakes to write it: about 160 µs a second for a panel that follows the
-// figures. libdbus, whose connection Qt opened and lends, writes the same message at once
-// from here.
+// thread, which wakes to write it: once a second while a panel follows the figures. libdbus,
+// whose connection Qt opened and lends, writes the same message at once from here.
 bool SendPropertiesChanged(const QDBusConnection& bus, const QString& path,
                            const QString& interface, const QVariantMap& changed);

@@ -11,8 +11,7 @@ class PrivateBus {
 public:
     ~PrivateBus() {
         for (const QString& name : names_) QDBusConnection::disconnectFromBus(name);
-        daemon_.terminate();
-        daemon_.waitForFinished();
+        Stop();
     }
 
     // False, and why, when no daemon can be started here.
