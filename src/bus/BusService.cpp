@@ -2,7 +2,6 @@
 // The session bus service: its object, the calls it answers, the readers it announces to.
 #include "bus/BusService.h"
 
-#include "bus/PropertiesChangedSignal.h"
 #include "core/Logging.h"
 
 #include <QDBusConnectionInterface>
@@ -62,6 +61,7 @@ BusService::BusService(QDBusConnection bus, FigureSource figures, QObject* paren
     : QDBusVirtualObject(parent),
       bus_(std::move(bus)),
       figures_(std::move(figures)),
+      changed_(kObjectPath, kMeterInterface),
       readerWatch_(new QDBusServiceWatcher(this)) {
     readerWatch_->setConnection(bus_);
     readerWatch_->setWatchMode(QDBusServiceWatcher::WatchForUnregistration);
@@ -223,5 +223,5 @@ bool BusService::Publish() {
     if (changed.isEmpty()) return false;
     announced_ = now;
     qCDebug(lcBus) << "announcing" << changed.keys() << "to" << readers_.size() << "readers";
-    return SendPropertiesChanged(bus_, kObjectPath, kMeterInterface, changed);
+    return changed_.Send(bus_, changed);
 }

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "bus/MeterFigures.h"
+#include "bus/PropertiesChangedSignal.h"
 
 #include <QDBusConnection>
 #include <QDBusVirtualObject>
@@ -70,6 +71,7 @@ private:
 
     QDBusConnection bus_;
     FigureSource figures_;
+    PropertiesChangedSignal changed_;
     QDBusServiceWatcher* readerWatch_ = nullptr;
     QSet<QString> readers_;   // unique names of the clients that read and are still there
     MeterFigures announced_;  // what the readers were last told, by a signal or a first read

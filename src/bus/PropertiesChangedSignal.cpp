@@ -54,12 +54,11 @@ bool AppendVariant(DBusMessageIter* iter, const QVariant& value) {
     return dbus_message_iter_close_container(iter, &variant) && appended;
 }
 
-// The arguments (s a{sv} as): the interface, what changed, nothing invalidated.
-bool AppendArguments(DBusMessage* message, const QString& interface, const QVariantMap& changed) {
+// What changed and what was invalidated (a{sv} as): nothing, after the interface's name.
+bool AppendChanges(DBusMessage* message, const QVariantMap& changed) {
     DBusMessageIter arguments, dictionary, invalidated;
     dbus_message_iter_init_append(message, &arguments);
-    if (!AppendString(&arguments, interface) ||
-        !dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "{sv}", &dictionary))
+    if (!dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "{sv}", &dictionary))
         return false;
     for (auto it = changed.cbegin(); it != changed.cend(); ++it) {
         DBusMessageIter entry;
@@ -72,20 +71,34 @@ bool AppendArguments(DBusMessage* message, const QString& interface, const QVari
            dbus_message_iter_open_container(&arguments, DBUS_TYPE_ARRAY, "s", &invalidated) &&
            dbus_message_iter_close_container(&arguments, &invalidated);
 }
+
+using Message = std::unique_ptr<DBusMessage, void (*)(DBusMessage*)>;
+
+// The signal's header and its first argument, the interface's name; null without memory.
+Message NewHead(const QString& path, const QString& interface) {
+    Message head(dbus_message_new_signal(path.toUtf8().constData(), kPropertiesInterface,
+                                         kPropertiesChanged),
+                 &dbus_message_unref);
+    if (!head) return head;
+    DBusMessageIter arguments;
+    dbus_message_iter_init_append(head.get(), &arguments);
+    if (!AppendString(&arguments, interface)) head.reset();
+    return head;
+}
 }  // namespace
 
-bool SendPropertiesChanged(const QDBusConnection& bus, const QString& path,
-                           const QString& interface, const QVariantMap& changed) {
+PropertiesChangedSignal::PropertiesChangedSignal(const QString& path, const QString& interface)
+    : head_(NewHead(path, interface)) {}
+
+bool PropertiesChangedSignal::Send(const QDBusConnection& bus, const QVariantMap& changed) const {
     auto* connection = static_cast<DBusConnection*>(bus.internalPointer());
     const bool plain = std::all_of(changed.cbegin(), changed.cend(), [](const QVariant& value) {
         return BusType(value) != DBUS_TYPE_INVALID;
     });
-    if (!connection || !plain || !dbus_connection_get_is_connected(connection)) return false;
+    if (!head_ || !connection || !plain || !dbus_connection_get_is_connected(connection))
+        return false;
 
-    const std::unique_ptr<DBusMessage, decltype(&dbus_message_unref)> message(
-        dbus_message_new_signal(path.toUtf8().constData(), kPropertiesInterface,
-                                kPropertiesChanged),
-        &dbus_message_unref);
-    return message && AppendArguments(message.get(), interface, changed) &&
+    const Message message(dbus_message_copy(head_.get()), &dbus_message_unref);
+    return message && AppendChanges(message.get(), changed) &&
            dbus_connection_send(connection, message.get(), nullptr);
 }

@@ -261,19 +261,17 @@ TEST_F(MeterOnBus, aSignalThatCannotGoOutIsNotSentAndSaysSo) {
     BusService service(program, [] { return MeterFigures(); });
     ASSERT_TRUE(service.Register());
     Panel panel(bus.Connect(QStringLiteral("panel")));
-    const auto send = [&](const QVariantMap& changed) {
-        return SendPropertiesChanged(program, BusService::kObjectPath, BusService::kMeterInterface,
-                                     changed);
-    };
-    EXPECT_FALSE(send({{QStringLiteral("OnlineSeconds"), 61},  // int: no such figure
-                       {QStringLiteral("Connected"), true}}));
-    EXPECT_TRUE(send({{QStringLiteral("Connected"), true}}));
+    const PropertiesChangedSignal signal(BusService::kObjectPath, BusService::kMeterInterface);
+    EXPECT_FALSE(
+        signal.Send(program, {{QStringLiteral("OnlineSeconds"), 61},  // int: no such figure
+                              {QStringLiteral("Connected"), true}}));
+    EXPECT_TRUE(signal.Send(program, {{QStringLiteral("Connected"), true}}));
     ASSERT_TRUE(QTest::qWaitFor([&] { return !panel.changes.isEmpty(); }, kAnsweredWithinMs));
     EXPECT_EQ(panel.changes, (QList<QVariantMap>{{{QStringLiteral("Connected"), true}}}));
 
     bus.Stop();
     ASSERT_TRUE(QTest::qWaitFor([&] { return !program.isConnected(); }, kAnsweredWithinMs));
-    EXPECT_FALSE(send({{QStringLiteral("Connected"), false}}));
+    EXPECT_FALSE(signal.Send(program, {{QStringLiteral("Connected"), false}}));
 }
 
 namespace {
