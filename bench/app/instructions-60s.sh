@@ -11,12 +11,6 @@
 #        REPS (default 5) and SECONDS_PER_REP (default 60) in the environment change the run.
 #        (needs valgrind, xvfb-run, dbus-run-session, trayer, xdotool; conky when present)
 set -euo pipefail
-usage="usage: instructions-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]"
-program=$(readlink -f "${1:?$usage}")
-floor=$(readlink -f "${2:?$usage}")
-status=$(readlink -f "${3:-$(dirname "$program")/vantoril-status}" || true)
-reps=${REPS:-5}
-seconds=${SECONDS_PER_REP:-60}
 source "$(dirname "$0")/scene.sh"
 conky_config "$work/conky.conf"
 

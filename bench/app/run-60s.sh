@@ -12,11 +12,6 @@
 #        REPS (default 5) and SECONDS_PER_REP (default 60) in the environment change the run.
 #        (needs xvfb-run, dbus-run-session, trayer, xdotool; perf and conky when present)
 set -euo pipefail
-program=$(readlink -f "${1:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]}")
-floor=$(readlink -f "${2:?usage: run-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]}")
-status=$(readlink -f "${3:-$(dirname "$program")/vantoril-status}" || true)
-reps=${REPS:-5}
-seconds=${SECONDS_PER_REP:-60}
 source "$(dirname "$0")/scene.sh"
 
 "$floor" &

@@ -1,10 +1,19 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The scene of the whole-program benchmarks, sourced by them after they set $program: runs the
-# calling script again inside a private X server and a private session bus, then makes $work,
-# a program folder holding a copy of the program ($work/vantoril) on a connected scenario link
+# The scene of the whole-program benchmarks, sourced by them with their arguments
+# (PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]; REPS and SECONDS_PER_REP
+# in the environment): sets $program, $floor, $status, $reps and $seconds, runs the calling
+# script again inside a private X server and a private session bus, then makes $work, a
+# program folder holding a copy of the program ($work/vantoril) on a connected scenario link
 # at the default intervals with the indicator shown, with its own runtime and configuration
 # folders, and starts a tray. Every pid added to $pids is ended on exit. Gives conky_config
 # and median too.
+usage="usage: ${0##*/} PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]"
+program=$(readlink -f "${1:?$usage}")
+floor=$(readlink -f "${2:?$usage}")
+status=$(readlink -f "${3:-$(dirname "$program")/vantoril-status}" || true)
+reps=${REPS:-5}
+seconds=${SECONDS_PER_REP:-60}
+
 if [ -z "${VANTORIL_BENCH_DISPLAY:-}" ]; then
   exec env VANTORIL_BENCH_DISPLAY=1 dbus-run-session -- \
     xvfb-run -a -s "-screen 0 1024x600x24" "$0" "$@"
