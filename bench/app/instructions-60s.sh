@@ -1,12 +1,13 @@
 #!/bin/bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The whole program's work counted in instructions, which come out the same from run to run
-# where CPU time on a shared or virtual machine moves by a fifth or more. The program, the
-# floor program and conky each run under callgrind in the scene of run-60s.sh; once started,
-# the instructions each one runs in the same 60 s (all threads, user space: the system calls
-# are the same kinds and counts in the program and the floor) and the program's ratios, then
-# the same with one panel following the bus (vantoril-status --follow, not counted). Each rep
-# starts all three afresh. At the end: the median of every ratio and the load average.
+# The whole program's work counted in instructions, which repeat within a per cent or two
+# from run to run where CPU time on a shared or virtual machine moves by a fifth. The
+# program, the floor program and conky each run under callgrind in the scene of run-60s.sh;
+# once started, the instructions each one runs in the same 60 s (all threads, user space: the
+# system calls are the same kinds and counts in the program and the floor) and the program's
+# ratios, then the same with one panel following the bus (vantoril-status --follow, not
+# counted). Each rep starts all three afresh. At the end: the median of every ratio and the
+# load average.
 # Usage: instructions-60s.sh PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]
 #        REPS (default 5) and SECONDS_PER_REP (default 60) in the environment change the run.
 #        (needs valgrind, xvfb-run, dbus-run-session, trayer, xdotool; conky when present)

@@ -54,7 +54,7 @@ bool AppendVariant(DBusMessageIter* iter, const QVariant& value) {
     return dbus_message_iter_close_container(iter, &variant) && appended;
 }
 
-// What changed and what was invalidated (a{sv} as): nothing, after the interface's name.
+// The arguments after the interface's name (a{sv} as): what changed, nothing invalidated.
 bool AppendChanges(DBusMessage* message, const QVariantMap& changed) {
     DBusMessageIter arguments, dictionary, invalidated;
     dbus_message_iter_init_append(message, &arguments);
