@@ -83,9 +83,4 @@ for rep in $(seq 1 "$reps"); do
   wait "${running[@]}" 2>/dev/null || true
 done
 
-echo "median vantoril/floor:     $(median < "$work/floor.ratios")  (every rep: $(tr '\n' ' ' < "$work/floor.ratios"))"
-[ -s "$work/conky.ratios" ] &&
-  echo "median vantoril/conky:     $(median < "$work/conky.ratios")  (every rep: $(tr '\n' ' ' < "$work/conky.ratios"))"
-[ -s "$work/panel.ratios" ] &&
-  echo "median with a panel/floor: $(median < "$work/panel.ratios")  (every rep: $(tr '\n' ' ' < "$work/panel.ratios"))"
-echo "load average before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
+print_ratios

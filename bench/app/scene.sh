@@ -5,8 +5,8 @@
 # script again inside a private X server and a private session bus, then makes $work, a
 # program folder holding a copy of the program ($work/vantoril) on a connected scenario link
 # at the default intervals with the indicator shown, with its own runtime and configuration
-# folders, and starts a tray. Every pid added to $pids is ended on exit. Gives conky_config
-# and median too.
+# folders, and starts a tray. Every pid added to $pids is ended on exit. Gives conky_config,
+# median and print_ratios too.
 usage="usage: ${0##*/} PATH-TO-vantoril PATH-TO-bench_floor [PATH-TO-vantoril-status]"
 program=$(readlink -f "${1:?$usage}")
 floor=$(readlink -f "${2:?$usage}")
@@ -63,3 +63,17 @@ CONKY
 # The median of the numbers on standard input, one a line.
 median() { sort -g | awk '{ v[NR] = $1 } END { if (NR % 2) print v[(NR + 1) / 2];
   else printf "%.3f\n", (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+# The median and every rep of each ratio kept in $work/floor.ratios, conky.ratios and
+# panel.ratios (those not empty), then the load average before and after.
+print_ratios() {
+  local kept label
+  for kept in "floor vantoril/floor:    " "conky vantoril/conky:    " "panel with a panel/floor:"; do
+    label=${kept#* }
+    kept="$work/${kept%% *}.ratios"
+    if [ -s "$kept" ]; then
+      echo "median $label $(median < "$kept")  (every rep: $(tr '\n' ' ' < "$kept"))"
+    fi
+  done
+  echo "load average before: $load_before; after: $(cut -d' ' -f1-3 /proc/loadavg)"
+}
