@@ -171,6 +171,7 @@ void HistoryStore::Close() {
     // under way on the other thread is let finish first.
     for (int waited = 0; checkpointing_->load() && waited < kCheckpointWaitMs; waited += 5)
         QThread::msleep(5);
+    writes_.clear();  // before the connection they were prepared on goes
     if (QSqlDatabase::contains(connectionName_)) {
         QSqlDatabase::database(connectionName_, false).close();
         QSqlDatabase::removeDatabase(connectionName_);
@@ -397,6 +398,15 @@ bool HistoryStore::MoveAside() {
 }
 
 bool HistoryStore::Run(const QString& statement, const QVariantList& values, QSqlQuery* result) {
+    if (!result) {
+        auto write = writes_.find(statement);
+        if (write == writes_.end()) {
+            QSqlQuery prepared;
+            if (!PrepareStatement(prepared, statement)) return false;
+            write = writes_.insert(statement, std::move(prepared));
+        }
+        return RunPrepared(*write, values);
+    }
     QSqlQuery query(QSqlDatabase::database(connectionName_, false));
     query.setForwardOnly(true);  // results read once: Qt keeps no copy of the rows
     if (!query.prepare(statement)) return Fail(query.lastError());

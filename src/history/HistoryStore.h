@@ -5,6 +5,7 @@
 #include "history/HistoryTypes.h"
 #include "history/SampleBlock.h"
 
+#include <QHash>
 #include <QList>
 #include <QSqlDatabase>
 #include <QSqlError>
@@ -118,7 +119,8 @@ private:
     bool Fail(HistoryProblem problem, const QString& detail);
     bool Exec(QSqlQuery& query);
     bool Exec(const QString& statement);
-    // Prepares, binds and runs one statement; the query is handed back for its results.
+    // Prepares, binds and runs one statement; the query is handed back for its results. A
+    // statement whose results are not asked for is prepared once while the file is open.
     bool Run(const QString& statement, const QVariantList& values, QSqlQuery* result = nullptr);
     // For a statement run many times: prepared once, bound and run each time.
     bool PrepareStatement(QSqlQuery& query, const QString& statement);
@@ -151,4 +153,7 @@ private:
     bool open_ = false;
     QString movedAside_;
     HistoryError error_;
+    // The writes prepared so far on the open file, by their text: each minute's sample runs
+    // the same few, and preparing one costs more than running it.
+    QHash<QString, QSqlQuery> writes_;
 };

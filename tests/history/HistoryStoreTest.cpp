@@ -233,7 +233,7 @@ TEST_F(HistoryStoreTest, aDamagedFileIsMovedAsideAndANewHistoryBegins) {
     EXPECT_EQ(folder.Read(QLatin1String(kHistoryFile)), QByteArray(4096, 'z'));
 }
 
-TEST_F(HistoryStoreTest, aFullDiskLosesNothingAlreadyStored) {
+TEST_F(HistoryStoreTest, aFullDiskLosesNothingAlreadyStoredAndWritingResumesOnceOpenAgain) {
     HistoryStore store(Path());
     ASSERT_TRUE(store.Open());
     const QDateTime start = Utc(2026, 3, 10, 20, 0);
@@ -257,6 +257,12 @@ TEST_F(HistoryStoreTest, aFullDiskLosesNothingAlreadyStored) {
     // Every sample before the failed one is there; the failed one left no trace.
     EXPECT_EQ(rows[0].figures.usage.received, 100 * (minute - 2));
     EXPECT_EQ(rows[0].lastSample, start.addSecs(60 * (minute - 2)));
+
+    // As the recorder's store is opened again when the disk has room: nothing it prepared
+    // on the closed file is used.
+    ASSERT_TRUE(store.Open());
+    EXPECT_TRUE(store.AddSample(id, start.addSecs(60 * minute), Figures(100 * minute, 10, 0.1, 60)))
+        << store.LastError().detail.toStdString();
 }
 
 TEST_F(HistoryStoreTest, aNewerFileIsLeftAloneAndAMissingOneIsNotCreatedForReading) {

@@ -45,7 +45,7 @@ QImage ActivityGraph::EndPiece(bool left) {
     return piece;
 }
 
-ActivityGraph::ActivityGraph() : chart_(Background().copy()) {}
+ActivityGraph::ActivityGraph() : charts_{Background().copy(), Background().copy()} {}
 
 bool ActivityGraph::Tick(LinkSource& link, TrafficCounters& counters) {
     if (!link.IsLinkConnected()) return false;
@@ -58,13 +58,17 @@ bool ActivityGraph::Tick(LinkSource& link, TrafficCounters& counters) {
 }
 
 void ActivityGraph::AddColumn(int sample) {
-    // Moved row by row in place: a painter's set-up costs more than the few kilobytes moved.
+    // Copied row by row: a painter's set-up costs more than the few kilobytes moved.
     const QImage& background = Background();
+    const QImage& shown = charts_[shown_];
+    QImage& next = charts_[1 - shown_];
     const int top = sample > 0 ? qMax(0, kGraphHeight - sample) : kGraphHeight;
     const QRgb column = kGraphColumn.rgb();
     for (int y = 0; y < kGraphHeight; ++y) {
-        auto* row = reinterpret_cast<QRgb*>(chart_.scanLine(y));
-        std::memmove(row, row + 1, (kGraphWidth - 1) * sizeof(QRgb));
+        const auto* from = reinterpret_cast<const QRgb*>(shown.constScanLine(y));
+        auto* row = reinterpret_cast<QRgb*>(next.scanLine(y));
+        std::memcpy(row, from + 1, (kGraphWidth - 1) * sizeof(QRgb));
         row[kGraphWidth - 1] = y >= top ? column : background.pixel(kGraphWidth - 1, y);
     }
+    shown_ = 1 - shown_;
 }

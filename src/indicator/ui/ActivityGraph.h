@@ -21,7 +21,7 @@ public:
     // Scrolls by one pixel and draws a red column of `sample` pixels at the right edge.
     void AddColumn(int sample);
 
-    const QImage& Chart() const { return chart_; }
+    const QImage& Chart() const { return charts_[shown_]; }
     const GraphState& State() const { return state_; }
 
     // The 217 x 30 gradient every column starts from.
@@ -30,6 +30,9 @@ public:
     static QImage EndPiece(bool left);
 
 private:
-    QImage chart_;
+    // Two pictures in turn: the next is drawn into the one the window no longer holds, so the
+    // one it holds is not copied each second to be written.
+    QImage charts_[2];
+    int shown_ = 0;
     GraphState state_;
 };
